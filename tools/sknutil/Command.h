@@ -29,7 +29,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Each group of commands lives in its own file.
-std::vector<Command> PackageCommands();
+// Each group of commands lives in its own file and adds itself with a
+// file-level `static CommandGroup group(MyCommands);`.
+using CommandGroupFn = std::vector<Command> (*)();
+struct CommandGroup {
+    explicit CommandGroup(CommandGroupFn group);
+};
+
+// Every registered command, in registration order.
+std::vector<Command> AllCommands();
 
 } // namespace veyra::sknutil

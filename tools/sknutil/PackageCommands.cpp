@@ -150,8 +150,6 @@ int RunUnpack(const Args& args) {
     return skipped == 0 ? 0 : 1;
 }
 
-} // namespace
-
 std::vector<Command> PackageCommands() {
     return {
         {"lzh", "IN OUT", "compress IN into a packed body (size, then LZHUF stream)", RunLzh},
@@ -162,5 +160,9 @@ std::vector<Command> PackageCommands() {
         {"unpack", "SKIN.skn DIR", "write every member of a skin file into DIR", RunUnpack},
     };
 }
+
+CommandGroup group(PackageCommands);
+
+} // namespace
 
 } // namespace veyra::sknutil

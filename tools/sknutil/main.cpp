@@ -7,16 +7,30 @@
 
 using namespace veyra::sknutil;
 
+namespace veyra::sknutil {
 namespace {
+
+std::vector<CommandGroupFn>& Groups() {
+    static std::vector<CommandGroupFn> groups;
+    return groups;
+}
+
+} // namespace
+
+CommandGroup::CommandGroup(CommandGroupFn group) { Groups().push_back(group); }
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (auto group : {PackageCommands}) {
+    for (CommandGroupFn group : Groups()) {
         std::vector<Command> commands = group();
         all.insert(all.end(), commands.begin(), commands.end());
     }
     return all;
 }
+
+} // namespace veyra::sknutil
+
+namespace {
 
 void PrintUsage(std::ostream& out, const std::vector<Command>& commands) {
     out << "usage: sknutil COMMAND [ARGS]\n\ncommands:\n";
