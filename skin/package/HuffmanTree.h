@@ -62,6 +62,28 @@ struct HuffmanTree {
         }
     }
 
+    // The last node at or after `from` whose frequency is below k; Frequency[from]
+    // is below k. Frequencies never decrease along the array, so a short walk
+    // finds short runs and a binary search the long runs of equal counts that
+    // evenly spread data produces. The sentinel stops both.
+    int LastBelow(int from, unsigned k) const {
+        for (int steps = 0; steps < 8; ++steps) {
+            if (k <= Frequency[from + 1])
+                return from;
+            ++from;
+        }
+        int low = from;             // Frequency[low] < k
+        int high = kTreeSize;       // Frequency[high] >= k (the sentinel at worst)
+        while (high - low > 1) {
+            const int middle = (low + high) / 2;
+            if (Frequency[middle] < k)
+                low = middle;
+            else
+                high = middle;
+        }
+        return low;
+    }
+
     // Counts one more occurrence of symbol c and restores the ordering.
     void Update(int c) {
         if (Frequency[kRoot] == kMaxFrequency)
@@ -71,9 +93,7 @@ struct HuffmanTree {
             const unsigned k = ++Frequency[node];
             int l = node + 1;
             if (k > Frequency[l]) {
-                while (k > Frequency[++l]) {
-                }
-                --l;
+                l = LastBelow(l, k);
                 Frequency[node] = Frequency[l];
                 Frequency[l] = static_cast<std::uint16_t>(k);
 
