@@ -5,14 +5,9 @@
 #include <vector>
 
 #include "Bitmap.h"
+#include "skin/package/AssertionFailed.h"
 
 namespace veyra {
-
-// A broken precondition of the imaging code; the message is "Assertion failure".
-class EAssertionFailed : public std::logic_error {
-public:
-    EAssertionFailed() : std::logic_error("Assertion failure") {}
-};
 
 // Which way a gradient runs: Vertical goes from the top row down, Horizontal
 // from the left column across.

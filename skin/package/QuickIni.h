@@ -10,13 +10,10 @@
 #include <unordered_map>
 #include <vector>
 
+#include "AssertionFailed.h"
+
 namespace veyra {
 
-// A caller broke an operation's contract (a required argument was missing).
-class EAssertionFailed : public std::logic_error {
-public:
-    using std::logic_error::logic_error;
-};
 
 // The skin definition's INI text, parsed once and read many times. It never
 // writes. Section and key names match without regard to ASCII letter case;
