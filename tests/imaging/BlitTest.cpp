@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include "BitmapTesting.h"
+#include "skin/imaging/Blit.h"
+
+namespace veyra {
+namespace {
+
+using test::Looks;
+using test::MakeBitmap;
+
+TEST(StretchDraw, RepeatsAndDropsPixelsWithoutSmoothing) {
+    const Bitmap source = MakeBitmap({"ab", "cd"});
+    Bitmap grown(4, 3, PixelFormat::Rgb24);
+    StretchDraw(grown, grown.Bounds(), source, source.Bounds());
+    EXPECT_TRUE(Looks(grown, {"aabb", "aabb", "ccdd"}));
+    const Bitmap wide = MakeBitmap({"abcdefgh"});
+    Bitmap shrunk(3, 1, PixelFormat::Rgb24);
+    StretchDraw(shrunk, shrunk.Bounds(), wide, wide.Bounds());
+    EXPECT_TRUE(Looks(shrunk, {"acf"}));
+}
+
+TEST(StretchDraw, ClipsToTheTargetAndSkipsPixelsOutsideTheSource) {
+    const Bitmap source = MakeBitmap({"ab", "cd"});
+    Bitmap target = MakeBitmap({"....", "...."});
+    StretchDraw(target, {-1, 1, 3, 3}, source, source.Bounds()); // 4 x 2, only part visible
+    EXPECT_TRUE(Looks(target, {"....", "abb."}));
+    target = MakeBitmap({"....", "...."});
+    StretchDraw(target, {0, 0, 4, 1}, source, {1, 0, 3, 1}); // source runs off the right
+    EXPECT_TRUE(Looks(target, {"bb..", "...."}));
+    StretchDraw(target, {3, 0, 1, 2}, source, source.Bounds()); // inverted
+    StretchDraw(target, {0, 0, 4, 2}, source, {1, 0, 1, 2});   // empty source
+    EXPECT_TRUE(Looks(target, {"bb..", "...."}));
+}
+
+TEST(DrawTransparent, CopiesTheTopLeftPartSkippingTheKey) {
+    const Bitmap source = MakeBitmap({"aMbz", "McMz", "zzzz"});
+    Bitmap target = MakeBitmap({".....", ".....", "....."});
+    DrawTransparent(target, {1, 1, 4, 3}, source);
+    EXPECT_TRUE(Looks(target, {".....", ".a.b.", "..c.."}));
+    // The key is compared on red, green and blue only.
+    Bitmap keyWithAlpha(1, 1);
+    keyWithAlpha.At(0, 0) = 0x00FF00FF;
+    DrawTransparent(target, {0, 0, 1, 1}, keyWithAlpha);
+    EXPECT_TRUE(Looks(target, {".....", ".a.b.", "..c.."}));
+    // Another key colour.
+    DrawTransparent(target, {0, 0, 3, 1}, MakeBitmap({"x.y"}), ColourOf(test::PixelOfLetter('.')));
+    EXPECT_TRUE(Looks(target, {"x.y..", ".a.b.", "..c.."}));
+}
+
+TEST(Tile, RepeatsWholePiecesPastTheRectangleUpToTheTargetEdge) {
+    const Bitmap image = MakeBitmap({"zzz", "z12", "z34"});
+    Bitmap target = MakeBitmap({"......", "......", "......", "......", "......"});
+    Tile(target, {1, 0, 4, 3}, image, {1, 1, 3, 3});
+    // Two pieces across (3 wide needs 2 of 2), two down: the last ones are
+    // whole, so x 4 and y 3 get pixels too.
+    EXPECT_TRUE(Looks(target, {".1212.", ".3434.", ".1212.", ".3434.", "......"}));
+    Tile(target, {0, 0, 6, 5}, image, {3, 0, 3, 3}); // empty piece
+    Tile(target, {4, 0, 2, 5}, image, {1, 1, 3, 3}); // inverted rectangle
+    EXPECT_TRUE(Looks(target, {".1212.", ".3434.", ".1212.", ".3434.", "......"}));
+}
+
+} // namespace
+} // namespace veyra
