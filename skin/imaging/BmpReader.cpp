@@ -126,6 +126,10 @@ void BmpReader::ReadMasks(Header& h) const {
         h.Alpha.Mask = withAlpha ? U32(at + 12) : 0;
         if (h.HeaderSize == kInfoHeaderSize)
             h.TableOffset += withAlpha ? 16 : 12;
+        // Some writers declare bit fields and leave the masks out; reading the
+        // pixels as masks would give wrong colours without a word.
+        if (h.PixelOffset < h.TableOffset)
+            throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) + " lies inside the headers");
     }
     for (BitField* field : {&h.Red, &h.Green, &h.Blue, &h.Alpha}) {
         if (field->Mask == 0)
@@ -228,16 +232,25 @@ void BmpReader::DecodeRle(const Header& h, Bitmap& bitmap) const {
     // Pixels that the data skips keep colour 0 of the table.
     bitmap.Fill(h.Palette.empty() ? kOpaque : h.Palette[0]);
     const auto colour = [&h](std::uint32_t index) { return index < h.Palette.size() ? h.Palette[index] : kOpaque; };
+    // Writers encode whole stored rows, padding included, so runs may go on
+    // into the padding; those pixels are dropped. Past the padding is damage.
+    const std::int64_t rowBytes = ((four ? (width + 1) / 2 : width) + 3) / 4 * 4;
+    const std::int64_t paddedWidth = four ? rowBytes * 2 : rowBytes;
     std::int64_t x = 0, y = 0; // y counts rows from the first stored one
-    const auto put = [&](std::int64_t count, const char* what) -> Pixel* {
+    struct Span {
+        Pixel* Out;
+        std::int64_t Visible;
+    };
+    const auto put = [&](std::int64_t count, const char* what) -> Span {
         if (y >= height)
             throw EBmpDamaged(std::string(what) + " past the last row");
-        if (x + count > width)
+        if (x + count > paddedWidth)
             throw EBmpDamaged(std::string(what) + " of " + Num(count) + " pixels at x " + Num(x) +
                               " runs past the end of row " + Num(y));
-        Pixel* out = bitmap.Row(static_cast<int>(h.TopDown ? y : height - 1 - y)) + x;
+        Span span{bitmap.Row(static_cast<int>(h.TopDown ? y : height - 1 - y)) + x,
+                  std::max<std::int64_t>(0, std::min(count, width - x))};
         x += count;
-        return out;
+        return span;
     };
     std::uint64_t pos = h.PixelOffset;
     while (true) {
@@ -249,9 +262,9 @@ void BmpReader::DecodeRle(const Header& h, Bitmap& bitmap) const {
         const std::uint8_t count = File_[pos], value = File_[pos + 1];
         pos += 2;
         if (count > 0) {
-            Pixel* out = put(count, "a run");
-            for (int i = 0; i < count; ++i)
-                out[i] = colour(four ? (i % 2 == 0 ? value >> 4 : value & 0xF) : value);
+            const Span span = put(count, "a run");
+            for (int i = 0; i < span.Visible; ++i)
+                span.Out[i] = colour(four ? (i % 2 == 0 ? value >> 4 : value & 0xF) : value);
             continue;
         }
         if (value == 0) { // end of line
@@ -265,16 +278,16 @@ void BmpReader::DecodeRle(const Header& h, Bitmap& bitmap) const {
             x += File_[pos];
             y += File_[pos + 1];
             pos += 2;
-            if (x > width || y > height)
+            if (x > paddedWidth || y > height)
                 throw EBmpDamaged("a move leaves the image");
         } else { // value pixels stored as they are, padded to 16 bits
             const std::uint64_t bytes = four ? (value + 1u) / 2 : value;
             if (end - pos < bytes)
                 throw EBmpDamaged("a literal run of " + Num(value) + " pixels runs past the end of the compressed data");
-            Pixel* out = put(value, "a literal run");
-            for (int i = 0; i < value; ++i) {
+            const Span span = put(value, "a literal run");
+            for (int i = 0; i < span.Visible; ++i) {
                 const std::uint8_t byte = File_[pos + (four ? i / 2 : i)];
-                out[i] = colour(four ? (i % 2 == 0 ? byte >> 4 : byte & 0xF) : byte);
+                span.Out[i] = colour(four ? (i % 2 == 0 ? byte >> 4 : byte & 0xF) : byte);
             }
             pos += bytes + bytes % 2;
             pos = std::min(pos, end);

@@ -1,6 +1,7 @@
 #include "BitmapTesting.h"
 
 #include <atomic>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,8 +14,11 @@ namespace {
 std::string SaveForInspection(const Bitmap& bitmap, const char* what) {
     static std::atomic<int> counter{0};
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string name = std::string(info ? info->name() : "bitmap") + "-" + what + "-" +
-                             std::to_string(counter++) + ".png";
+    std::string name = std::string(info ? info->name() : "bitmap") + "-" + what + "-" +
+                       std::to_string(counter++) + ".png";
+    for (char& ch : name)
+        if (ch == '/')
+            ch = '-';
     const std::filesystem::path path = std::filesystem::temp_directory_path() / name;
     if (bitmap.IsEmpty())
         return "(empty bitmap, not written)";
@@ -29,6 +33,12 @@ std::string Join(const Picture& picture) {
     for (const std::string& row : picture)
         out << "\n    " << row;
     return out.str();
+}
+
+std::string Hex(Pixel p) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(p));
+    return text;
 }
 
 } // namespace
@@ -88,8 +98,8 @@ Picture Describe(const Bitmap& bitmap) {
         for (int x = 0; x < actual.Width(); ++x)
             if (actual.At(x, y) != expected.At(x, y))
                 return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") is 0x" << std::hex << actual.At(x, y) << ", expected 0x"
-                       << expected.At(x, y) << std::dec << "; written to " << SaveForInspection(actual, "actual")
+                       << "pixel (" << x << ", " << y << ") is " << Hex(actual.At(x, y)) << ", expected "
+                       << Hex(expected.At(x, y)) << "; written to " << SaveForInspection(actual, "actual")
                        << " and " << SaveForInspection(expected, "expected");
     return ::testing::AssertionSuccess();
 }

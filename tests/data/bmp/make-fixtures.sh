@@ -34,8 +34,10 @@ convert two.ppm -type palette -compress none BMP3:bits1.bmp
 convert sixteen.ppm -colors 16 -compress none BMP3:bits4.bmp
 convert many.ppm -type palette -compress none BMP3:bits8.bmp
 convert many.ppm -type palette -compress RLE BMP3:rle8.bmp
-convert many.ppm -define bmp:subtype=RGB565 BMP3:bits16-565.bmp
-convert many.ppm -define bmp:subtype=RGB555 BMP3:bits16-555.bmp
+# (BMP3: with a 16-bit subtype declares bit fields but leaves the masks out;
+# the V5 header holds them.)
+convert many.ppm -define bmp:subtype=RGB565 BMP:bits16-565.bmp
+convert many.ppm -define bmp:subtype=RGB555 BMP:bits16-555.bmp
 convert many.ppm BMP3:bits24.bmp
 convert many.ppm BMP:bits24-v5.bmp
 convert many.ppm "${alpha[@]}" BMP:bits32-alpha.bmp
@@ -49,10 +51,26 @@ import struct
 def load(name):
     return bytearray(open(name, 'rb').read())
 
-# 16-bit rows with no bit fields: the default 5-5-5 layout.
+# The 5-6-5 file with an info header (40 bytes) and its masks after it.
+d = load('bits16-565.bmp')
+offset = struct.unpack_from('<I', d, 10)[0]
+masks = d[14 + 40:14 + 52]
+info = d[:14 + 40] + masks + d[offset:]
+struct.pack_into('<I', info, 14, 40)
+struct.pack_into('<I', info, 10, 14 + 40 + 12)
+struct.pack_into('<I', info, 2, len(info))
+open('bits16-565-info.bmp', 'wb').write(info)
+
+# 16-bit rows with no bit fields: the default 5-5-5 layout. The masks stay
+# behind the header, unread.
 d = load('bits16-555.bmp')
-struct.pack_into('<I', d, 30, 0)
-open('bits16-plain.bmp', 'wb').write(d)
+offset = struct.unpack_from('<I', d, 10)[0]
+plain = d[:14 + 40] + d[14 + 40:14 + 52] + d[offset:]
+struct.pack_into('<I', plain, 14, 40)
+struct.pack_into('<I', plain, 30, 0)
+struct.pack_into('<I', plain, 10, 14 + 40 + 12)
+struct.pack_into('<I', plain, 2, len(plain))
+open('bits16-plain.bmp', 'wb').write(plain)
 
 # The V5 file cut down to a V4 header (108 bytes), everything after it moved up.
 d = load('bits24-v5.bmp')
