@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include "SkinDefinition.h"
+#include "skin/package/MessageSink.h"
+
+namespace veyra {
+
+class TQuickIni;
+class TSkinReader;
+
+// What the loader needs to know of the platform.
+struct TSkinLoadOptions {
+    // The width of a horizontal scroll-bar arrow: the combo box button is two
+    // pixels wider. The platform's own value on Windows.
+    int HScrollArrowWidth = 17;
+};
+
+// Builds a skin definition from the bytes of a packed skin file. Returns false
+// for an older file format (after showing the older-file message through
+// sink), leaving definition untouched. Throws ESkinFileDamaged for a file that
+// does not hold together and lets ElzhException through. Nothing inside the
+// definition is an error: missing sections, keys and images give defaults or
+// absent elements.
+bool LoadSkinDefinition(std::span<const std::uint8_t> packed, TSkinDefinition& definition,
+                        const TSkinLoadOptions& options = {}, MessageSink sink = DefaultMessageSink());
+
+// Builds the definition from an unpacked skin: the INI member and the images
+// that it names. The whole order of a load; used by LoadSkinDefinition.
+void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members, TSkinDefinition& definition,
+                         const TSkinLoadOptions& options = {});
+
+// The sections that some part of the loader reads, for the skin validator:
+// true when section would be read by a load.
+bool IsKnownSection(std::string_view section);
+
+} // namespace veyra
