@@ -205,10 +205,10 @@ TEST(SkinLoaderGenerated, ToolbarGradientRunsFromFaceToFrameShade) {
         const int s = SaturationMeasure(frame);
         if (s > 110)
             bottom = Blend(frame, kWhite, (5625 - 25 * s) / 140 + 50);
-        const Colour top = Blend(Rgb(200, 210, 220), kWhite, 150);
+        const Colour face = Blend(Rgb(200, 210, 220), kWhite, 150);
         // The gradient's steps round toward zero, so its last row can stop one short of bottom.
-        const std::vector<Colour> expected = BuildGradientTable(40, top, bottom);
-        EXPECT_EQ(ColourOf(toolbar->Image.At(5, 0)), top);
+        const std::vector<Colour> expected = BuildGradientTable(40, face, bottom);
+        EXPECT_EQ(ColourOf(toolbar->Image.At(5, 0)), face);
         EXPECT_EQ(ColourOf(toolbar->Image.At(5, 39)), expected.back());
         EXPECT_NEAR(RedOf(expected.back()), RedOf(bottom), 1);
     }
