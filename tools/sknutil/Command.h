@@ -36,6 +36,12 @@ struct CommandGroup {
     explicit CommandGroup(CommandGroupFn group);
 };
 
+// Throws UsageError unless there are min to max arguments.
+inline void RequireArgs(const Args& args, std::size_t min, std::size_t max) {
+    if (args.size() < min || args.size() > max)
+        throw UsageError("wrong number of arguments");
+}
+
 // Every registered command, in registration order.
 std::vector<Command> AllCommands();
 

@@ -8,6 +8,7 @@
 
 #include "Command.h"
 #include "FileIo.h"
+#include "SkinFiles.h"
 #include "skin/data/SkinColours.h"
 #include "skin/package/ElzhException.h"
 #include "skin/package/QuickIni.h"
@@ -16,27 +17,14 @@
 namespace veyra::sknutil {
 namespace {
 
-void RequireArgs(const Args& args, std::size_t min, std::size_t max) {
-    if (args.size() < min || args.size() > max)
-        throw UsageError("wrong number of arguments");
-}
-
 bool IsPackedSkin(const std::string& path) {
     return TSkinReader::LowerAscii(std::filesystem::path(path).extension().string()) == ".skn";
 }
 
 // The definition member of a packed skin: the first whose name contains ".ini".
 std::vector<std::uint8_t> DefinitionOfSkin(const std::string& path) {
-    TSkinReader reader([](std::string_view) {}); // the older format is reported below
-    try {
-        if (!reader.Unpack(ReadFileBytes(path)))
-            throw ToolError(path + ": older skin file format (tag " + std::to_string(reader.Format()) +
-                            "), not 20000 or 30000");
-    } catch (const ESkinFileDamaged& e) {
-        throw ToolError(path + ": " + e.what());
-    } catch (const ElzhException& e) {
-        throw ToolError(path + ": " + e.what());
-    }
+    TSkinReader reader([](std::string_view) {});
+    UnpackSkinFile(path, reader);
     std::vector<std::uint8_t> ini;
     std::string found;
     reader.FindContaining(".ini", ini, found);

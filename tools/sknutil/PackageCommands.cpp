@@ -6,6 +6,7 @@
 
 #include "Command.h"
 #include "FileIo.h"
+#include "SkinFiles.h"
 #include "skin/package/ElzhException.h"
 #include "skin/package/SkinReader.h"
 #include "tools/packer/LzhEncoder.h"
@@ -15,25 +16,6 @@ namespace veyra::sknutil {
 namespace {
 
 namespace fs = std::filesystem;
-
-void RequireArgs(const Args& args, std::size_t min, std::size_t max) {
-    if (args.size() < min || args.size() > max)
-        throw UsageError("wrong number of arguments");
-}
-
-// Unpacks a skin file, turning every way it can fail into a ToolError naming it.
-void LoadSkin(const std::string& path, TSkinReader& reader) {
-    const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
-    try {
-        if (!reader.Unpack(bytes))
-            throw ToolError(path + ": older skin file format (tag " +
-                            std::to_string(reader.Format()) + "), not 20000 or 30000");
-    } catch (const ESkinFileDamaged& e) {
-        throw ToolError(path + ": " + e.what());
-    } catch (const ElzhException& e) {
-        throw ToolError(path + ": " + e.what());
-    }
-}
 
 // A quiet reader: the tool reports the older format itself.
 TSkinReader QuietReader() {
@@ -97,7 +79,7 @@ int RunPack(const Args& args) {
 int RunList(const Args& args) {
     RequireArgs(args, 1, 1);
     TSkinReader reader = QuietReader();
-    LoadSkin(args[0], reader);
+    UnpackSkinFile(args[0], reader);
     std::cout << "format " << reader.Format() << '\n';
     for (std::size_t i = 0; i < reader.Names().size(); ++i)
         std::cout << reader.Names()[i] << '\t' << reader.MemberSize(i) << '\n';
@@ -107,7 +89,7 @@ int RunList(const Args& args) {
 int RunExtract(const Args& args) {
     RequireArgs(args, 3, 3);
     TSkinReader reader = QuietReader();
-    LoadSkin(args[0], reader);
+    UnpackSkinFile(args[0], reader);
     const std::string wanted = TSkinReader::LowerAscii(args[1]);
     if (std::find(reader.Names().begin(), reader.Names().end(), wanted) == reader.Names().end())
         throw ToolError(args[0] + ": no member named \"" + args[1] + "\"");
@@ -126,7 +108,7 @@ bool IsSafeFileName(const std::string& name) {
 int RunUnpack(const Args& args) {
     RequireArgs(args, 2, 2);
     TSkinReader reader = QuietReader();
-    LoadSkin(args[0], reader);
+    UnpackSkinFile(args[0], reader);
     const fs::path dir = args[1];
     std::error_code ec;
     fs::create_directories(dir, ec);

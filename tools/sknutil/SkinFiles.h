@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "skin/data/SkinDefinition.h"
+#include "skin/package/SkinReader.h"
+
+namespace veyra::sknutil {
+
+// Unpacks the skin file at path into reader; an older format, a damaged file
+// or a decoder error becomes a ToolError naming the file.
+void UnpackSkinFile(const std::string& path, TSkinReader& reader);
+
+// Loads the whole definition of the skin file at path, with the same errors.
+TSkinDefinition LoadSkinFile(const std::string& path);
+
+} // namespace veyra::sknutil
