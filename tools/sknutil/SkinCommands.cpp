@@ -100,8 +100,8 @@ int RunDump(const Args& args) {
 // A title button whose visibility code makes one of its two tests false for
 // every window can never be seen.
 bool NeverVisible(const TDataSkinSysButton& button) {
-    const auto falseFirst = [](int v) { return v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v > 2000; };
-    const auto falseSecond = [](int v) { return v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v >= 200; };
+    const auto falseFirst = [](int v) { return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v > 2000; };
+    const auto falseSecond = [](int v) { return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v >= 200; };
     return falseFirst(button.Visibility) || falseSecond(button.Visibility1);
 }
 

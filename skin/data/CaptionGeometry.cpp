@@ -1,0 +1,178 @@
+#include "CaptionGeometry.h"
+
+#include <algorithm>
+
+namespace veyra {
+namespace {
+
+// Width of one frame: images with a nonsense frame count are one frame wide.
+int FrameWidth(const TDataSkinObject& element) {
+    return element.Image.Width() / std::max(element.Frame, 1);
+}
+
+int FrameHeight(const TDataSkinObject& element) {
+    return element.Image.Height() / std::max(element.Frame, 1);
+}
+
+bool AnyBox(const TWindowTraits& w) { return w.HasMinimizeBox || w.HasMaximizeBox; }
+
+} // namespace
+
+TFrameMetrics ComputeFrameMetrics(const TSkinDefinition& skin, TBorderKind kind, int menuBarHeight) {
+    if (kind == TBorderKind::NoCaption)
+        return {};
+    return {FrameWidth(skin.Left), FrameHeight(skin.Top), FrameWidth(skin.Right), FrameHeight(skin.Bottom),
+            menuBarHeight};
+}
+
+Rect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameMetrics& m) {
+    return {x + m.BorderLeft, y + m.TitleHeight + m.MenuBarHeight, x + cx - m.BorderRight, y + cy - m.BorderBottom};
+}
+
+int BorderFrameIndex(const TDataSkinObject& border, bool active) {
+    return active || border.Frame <= 1 ? 1 : 2;
+}
+
+Rect PlaceCaptionText(const TDataSkinTitle& title, const TCaptionInput& in) {
+    const Rect& r = in.TitleRect;
+    Rect t{r.Left, r.Top, r.Left + in.TextWidth + title.TXTBackleft + title.TXTBackRight, r.Top + in.TextHeight};
+    const int rw = r.Width();
+    const int tw = t.Width();
+    const int textShift = title.LeftWidth;
+    const int textShiftVert = title.TopHeight;
+    const int textRightClip = title.RightWidth;
+
+    int dx = 0;
+    switch (title.TextAlignment) {
+    case 0: dx = textShift; break;
+    case 1: dx = (rw - tw) / 2; break;
+    case 2: dx = rw - textRightClip - tw; break;
+    default: dx = 0; break;
+    }
+    if (in.RightToLeft)
+        dx = rw - textRightClip - tw;
+    const int dy = (r.Height() - t.Height()) / 2 + textShiftVert / 2;
+    t = t.Offset(dx, dy);
+
+    if (in.Popup) {
+        if (in.ButtonsLeftEdge > 5 && in.ButtonsLeftEdge - 5 < t.Right)
+            t.Right = in.ButtonsLeftEdge - 5;
+    } else {
+        t.Right = std::min(t.Right, r.Right - textRightClip);
+    }
+    if (in.Kind == TBorderKind::Dialog && title.TextAlignment == 0)
+        t.Left -= 16;
+    return t;
+}
+
+bool VisibilityTest(int code, bool firstTest, int action, const TWindowTraits& w, const TButtonQuery& query) {
+    if (code < 0)
+        return false; // an undefined code never shows
+    switch (code) {
+    case 0: return true;
+    case 1: return w.Maximized;
+    case 2: return !w.Maximized;
+    case 3: return w.Active;
+    case 4: return !w.Active;
+    case 5: return false;
+    case 6:
+    case 8: return firstTest ? AnyBox(w) && w.HasSystemMenu : AnyBox(w);
+    case 7: return !w.HasMaximizeBox;
+    case 9: return !w.HasMinimizeBox;
+    case 100: return w.MdiFrameWithMaximizedChild;
+    case 200: return firstTest && !w.IsDialogClass && w.Kind == TBorderKind::Dialog;
+    default: break;
+    }
+    if (code >= 201 && code <= 999)
+        return firstTest;
+    if (code >= 1000 && code <= 2000)
+        return firstTest && query && query(code, action);
+    return false; // 10..99, 101..199, above 2000
+}
+
+TButtonVisibility EvaluateTitleButton(const TDataSkinSysButton& button, const TWindowTraits& w,
+                                      const TButtonQuery& query) {
+    TButtonVisibility result;
+    result.Visible = VisibilityTest(button.Visibility, true, button.Action, w, query) &&
+                     VisibilityTest(button.Visibility1, false, button.Action, w, query);
+    switch (button.Action) {
+    case 0:
+        if (!w.HasSystemMenu)
+            result.Visible = false;
+        break;
+    case 1: result.Enabled = w.HasMaximizeBox && w.HasSystemMenu; break;
+    case 2: result.Enabled = w.HasMinimizeBox && w.HasSystemMenu; break;
+    case 3:
+    case 11:
+    case 12:
+        if (w.Kind == TBorderKind::Dialog)
+            result.Visible = false;
+        break;
+    default: break;
+    }
+    return result;
+}
+
+Rect TitleButtonRect(const TDataSkinSysButton& button, const TButtonLayoutInput& in) {
+    const int width = FrameWidth(button);
+    const int height = button.Image.Height();
+    const TFrameMetrics& m = in.Metrics;
+    switch (button.Align) {
+    case 0: return RectOfSize(button.Xcoord, button.Ycoord, width, height);
+    case 1: return RectOfSize(in.WindowWidth - button.Xcoord, button.Ycoord, width, height);
+    case 2:
+    case 8: return RectOfSize(in.TitleTextRect.Left - width - button.Xcoord, button.Ycoord, width, height);
+    case 3:
+    case 9: return RectOfSize(in.TitleTextRect.Right + button.Xcoord, button.Ycoord, width, height);
+    case 100: {
+        const int y = (m.MenuBarHeight - height) / 2 + m.TitleHeight;
+        const int x = in.RightToLeft ? button.Xcoord + in.MenuBarLeftWidth + m.BorderLeft
+                                     : in.WindowWidth - button.Xcoord - m.BorderRight - in.MenuBarLeftWidth;
+        return RectOfSize(x, y, width, height);
+    }
+    default: return RectOfSize(0, 0, width, height);
+    }
+}
+
+TTitleButtonLayout LayoutTitleButtons(const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
+                                      const TWindowTraits& window, const TButtonLayoutInput& in,
+                                      const TButtonQuery& query) {
+    TTitleButtonLayout layout;
+    for (const auto& button : buttons) {
+        TButtonVisibility state = EvaluateTitleButton(*button, window, query);
+        Rect bounds{};
+        if (state.Visible && !button->Image.IsEmpty()) {
+            bounds = TitleButtonRect(*button, in);
+            if (button->Align == 1 && bounds.Left > 0)
+                layout.ButtonsLeftEdge = std::max(layout.ButtonsLeftEdge, bounds.Left);
+        }
+        layout.Bounds.push_back(bounds);
+        layout.State.push_back(state);
+    }
+    return layout;
+}
+
+int TitleButtonFrameInTitle(const TDataSkinSysButton& button, bool active, bool enabled) {
+    if (button.Frame < 4)
+        return 1;
+    return active && enabled ? 1 : 4;
+}
+
+int TitleButtonFrameForState(const TDataSkinSysButton& button, int state, bool enabled) {
+    if (!enabled)
+        return button.Frame > 3 ? 4 : 1;
+    if (state == 3 && button.Visibility == 100)
+        return 4;
+    return state;
+}
+
+TCaptionHit CaptionHitTest(int windowY, const TFrameMetrics& m) {
+    TCaptionHit hit = TCaptionHit::Platform;
+    if (windowY > 3)
+        hit = TCaptionHit::Caption;
+    if (windowY > m.TitleHeight && m.MenuBarHeight > 0)
+        hit = TCaptionHit::Menu;
+    return hit;
+}
+
+} // namespace veyra
