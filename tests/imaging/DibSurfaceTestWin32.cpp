@@ -6,7 +6,6 @@
 
 #include "skin/imaging/Blit.h"
 #include "skin/imaging/DibSurfaceWin32.h"
-#include "skin/imaging/SystemColoursWin32.h"
 #include "skin/imaging/TextWin32.h"
 
 namespace veyra {
@@ -74,14 +73,6 @@ TEST(TextHelpers, ReadWindowTextAndConvertFromTheCodePage) {
     SetWindowTextW(window, L"");
     EXPECT_EQ(WindowText(window), L"");
     DestroyWindow(window);
-}
-
-TEST(SystemColours, AreLoadedFromThePlatform) {
-    LoadSystemColours();
-    EXPECT_EQ(ResolveColour(kSystemColourFlag | COLOR_BTNFACE), static_cast<Colour>(GetSysColor(COLOR_BTNFACE)));
-    EXPECT_EQ(ResolveColour(kSystemColourFlag | COLOR_WINDOWTEXT),
-              static_cast<Colour>(GetSysColor(COLOR_WINDOWTEXT)));
-    SystemColours::ResetToDefaults();
 }
 
 } // namespace
