@@ -1,0 +1,165 @@
+#include "Application.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "CustomForm.h"
+#include "TextConv.h"
+
+namespace veyra {
+namespace {
+
+std::wstring ExecutableTitle()
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring title = path;
+    title = title.substr(title.find_last_of(L"\\/") + 1);
+    if (const auto dot = title.rfind(L'.'); dot != std::wstring::npos)
+        title.resize(dot);
+    return title;
+}
+
+} // namespace
+
+const TClassInfo& TApplication::StaticClass()
+{
+    static const TClassInfo info("TApplication", &TComponent::StaticClass());
+    return info;
+}
+
+TApplication& Application()
+{
+    static TApplication application;
+    return application;
+}
+
+std::wstring ExceptionMessage(const std::exception_ptr& error)
+{
+    try {
+        if (error)
+            std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        return Utf8ToWide(e.what());
+    } catch (...) {
+        return L"Unknown error";
+    }
+    return {};
+}
+
+TApplication::TApplication() : TComponent(nullptr), Title(ExecutableTitle())
+{
+    MessageBox_ = [](const std::wstring& text, const std::wstring& caption) {
+        MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+    };
+}
+
+TApplication::~TApplication()
+{
+    if (OleInitialized_)
+        OleUninitialize();
+}
+
+void TApplication::Initialize()
+{
+    if (!OleInitialized_)
+        OleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+}
+
+void TApplication::AdoptForm(TCustomForm& form)
+{
+    if (!MainForm_)
+        MainForm_ = &form;
+}
+
+void TApplication::Run()
+{
+    Terminated_ = false;
+    if (MainForm_) {
+        try {
+            MainForm_->Show();
+        } catch (...) {
+            HandleException(this);
+        }
+    }
+    while (HandleMessage()) {
+    }
+}
+
+bool TApplication::ProcessMessage(MSG& msg)
+{
+    if (msg.message == WM_QUIT) {
+        Terminated_ = true;
+        return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+void TApplication::ProcessMessages()
+{
+    MSG msg;
+    while (!Terminated_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ProcessMessage(msg);
+}
+
+bool TApplication::HandleMessage()
+{
+    if (Terminated_)
+        return false;
+    MSG msg;
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == -1 || got == 0) {
+        Terminated_ = true;
+        return false;
+    }
+    return ProcessMessage(msg);
+}
+
+void TApplication::Terminate()
+{
+    if (!Terminated_)
+        PostQuitMessage(0);
+}
+
+void TApplication::HandleException(TObject* sender) noexcept
+{
+    const std::exception_ptr error = std::current_exception();
+    try {
+        if (OnException)
+            OnException(sender, error);
+        else
+            ShowException(ExceptionMessage(error));
+    } catch (...) {
+        // The error handler's own failure has nowhere left to go.
+    }
+}
+
+void TApplication::ShowException(const std::wstring& message) noexcept
+{
+    try {
+        std::wstring text = message;
+        if (!text.empty() && text.back() != L'.' && text.back() != L'!' && text.back() != L'?')
+            text += L'.';
+        if (MessageBox_)
+            MessageBox_(text, Title);
+    } catch (...) {
+    }
+}
+
+TApplication::TMessageBoxFunction TApplication::SetMessageBoxFunction(TMessageBoxFunction function)
+{
+    return std::exchange(MessageBox_, std::move(function));
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == MainForm_)
+        MainForm_ = nullptr;
+}
+
+} // namespace veyra

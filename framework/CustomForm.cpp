@@ -1,0 +1,186 @@
+#include "CustomForm.h"
+
+#include "Application.h"
+#include "FormReader.h"
+#include "Screen.h"
+
+namespace veyra {
+
+const TClassInfo& TCustomForm::StaticClass()
+{
+    static const TClassInfo info(
+        "TCustomForm", &TWinControl::StaticClass(),
+        TPropertyList<TCustomForm>()
+            .Integer("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight)
+            .Integer("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth)
+            .Event("OnCreate", &TCustomForm::OnCreate)
+            .Event("OnDestroy", &TCustomForm::OnDestroy)
+            .Event("OnHide", &TCustomForm::OnHide)
+            .Event("OnShow", &TCustomForm::OnShow)
+            .Enum("Position",
+                  {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
+                   "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"},
+                  &TCustomForm::Position, &TCustomForm::SetPosition)
+            .Take());
+    return info;
+}
+
+const TClassInfo& TForm::StaticClass()
+{
+    static const TClassInfo info("TForm", &TCustomForm::StaticClass());
+    return info;
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
+{
+    // A form starts hidden; Show makes it visible.
+    SetVisible(false);
+    Screen().AddForm(this);
+}
+
+TCustomForm::~TCustomForm()
+{
+    if (Created_ && OnDestroy) {
+        try {
+            OnDestroy(this);
+        } catch (...) {
+            Application().HandleException(this);
+        }
+    }
+    Screen().RemoveForm(this);
+    DestroyHandle();
+}
+
+void TCustomForm::ReadDescription(const wchar_t* resourceName)
+{
+    TFormReader::ReadFromResource(*this, resourceName);
+}
+
+void TCustomForm::AfterConstruction()
+{
+    Created_ = true;
+    DoCreate();
+}
+
+void TCustomForm::DoCreate()
+{
+    // An error in the creation handler is reported, and the form lives on.
+    if (OnCreate) {
+        try {
+            OnCreate(this);
+        } catch (...) {
+            Application().HandleException(this);
+        }
+    }
+}
+
+void TCustomForm::DoShow()
+{
+    if (OnShow)
+        OnShow(this);
+}
+
+void TCustomForm::DoHide()
+{
+    if (OnHide)
+        OnHide(this);
+}
+
+void TCustomForm::Show()
+{
+    SetVisible(true);
+    if (HandleAllocated())
+        SetForegroundWindow(WindowHandle());
+}
+
+void TCustomForm::SetVisible(bool visible)
+{
+    if (visible == Visible())
+        return;
+    if (visible) {
+        HandleNeeded();
+        // The show handler runs before the window appears; an error in it is
+        // reported and the window still appears.
+        try {
+            DoShow();
+        } catch (...) {
+            Application().HandleException(this);
+        }
+    } else if (HandleAllocated()) {
+        DoHide();
+    }
+    TWinControl::SetVisible(visible);
+}
+
+void TCustomForm::Close()
+{
+    if (Application().MainForm() == this)
+        Application().Terminate();
+    Hide();
+}
+
+void TCustomForm::SetClientWidth(int width)
+{
+    if (IsLoading() || !HandleAllocated()) {
+        DesignClientSize_.cx = width;
+        return;
+    }
+    SetWidth(Width() - ClientSize().cx + width);
+}
+
+void TCustomForm::SetClientHeight(int height)
+{
+    if (IsLoading() || !HandleAllocated()) {
+        DesignClientSize_.cy = height;
+        return;
+    }
+    SetHeight(Height() - ClientSize().cy + height);
+}
+
+SIZE TCustomForm::ClientSize() const
+{
+    if (HandleAllocated())
+        return TWinControl::ClientSize();
+    SIZE size = TWinControl::ClientSize();
+    if (DesignClientSize_.cx >= 0)
+        size.cx = DesignClientSize_.cx;
+    if (DesignClientSize_.cy >= 0)
+        size.cy = DesignClientSize_.cy;
+    return size;
+}
+
+void TCustomForm::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    params.WndParent = nullptr;
+    PlaceOnScreen(params);
+}
+
+void TCustomForm::PlaceOnScreen(TCreateParams& params) const
+{
+    if (Position_ == poScreenCenter || Position_ == poDesktopCenter || Position_ == poMainFormCenter ||
+        Position_ == poOwnerFormCenter) {
+        params.X = (GetSystemMetrics(SM_CXSCREEN) - params.Width) / 2;
+        params.Y = (GetSystemMetrics(SM_CYSCREEN) - params.Height) / 2;
+    }
+}
+
+void TCustomForm::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_CLOSE:
+        WmClose(message);
+        return;
+    default:
+        TWinControl::WndProc(message);
+    }
+}
+
+void TCustomForm::WmClose(TMessage& message)
+{
+    Close();
+    message.Result = 0;
+}
+
+} // namespace veyra

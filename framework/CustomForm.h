@@ -1,0 +1,77 @@
+#pragma once
+
+#include "WinControl.h"
+
+namespace veyra {
+
+// Where a form opens.
+enum TPosition {
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
+};
+
+// A top-level window of the program, created from its stored description.
+class TCustomForm : public TWinControl {
+    VEYRA_CLASS()
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+
+    // Runs the creation handler; called once the form is fully constructed.
+    virtual void AfterConstruction();
+    // Makes the form visible (running its show handler) and brings it to the front.
+    void Show();
+    // Hides the form.
+    void Hide() { SetVisible(false); }
+    // Closes the form: the main form ends the program, any other form hides.
+    void Close();
+
+    void SetVisible(bool visible) override;
+
+    TPosition Position() const { return Position_; }
+    void SetPosition(TPosition position) { Position_ = position; }
+    // The client size the stored layout was made for (before the window
+    // exists), or the client size of the window.
+    int ClientWidth() const { return ClientSize().cx; }
+    int ClientHeight() const { return ClientSize().cy; }
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+    SIZE ClientSize() const override;
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnDestroy;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
+    // Reads the form's stored description from the executable's resource name.
+    void ReadDescription(const wchar_t* resourceName);
+    virtual void DoCreate();
+    virtual void DoShow();
+    virtual void DoHide();
+
+private:
+    void WmClose(TMessage& message);
+    void PlaceOnScreen(TCreateParams& params) const;
+
+    TPosition Position_ = poDesigned;
+    SIZE DesignClientSize_{-1, -1};
+    bool Created_ = false;
+};
+
+// A form of the program's own.
+class TForm : public TCustomForm {
+    VEYRA_CLASS()
+public:
+    explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+};
+
+} // namespace veyra

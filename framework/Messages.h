@@ -1,0 +1,37 @@
+#pragma once
+
+#include <windows.h>
+
+namespace veyra {
+
+// The framework's own control messages. Skinning code listens for them on
+// framework controls, so their numbers are fixed.
+inline constexpr UINT CM_BASE = 0xB000;
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;
+inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;
+inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;
+inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
+inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;
+inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
+inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
+inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
+inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;
+
+// Notifications and commands that a parent reflects back to the control that
+// sent them: CN_BASE plus the platform message number.
+inline constexpr UINT CN_BASE = 0xBC00;
+inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+
+// One message on its way through a control's WindowProc; handlers set Result.
+struct TMessage {
+    UINT Msg = 0;
+    WPARAM WParam = 0;
+    LPARAM LParam = 0;
+    LRESULT Result = 0;
+};
+
+} // namespace veyra

@@ -1,0 +1,432 @@
+#include "WinControl.h"
+
+#include <algorithm>
+#include <map>
+
+#include "Application.h"
+#include "ControlAtom.h"
+#include "TextConv.h"
+
+namespace veyra {
+namespace {
+
+// The control whose window is being created: its first messages arrive
+// before CreateWindowEx returns, so the window procedure binds them to it.
+TWinControl* CreationControl = nullptr;
+
+// The procedure each of our window classes passes unhandled messages to.
+std::map<std::wstring, WNDPROC>& ClassDefaultProcs()
+{
+    static std::map<std::wstring, WNDPROC> procs;
+    return procs;
+}
+
+std::wstring ClassNameOf(HWND window)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+} // namespace
+
+const TClassInfo& TWinControl::StaticClass()
+{
+    static const TClassInfo info("TWinControl", &TControl::StaticClass(),
+                                 TPropertyList<TWinControl>()
+                                     .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+                                     .Take());
+    return info;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl()
+{
+    DestroyHandle();
+    // Children die with their parent even when another component owns them.
+    while (!Controls_.empty()) {
+        TControl* child = Controls_.back();
+        RemoveControl(child);
+        delete child;
+    }
+}
+
+TWinControl* TWinControl::FromHandle(HWND window)
+{
+    return TControlAtom::Find(window);
+}
+
+HWND TWinControl::Handle()
+{
+    HandleNeeded();
+    return Handle_;
+}
+
+void TWinControl::HandleNeeded()
+{
+    if (Handle_)
+        return;
+    if (Parent())
+        Parent()->HandleNeeded();
+    // Making the parent's window makes the children's too.
+    if (!Handle_)
+        CreateWnd();
+}
+
+void TWinControl::CreateParams(TCreateParams& params)
+{
+    params.Caption = Caption();
+    params.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (Visible())
+        params.Style |= WS_VISIBLE;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
+    params.X = Left();
+    params.Y = Top();
+    params.Width = Width();
+    params.Height = Height();
+    params.WndParent = Parent() ? Parent()->Handle() : nullptr;
+    params.WinClassName = Utf8ToWide(ClassName());
+}
+
+void TWinControl::RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc)
+{
+    auto& procs = ClassDefaultProcs();
+    if (const auto it = procs.find(params.WinClassName); it != procs.end()) {
+        defaultProc = it->second;
+        return;
+    }
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!params.SysClassName.empty()) {
+        if (!GetClassInfoExW(nullptr, params.SysClassName.c_str(), &wc))
+            throw std::runtime_error("The system window class " + WideToUtf8(params.SysClassName) +
+                                     " is not available");
+        defaultProc = wc.lpfnWndProc;
+        wc.style &= ~CS_GLOBALCLASS;
+    } else {
+        defaultProc = DefWindowProcW;
+        wc.style = params.ClassStyle;
+        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    }
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = &TWinControl::InitWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = params.WinClassName.c_str();
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("Cannot register the window class " + WideToUtf8(params.WinClassName));
+    procs[params.WinClassName] = defaultProc;
+}
+
+void TWinControl::CreateWnd()
+{
+    TCreateParams params;
+    CreateParams(params);
+    RegisterWindowClass(params, DefWndProc_);
+    CreationControl = this;
+    const HWND window =
+        CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
+                        params.Y, params.Width, params.Height, params.WndParent, nullptr, GetModuleHandleW(nullptr),
+                        nullptr);
+    const DWORD error = GetLastError();
+    CreationControl = nullptr;
+    if (!window) {
+        Handle_ = nullptr;
+        throw std::runtime_error("Cannot create the window of " + Name() + " (" + ClassName() + "), error " +
+                                 std::to_string(error));
+    }
+    SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
+    // A top-level window may have been placed elsewhere than asked (centred).
+    if (!(params.Style & WS_CHILD))
+        ReadBoundsFromWindow();
+    WindowCreated();
+    CreateChildHandles();
+    AlignControls();
+}
+
+void TWinControl::CreateChildHandles()
+{
+    for (TControl* child : Controls_)
+        if (auto* win = As<TWinControl>(child); win && !win->Handle_)
+            win->CreateWnd();
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (Handle_)
+        DestroyWindow(Handle_);
+    // A window destroyed by someone else's code still ends here clean.
+    FinishDestroy();
+}
+
+void TWinControl::FinishDestroy()
+{
+    if (Handle_) {
+        TControlAtom::Detach(Handle_);
+        Handle_ = nullptr;
+    }
+}
+
+LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TWinControl* control = TControlAtom::Find(window);
+    if (!control && CreationControl) {
+        control = std::exchange(CreationControl, nullptr);
+        control->Handle_ = window;
+        TControlAtom::Attach(window, control);
+    }
+    if (!control) {
+        const auto it = ClassDefaultProcs().find(ClassNameOf(window));
+        const WNDPROC proc = it != ClassDefaultProcs().end() ? it->second : DefWindowProcW;
+        return CallWindowProcW(proc, window, msg, wParam, lParam);
+    }
+    TMessage message{msg, wParam, lParam, 0};
+    try {
+        control->WindowProc()(message);
+    } catch (...) {
+        Application().HandleException(control);
+    }
+    if (msg == WM_NCDESTROY && control->Handle_ == window)
+        control->FinishDestroy();
+    return message.Result;
+}
+
+void TWinControl::DefaultHandler(TMessage& message)
+{
+    if (!Handle_)
+        return;
+    message.Result =
+        CallWindowProcW(DefWndProc_ ? DefWndProc_ : DefWindowProcW, Handle_, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        WmEraseBkgnd(message);
+        return;
+    case WM_SIZE:
+        DefaultHandler(message);
+        WmSize(message);
+        return;
+    case WM_WINDOWPOSCHANGED:
+        WmWindowPosChanged(message);
+        return;
+    case WM_NOTIFY:
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (ReflectToChild(message))
+            return;
+        break;
+    case CM_ENABLEDCHANGED:
+        if (Handle_)
+            EnableWindow(Handle_, Enabled());
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(message);
+}
+
+void TWinControl::WmEraseBkgnd(TMessage& message)
+{
+    if (DefWndProc_ && DefWndProc_ != DefWindowProcW) {
+        DefaultHandler(message);
+        return;
+    }
+    RECT r{};
+    GetClientRect(Handle_, &r);
+    TGdiObject<HBRUSH> brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(reinterpret_cast<HDC>(message.WParam), &r, brush.Get());
+    message.Result = 1;
+}
+
+void TWinControl::WmSize(TMessage&)
+{
+    AlignControls();
+}
+
+void TWinControl::WmWindowPosChanged(TMessage& message)
+{
+    if (!ApplyingBounds_)
+        ReadBoundsFromWindow();
+    DefaultHandler(message);
+}
+
+void TWinControl::ReadBoundsFromWindow()
+{
+    RECT r{};
+    if (!Handle_ || !GetWindowRect(Handle_, &r))
+        return;
+    if (GetWindowLongPtrW(Handle_, GWL_STYLE) & WS_CHILD)
+        MapWindowPoints(HWND_DESKTOP, GetParent(Handle_), reinterpret_cast<POINT*>(&r), 2);
+    ApplyingBounds_ = true;
+    try {
+        SetBoundsForLayout(r);
+    } catch (...) {
+        ApplyingBounds_ = false;
+        throw;
+    }
+    ApplyingBounds_ = false;
+}
+
+bool TWinControl::ReflectToChild(TMessage& message)
+{
+    HWND from = nullptr;
+    if (message.Msg == WM_NOTIFY && message.LParam)
+        from = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
+    else
+        from = reinterpret_cast<HWND>(message.LParam);
+    TWinControl* child = FromHandle(from);
+    if (!child || child == this)
+        return false;
+    message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+    return true;
+}
+
+void TWinControl::BoundsChanged()
+{
+    if (Handle_ && !ApplyingBounds_) {
+        ApplyingBounds_ = true;
+        SetWindowPos(Handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        ApplyingBounds_ = false;
+    }
+    // Moved but not resized: the children keep their places.
+}
+
+void TWinControl::TextChanged()
+{
+    if (Handle_)
+        SetWindowTextW(Handle_, Caption().c_str());
+}
+
+void TWinControl::FontChanged()
+{
+    if (Handle_)
+        SendMessageW(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
+    for (TControl* child : Controls_)
+        child->FollowParentFont();
+}
+
+void TWinControl::VisibleChanged()
+{
+    if (!Handle_)
+        return;
+    const bool child = (GetWindowLongPtrW(Handle_, GWL_STYLE) & WS_CHILD) != 0;
+    ShowWindow(Handle_, !Visible() ? SW_HIDE : child ? SW_SHOWNA : SW_SHOW);
+}
+
+void TWinControl::Invalidate()
+{
+    if (Handle_)
+        InvalidateRect(Handle_, nullptr, TRUE);
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    Controls_.push_back(control);
+    if (auto* win = As<TWinControl>(control)) {
+        TabList_.push_back(win);
+        if (Handle_ && win->Handle_)
+            ::SetParent(win->Handle_, Handle_);
+        else if (Handle_ && !win->IsLoading())
+            win->CreateWnd();
+    }
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
+    TabList_.erase(std::remove(TabList_.begin(), TabList_.end(), control), TabList_.end());
+}
+
+int TWinControl::TabOrder() const
+{
+    if (!Parent())
+        return -1;
+    const auto& list = Parent()->TabList_;
+    const auto it = std::find(list.begin(), list.end(), this);
+    return it == list.end() ? -1 : static_cast<int>(it - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order)
+{
+    if (!Parent())
+        return;
+    auto& list = Parent()->TabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    order = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + order, this);
+}
+
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
+{
+    for (TWinControl* child : TabList_) {
+        list.push_back(child);
+        child->GetTabOrderList(list);
+    }
+}
+
+SIZE TWinControl::ClientSize() const
+{
+    RECT r{};
+    if (Handle_ && GetClientRect(Handle_, &r))
+        return SIZE{r.right, r.bottom};
+    return TControl::ClientSize();
+}
+
+RECT TWinControl::AlignRect() const
+{
+    const SIZE size = ClientSize();
+    return RECT{0, 0, size.cx, size.cy};
+}
+
+void TWinControl::AlignControls()
+{
+    if (Aligning_)
+        return;
+    Aligning_ = true;
+    try {
+        RECT area = AlignRect();
+        for (TAlign align : {alTop, alBottom, alLeft, alRight, alClient}) {
+            for (TControl* child : Controls_) {
+                if (child->Align() != align || !child->Visible())
+                    continue;
+                RECT r = area;
+                switch (align) {
+                case alTop:
+                    r.bottom = r.top + child->Height();
+                    area.top = r.bottom;
+                    break;
+                case alBottom:
+                    r.top = r.bottom - child->Height();
+                    area.bottom = r.top;
+                    break;
+                case alLeft:
+                    r.right = r.left + child->Width();
+                    area.left = r.right;
+                    break;
+                case alRight:
+                    r.left = r.right - child->Width();
+                    area.right = r.left;
+                    break;
+                default:
+                    break;
+                }
+                child->SetBoundsForLayout(r);
+            }
+        }
+        const SIZE client = ClientSize();
+        for (TControl* child : Controls_)
+            if (child->Align() == alNone)
+                child->ApplyAnchors(client);
+    } catch (...) {
+        Aligning_ = false;
+        throw;
+    }
+    Aligning_ = false;
+}
+
+} // namespace veyra

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "Control.h"
+
+namespace veyra {
+
+// What a windowed control asks the platform for when its window is made.
+struct TCreateParams {
+    std::wstring Caption;
+    DWORD Style = 0;
+    DWORD ExStyle = 0;
+    int X = 0, Y = 0, Width = 0, Height = 0;
+    HWND WndParent = nullptr;
+    // The window class, named after the framework class.
+    std::wstring WinClassName;
+    // The system class this one superclasses, or empty for a plain window.
+    std::wstring SysClassName;
+    UINT ClassStyle = CS_DBLCLKS;
+};
+
+// A control with a window of its own. Its window class is named after its
+// framework class, and the window carries the object under the ControlOfs atom.
+class TWinControl : public TControl {
+    VEYRA_CLASS()
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    // The window, created (with its parents) if it does not exist yet.
+    HWND Handle();
+    // The window if it exists, else nullptr; never creates one.
+    HWND WindowHandle() const { return Handle_; }
+    bool HandleAllocated() const { return Handle_ != nullptr; }
+    // Creates the window (and the windows of its parents) if it does not exist.
+    void HandleNeeded();
+    // Destroys the window; the control keeps its state and can make a new one.
+    void DestroyHandle();
+
+    // The controls whose parent this is, in insertion order.
+    const std::vector<TControl*>& Controls() const { return Controls_; }
+    int ControlCount() const { return static_cast<int>(Controls_.size()); }
+    // Adds control to the children (called by TControl::SetParent).
+    void InsertControl(TControl* control);
+    // Removes control from the children (called by TControl::SetParent).
+    void RemoveControl(TControl* control);
+
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    // The windowed controls below this one, all levels, in tab order.
+    void GetTabOrderList(std::vector<TWinControl*>& list) const;
+
+    SIZE ClientSize() const override;
+    // The client rectangle the children are aligned in.
+    virtual RECT AlignRect() const;
+    // Places the aligned and anchored children in the client area.
+    void AlignControls();
+
+    void Invalidate() override;
+
+    // The framework control of a window (through the ControlOfs atom), or nullptr.
+    static TWinControl* FromHandle(HWND window);
+
+protected:
+    virtual void CreateParams(TCreateParams& params);
+    // Makes the window and the windows of the child controls.
+    virtual void CreateWnd();
+    // Called after the window exists, before the children get theirs.
+    virtual void WindowCreated() {}
+    void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void BoundsChanged() override;
+    void TextChanged() override;
+    void FontChanged() override;
+    void VisibleChanged() override;
+
+    // Handlers of the common messages; each may set the result.
+    virtual void WmEraseBkgnd(TMessage& message);
+    void WmSize(TMessage& message);
+    void WmWindowPosChanged(TMessage& message);
+    bool ReflectToChild(TMessage& message);
+
+private:
+    static LRESULT CALLBACK InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static void RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc);
+    void ReadBoundsFromWindow();
+    void CreateChildHandles();
+    void FinishDestroy();
+
+    HWND Handle_ = nullptr;
+    WNDPROC DefWndProc_ = nullptr;
+    std::vector<TControl*> Controls_;
+    std::vector<TWinControl*> TabList_;
+    bool Aligning_ = false;
+    bool ApplyingBounds_ = false;
+};
+
+} // namespace veyra
