@@ -105,7 +105,7 @@ void DrawTabs(Bitmap& target, const Palette& p, const Images& images, const Rect
     for (std::string_view tab : {"Live", "History", "Chart", "Index"}) {
         const bool focused = index == 0;
         const int width = PreviewTextWidth(tab) + 24;
-        const Rect rect = focused ? Rect{x - 2, area.Top, x + width + 2, pane.Top + 1}
+        const Rect rect = focused ? Rect{x, area.Top, x + width, pane.Top + 1}
                                   : Rect{x, area.Top + 3, x + width, pane.Top + 1};
         Sliced(target, rect, images(files::Tabs), 5, focused ? 2 : (index == 2 ? 4 : 1), {5, 5, 5, 2},
                Transparency::KeyColour);

@@ -308,8 +308,10 @@ Bitmap TabsImage(const Palette& p) {
         const Area tab{double(f.Left), double(f.Top), double(f.Right), f.Bottom + 4.0};
         painter.FillRoundRect(tab, 4, focused ? p.Face : (index == 4 ? p.TabHot : p.Tab), kTopCorners);
         painter.StrokeRoundRect(tab, 4, 1, p.Border, kTopCorners);
-        if (focused) // a lit edge on top marks the current page
-            painter.FillRoundRect({f.Left + 1.0, f.Top + 1.0, f.Right - 1.0, f.Top + 3.0}, 1.5, p.Accent, kTopCorners);
+        if (focused) // a lit top edge, following the rounded corners, marks the current page
+            painter.FillShape(tab, p.Accent, [&](double x, double y) {
+                return y < f.Top + 2 && InsideRoundRect(tab, 4, kTopCorners, x, y);
+            });
         else // an ordinary tab stands on the pane's edge
             painter.Fill({f.Left, f.Bottom - 1, f.Right, f.Bottom}, p.Border);
     });
