@@ -17,7 +17,7 @@ struct Palette {
     // Window frame.
     Colour TitleTop, TitleBottom;                 // active title bar gradient
     Colour TitleTopInactive, TitleBottomInactive; // inactive title bar gradient
-    Colour TitleSheen;                            // the lit line under the active outline
+    Colour TitleSheen, TitleSheenInactive;        // the lit line under the outline
     Colour Outline, OutlineInactive;              // the window's outer line
     Colour Frame, FrameInactive;                  // sides and bottom
     Colour FrameInner;                            // the line where frame meets client

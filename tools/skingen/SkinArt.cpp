@@ -90,7 +90,7 @@ Bitmap FrameTemplate(const Palette& p, bool active) {
                                   active ? p.TitleBottom : p.TitleBottomInactive, kTopCorners);
     // The lit line along the top, following the rounded corners.
     const Area sheen = Inset(whole, 1);
-    const Colour sheenColour = active ? p.TitleSheen : Tint(p.TitleTopInactive, kWhite, 0.5);
+    const Colour sheenColour = active ? p.TitleSheen : p.TitleSheenInactive;
     painter.FillShape({0, 0, double(width), double(kCornerRadius)}, sheenColour, [&](double x, double y) {
         return InsideRoundRect(sheen, kCornerRadius - 1, kTopCorners, x, y) &&
                !InsideRoundRect(Inset(sheen, 1), kCornerRadius - 2, kTopCorners, x, y);
