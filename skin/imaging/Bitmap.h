@@ -26,7 +26,7 @@ constexpr bool SameRgb(Pixel a, Pixel b) { return ((a ^ b) & kPixelRgbMask) == 0
 
 // What the pixels of a bitmap stand for. Every bitmap stores 32 bits a
 // pixel; Rgb24 says the alpha byte carries nothing (the image is written as a
-// 24-bit file and its alpha bytes are kept at 255), Bgra32 that it does.
+// 24-bit file and its alpha is ignored), Bgra32 that it does.
 enum class PixelFormat { Bgra32, Rgb24 };
 
 // An image of 32-bit pixels in top-down rows. It owns its pixels, or is a view
@@ -61,7 +61,7 @@ public:
     PixelFormat Format() const { return Format_; }
     bool IsView() const { return Storage_.empty() && Data_ != nullptr; }
 
-    // Marks the pixels as 24-bit (alpha bytes set to 255) or as 32-bit.
+    // Marks the pixels as 24-bit (their alpha bytes become 255) or as 32-bit.
     void SetFormat(PixelFormat format);
 
     // Gives an owning bitmap a new size; the pixels become fill. Throws
