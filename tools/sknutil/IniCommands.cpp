@@ -17,10 +17,6 @@
 namespace veyra::sknutil {
 namespace {
 
-bool IsPackedSkin(const std::string& path) {
-    return TSkinReader::LowerAscii(std::filesystem::path(path).extension().string()) == ".skn";
-}
-
 // The definition member of a packed skin: the first whose name contains ".ini".
 std::vector<std::uint8_t> DefinitionOfSkin(const std::string& path) {
     TSkinReader reader([](std::string_view) {});
@@ -36,7 +32,7 @@ std::vector<std::uint8_t> DefinitionOfSkin(const std::string& path) {
 // A skin definition from an INI file, or from the definition member of a .skn.
 TQuickIni LoadDefinition(const std::string& path) {
     TQuickIni ini;
-    ini.LoadBytes(IsPackedSkin(path) ? DefinitionOfSkin(path) : ReadFileBytes(path));
+    ini.LoadBytes(IsPackedSkinPath(path) ? DefinitionOfSkin(path) : ReadFileBytes(path));
     return ini;
 }
 

@@ -9,6 +9,7 @@
 
 #include "Command.h"
 #include "FileIo.h"
+#include "SkinFiles.h"
 #include "skin/imaging/BmpReader.h"
 #include "skin/imaging/ImageWriters.h"
 #include "skin/imaging/SlicedDrawing.h"
@@ -35,6 +36,8 @@ constexpr int kMaxSide = 16384;
 // a skin element can be added as another source beside it.
 struct RenderRequest {
     std::string Image;
+    std::string Element; // set when Image is a packed skin: draw this element of it
+    bool FramesGiven = false;
     int Frames = 1;
     int Frame = 1;
     int Width = 0;
@@ -103,6 +106,7 @@ RenderRequest ParseRender(const Args& args) {
         };
         if (a == "--frames") {
             r.Frames = InRange(ParseIntegerArg(value(), "--frames"), 1, kMaxSide, "--frames");
+            r.FramesGiven = true;
         } else if (a == "--frame") {
             r.Frame = InRange(ParseIntegerArg(value(), "--frame"), 1, kMaxSide, "--frame");
         } else if (a == "--size") {
@@ -130,12 +134,15 @@ RenderRequest ParseRender(const Args& args) {
             positional.push_back(a);
         }
     }
-    if (positional.size() != 1)
-        throw UsageError("give exactly one image");
+    const bool skin = !positional.empty() && IsPackedSkinPath(positional[0]);
+    if (positional.size() != (skin ? 2u : 1u))
+        throw UsageError(skin ? "give a skin file and one of its elements" : "give exactly one image");
     r.Image = positional[0];
+    if (skin)
+        r.Element = positional[1];
     if (!haveSize)
         throw UsageError("--size WxH is required");
-    if (r.Frame > r.Frames)
+    if (!skin && r.Frame > r.Frames)
         throw UsageError("--frame " + std::to_string(r.Frame) + " is past --frames " + std::to_string(r.Frames));
     const std::string ext = fs::path(r.Output).extension().string();
     if (r.Output.empty() || (ext != ".png" && ext != ".bmp"))
@@ -176,9 +183,36 @@ Bitmap Render(const RenderRequest& r, const Bitmap& image) {
     return target;
 }
 
+// Takes the element's own image, frame count, margins, tiling and
+// transparency, as the engine paints it. The borders say "stretch" where other
+// elements say "tile", and the top and bottom borders stack their frames.
+Bitmap LoadElement(RenderRequest& r) {
+    const TSkinDefinition skin = LoadSkinFile(r.Image);
+    const TDataSkinObject* element = skin.Find(r.Element);
+    if (!element)
+        throw ToolError(r.Image + ": no element \"" + r.Element + "\" (sknutil dump lists them)");
+    if (element->Image.IsEmpty())
+        throw ToolError(r.Image + ": element \"" + r.Element + "\" has no image");
+    const bool border = element == &skin.Left || element == &skin.Right || element == &skin.Top ||
+                        element == &skin.Bottom;
+    if (!r.FramesGiven)
+        r.Frames = std::max(element->Frame, 1);
+    if (r.Frame > r.Frames)
+        throw UsageError("--frame " + std::to_string(r.Frame) + " is past the element's " +
+                         std::to_string(r.Frames) + " frames");
+    r.FrameMargins = element->GetMargins();
+    const bool tiled = border ? element->Tile != 1 : element->Tile == 1;
+    r.Middle = tiled ? MiddleFill::Tile : MiddleFill::Stretch;
+    if (element == &skin.Top || element == &skin.Bottom)
+        r.Layout = FrameLayout::Vertical;
+    if (element->Trans != 0 && !r.Background)
+        r.Background = kWhite;
+    return element->Image;
+}
+
 int RunRender(const Args& args) {
-    const RenderRequest request = ParseRender(args);
-    const Bitmap image = LoadSourceImage(request);
+    RenderRequest request = ParseRender(args);
+    const Bitmap image = request.Element.empty() ? LoadSourceImage(request) : LoadElement(request);
     const Bitmap result = Render(request, image);
     const bool png = fs::path(request.Output).extension() == ".png";
     WriteFileBytes(request.Output, png ? WritePng(result) : WriteBmp(result));
@@ -187,10 +221,12 @@ int RunRender(const Args& args) {
 
 std::vector<Command> RenderCommands() {
     return {{"render",
-             "IMAGE.bmp --size WxH [--frames N] [--frame K] [--margins L,T,R,B] [--tile] [--vertical] "
+             "IMAGE.bmp|SKIN.skn ELEMENT --size WxH [--frames N] [--frame K] [--margins L,T,R,B] [--tile] [--vertical] "
              "[--mode sliced|stretch|centre|three-tiled|three-stretched] [--transparent-over #RRGGBB|R,G,B] "
              "-o OUT.png|OUT.bmp",
-             "draw frame K of N of an image as the skin engine paints it", RunRender}};
+             "draw frame K of N of an image, or an element of a skin with its own margins, frames, tiling "
+             "and transparency, as the skin engine paints it",
+             RunRender}};
 }
 
 CommandGroup group(RenderCommands);

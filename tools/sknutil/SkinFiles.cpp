@@ -1,5 +1,7 @@
 #include "SkinFiles.h"
 
+#include <filesystem>
+
 #include "Command.h"
 #include "FileIo.h"
 #include "skin/data/SkinLoader.h"
@@ -13,6 +15,10 @@ std::string OlderFormat(const std::string& path, std::int32_t tag) {
 }
 
 } // namespace
+
+bool IsPackedSkinPath(const std::string& path) {
+    return TSkinReader::LowerAscii(std::filesystem::path(path).extension().string()) == ".skn";
+}
 
 void UnpackSkinFile(const std::string& path, TSkinReader& reader) {
     const std::vector<std::uint8_t> bytes = ReadFileBytes(path);

@@ -11,6 +11,9 @@ namespace veyra::sknutil {
 // or a decoder error becomes a ToolError naming the file.
 void UnpackSkinFile(const std::string& path, TSkinReader& reader);
 
+// True for a path ending in ".skn" (any letter case).
+bool IsPackedSkinPath(const std::string& path);
+
 // Loads the whole definition of the skin file at path, with the same errors.
 TSkinDefinition LoadSkinFile(const std::string& path);
 
