@@ -172,18 +172,12 @@ private:
         p.GetOrd = [get](const TObject& o) { return static_cast<std::int64_t>(std::invoke(get, Self(o))); };
         if constexpr (!std::is_null_pointer_v<S>) {
             p.SetOrd = [set](TObject& o, std::int64_t v) {
-                using Arg = typename SetterArg<S>::Type;
-                std::invoke(set, Self(o), static_cast<Arg>(v));
+                // The value has the type the getter gives.
+                using Value = std::remove_cvref_t<std::invoke_result_t<G, const T&>>;
+                std::invoke(set, Self(o), static_cast<Value>(v));
             };
         }
     }
-
-    template <class S>
-    struct SetterArg;
-    template <class C, class A>
-    struct SetterArg<void (C::*)(A)> {
-        using Type = std::remove_cvref_t<A>;
-    };
 
     std::vector<TPropInfo> Items_;
 };

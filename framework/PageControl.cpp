@@ -62,6 +62,12 @@ void TPageControl::WindowCreated()
     RebuildTabs();
 }
 
+void TPageControl::CreateChildHandles()
+{
+    TWinControl::CreateChildHandles();
+    ShowActivePage();
+}
+
 void TPageControl::RebuildTabs()
 {
     const HWND window = WindowHandle();
@@ -77,7 +83,7 @@ void TPageControl::RebuildTabs()
         SendMessageW(window, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     }
     SendMessageW(window, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
-    AlignControls();
+    ShowActivePage();
 }
 
 void TPageControl::UpdateTab(TTabSheet* page)
@@ -91,7 +97,15 @@ void TPageControl::UpdateTab(TTabSheet* page)
     item.pszText = text.data();
     item.iImage = page->ImageIndex();
     SendMessageW(WindowHandle(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    AlignControls();
+    // A longer caption may wrap the tabs into another row.
+    ShowActivePage();
+}
+
+void TPageControl::FontChanged()
+{
+    TWinControl::FontChanged();
+    // The tabs' height follows the font, and the pages' area with it.
+    ShowActivePage();
 }
 
 void TPageControl::InsertPage(TTabSheet* page)

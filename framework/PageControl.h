@@ -49,6 +49,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void WindowCreated() override;
+    void CreateChildHandles() override;
+    void FontChanged() override;
     void WndProc(TMessage& message) override;
 
 private:

@@ -71,6 +71,8 @@ protected:
     virtual void CreateWnd();
     // Called after the window exists, before the children get theirs.
     virtual void WindowCreated() {}
+    // Makes the windows of the child controls that have none.
+    virtual void CreateChildHandles();
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     void BoundsChanged() override;
@@ -88,7 +90,6 @@ private:
     static LRESULT CALLBACK InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static void RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc);
     void ReadBoundsFromWindow();
-    void CreateChildHandles();
     void FinishDestroy();
 
     HWND Handle_ = nullptr;

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "framework/EngineTestSupport.h"
+#include "framework/ControlAtom.h"
+#include "framework/CustomForm.h"
+#include "framework/PageControl.h"
+#include "framework/TabSheet.h"
+
+namespace veyra {
+namespace {
+
+std::wstring WindowClassOf(HWND window)
+{
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+// A form with one page control, built in code.
+struct TPlainForm {
+    TPlainForm()
+    {
+        Form.SetBounds(10, 10, 400, 300);
+        Pages = new TPageControl(&Form);
+        Pages->SetParent(&Form);
+        Pages->SetBounds(8, 8, 300, 200);
+    }
+    TForm Form{nullptr};
+    TPageControl* Pages;
+};
+
+TEST(WinControl, WindowClassIsNamedAfterTheFrameworkClassAndSuperclassesTheSystemControl)
+{
+    TPlainForm f;
+    const HWND pages = f.Pages->Handle();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(WindowClassOf(pages), L"TPageControl");
+    EXPECT_EQ(WindowClassOf(f.Form.Handle()), L"TForm");
+    EXPECT_EQ(GetParent(pages), f.Form.WindowHandle());
+    // The system tab control behind it answers its own messages.
+    auto* sheet = new TTabSheet(&f.Form);
+    sheet->SetPageControl(f.Pages);
+    sheet->SetCaption(L"Alpha");
+    EXPECT_EQ(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(WindowClassOf(sheet->Handle()), L"TTabSheet");
+}
+
+TEST(WinControl, ControlOfsPropertyFindsTheObjectOfAWindow)
+{
+    TPlainForm f;
+    const HWND pages = f.Pages->Handle();
+
+    wchar_t expected[64];
+    std::swprintf(expected, 64, L"ControlOfs%08X%08X",
+                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
+                  static_cast<unsigned>(GetCurrentThreadId()));
+    EXPECT_EQ(TControlAtom::Name(), expected);
+    for (const wchar_t* p = expected + 10; *p; ++p)
+        EXPECT_TRUE((*p >= L'0' && *p <= L'9') || (*p >= L'A' && *p <= L'F')) << "upper-case hexadecimal";
+
+    // Anyone in the process can find the object the way the skin engine does.
+    const ATOM atom = GlobalFindAtomW(expected);
+    ASSERT_NE(atom, 0);
+    EXPECT_EQ(GetPropW(pages, MAKEINTATOM(atom)), static_cast<TWinControl*>(f.Pages));
+    EXPECT_EQ(GetPropW(f.Form.Handle(), MAKEINTATOM(atom)), static_cast<TWinControl*>(&f.Form));
+    EXPECT_EQ(RegisterWindowMessageW(expected), TControlAtom::Message());
+    EXPECT_EQ(TWinControl::FromHandle(pages), f.Pages);
+    EXPECT_EQ(TWinControl::FromHandle(GetDesktopWindow()), nullptr);
+
+    // A destroyed window no longer leads to the object.
+    f.Pages->DestroyHandle();
+    EXPECT_FALSE(IsWindow(pages));
+    EXPECT_EQ(f.Pages->WindowHandle(), nullptr);
+}
+
+// A hook that notes every message and passes it on to what was there before.
+struct TMessageSpy {
+    explicit TMessageSpy(TControl& control) : Control(control), Saved(control.WindowProc())
+    {
+        control.SetWindowProc(TWndMethod::Of<&TMessageSpy::Hook>(this));
+    }
+    void Hook(TMessage& message)
+    {
+        Seen.push_back(message.Msg);
+        Saved(message);
+    }
+    void Restore() { Control.SetWindowProc(Saved); }
+    TControl& Control;
+    TWndMethod Saved;
+    std::vector<UINT> Seen;
+};
+
+TEST(WinControl, WindowProcCanBeReplacedChainedAndRestoredExactly)
+{
+    TPlainForm f;
+    f.Pages->HandleNeeded();
+    const TWndMethod original = f.Pages->WindowProc();
+    EXPECT_EQ(original, f.Pages->DefaultWindowProc());
+
+    TMessageSpy outer(*f.Pages);
+    EXPECT_NE(f.Pages->WindowProc(), original);
+    TMessageSpy inner(*f.Pages);
+    EXPECT_EQ(inner.Saved, TWndMethod::Of<&TMessageSpy::Hook>(&outer)) << "the inner hook saved the outer one";
+
+    // Window messages and framework messages both go through the hooks.
+    SendMessageW(f.Pages->WindowHandle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"x"));
+    f.Pages->SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(f.Pages->WindowHandle())) << "CM_ENABLEDCHANGED reached the control";
+    const std::vector<UINT> expected{WM_SETTEXT, CM_ENABLEDCHANGED};
+    for (UINT msg : expected) {
+        EXPECT_NE(std::find(inner.Seen.begin(), inner.Seen.end(), msg), inner.Seen.end()) << std::hex << msg;
+        EXPECT_NE(std::find(outer.Seen.begin(), outer.Seen.end(), msg), outer.Seen.end()) << std::hex << msg;
+    }
+
+    inner.Restore();
+    EXPECT_EQ(f.Pages->WindowProc(), TWndMethod::Of<&TMessageSpy::Hook>(&outer));
+    outer.Restore();
+    EXPECT_EQ(f.Pages->WindowProc(), original);
+    const std::size_t before = outer.Seen.size();
+    f.Pages->Perform(WM_NULL);
+    EXPECT_EQ(outer.Seen.size(), before) << "a restored hook is out of the chain";
+}
+
+TEST(WinControl, ParentReflectsNotificationsAsCnNotify)
+{
+    TPlainForm f;
+    f.Pages->HandleNeeded();
+    TMessageSpy spy(*f.Pages);
+    NMHDR header{f.Pages->WindowHandle(), 0, static_cast<UINT>(NM_CLICK)};
+    SendMessageW(f.Form.WindowHandle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
+    EXPECT_NE(std::find(spy.Seen.begin(), spy.Seen.end(), CN_NOTIFY), spy.Seen.end());
+    EXPECT_EQ(CN_NOTIFY, 0xBC4Eu);
+    spy.Restore();
+}
+
+TEST(WinControl, AnErrorInAHandlerReachesTheErrorHandlerNotThePlatform)
+{
+    test::TMessageBoxRecorder boxes;
+    TPlainForm f;
+    f.Pages->HandleNeeded();
+    struct TThrower {
+        void Hook(TMessage& message)
+        {
+            if (message.Msg == WM_USER + 5)
+                throw std::runtime_error("handler failed");
+            Saved(message);
+        }
+        TWndMethod Saved;
+    } thrower{f.Pages->WindowProc()};
+    f.Pages->SetWindowProc(TWndMethod::Of<&TThrower::Hook>(&thrower));
+    EXPECT_EQ(SendMessageW(f.Pages->WindowHandle(), WM_USER + 5, 0, 0), 0);
+    ASSERT_EQ(boxes.Messages.size(), 1u);
+    EXPECT_EQ(boxes.Messages[0], L"handler failed.");
+    f.Pages->SetWindowProc(thrower.Saved);
+}
+
+TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 500, 400);
+    auto* top = new TPageControl(&form);
+    top->SetParent(&form);
+    top->SetHeight(50);
+    top->SetAlign(alTop);
+    auto* fill = new TPageControl(&form);
+    fill->SetParent(&form);
+    fill->SetAlign(alClient);
+    form.HandleNeeded();
+    const SIZE client = form.ClientSize();
+    EXPECT_EQ(top->BoundsRect().bottom, 50);
+    EXPECT_EQ(top->Width(), client.cx);
+    EXPECT_EQ(fill->Top(), 50);
+    EXPECT_EQ(fill->Height(), client.cy - 50);
+
+    // Anchored on all sides: the margins to the client edges stay.
+    fill->SetAlign(alNone);
+    top->SetAlign(alNone);
+    fill->SetBounds(8, 60, client.cx - 8 - 17, client.cy - 60 - 13);
+    fill->SetAnchors(akLeft | akTop | akRight | akBottom);
+    top->SetAnchors(akRight | akBottom);
+    const RECT topBefore = top->BoundsRect();
+    SetWindowPos(form.WindowHandle(), nullptr, 0, 0, 640, 520, SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE grown = form.ClientSize();
+    EXPECT_EQ(grown.cx - client.cx, 140);
+    EXPECT_EQ(fill->Left(), 8);
+    EXPECT_EQ(fill->Top(), 60);
+    EXPECT_EQ(grown.cx - fill->BoundsRect().right, 17);
+    EXPECT_EQ(grown.cy - fill->BoundsRect().bottom, 13);
+    RECT onScreen{};
+    GetWindowRect(fill->WindowHandle(), &onScreen);
+    EXPECT_EQ(onScreen.right - onScreen.left, fill->Width()) << "the window itself was resized";
+    EXPECT_EQ(top->Width(), topBefore.right - topBefore.left) << "right and bottom anchors move, not stretch";
+    EXPECT_EQ(top->Left(), topBefore.left + 140);
+    EXPECT_EQ(top->Top(), topBefore.top + (grown.cy - client.cy));
+}
+
+TEST(WinControl, DestroyingAParentDestroysItsChildrenAndTheirWindows)
+{
+    auto* form = new TForm(nullptr);
+    auto* pages = new TPageControl(nullptr); // owned by nobody, parented to the form
+    pages->SetParent(form);
+    const HWND window = pages->Handle();
+    ASSERT_TRUE(IsWindow(window));
+    delete form;
+    EXPECT_FALSE(IsWindow(window));
+}
+
+} // namespace
+} // namespace veyra
