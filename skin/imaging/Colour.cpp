@@ -16,7 +16,7 @@ constexpr std::array<Colour, SystemColours::kCount> kClassicScheme = {
     Rgb(128, 128, 128), Rgb(128, 128, 128), Rgb(0, 0, 0),       Rgb(212, 208, 200),
     Rgb(255, 255, 255), Rgb(64, 64, 64),    Rgb(212, 208, 200), Rgb(0, 0, 0),
     Rgb(255, 255, 225), Rgb(181, 181, 181), Rgb(0, 0, 128),     Rgb(166, 202, 240),
-    Rgb(192, 192, 192), Rgb(49, 106, 197),  Rgb(236, 233, 216),
+    Rgb(192, 192, 192), Rgb(10, 36, 106),   Rgb(212, 208, 200),
 };
 
 std::array<Colour, SystemColours::kCount>& Table() {
