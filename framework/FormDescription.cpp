@@ -28,6 +28,14 @@ int HexValue(char c)
     return -1;
 }
 
+// A character in quotes, for messages.
+std::string Quoted(char c)
+{
+    std::string text(3, '"');
+    text[1] = c;
+    return text;
+}
+
 class TParser {
 public:
     explicit TParser(std::string_view text) : Text_(text)
@@ -87,7 +95,7 @@ private:
         if (Text_.substr(Pos_, 2) == "//")
             return;
         if (!AtEnd() && Peek() != '\n')
-            Fail(std::string("unexpected \"") + Peek() + "\" after the value");
+            Fail("unexpected " + Quoted(Peek()) + " after the value");
     }
 
     std::string Ident(const char* what)
@@ -180,7 +188,7 @@ private:
             return TFormValue{TFormValue::Ident{DottedName()}};
         if (AtEnd() || c == '\n' || c == '\r')
             Fail("a value is missing");
-        Fail(std::string("\"") + c + "\" does not start a value");
+        Fail(Quoted(c) + " does not start a value");
     }
 
     std::string QuotedText()
@@ -219,15 +227,24 @@ private:
             if (d < 0)
                 break;
             if (magnitude > (UINT64_MAX - static_cast<unsigned>(d)) / static_cast<unsigned>(base))
-                Fail("the number " + std::string(Text_.substr(start, Pos_ - start + 1)) + "... is too large");
+                Fail(NumberMessage(start, "the number ", "... is too large"));
             magnitude = magnitude * base + static_cast<unsigned>(d);
             ++digits;
         }
         if (digits == 0 || IsIdentChar(Peek()))
-            Fail("\"" + std::string(Text_.substr(start, Pos_ - start + 1)) + "\" is not a number");
+            Fail(NumberMessage(start, "\"", "\" is not a number"));
         if (magnitude > (negative ? std::uint64_t{1} << 63 : static_cast<std::uint64_t>(INT64_MAX)))
             Fail("the number is out of range");
         return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    }
+
+    // The text of a number read so far and the character after it, in a message.
+    std::string NumberMessage(std::size_t start, const char* before, const char* after) const
+    {
+        std::string message(before);
+        message.append(Text_.substr(start, Pos_ - start + 1));
+        message.append(after);
+        return message;
     }
 
     TFormValue::Set SetValue()
@@ -288,7 +305,7 @@ private:
             }
             const int v = HexValue(c);
             if (v < 0)
-                Fail(std::string("\"") + c + "\" is not a hexadecimal digit");
+                Fail(Quoted(c) + " is not a hexadecimal digit");
             Advance();
             if (high < 0) {
                 high = v;

@@ -131,9 +131,10 @@ TEST(SkinData, StoredSkinStreamMustMatchItsLength)
     TSkinFile file(20000);
     std::ifstream in(file.Path, std::ios::binary);
     const std::vector<std::uint8_t> packed{std::istreambuf_iterator<char>(in), {}};
-    std::vector<std::uint8_t> stream{static_cast<std::uint8_t>(packed.size()),
-                                     static_cast<std::uint8_t>(packed.size() >> 8), 0, 0};
-    stream.insert(stream.end(), packed.begin(), packed.end());
+    std::vector<std::uint8_t> stream(4 + packed.size(), 0);
+    stream[0] = static_cast<std::uint8_t>(packed.size());
+    stream[1] = static_cast<std::uint8_t>(packed.size() >> 8);
+    std::copy(packed.begin(), packed.end(), stream.begin() + 4);
     r.Skin.SetSkinStream(stream);
     EXPECT_FALSE(r.Skin.NoSkin()) << "a stored skin is loaded";
     EXPECT_EQ(r.Skin.SkinStream(), stream);
