@@ -94,9 +94,42 @@ bool TApplication::ProcessMessage(MSG& msg)
         Terminated_ = true;
         return false;
     }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+    if (!IsDialogMessage(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
     return true;
+}
+
+bool TApplication::IsDialogMessage(const MSG& msg)
+{
+    // Navigation keys and Alt+character go to the form first: CM_DIALOGKEY
+    // and CM_DIALOGCHAR; a non-zero answer means the form used the key.
+    UINT request = 0;
+    if (msg.message == WM_KEYDOWN) {
+        switch (msg.wParam) {
+        case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+        case VK_CANCEL:
+            request = CM_DIALOGKEY;
+            break;
+        default:
+            break;
+        }
+    } else if (msg.message == WM_SYSCHAR) {
+        request = CM_DIALOGCHAR;
+    }
+    if (!request)
+        return false;
+    TWinControl* control = TWinControl::FindOwningControl(msg.hwnd);
+    TWinControl* form = control ? control->ParentForm() : nullptr;
+    if (!form)
+        return false;
+    try {
+        return form->Perform(request, msg.wParam, msg.lParam) != 0;
+    } catch (...) {
+        HandleException(form);
+        return true;
+    }
 }
 
 void TApplication::ProcessMessages()

@@ -71,6 +71,7 @@ public:
 private:
     void AdoptForm(TCustomForm& form);
     bool ProcessMessage(MSG& msg);
+    bool IsDialogMessage(const MSG& msg);
 
     TCustomForm* MainForm_ = nullptr;
     bool Terminated_ = false;

@@ -119,6 +119,12 @@ void TCustomForm::Close()
     Hide();
 }
 
+void TCustomForm::Release()
+{
+    if (HandleAllocated())
+        PostMessageW(WindowHandle(), CM_RELEASE, 0, 0);
+}
+
 void TCustomForm::SetClientWidth(int width)
 {
     if (IsLoading() || !HandleAllocated()) {
@@ -171,6 +177,10 @@ void TCustomForm::WndProc(TMessage& message)
     switch (message.Msg) {
     case WM_CLOSE:
         WmClose(message);
+        return;
+    case CM_RELEASE:
+        // Nothing of the form may be touched after this.
+        delete this;
         return;
     default:
         TWinControl::WndProc(message);

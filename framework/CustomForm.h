@@ -31,6 +31,8 @@ public:
     void Hide() { SetVisible(false); }
     // Closes the form: the main form ends the program, any other form hides.
     void Close();
+    // Destroys the form once the messages now waiting have been handled (CM_RELEASE).
+    void Release();
 
     void SetVisible(bool visible) override;
 

@@ -224,10 +224,64 @@ void TWinControl::WndProc(TMessage& message)
         if (Handle_)
             EnableWindow(Handle_, Enabled());
         return;
+    case WM_MOUSEMOVE:
+        WmMouseMove(message);
+        return;
+    case WM_MOUSELEAVE:
+        WmMouseLeave(message);
+        return;
+    case WM_SETFOCUS:
+        WmSetFocus(message);
+        return;
     default:
         break;
     }
     TControl::WndProc(message);
+}
+
+void TWinControl::WmMouseMove(TMessage& message)
+{
+    if (!MouseInControl_) {
+        MouseInControl_ = true;
+        // The platform says when the mouse leaves; that becomes CM_MOUSELEAVE.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle_, HOVER_DEFAULT};
+        TrackMouseEvent(&track);
+        Perform(CM_MOUSEENTER, 0, 0);
+    }
+    DefaultHandler(message);
+}
+
+void TWinControl::WmMouseLeave(TMessage& message)
+{
+    if (MouseInControl_) {
+        MouseInControl_ = false;
+        Perform(CM_MOUSELEAVE, 0, 0);
+    }
+    DefaultHandler(message);
+}
+
+void TWinControl::WmSetFocus(TMessage& message)
+{
+    DefaultHandler(message);
+    // The form hears which of its controls has the focus now.
+    if (TWinControl* form = ParentForm(); form && form != this)
+        form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+}
+
+TWinControl* TWinControl::ParentForm()
+{
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    return top;
+}
+
+TWinControl* TWinControl::FindOwningControl(HWND window)
+{
+    for (; window; window = GetParent(window))
+        if (TWinControl* control = FromHandle(window))
+            return control;
+    return nullptr;
 }
 
 void TWinControl::WmEraseBkgnd(TMessage& message)

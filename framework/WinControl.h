@@ -64,6 +64,12 @@ public:
 
     // The framework control of a window (through the ControlOfs atom), or nullptr.
     static TWinControl* FromHandle(HWND window);
+    // The nearest framework control of window or of one of its parents, or nullptr.
+    static TWinControl* FindOwningControl(HWND window);
+    // The form this control is on (the top-most parent), or nullptr.
+    TWinControl* ParentForm();
+    // Whether the mouse is over the control (between CM_MOUSEENTER and CM_MOUSELEAVE).
+    bool MouseInControl() const { return MouseInControl_; }
 
 protected:
     virtual void CreateParams(TCreateParams& params);
@@ -85,6 +91,9 @@ protected:
     void WmSize(TMessage& message);
     void WmWindowPosChanged(TMessage& message);
     bool ReflectToChild(TMessage& message);
+    void WmMouseMove(TMessage& message);
+    void WmMouseLeave(TMessage& message);
+    void WmSetFocus(TMessage& message);
 
 private:
     static LRESULT CALLBACK InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -98,6 +107,7 @@ private:
     std::vector<TWinControl*> TabList_;
     bool Aligning_ = false;
     bool ApplyingBounds_ = false;
+    bool MouseInControl_ = false;
 };
 
 } // namespace veyra
