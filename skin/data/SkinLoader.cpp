@@ -102,6 +102,15 @@ Bitmap CopyPart(const Bitmap& source, const Rect& part) {
     return copy;
 }
 
+// How a section element is read: where its image is, whether "Frame" and the
+// text colours are read, and what a "Tile" above 1 becomes.
+struct SectionLoad {
+    const char* ImageKey = "Image";
+    bool ReadFrame = false;
+    bool ReadColours = true;
+    std::int32_t TileAbove1 = 0;
+};
+
 class SkinBuilder {
 public:
     SkinBuilder(const TQuickIni& ini, const TSkinReader& members, TSkinDefinition& d, const TSkinLoadOptions& o)
@@ -123,6 +132,7 @@ private:
     void LoadRow(const ElementRow& row);
     void ReadColours(TDataSkinObject& element, const char* section);
     void ReadGenericKeys(TDataSkinObject& element, const char* section, bool readFrame);
+    template <class T> T* LoadSection(const char* section, const SectionLoad& how);
     void LoadGeneric(const char* section);
     void LoadWithSecondImage(const char* section, const char* secondKey);
     void LoadProgress();
@@ -269,65 +279,43 @@ void SkinBuilder::ReadGenericKeys(TDataSkinObject& element, const char* section,
     element.Tile = Int(section, "Tile", 0);
 }
 
-void SkinBuilder::LoadGeneric(const char* section) {
+template <class T> T* SkinBuilder::LoadSection(const char* section, const SectionLoad& how) {
     D_.Remove(section);
-    const std::string image = Str(section, "Image");
+    const std::string image = Str(section, how.ImageKey);
     if (image.empty())
-        return;
-    auto element = std::make_unique<TDataSkinObject>(section);
+        return nullptr;
+    auto element = std::make_unique<T>(section);
     LoadImage(element->Image, image);
-    ReadGenericKeys(*element, section, true);
-    ReadColours(*element, section);
+    ReadGenericKeys(*element, section, how.ReadFrame);
+    if (how.ReadColours)
+        ReadColours(*element, section);
     if (element->Tile > 1)
-        element->Tile = 0;
+        element->Tile = how.TileAbove1;
+    T* loaded = element.get();
     D_.Put(std::move(element));
+    return loaded;
+}
+
+void SkinBuilder::LoadGeneric(const char* section) {
+    LoadSection<TDataSkinObject>(section, {.ReadFrame = true});
 }
 
 void SkinBuilder::LoadWithSecondImage(const char* section, const char* secondKey) {
-    D_.Remove(section);
-    const std::string image = Str(section, "Image");
-    if (image.empty())
-        return;
-    auto element = std::make_unique<TDataSkinBorder>(section);
-    LoadImage(element->Image, image);
-    LoadImage(element->Image2, Str(section, secondKey));
-    ReadGenericKeys(*element, section, false);
-    ReadColours(*element, section);
-    if (element->Tile > 1)
-        element->Tile = 0;
-    D_.Put(std::move(element));
+    if (auto* element = LoadSection<TDataSkinBorder>(section, {}))
+        LoadImage(element->Image2, Str(section, secondKey));
 }
 
 void SkinBuilder::LoadProgress() {
-    const char* section = "Progress";
-    D_.Remove(section);
-    const std::string image = Str(section, "Bitmap");
-    if (image.empty())
-        return;
-    auto element = std::make_unique<TDataSkinBorder>(section);
-    LoadImage(element->Image, image);
-    ReadGenericKeys(*element, section, false);
-    if (element->Tile > 1)
-        element->Tile = 1;
-    D_.Put(std::move(element));
+    LoadSection<TDataSkinBorder>("Progress", {.ImageKey = "Bitmap", .ReadColours = false, .TileAbove1 = 1});
 }
 
 void SkinBuilder::LoadGroupBox() {
     const char* section = "GroupBox";
-    D_.Remove(section);
-    const std::string image = Str(section, "Image");
-    if (image.empty())
-        return;
-    auto element = std::make_unique<TDataSkinBoxLabel>(section);
-    LoadImage(element->Image, image);
-    ReadGenericKeys(*element, section, false);
-    ReadColours(*element, section);
-    if (element->Tile > 1)
-        element->Tile = 0;
-    element->BackgroundAlignment = Int(section, "BackgroundAlignment", 0);
-    element->BackgroundLeftShift = Int(section, "BackgroundLeftShift", 0);
-    element->BackgroundRightShift = Int(section, "BackgroundRightShift", 0);
-    D_.Put(std::move(element));
+    if (auto* element = LoadSection<TDataSkinBoxLabel>(section, {})) {
+        element->BackgroundAlignment = Int(section, "BackgroundAlignment", 0);
+        element->BackgroundLeftShift = Int(section, "BackgroundLeftShift", 0);
+        element->BackgroundRightShift = Int(section, "BackgroundRightShift", 0);
+    }
 }
 
 void SkinBuilder::LoadButtons() {
