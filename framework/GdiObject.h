@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "skin/data/SystemColours.h"
+
 #include <cstdint>
 #include <utility>
 
@@ -54,9 +56,8 @@ private:
 // A colour value of the framework: 0x00BBGGRR, or 0xFF000000 plus a system colour index.
 using TColor = std::int32_t;
 inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
-inline constexpr TColor clBtnFace = static_cast<TColor>(0xFF000000u | COLOR_BTNFACE);
-inline constexpr TColor clWindow = static_cast<TColor>(0xFF000000u | COLOR_WINDOW);
-inline constexpr TColor clWindowText = static_cast<TColor>(0xFF000000u | COLOR_WINDOWTEXT);
+// The system colour references themselves (clBtnFace, clWindow ...) are the
+// skin core's, so framework and skin speak of the same colours.
 
 // The RGB value of a colour, system colours resolved now.
 inline COLORREF ColorToRGB(TColor color)
