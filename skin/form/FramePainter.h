@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "skin/data/CaptionGeometry.h"
+#include "skin/data/SkinDefinition.h"
+#include "skin/imaging/Bitmap.h"
+
+namespace veyra {
+
+// What painting a skinned window's frame needs to know of the window.
+struct TFramePaintInput {
+    const TSkinDefinition* Skin = nullptr;
+    TFrameMetrics Metrics;
+    int Width = 0;  // outer window size
+    int Height = 0;
+    bool Active = true;
+    bool Minimized = false;
+    std::wstring Caption; // the window text; the painter adds the blanks around it
+    HFONT CaptionFont = nullptr;
+    bool RightToLeft = false;
+    bool Popup = false;      // the window has WS_POPUP
+    int ButtonsLeftEdge = 0; // from the previous paint's button layout
+    TWindowTraits Traits;
+    HICON Icon = nullptr;                // the window's small icon, if it has one
+    const Bitmap* IconBitmap = nullptr;  // drawn with the key colour transparent when there is no icon
+    int MenuBarLeftWidth = 0;
+    TButtonQuery Query;
+};
+
+// Where the caption text and the title buttons ended up.
+struct TFramePaintResult {
+    Rect TitleTextRect;
+    TTitleButtonLayout Buttons;
+};
+
+// The blanks drawn before and after the window text in the caption.
+inline constexpr const wchar_t* kCaptionPrefix = L" ";
+inline constexpr const wchar_t* kCaptionSuffix = L"  ";
+
+// Paints the skinned non-client area into dc, a DC of the whole window: the
+// side and bottom borders, then the title bar composed off screen (top border,
+// caption text on its text back, title buttons, icon) and copied in one block,
+// then the menu-bar strip. A minimized window shows only its title bar on the
+// face colour. Throws on GDI failures; callers in window procedures catch.
+TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in);
+
+} // namespace veyra
