@@ -1,0 +1,234 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+#include "framework/WndMethod.h"
+#include "skin/data/CaptionGeometry.h"
+#include "skin/imaging/GdiHandlesWin32.h"
+
+namespace veyra {
+
+class TSkinData;
+class TSkinDefinition;
+class TCustomForm;
+class TControl;
+class TTimer;
+class TSkinControl;
+
+// The skinning object of one top-level window: a framework form, a framework
+// message box, a system dialog, an MDI frame or child. It takes over the
+// window procedure, keeps the frame metrics, state and style bits, answers the
+// non-client messages, and gives everything back when it detaches.
+//
+// The skin manager uses exactly this part of it: construct, set Handle and
+// ClassNameText, AttachToForm (framework form) or InitSkin (foreign window),
+// post SKINMSG_INIT; later ReloadSkin, Unskin, and delete.
+class TWinSkinForm : public TComponent {
+public:
+    // Life states.
+    static constexpr int kCreated = 0;
+    static constexpr int kRunning = 1;
+    static constexpr int kReskinning = 3;
+    static constexpr int kInNcDestroy = 4;
+    static constexpr int kApplyingSize = 5;
+    static constexpr int kDestroyed = 6;
+
+    // Kinds of window.
+    static constexpr int kOrdinaryWindow = 0;
+    static constexpr int kMdiFrame = 1;
+    static constexpr int kMdiChild = 2;
+
+    // Window states.
+    static constexpr int kNormal = 0;
+    static constexpr int kMaximized = 1;
+    static constexpr int kMinimized = 2;
+
+    // Bits of SavedStyleBits.
+    static constexpr std::uint32_t kHadMaximizeBox = 1;
+    static constexpr std::uint32_t kHadMinimizeBox = 2;
+    static constexpr std::uint32_t kHadSystemMenu = 8;
+    static constexpr std::uint32_t kCaptionRemoved = 16;
+
+    // owner: the framework form it skins, or null for a foreign window.
+    explicit TWinSkinForm(TComponent* owner);
+    ~TWinSkinForm() override;
+
+    HWND Handle = nullptr;
+    std::wstring ClassNameText;
+
+    // Skins a framework form: events, colour, the form's message hook, then InitSkin.
+    void AttachToForm(TSkinData* skinData, TCustomForm* form);
+    // Skins the window in Handle (does nothing when already subclassed).
+    void InitSkin(TSkinData* skinData);
+    // Detaches on WM_NCDESTROY: restores the procedure and frees the control objects.
+    void UnhookWindow();
+    // Skinning switched off while the window lives: restores procedure, styles,
+    // menu, colour, region and outer size exactly.
+    void Unskin();
+    // The skin component's skin was reloaded: new metrics, repaint, refresh
+    // the controls.
+    void ReloadSkin();
+
+    // Uses skin instead of the skin component's definition (a preview, or a
+    // skin component that holds none); null goes back to the component's. The
+    // caller keeps skin alive while this object uses it.
+    void SetSkinDefinition(const TSkinDefinition* skin);
+    // The skin definition in force, or null when there is none yet.
+    const TSkinDefinition* Skin() const;
+
+    // Adds a control skinning object to ControlObjects; answers whether it was there already.
+    bool AddControlObject(TSkinControl* object);
+    // Removes a control skinning object from ControlObjects (not freed here).
+    void RemoveControlObject(TSkinControl* object);
+
+    // The framework controls the form walk finds for control skinning: the
+    // form's controls, then its windowed controls in tab order that have a
+    // window, are not tagged DisableTag and are not skinned already. Attaches
+    // nothing; each control appears once.
+    std::vector<TControl*> DiscoverControls();
+    // The child windows (WS_CHILD) of a foreign window, top of the z-order
+    // first. Attaches nothing.
+    std::vector<HWND> DiscoverChildWindows();
+
+    int LifeState() const { return LifeState_; }
+    TSkinData* SkinData() const { return SkinData_; }
+    TCustomForm* Control() const { return Control_; }
+    bool SkinFrame() const { return SkinFrame_; }
+    bool InitDone() const { return InitDone_; }
+    int Kind() const { return Kind_; }
+    TBorderKind BorderKind() const { return BorderKind_; }
+    int WindowState() const { return WindowState_; }
+    bool Active() const { return Active_; }
+    std::uint32_t SavedStyleBits() const { return SavedStyleBits_; }
+    // The skinned border widths in force.
+    const TFrameMetrics& Metrics() const { return Metrics_; }
+    // Whether the window procedure is taken over.
+    bool Subclassed() const { return Subclassed_; }
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    // The one entry of the window's messages while subclassed.
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR refData);
+    LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT CallOld(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The framework form's message hook while skinned.
+    void FormMessageHook(TMessage& message);
+
+    // Handlers of the window procedure.
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSkinInit();
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    void OnFormSetText(TMessage& message);
+
+    // Pieces of the life cycle.
+    void Subclass();
+    void RemoveSubclass();
+    void RestoreFormHook();
+    void LightDetach();
+    void Reskin();
+    void TimerTick(TObject* sender);
+    void FreeControlObjects();
+    void RaiseAfterSkinForm();
+    void RaiseBeforeSkinForm();
+
+    // Frame geometry.
+    void BuildMetrics();
+    void ApplyFrameSize(bool keepClientRect);
+    int DialogCaptionWidth() const;
+    void BuildRegion();
+    void ForceFrameRecalc();
+    void ApplyCaptionRemoval();
+    void RestoreCaption();
+    void ReadWindowState();
+    bool IsMaximizedMdiChild() const { return Kind_ == kMdiChild && WindowState_ == kMaximized; }
+    void PaintFrame(HDC dc);
+    HBRUSH ButtonFaceBrush();
+    std::wstring ReadCaption() const;
+
+    // Seams of the parts that come later: the skinned menu bar, the MDI
+    // client's subclassing, the control objects and the title buttons.
+    void CreateMenuBar();
+    void FreeMenuBar(bool giveMenuBack);
+    void SubclassMdiClient();
+    void UnsubclassMdiClient();
+
+    int LifeState_ = kCreated;
+    TSkinData* SkinData_ = nullptr;
+    TCustomForm* Control_ = nullptr;
+    const TSkinDefinition* SkinOverride_ = nullptr;
+
+    bool Subclassed_ = false;
+    // The window procedure as others saw it before and right after subclassing.
+    LONG_PTR OldWndProc_ = 0;
+    LONG_PTR ObjectProc_ = 0;
+    bool UnicodeWindow_ = true;
+    TWndMethod OldControlWndProc_;
+    bool FormHookInstalled_ = false;
+
+    HWND MDIClientHandle_ = nullptr;
+    bool MenuUpdate_ = true;
+    bool SkinFrame_ = false;
+    int Kind_ = kOrdinaryWindow;
+    TBorderKind BorderKind_ = TBorderKind::Single;
+    int WindowState_ = kNormal;
+    bool Active_ = true;
+    LONG_PTR Style_ = 0;
+    LONG_PTR ExStyle_ = 0;
+    std::uint32_t SavedStyleBits_ = 0;
+    bool RightToLeft_ = false;
+    bool ThickFrame_ = false;
+    bool IsChild_ = false;
+    bool IsDialog_ = false;
+    bool HiddenWhileSkinning_ = false;
+    HWND OwnerWindow_ = nullptr;
+
+    TFrameMetrics Metrics_;
+    RECT ClientRect_{};
+    SIZE SavedNonClientSize_{};
+    bool FrameSizeApplied_ = false;
+    std::wstring CaptionPrefix_;
+    std::wstring CaptionSuffix_;
+    FontHandle CaptionFont_;
+    BrushHandle ButtonFaceBrush_;
+
+    std::vector<TSkinControl*> ControlObjects_;
+    HWND HotControl_ = nullptr;
+
+    HMENU MenuHandle_ = nullptr;
+    bool MenuBarActive_ = false;
+    HMENU SystemMenuHandle_ = nullptr;
+
+    // The window owns the region once set; RegionSet says that ours is in force.
+    bool RegionSet_ = false;
+    int RegionWidth_ = -1;
+    int RegionHeight_ = -1;
+    // A copy of the region the window had before skinning, put back by Unskin.
+    RegionHandle SavedRegion_;
+
+    TTimer* Timer_ = nullptr;
+    UINT DoubleClickTime_ = 0;
+    bool Tracking_ = false;
+    std::int32_t OldColor_ = 0;
+    bool InitDone_ = false;
+};
+
+} // namespace veyra

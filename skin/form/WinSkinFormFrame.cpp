@@ -1,0 +1,421 @@
+// The frame geometry of a skinned window: border widths, the client area
+// answered to WM_NCCALCSIZE, the outer size, the shaped region and, until the
+// skinned painter takes over, the plain frame fill.
+
+#include "WinSkinForm.h"
+
+#include <vector>
+
+#include "SkinMessages.h"
+#include "framework/CustomForm.h"
+#include "framework/Timer.h"
+#include "skin/data/SkinDefinition.h"
+#include "skin/imaging/BitmapRegion.h"
+#include "skin/imaging/RegionWin32.h"
+#include "skin/imaging/SlicedDrawing.h"
+
+namespace veyra {
+
+namespace {
+
+// The window DC of a window for a scope.
+class WindowDcScope {
+public:
+    explicit WindowDcScope(HWND window) : Window_(window), Dc_(GetWindowDC(window)) {}
+    WindowDcScope(const WindowDcScope&) = delete;
+    WindowDcScope& operator=(const WindowDcScope&) = delete;
+    ~WindowDcScope()
+    {
+        if (Dc_)
+            ReleaseDC(Window_, Dc_);
+    }
+    HDC Get() const { return Dc_; }
+
+private:
+    HWND Window_;
+    HDC Dc_;
+};
+
+// The screen DC for a scope.
+class ScreenDcScope {
+public:
+    ScreenDcScope() : Dc_(GetDC(nullptr)) {}
+    ScreenDcScope(const ScreenDcScope&) = delete;
+    ScreenDcScope& operator=(const ScreenDcScope&) = delete;
+    ~ScreenDcScope()
+    {
+        if (Dc_)
+            ReleaseDC(nullptr, Dc_);
+    }
+    HDC Get() const { return Dc_; }
+
+private:
+    HDC Dc_;
+};
+
+// Saves a DC's whole state for a scope.
+class SavedDcScope {
+public:
+    explicit SavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {}
+    SavedDcScope(const SavedDcScope&) = delete;
+    SavedDcScope& operator=(const SavedDcScope&) = delete;
+    ~SavedDcScope()
+    {
+        if (Saved_)
+            RestoreDC(Dc_, Saved_);
+    }
+
+private:
+    HDC Dc_;
+    int Saved_;
+};
+
+// The opaque pixels of one border piece rendered for a w x h place, as
+// rectangles at (x, y) of the window.
+void AddBorderPieceShape(std::vector<Rect>& shape, const TDataSkinBorder& border, FrameLayout layout, bool active,
+                         int x, int y, int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return;
+    const int frameIndex = BorderFrameIndex(border, active);
+    const MiddleFill middle = border.Tile == 1 ? MiddleFill::Stretch : MiddleFill::Tile;
+    const Bitmap piece = BuildSlicedFrame(Rect{0, 0, width, height}, border.Image, border.GetMargins(), layout, middle,
+                                          border.Frame, frameIndex);
+    const std::vector<Rect> runs = RegionOfBitmap(piece, x, y, KeyTolerance{1, 1, 1});
+    shape.insert(shape.end(), runs.begin(), runs.end());
+}
+
+} // namespace
+
+void TWinSkinForm::BuildMetrics()
+{
+    const TSkinDefinition* skin = Skin();
+    const int menuBarHeight = MenuBarActive_ ? GetSystemMetrics(SM_CYMENU) : 0;
+    Metrics_ = skin ? ComputeFrameMetrics(*skin, BorderKind_, menuBarHeight) : TFrameMetrics{};
+    if (Kind_ == kMdiChild && BorderKind_ != TBorderKind::NoCaption) {
+        // An MDI child keeps at least the platform's title height, the rest
+        // of it standing in for the menu-bar strip.
+        const int platformTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+        if (platformTitle > Metrics_.TitleHeight)
+            Metrics_.MenuBarHeight = platformTitle - Metrics_.TitleHeight;
+    }
+    // Seam: the title-bar buttons are rebuilt from the skin's button list here.
+}
+
+void TWinSkinForm::ReadWindowState()
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(Handle, &placement))
+        return;
+    switch (placement.showCmd) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        WindowState_ = kMinimized;
+        break;
+    case SW_SHOWMAXIMIZED:
+        WindowState_ = kMaximized;
+        break;
+    default:
+        WindowState_ = kNormal;
+        break;
+    }
+}
+
+void TWinSkinForm::ApplyCaptionRemoval()
+{
+    if (!(SavedStyleBits_ & kCaptionRemoved))
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
+    if (style & WS_CAPTION)
+        SetWindowLongPtrW(Handle, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
+}
+
+void TWinSkinForm::RestoreCaption()
+{
+    if (!(SavedStyleBits_ & kCaptionRemoved))
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
+    const LONG_PTR caption = Style_ & WS_CAPTION;
+    if ((style & caption) != caption)
+        SetWindowLongPtrW(Handle, GWL_STYLE, style | caption);
+}
+
+void TWinSkinForm::ForceFrameRecalc()
+{
+    SetWindowPos(Handle, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+std::wstring TWinSkinForm::ReadCaption() const
+{
+    if (UnicodeWindow_) {
+        const int length = GetWindowTextLengthW(Handle);
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const int copied = GetWindowTextW(Handle, text.data(), static_cast<int>(text.size()));
+        text.resize(copied > 0 ? copied : 0);
+        return text;
+    }
+    // An ANSI window answers in its code page; longer captions are cut at
+    // the buffer's end.
+    char buffer[1000] = {};
+    const LRESULT copied = SendMessageA(Handle, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer));
+    const int length = static_cast<int>(copied > 0 ? copied : 0);
+    const int wide = MultiByteToWideChar(CP_ACP, 0, buffer, length, nullptr, 0);
+    std::wstring text(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
+    if (wide > 0)
+        MultiByteToWideChar(CP_ACP, 0, buffer, length, text.data(), wide);
+    return text;
+}
+
+int TWinSkinForm::DialogCaptionWidth() const
+{
+    const std::wstring text = CaptionPrefix_ + ReadCaption() + CaptionSuffix_;
+    ScreenDcScope dc;
+    if (!dc.Get())
+        return 0;
+    SelectObjectScope font(dc.Get(), CaptionFont_ ? static_cast<HGDIOBJ>(CaptionFont_.Get())
+                                                  : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
+{
+    if (WindowState_ == kMaximized) {
+        ForceFrameRecalc();
+        return;
+    }
+    int clientWidth = 0;
+    int clientHeight = 0;
+    if (keepClientRect) {
+        RECT client{};
+        GetClientRect(Handle, &client);
+        clientWidth = client.right;
+        clientHeight = client.bottom;
+    } else if (Control_) {
+        clientWidth = Control_->ClientWidth();
+        clientHeight = Control_->ClientHeight();
+        if (Kind_ != kMdiChild)
+            clientHeight -= Metrics_.MenuBarHeight;
+    } else {
+        if (IsDialog_ || LifeState_ == kReskinning)
+            GetClientRect(Handle, &ClientRect_);
+        clientWidth = ClientRect_.right - ClientRect_.left;
+        clientHeight = ClientRect_.bottom - ClientRect_.top;
+    }
+    int width = clientWidth + Metrics_.BorderLeft + Metrics_.BorderRight;
+    const int height = clientHeight + Metrics_.TitleHeight + Metrics_.BorderBottom + Metrics_.MenuBarHeight;
+
+    if (IsDialog_ && !keepClientRect) {
+        // A dialog is as wide as its caption needs; its controls stay centred.
+        const TSkinDefinition* skin = Skin();
+        const int needed =
+            (skin ? skin->Title.LeftWidth + skin->Title.RightWidth : 0) + DialogCaptionWidth();
+        if (needed > width) {
+            const int shift = (needed - width) / 2;
+            for (HWND child = GetWindow(Handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                RECT bounds{};
+                GetWindowRect(child, &bounds);
+                MapWindowPoints(nullptr, Handle, reinterpret_cast<POINT*>(&bounds), 2);
+                SetWindowPos(child, nullptr, bounds.left + shift, bounds.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            width = needed;
+        }
+    }
+    SetWindowPos(Handle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    FrameSizeApplied_ = true;
+}
+
+void TWinSkinForm::BuildRegion()
+{
+    if (LifeState_ == kDestroyed || !SkinFrame_ || !Subclassed_)
+        return;
+    if (Kind_ == kMdiChild && WindowState_ != kNormal)
+        return;
+    RECT window{};
+    GetWindowRect(Handle, &window);
+    const int w = window.right - window.left;
+    const int h = window.bottom - window.top;
+    if (w <= 0 || h <= 0)
+        return;
+    if (w == RegionWidth_ && h == RegionHeight_ && Kind_ != kMdiChild && LifeState_ != kReskinning)
+        return;
+    const TSkinDefinition* skin = Skin();
+    if (!skin)
+        return;
+
+    const TFrameMetrics& m = Metrics_;
+    RegionHandle region;
+    const bool anyTransparent = skin->Left.Trans || skin->Right.Trans || skin->Top.Trans || skin->Bottom.Trans;
+    if (!anyTransparent) {
+        region.Reset(CreateRectRgn(0, 0, w, h));
+    } else {
+        std::vector<Rect> shape;
+        shape.push_back(Rect{m.BorderLeft, m.TitleHeight, w - m.BorderRight, h - m.BorderBottom});
+        if (BorderKind_ != TBorderKind::NoCaption) {
+            const int innerWidth = w - m.BorderLeft - m.BorderRight;
+            if (skin->Left.Trans == 1 && h > 1)
+                AddBorderPieceShape(shape, skin->Left, FrameLayout::Horizontal, Active_, 0, 0, m.BorderLeft, h);
+            else
+                shape.push_back(Rect{0, 0, m.BorderLeft, h});
+            if (skin->Right.Trans == 1 && h > 1)
+                AddBorderPieceShape(shape, skin->Right, FrameLayout::Horizontal, Active_, w - m.BorderRight, 0,
+                                    m.BorderRight, h);
+            else
+                shape.push_back(Rect{w - m.BorderRight, 0, w, h});
+            if (skin->Bottom.Trans == 1 && m.BorderBottom >= 2)
+                AddBorderPieceShape(shape, skin->Bottom, FrameLayout::Vertical, Active_, m.BorderLeft,
+                                    h - m.BorderBottom, innerWidth, m.BorderBottom);
+            else
+                shape.push_back(Rect{m.BorderLeft, h - m.BorderBottom, w - m.BorderRight, h});
+            if (skin->Top.Trans == 1 && m.TitleHeight > 1 && !skin->Top.Image.IsEmpty())
+                AddBorderPieceShape(shape, skin->Top, FrameLayout::Vertical, Active_, m.BorderLeft, 0, innerWidth,
+                                    m.TitleHeight);
+            else
+                shape.push_back(Rect{m.BorderLeft, 0, w - m.BorderRight, m.TitleHeight});
+        }
+        region = RegionFromRects(shape);
+        if (!region)
+            region.Reset(CreateRectRgn(0, 0, 0, 0));
+    }
+    RegionWidth_ = w;
+    RegionHeight_ = h;
+    // The window owns the region from here on, and deletes the one it had.
+    if (SetWindowRgn(Handle, region.Get(), TRUE)) {
+        region.Release();
+        RegionSet_ = true;
+    }
+}
+
+HBRUSH TWinSkinForm::ButtonFaceBrush()
+{
+    if (!ButtonFaceBrush_) {
+        const TSkinDefinition* skin = Skin();
+        const Colour colour = ResolveColour(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace);
+        ButtonFaceBrush_.Reset(CreateSolidBrush(static_cast<COLORREF>(colour & 0x00FFFFFFu)));
+    }
+    return ButtonFaceBrush_.Get();
+}
+
+void TWinSkinForm::PaintFrame(HDC dc)
+{
+    if ((LifeState_ != kRunning && LifeState_ != kReskinning) || BorderKind_ == TBorderKind::NoCaption ||
+        IsMaximizedMdiChild())
+        return;
+    try {
+        // Seam: the skinned frame painter (borders, title bar, caption, title
+        // buttons and menu-bar strip) draws here. Until it does, the frame is
+        // a plain fill in the skin's face colour over exactly the non-client
+        // area; the platform's painting would draw its own caption over the
+        // skinned sizes.
+        WindowDcScope windowDc(dc ? nullptr : Handle);
+        const HDC target = dc ? dc : windowDc.Get();
+        if (!target)
+            return;
+        RECT window{};
+        GetWindowRect(Handle, &window);
+        const RECT whole{0, 0, window.right - window.left, window.bottom - window.top};
+        RECT client{};
+        GetClientRect(Handle, &client);
+        MapWindowPoints(Handle, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        OffsetRect(&client, -window.left, -window.top);
+        SavedDcScope saved(target);
+        ExcludeClipRect(target, client.left, client.top, client.right, client.bottom);
+        FillRect(target, &whole, ButtonFaceBrush());
+    } catch (...) {
+        // Painting errors are swallowed; the DC scopes still let go.
+    }
+}
+
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam)
+{
+    Active_ = wParam != 0;
+    if (Timer_)
+        Timer_->SetEnabled(Active_);
+    if (!Active_ && HotControl_) {
+        const HWND control = HotControl_;
+        HotControl_ = nullptr;
+        if (IsWindow(control))
+            SendMessageW(control, CM_MOUSELEAVE, 0, 0);
+    }
+    if (Kind_ == kMdiFrame && MDIClientHandle_)
+        SendMessageW(MDIClientHandle_, WM_NCACTIVATE, wParam, 0);
+    else if (Kind_ == kMdiChild)
+        CallOld(WM_NCACTIVATE, wParam, lParam);
+    if (!IsMaximizedMdiChild())
+        PaintFrame(nullptr);
+    return 1;
+}
+
+LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT platform = CallOld(WM_NCCALCSIZE, wParam, lParam);
+    const TFrameMetrics& m = Metrics_;
+    const bool bareWindow =
+        BorderKind_ == TBorderKind::NoCaption || (Kind_ == kMdiChild && WindowState_ != kNormal);
+    if (!wParam) {
+        // The window rectangle in, the client rectangle out: the same rule as
+        // below, so a size computed this way agrees with the one in force.
+        auto* rect = reinterpret_cast<RECT*>(lParam);
+        if (!rect || bareWindow)
+            return bareWindow ? 0 : platform;
+        const RECT outer = *rect;
+        *rect = RECT{outer.left + m.BorderLeft, outer.top + m.TitleHeight + m.MenuBarHeight,
+                     outer.right - m.BorderRight, outer.bottom - m.BorderBottom};
+        if (rect->right < rect->left)
+            rect->right = rect->left;
+        if (rect->bottom < rect->top)
+            rect->bottom = rect->top;
+        return 0;
+    }
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+    if (bareWindow) {
+        params->rgrc[1] = params->rgrc[0];
+        return WVR_VALIDRECTS;
+    }
+    const WINDOWPOS& pos = *params->lppos;
+    RECT client{pos.x + m.BorderLeft, pos.y + m.TitleHeight + m.MenuBarHeight, pos.x + pos.cx - m.BorderRight,
+                pos.y + pos.cy - m.BorderBottom};
+    if (client.right < client.left)
+        client.right = client.left;
+    if (client.bottom < client.top)
+        client.bottom = client.top;
+    params->rgrc[0] = client;
+    params->rgrc[1] = client;
+    return WVR_VALIDRECTS;
+}
+
+LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT platform = CallOld(WM_NCHITTEST, wParam, lParam);
+    if (platform != HTNOWHERE && platform != HTCAPTION)
+        return platform;
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    ScreenToClient(Handle, &point);
+    if (!(Kind_ == kMdiChild && WindowState_ == kMinimized))
+        point.y += Metrics_.TitleHeight + Metrics_.MenuBarHeight;
+    switch (CaptionHitTest(point.y, Metrics_)) {
+    case TCaptionHit::Caption:
+        return HTCAPTION;
+    case TCaptionHit::Menu:
+        return HTMENU;
+    default:
+        return platform;
+    }
+}
+
+LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
+{
+    // Seam: hiding the platform's system-menu style and the skin component's
+    // frame-painting flag come with the skinned painter.
+    if (BorderKind_ == TBorderKind::NoCaption || IsMaximizedMdiChild())
+        return CallOld(WM_NCPAINT, wParam, lParam);
+    PaintFrame(nullptr);
+    return 0;
+}
+
+} // namespace veyra
