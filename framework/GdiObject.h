@@ -53,6 +53,21 @@ private:
     HGDIOBJ Old_;
 };
 
+// BeginPaint and EndPaint around one WM_PAINT, however the painting ends.
+class TPaintScope {
+public:
+    explicit TPaintScope(HWND window) : Window_(window), Dc_(BeginPaint(window, &Paint_)) {}
+    ~TPaintScope() { EndPaint(Window_, &Paint_); }
+    TPaintScope(const TPaintScope&) = delete;
+    TPaintScope& operator=(const TPaintScope&) = delete;
+    HDC Dc() const { return Dc_; }
+
+private:
+    HWND Window_;
+    PAINTSTRUCT Paint_{};
+    HDC Dc_;
+};
+
 // A colour value of the framework: 0x00BBGGRR, or 0xFF000000 plus a system colour index.
 using TColor = std::int32_t;
 inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);

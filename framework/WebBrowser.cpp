@@ -112,8 +112,8 @@ void TWebBrowser::WndProc(TMessage& message)
 
 void TWebBrowser::WmPaint(TMessage& message)
 {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(WindowHandle(), &ps);
+    const TPaintScope paint(WindowHandle());
+    const HDC dc = paint.Dc();
     if (!View_ && dc) {
         RECT r{};
         GetClientRect(WindowHandle(), &r);
@@ -123,7 +123,6 @@ void TWebBrowser::WmPaint(TMessage& message)
         SetTextColor(dc, ColorToRGB(Font()->Color()));
         DrawTextW(dc, UnavailableText(), -1, &r, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     }
-    EndPaint(WindowHandle(), &ps);
     message.Result = 0;
 }
 
