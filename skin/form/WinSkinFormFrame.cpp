@@ -205,6 +205,10 @@ void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
             GetClientRect(Handle, &ClientRect_);
         clientWidth = ClientRect_.right - ClientRect_.left;
         clientHeight = ClientRect_.bottom - ClientRect_.top;
+        // The platform gave the client area the room of the menu it no longer
+        // shows; the skinned menu-bar strip takes that room back.
+        if (MenuBarActive_ && Kind_ != kMdiChild)
+            clientHeight -= Metrics_.MenuBarHeight;
     }
     int width = clientWidth + Metrics_.BorderLeft + Metrics_.BorderRight;
     const int height = clientHeight + Metrics_.TitleHeight + Metrics_.BorderBottom + Metrics_.MenuBarHeight;

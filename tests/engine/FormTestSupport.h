@@ -1,0 +1,69 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "skin/data/SkinDefinition.h"
+
+namespace veyra::test {
+
+// The border widths and looks of a small skin made in memory.
+struct TTestSkinShape {
+    int Left = 5;
+    int Top = 30;
+    int Right = 6;
+    int Bottom = 7;
+    // The left border's top-left 2 x 3 pixels are the key colour, and the
+    // element is marked transparent.
+    bool TransparentLeftCorner = false;
+    // The title's TextShift and TextRightClip.
+    int TextShift = 0;
+    int TextRightClip = 0;
+};
+
+// A skin definition with one-frame border images of the given widths.
+std::unique_ptr<TSkinDefinition> MakeTestSkin(const TTestSkinShape& shape = {});
+
+// One message as a window procedure received it.
+struct TSeenMessage {
+    UINT Msg;
+    WPARAM WParam;
+    LPARAM LParam;
+};
+
+// A plain Unicode window of the test class. Its procedure records every
+// message into Seen and answers kTestAnswer to WM_APP; everything else goes
+// to DefWindowProc. Destroyed with the object unless already gone.
+class TTestWindow {
+public:
+    static constexpr LRESULT kTestAnswer = 4242;
+
+    TTestWindow(DWORD style, DWORD exStyle = 0, HWND parent = nullptr, int width = 400, int height = 300,
+                HMENU menu = nullptr, const wchar_t* caption = L"Test window");
+    ~TTestWindow();
+    TTestWindow(const TTestWindow&) = delete;
+    TTestWindow& operator=(const TTestWindow&) = delete;
+
+    HWND Handle() const { return Handle_; }
+    // How often msg reached the window's own procedure.
+    int CountOf(UINT msg) const;
+    std::vector<TSeenMessage> Seen;
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND Handle_ = nullptr;
+};
+
+// Outer and client rectangles of a window, both in screen coordinates.
+struct TWindowFrame {
+    RECT Outer{};
+    RECT Client{};
+};
+TWindowFrame FrameOf(HWND window);
+
+// A menu with one item, for windows with a menu bar.
+HMENU MakeTestMenu();
+
+} // namespace veyra::test

@@ -1,0 +1,547 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "FormTestSupport.h"
+#include "framework/CustomForm.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+
+namespace veyra {
+namespace {
+
+using test::FrameOf;
+using test::MakeTestMenu;
+using test::MakeTestSkin;
+using test::TTestSkinShape;
+using test::TTestWindow;
+
+// A window skinning object on a bare window, as the manager makes one.
+std::unique_ptr<TWinSkinForm> SkinWindow(HWND window, const TSkinDefinition& skin, TSkinData* data = nullptr)
+{
+    auto form = std::make_unique<TWinSkinForm>(nullptr);
+    form->Handle = window;
+    form->SetSkinDefinition(&skin);
+    form->InitSkin(data);
+    return form;
+}
+
+void RunDeferredInit(HWND window) { SendMessageW(window, SKINMSG_INIT, 0, kSkinInitParam); }
+
+int WidthOf(const RECT& r) { return r.right - r.left; }
+int HeightOf(const RECT& r) { return r.bottom - r.top; }
+
+// The client area lies inside the outer rectangle by exactly the given border widths.
+void ExpectBorders(HWND window, int left, int top, int right, int bottom)
+{
+    const test::TWindowFrame f = FrameOf(window);
+    EXPECT_EQ(f.Client.left - f.Outer.left, left);
+    EXPECT_EQ(f.Client.top - f.Outer.top, top);
+    EXPECT_EQ(f.Outer.right - f.Client.right, right);
+    EXPECT_EQ(f.Outer.bottom - f.Client.bottom, bottom);
+}
+
+class WinSkinFormTest : public testing::Test {
+protected:
+    std::unique_ptr<TSkinDefinition> Skin = MakeTestSkin();
+};
+
+TEST_F(WinSkinFormTest, SkinnedQueryAnswersOneWithAndWithoutFrameSkinning)
+{
+    TTestWindow framed(WS_OVERLAPPEDWINDOW);
+    auto skinned = SkinWindow(framed.Handle(), *Skin);
+    EXPECT_EQ(SendMessageW(framed.Handle(), SKINMSG_ISSKINNED, 0, 0), 1);
+    EXPECT_TRUE(skinned->SkinFrame());
+    EXPECT_EQ(framed.CountOf(SKINMSG_ISSKINNED), 0) << "the query is answered, not passed on";
+
+    TSkinData data(nullptr);
+    data.SetSkinControls(data.SkinControls() & ~Bit(xcMainMenu));
+    TTestWindow plain(WS_OVERLAPPEDWINDOW);
+    auto unframed = SkinWindow(plain.Handle(), *Skin, &data);
+    EXPECT_FALSE(unframed->SkinFrame());
+    EXPECT_EQ(unframed->LifeState(), TWinSkinForm::kRunning) << "nothing to wait for without a frame";
+    EXPECT_EQ(SendMessageW(plain.Handle(), SKINMSG_ISSKINNED, 0, 0), 1);
+    // Everything else reaches the window's own procedure unchanged.
+    EXPECT_EQ(SendMessageW(plain.Handle(), WM_APP, 7, 8), TTestWindow::kTestAnswer);
+}
+
+TEST_F(WinSkinFormTest, NonClientPaintingWaitsForTheDeferredInitialisation)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW);
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    ASSERT_EQ(skinned->LifeState(), TWinSkinForm::kCreated);
+
+    const size_t before = window.Seen.size();
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_NCPAINT, 1, 0), 0);
+    EXPECT_EQ(window.CountOf(WM_NCPAINT), 0) << "nothing painted the frame before SKINMSG_INIT";
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_NCACTIVATE, TRUE, 0), 0) << "activation refused before init";
+    EXPECT_EQ(window.Seen.size(), before);
+
+    RunDeferredInit(window.Handle());
+    EXPECT_TRUE(skinned->InitDone());
+    EXPECT_EQ(skinned->LifeState(), TWinSkinForm::kRunning);
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_NCPAINT, 1, 0), 0);
+    EXPECT_EQ(window.CountOf(WM_NCPAINT), 0) << "the platform does not paint its caption over the skinned frame";
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_NCACTIVATE, FALSE, 0), 1);
+    EXPECT_FALSE(skinned->Active());
+}
+
+TEST_F(WinSkinFormTest, PlainChildWindowGetsNoFrameHandling)
+{
+    TTestWindow parent(WS_OVERLAPPEDWINDOW);
+    TTestWindow child(WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME, 0, parent.Handle(), 200, 150);
+    const RECT clientBefore = FrameOf(child.Handle()).Client;
+    auto skinned = SkinWindow(child.Handle(), *Skin);
+    RunDeferredInit(child.Handle());
+    EXPECT_EQ(SendMessageW(child.Handle(), SKINMSG_ISSKINNED, 0, 0), 1);
+
+    // Frame messages go to the old procedure with their parameters untouched.
+    child.Seen.clear();
+    RECT proposed{0, 0, 200, 150};
+    SendMessageW(child.Handle(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&proposed));
+    SendMessageW(child.Handle(), WM_NCHITTEST, 0, MAKELPARAM(5, 5));
+    SendMessageW(child.Handle(), WM_SIZE, SIZE_RESTORED, MAKELPARAM(20, 30));
+    SendMessageW(child.Handle(), WM_NCPAINT, 1, 0);
+    SendMessageW(child.Handle(), WM_COMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(SendMessageW(child.Handle(), WM_APP, 1, 2), TTestWindow::kTestAnswer);
+    const std::vector<UINT> expected{WM_NCCALCSIZE, WM_NCHITTEST, WM_SIZE, WM_NCPAINT, WM_COMMAND, WM_APP};
+    std::vector<UINT> seen;
+    for (const auto& m : child.Seen)
+        seen.push_back(m.Msg);
+    EXPECT_EQ(seen, expected);
+    ASSERT_EQ(child.Seen.size(), expected.size());
+    EXPECT_EQ(child.Seen[2].LParam, MAKELPARAM(20, 30));
+    EXPECT_EQ(child.Seen[4].WParam, static_cast<WPARAM>(SC_CLOSE)) << "a child's command is not re-posted";
+
+    SetWindowPos(child.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    const RECT clientAfter = FrameOf(child.Handle()).Client;
+    EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore)) << "the platform's frame stays";
+    EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
+}
+
+TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const RECT clientBefore = FrameOf(window.Handle()).Client;
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    EXPECT_EQ(skinned->BorderKind(), TBorderKind::Sizeable);
+    RunDeferredInit(window.Handle());
+
+    ExpectBorders(window.Handle(), 5, 30, 6, 7);
+    const RECT clientAfter = FrameOf(window.Handle()).Client;
+    EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore));
+    EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
+
+    // Later size changes keep the skinned borders.
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ExpectBorders(window.Handle(), 5, 30, 6, 7);
+}
+
+TEST_F(WinSkinFormTest, MenuMovesIntoTheSkinnedMenuBarStrip)
+{
+    const HMENU menu = MakeTestMenu();
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 400, 300, menu);
+    const RECT clientBefore = FrameOf(window.Handle()).Client;
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    RunDeferredInit(window.Handle());
+    EXPECT_EQ(GetMenu(window.Handle()), nullptr) << "the platform menu bar would paint over the skinned frame";
+    ExpectBorders(window.Handle(), 5, 30 + GetSystemMetrics(SM_CYMENU), 6, 7);
+    const RECT clientAfter = FrameOf(window.Handle()).Client;
+    EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore));
+    EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore)) << "the menu's room is not given to the client";
+}
+
+TEST_F(WinSkinFormTest, FrameworkFormKeepsItsClientSizeAndColourComesBack)
+{
+    TForm form(nullptr);
+    form.SetBounds(30, 40, 420, 330);
+    const HWND window = form.Handle();
+    ShowWindow(window, SW_SHOWNA);
+    const SIZE clientBefore{form.ClientWidth(), form.ClientHeight()};
+    const TColor colourBefore = form.Color();
+    const TWndMethod hookBefore = form.WindowProc();
+
+    auto* skinned = new TWinSkinForm(&form);
+    skinned->Handle = window;
+    skinned->SetSkinDefinition(Skin.get());
+    skinned->AttachToForm(nullptr, &form);
+    EXPECT_EQ(skinned->Control(), &form);
+    EXPECT_EQ(form.Color(), static_cast<TColor>(Skin->Colours.ButtonFace));
+    EXPECT_NE(form.WindowProc(), hookBefore);
+    RunDeferredInit(window);
+
+    ExpectBorders(window, 5, 30, 6, 7);
+    EXPECT_EQ(form.ClientWidth(), clientBefore.cx);
+    EXPECT_EQ(form.ClientHeight(), clientBefore.cy);
+    // The form's hook answers the private queries and passes the rest on.
+    EXPECT_EQ(form.Perform(SKINMSG_QUERY, 0, kSkinSignature), kSkinSignature);
+    EXPECT_EQ(form.Perform(SKINMSG_QUERY, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(window, SKINMSG_PAINTFRAME, 0, kSkinSignature), kSkinSignature);
+
+    skinned->Unskin();
+    EXPECT_EQ(form.WindowProc(), hookBefore) << "the form's old hook is back exactly";
+    EXPECT_EQ(form.Color(), colourBefore);
+    EXPECT_EQ(form.ClientWidth(), clientBefore.cx);
+    EXPECT_EQ(form.ClientHeight(), clientBefore.cy);
+    EXPECT_EQ(form.Perform(SKINMSG_QUERY, 0, kSkinSignature), 0);
+}
+
+TEST_F(WinSkinFormTest, UnskinRestoresSizeStylesMenuProcedureAndRegion)
+{
+    const HMENU menu = MakeTestMenu();
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_APPWINDOW, nullptr, 410, 290, menu);
+    const HWND h = window.Handle();
+    const RECT outerBefore = FrameOf(h).Outer;
+    const LONG_PTR styleBefore = GetWindowLongPtrW(h, GWL_STYLE);
+    const LONG_PTR exStyleBefore = GetWindowLongPtrW(h, GWL_EXSTYLE);
+    const LONG_PTR procBefore = GetWindowLongPtrW(h, GWLP_WNDPROC);
+
+    auto skinned = SkinWindow(h, *MakeTestSkin({.Left = 9, .Top = 41, .Right = 3, .Bottom = 12, .TransparentLeftCorner = true}));
+    RunDeferredInit(h);
+    ASSERT_NE(WidthOf(FrameOf(h).Outer), WidthOf(outerBefore)) << "skinning changed the outer size";
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(h, probe), ERROR) << "skinned window has its region";
+
+    skinned->Unskin();
+    const RECT outerAfter = FrameOf(h).Outer;
+    EXPECT_EQ(outerAfter.left, outerBefore.left);
+    EXPECT_EQ(outerAfter.top, outerBefore.top);
+    EXPECT_EQ(WidthOf(outerAfter), WidthOf(outerBefore));
+    EXPECT_EQ(HeightOf(outerAfter), HeightOf(outerBefore));
+    EXPECT_EQ(GetWindowLongPtrW(h, GWL_STYLE), styleBefore);
+    EXPECT_EQ(GetWindowLongPtrW(h, GWL_EXSTYLE), exStyleBefore);
+    EXPECT_EQ(GetMenu(h), menu);
+    EXPECT_EQ(GetWindowLongPtrW(h, GWLP_WNDPROC), procBefore);
+    EXPECT_EQ(GetWindowRgn(h, probe), ERROR) << "no region, as before skinning";
+    EXPECT_EQ(SendMessageW(h, SKINMSG_ISSKINNED, 0, 0), 0);
+    DeleteObject(probe);
+}
+
+TEST_F(WinSkinFormTest, UnskinGivesBackARegionTheWindowHadBefore)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND h = window.Handle();
+    SetWindowRgn(h, CreateEllipticRgn(0, 0, 300, 200), TRUE);
+    HRGN probe = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(h, probe), ERROR);
+    RECT boxBefore{};
+    GetRgnBox(probe, &boxBefore);
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    skinned->Unskin();
+    ASSERT_NE(GetWindowRgn(h, probe), ERROR);
+    RECT box{};
+    GetRgnBox(probe, &box);
+    EXPECT_TRUE(EqualRect(&box, &boxBefore));
+    EXPECT_FALSE(PtInRegion(probe, 2, 2)) << "still the ellipse";
+    DeleteObject(probe);
+}
+
+// A subclass of another party's, installed after ours.
+LRESULT CALLBACK ThirdPartySubclass(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    ++*reinterpret_cast<int*>(data);
+    if (msg == WM_NCDESTROY)
+        RemoveWindowSubclass(window, &ThirdPartySubclass, 77);
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+WNDPROC RawPrevious = nullptr;
+int RawCalls = 0;
+LRESULT CALLBACK ThirdPartyRawProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    ++RawCalls;
+    return CallWindowProcW(RawPrevious, window, msg, wParam, lParam);
+}
+
+TEST_F(WinSkinFormTest, ChainSubclassedAfterUsKeepsWorkingAfterUnskin)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND h = window.Handle();
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    int thirdPartyCalls = 0;
+    ASSERT_TRUE(SetWindowSubclass(h, &ThirdPartySubclass, 77, reinterpret_cast<DWORD_PTR>(&thirdPartyCalls)));
+
+    skinned->Unskin();
+    skinned.reset();
+    window.Seen.clear();
+    thirdPartyCalls = 0;
+    EXPECT_EQ(SendMessageW(h, WM_APP, 0, 0), TTestWindow::kTestAnswer);
+    EXPECT_EQ(thirdPartyCalls, 1);
+    EXPECT_EQ(window.CountOf(WM_APP), 1);
+    EXPECT_EQ(SendMessageW(h, SKINMSG_ISSKINNED, 0, 0), 0) << "our handling is gone";
+}
+
+TEST_F(WinSkinFormTest, RawProcedureSetAfterUsKeepsWorkingAfterUnskinAndDestroy)
+{
+    auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND h = window->Handle();
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    RawCalls = 0;
+    RawPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ThirdPartyRawProc)));
+
+    skinned->Unskin();
+    skinned.reset();
+    EXPECT_EQ(GetWindowLongPtrW(h, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(&ThirdPartyRawProc))
+        << "the third party's procedure stays the window's procedure";
+    window->Seen.clear();
+    RawCalls = 0;
+    EXPECT_EQ(SendMessageW(h, WM_APP, 0, 0), TTestWindow::kTestAnswer);
+    EXPECT_EQ(RawCalls, 1);
+    EXPECT_EQ(window->CountOf(WM_APP), 1);
+    EXPECT_EQ(SendMessageW(h, SKINMSG_ISSKINNED, 0, 0), 0);
+    window.reset();
+    EXPECT_FALSE(IsWindow(h));
+}
+
+TEST_F(WinSkinFormTest, DestroyingTheWindowDetachesTheObject)
+{
+    auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    auto skinned = SkinWindow(window->Handle(), *Skin);
+    RunDeferredInit(window->Handle());
+    window.reset();
+    EXPECT_EQ(skinned->LifeState(), TWinSkinForm::kDestroyed);
+    EXPECT_FALSE(skinned->Subclassed());
+}
+
+TEST_F(WinSkinFormTest, SkinningAndDestroyingWindowsLeaksNoHandles)
+{
+    const HANDLE process = GetCurrentProcess();
+    auto batch = [this](bool unskinFirst) {
+        for (int i = 0; i < 12; ++i) {
+            auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300 + i, 200,
+                                                        MakeTestMenu());
+            auto shaped = MakeTestSkin({.TransparentLeftCorner = (i % 2) == 0});
+            auto skinned = SkinWindow(window->Handle(), *shaped);
+            RunDeferredInit(window->Handle());
+            SetWindowPos(window->Handle(), nullptr, 0, 0, 350, 260, SWP_NOMOVE | SWP_NOZORDER);
+            SendMessageW(window->Handle(), WM_NCPAINT, 1, 0);
+            if (unskinFirst)
+                skinned->Unskin();
+            window.reset();
+            skinned.reset();
+        }
+    };
+    batch(false); // the platform's caches fill once
+    const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
+    const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    batch(false);
+    batch(true);
+    EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
+    EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore);
+}
+
+TEST_F(WinSkinFormTest, RegionIsShapedByTransparentBorderPixelsOnly)
+{
+    TTestWindow shapedWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    auto shapedSkin = MakeTestSkin({.TransparentLeftCorner = true});
+    auto shaped = SkinWindow(shapedWindow.Handle(), *shapedSkin);
+    RunDeferredInit(shapedWindow.Handle());
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(shapedWindow.Handle(), region), ERROR);
+    EXPECT_FALSE(PtInRegion(region, 0, 0)) << "key pixel of the left border";
+    EXPECT_FALSE(PtInRegion(region, 1, 2));
+    EXPECT_TRUE(PtInRegion(region, 2, 0)) << "opaque pixel beside it";
+    EXPECT_TRUE(PtInRegion(region, 0, 3));
+    EXPECT_TRUE(PtInRegion(region, 200, 100)) << "client area";
+    const RECT outer = FrameOf(shapedWindow.Handle()).Outer;
+    EXPECT_TRUE(PtInRegion(region, WidthOf(outer) - 1, HeightOf(outer) - 1));
+
+    TTestWindow plainWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    auto plain = SkinWindow(plainWindow.Handle(), *Skin);
+    RunDeferredInit(plainWindow.Handle());
+    ASSERT_EQ(GetWindowRgn(plainWindow.Handle(), region), SIMPLEREGION);
+    RECT box{};
+    GetRgnBox(region, &box);
+    const RECT plainOuter = FrameOf(plainWindow.Handle()).Outer;
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.right, WidthOf(plainOuter));
+    EXPECT_EQ(box.bottom, HeightOf(plainOuter));
+    DeleteObject(region);
+}
+
+TEST_F(WinSkinFormTest, RegionIsRebuiltOnlyWhenTheSizeChanges)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND h = window.Handle();
+    auto shapedSkin = MakeTestSkin({.TransparentLeftCorner = true});
+    auto skinned = SkinWindow(h, *shapedSkin);
+    RunDeferredInit(h);
+    // A marker region of our own: a rebuild would replace it.
+    SetWindowRgn(h, CreateRectRgn(0, 0, 50, 50), FALSE);
+    RECT client{};
+    GetClientRect(h, &client);
+    SendMessageW(h, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.right, client.bottom));
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    GetWindowRgn(h, region);
+    RECT box{};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.right, 50) << "same size, region kept";
+
+    SetWindowPos(h, nullptr, 0, 0, 480, 360, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    GetWindowRgn(h, region);
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.right, 480) << "new size, new region";
+    EXPECT_EQ(box.bottom, 360);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    DeleteObject(region);
+}
+
+TEST_F(WinSkinFormTest, ReloadSkinTakesNewBordersAndKeepsTheClientSize)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND h = window.Handle();
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    const RECT clientBefore = FrameOf(h).Client;
+    auto wider = MakeTestSkin({.Left = 12, .Top = 24, .Right = 11, .Bottom = 10});
+    skinned->SetSkinDefinition(wider.get());
+    skinned->ReloadSkin();
+    EXPECT_EQ(skinned->LifeState(), TWinSkinForm::kRunning);
+    ExpectBorders(h, 12, 24, 11, 10);
+    const RECT clientAfter = FrameOf(h).Client;
+    EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore));
+    EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
+}
+
+TEST_F(WinSkinFormTest, SystemCommandInAMenuCommandIsPostedAsSystemCommand)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    const HWND h = window.Handle();
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    window.Seen.clear();
+    SendMessageW(h, WM_COMMAND, SC_MINIMIZE, 0);
+    SendMessageW(h, WM_COMMAND, 1234, 0);
+    EXPECT_EQ(window.CountOf(WM_COMMAND), 1) << "only the plain command reaches the window";
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageW(&msg, h, WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>(SC_MINIMIZE));
+}
+
+// An in-memory dialog template: caption, one button at (bx, 10).
+std::vector<WORD> DialogTemplate(const wchar_t* caption, short width, short buttonX)
+{
+    std::vector<WORD> t;
+    auto dword = [&t](DWORD v) {
+        t.push_back(LOWORD(v));
+        t.push_back(HIWORD(v));
+    };
+    auto text = [&t](const wchar_t* s) {
+        for (; *s; ++s)
+            t.push_back(*s);
+        t.push_back(0);
+    };
+    dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
+    dword(0);
+    t.push_back(1);                  // items
+    t.insert(t.end(), {10, 10, static_cast<WORD>(width), 60});
+    t.push_back(0);                  // menu
+    t.push_back(0);                  // class
+    text(caption);
+    t.push_back(8);
+    text(L"MS Shell Dlg");
+    if (t.size() % 2)
+        t.push_back(0);              // item on a DWORD boundary
+    dword(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
+    dword(0);
+    t.insert(t.end(), {static_cast<WORD>(buttonX), 10, 40, 14});
+    t.push_back(1);                  // id
+    t.push_back(0xFFFF);
+    t.push_back(0x0080);             // button
+    text(L"OK");
+    t.push_back(0);                  // no creation data
+    return t;
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+TEST_F(WinSkinFormTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight)
+{
+    const wchar_t* caption = L"A rather long dialog caption that a narrow dialog cannot show in full";
+    const std::vector<WORD> tmpl = DialogTemplate(caption, 60, 8);
+    const HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                                   reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), nullptr,
+                                                   &PlainDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    const HWND button = GetDlgItem(dialog, 1);
+    RECT buttonBefore{};
+    GetWindowRect(button, &buttonBefore);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&buttonBefore), 2);
+    RECT client{};
+    GetClientRect(dialog, &client);
+
+    auto skin = MakeTestSkin({.TextShift = 8, .TextRightClip = 60});
+    auto skinned = SkinWindow(dialog, *skin);
+    EXPECT_EQ(skinned->BorderKind(), TBorderKind::Dialog);
+    RunDeferredInit(dialog);
+
+    // What the caption needs, measured with the platform's caption font.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
+    HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    const std::wstring text = std::wstring(L" ") + caption + L"  ";
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    const int needed = 8 + extent.cx + 60;
+    const int plainWidth = client.right + 5 + 6;
+    ASSERT_GT(needed, plainWidth) << "the test caption must not fit";
+
+    const RECT outer = FrameOf(dialog).Outer;
+    EXPECT_EQ(WidthOf(outer), needed);
+    EXPECT_EQ(HeightOf(outer), client.bottom + 30 + 7);
+    RECT buttonAfter{};
+    GetWindowRect(button, &buttonAfter);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&buttonAfter), 2);
+    EXPECT_EQ(buttonAfter.left - buttonBefore.left, (needed - plainWidth) / 2);
+    EXPECT_EQ(buttonAfter.top, buttonBefore.top);
+    DestroyWindow(dialog);
+}
+
+TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW);
+    TTestWindow first(WS_CHILD, 0, window.Handle(), 50, 20);
+    TTestWindow second(WS_CHILD, 0, window.Handle(), 50, 20);
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    const std::vector<HWND> found = skinned->DiscoverChildWindows();
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_NE(std::find(found.begin(), found.end(), first.Handle()), found.end());
+    EXPECT_NE(std::find(found.begin(), found.end(), second.Handle()), found.end());
+    EXPECT_EQ(SendMessageW(first.Handle(), SKINMSG_ISSKINNED, 0, 0), 0);
+
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 300, 200);
+    auto* kept = new TWinControl(&form);
+    kept->SetParent(&form);
+    auto* excluded = new TWinControl(&form);
+    excluded->SetParent(&form);
+    excluded->SetTag(99);
+    TSkinData data(nullptr);
+    auto* formSkin = new TWinSkinForm(&form);
+    formSkin->Handle = form.Handle();
+    formSkin->SetSkinDefinition(Skin.get());
+    formSkin->AttachToForm(&data, &form);
+    const std::vector<TControl*> controls = formSkin->DiscoverControls();
+    EXPECT_NE(std::find(controls.begin(), controls.end(), kept), controls.end());
+    EXPECT_EQ(std::find(controls.begin(), controls.end(), excluded), controls.end());
+    EXPECT_EQ(std::count(controls.begin(), controls.end(), kept), 1);
+}
+
+} // namespace
+} // namespace veyra
