@@ -2,7 +2,19 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <stdexcept>
+
+#include "framework/Application.h"
 #include "framework/ClassInfo.h"
+#include "framework/CustomForm.h"
+#include "skin/data/BuiltinImages.h"
+#include "skin/data/SkinLoader.h"
+#include "skin/data/SystemColours.h"
+#include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/manager/SkinManage.h"
 #include "skin/package/SkinReader.h"
 
 namespace veyra {
@@ -23,6 +35,7 @@ std::vector<std::string> OptionNames()
 }
 
 constexpr std::uint32_t AllControlTypes = (std::uint32_t{1} << (xcFastReport + 1)) - 1;
+constexpr int kRequestDelayMs = 250;
 
 // Reads a whole file; false when it cannot be opened.
 bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out)
@@ -45,6 +58,119 @@ bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out)
         throw std::runtime_error("The skin file cannot be read");
     return true;
 }
+
+// A 24-bit-looking DIB section holding bitmap, not selected into any DC, so
+// that an image list can take it.
+BitmapHandle DibFromBitmap(const Bitmap& bitmap)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = bitmap.Width();
+    info.bmiHeader.biHeight = -bitmap.Height(); // top-down, as Bitmap's rows are
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    BitmapHandle dib(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits)
+        return {};
+    auto* out = static_cast<Pixel*>(bits);
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x)
+            out[static_cast<std::size_t>(y) * bitmap.Width() + x] = bitmap.At(x, y) & kPixelRgbMask;
+    return dib;
+}
+
+// The skinned system menu's glyphs as a 16 x 16 image list, white masked out.
+TImageListHandle MakeMenuGlyphs()
+{
+    const Bitmap glyphs = BuiltinMenuGlyphs();
+    TImageListHandle list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, glyphs.Width() / 16, 0));
+    const BitmapHandle dib = DibFromBitmap(glyphs);
+    if (list.Get() && dib)
+        ImageList_AddMasked(list.Get(), dib.Get(), RGB(255, 255, 255));
+    return list;
+}
+
+// The platform's non-client caption font.
+FontHandle ReadCaptionFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return {};
+    return FontHandle(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+
+// The program's small icon, else its big one: from the main form's window
+// when it exists, otherwise from the executable's first icon resource. The
+// caller owns what it gets when owned is set.
+HICON FindAppIcon(bool& owned)
+{
+    owned = false;
+    if (TCustomForm* main = Application().MainForm(); main && main->HandleAllocated()) {
+        const HWND window = main->WindowHandle();
+        for (WPARAM kind : {ICON_SMALL, ICON_BIG})
+            if (auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0)))
+                return icon;
+    }
+    wchar_t path[MAX_PATH] = {};
+    if (!GetModuleFileNameW(nullptr, path, MAX_PATH))
+        return nullptr;
+    HICON large = nullptr, small = nullptr;
+    if (ExtractIconExW(path, 0, &large, &small, 1) == 0)
+        return nullptr;
+    owned = true;
+    if (small) {
+        if (large)
+            DestroyIcon(large);
+        return small;
+    }
+    return large;
+}
+
+// The platform's optional user-interface calls, looked up by name once per
+// process; the library reference is dropped at process end.
+class TOptionalUser32 {
+public:
+    static const TOptionalUser32& Get()
+    {
+        static const TOptionalUser32 calls;
+        return calls;
+    }
+    using TGetScrollBarInfo = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
+    using TTrackMouseEvent = BOOL(WINAPI*)(LPTRACKMOUSEEVENT);
+    using TGetComboBoxInfo = BOOL(WINAPI*)(HWND, PCOMBOBOXINFO);
+
+    TGetScrollBarInfo GetScrollBarInfo = nullptr;
+    TTrackMouseEvent TrackMouseEvent = nullptr;
+    TGetComboBoxInfo GetComboBoxInfo = nullptr;
+
+    ~TOptionalUser32()
+    {
+        if (Library_)
+            FreeLibrary(Library_);
+    }
+    TOptionalUser32(const TOptionalUser32&) = delete;
+    TOptionalUser32& operator=(const TOptionalUser32&) = delete;
+
+private:
+    TOptionalUser32() : Library_(LoadLibraryW(L"user32.dll"))
+    {
+        if (!Library_)
+            return;
+        GetScrollBarInfo = Lookup<TGetScrollBarInfo>("GetScrollBarInfo");
+        TrackMouseEvent = Lookup<TTrackMouseEvent>("TrackMouseEvent");
+        GetComboBoxInfo = Lookup<TGetComboBoxInfo>("GetComboBoxInfo");
+    }
+    template <class F>
+    F Lookup(const char* name) const
+    {
+        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(Library_, name)));
+    }
+
+    HMODULE Library_;
+};
 
 } // namespace
 
@@ -114,21 +240,66 @@ const std::vector<std::wstring>& TSkinData::DefaultSkin3rd()
 
 TSkinData::TSkinData(TComponent* owner)
     : TComponent(owner), SkinControls_(AllControlTypes & ~(Bit(xcMenuItem) | Bit(xcFastReport))),
-      Skin3rd_(DefaultSkin3rd()), Sink_(DefaultMessageSink())
+      Skin3rd_(DefaultSkin3rd()), Sink_(DefaultMessageSink()), MenuGlyphs_(MakeMenuGlyphs()),
+      MaximizedSize_{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)}
 {
 }
 
-// FIXME: unregister from the skin manager here once the manager exists.
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData()
+{
+    // The manager lets go of every window that still paints with this
+    // component's skin before the skin goes away.
+    if (TSkinManage* manager = TSkinManage::Instance())
+        manager->Unregister(this);
+}
+
+void TSkinData::EnsureRegistered()
+{
+    TSkinManage* manager = TSkinManage::Instance();
+    if (!manager || !manager->IsRegistered(this))
+        Loaded();
+}
 
 void TSkinData::SetActive(bool active)
 {
     if (active == Active_)
         return;
     Active_ = active;
-    // FIXME: at run time, outside loading, this is where the manager is
-    // pointed at this component and asked to switch skinning on (when a skin
-    // is held) or off. Until the manager exists the value is only stored.
+    if (IsDesigning() || IsLoading())
+        return;
+    switch (SkinFormtype_) {
+    case sfMainform:
+        SetActiveMainform(active);
+        break;
+    case sfOnlyThisForm:
+        SetActiveOnlyThisForm(active);
+        break;
+    case sfDialog:
+    case sfDLL:
+        break;
+    }
+}
+
+void TSkinData::SetActiveMainform(bool active)
+{
+    if (active && NoSkin_)
+        return;
+    EnsureRegistered();
+    TSkinManage& manager = TSkinManage::Create();
+    manager.Post(active ? TSkinRequest::SkinOn : TSkinRequest::SkinOff, kRequestDelayMs, this);
+    if (active && manager.RunningState() == TSkinManage::kNotRunning)
+        manager.SetRunningState(TSkinManage::kRunning);
+}
+
+void TSkinData::SetActiveOnlyThisForm(bool active)
+{
+    EnsureRegistered();
+    TSkinManage& manager = TSkinManage::Create();
+    if (active && NoSkin_) {
+        manager.PointAt(this);
+        return;
+    }
+    manager.Post(active ? TSkinRequest::SkinOn : TSkinRequest::SkinOff, kRequestDelayMs, this);
 }
 
 std::string TSkinData::SkinStore() const
@@ -156,14 +327,18 @@ void TSkinData::SetSkinFile(const std::wstring& path)
 std::vector<std::uint8_t> TSkinData::SkinStream() const
 {
     const auto size = static_cast<std::uint32_t>(Packed_.size());
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                  static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
+    std::vector<std::uint8_t> out;
+    out.reserve(4 + Packed_.size());
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(size >> shift));
     out.insert(out.end(), Packed_.begin(), Packed_.end());
     return out;
 }
 
 void TSkinData::SetSkinStream(const std::vector<std::uint8_t>& stream)
 {
+    // The stored length is checked against what follows it instead of being
+    // trusted: a lying length must not read past the data or swallow it.
     if (stream.size() < 4)
         throw std::invalid_argument("the stored skin has no length");
     const std::int32_t length = static_cast<std::int32_t>(stream[0] | (stream[1] << 8) | (stream[2] << 16) |
@@ -183,29 +358,68 @@ bool TSkinData::LoadSkin()
     NoSkin_ = true;
     if (IsDesigning())
         return false;
-    TSkinReader reader(Sink_);
-    if (!reader.Unpack(std::span<const std::uint8_t>(Packed_)))
+    // Built aside and moved in only when complete, so that an older or
+    // damaged file leaves the previous skin in place.
+    TSkinDefinition built;
+    const TSkinLoadOptions options{GetSystemMetrics(SM_CXHSCROLL)};
+    if (!LoadSkinDefinition(std::span<const std::uint8_t>(Packed_), built, options, Sink_))
         return false;
-    std::vector<std::uint8_t> definition;
-    std::string name;
-    reader.FindContaining(".ini", definition, name);
-    DefinitionText_.assign(definition.begin(), definition.end());
-    DefinitionName_ = name;
-    // FIXME: build the section list, skin name, borders, colour scheme,
-    // title-bar buttons and elements from DefinitionText_ and the reader's
-    // images here; this component so far only keeps the definition.
+    Skin_ = std::move(built);
+    RefreshSystemColours();
+    BackgroundBrush_.Reset(CreateSolidBrush(ResolveColour(Skin_.Colours.ButtonFace) & 0x00FFFFFFu));
     NoSkin_ = false;
     return true;
 }
 
 void TSkinData::SkinChanged()
 {
-    if (IsLoading())
+    if (IsLoading() || IsDesigning())
         return;
-    // FIXME: tell the manager (creating it through Loaded if needed) that the
-    // skin was reloaded, so that skinned windows pick it up.
-    if (OnSkinChanged)
-        OnSkinChanged(this);
+    EnsureRegistered();
+    TSkinManage& manager = TSkinManage::Create();
+    manager.PointAt(this);
+    // Windows painting with the old elements take the new ones at once: the
+    // old ones are gone.
+    manager.Refresh(this);
+    if (manager.RunningState() != TSkinManage::kNotRunning)
+        manager.Post(TSkinRequest::SkinChanged, kRequestDelayMs, this);
+}
+
+bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, bool doSkin)
+{
+    FormSkinWindow_ = window;
+    if (OnFormSkin) {
+        OnFormSkin(this, className, doSkin);
+        return doSkin;
+    }
+    if (className == L"SysMonthCal32")
+        return false;
+    if (Skins(xcFastReport) && className.starts_with(L"Tfr"))
+        return false;
+    return doSkin;
+}
+
+void TSkinData::CaptureAppIcon()
+{
+    AppIcon_ = Bitmap();
+    bool owned = false;
+    const HICON icon = FindAppIcon(owned);
+    if (!icon)
+        return;
+    const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+    try {
+        DibSurface surface(cx, cy);
+        Bitmap& pixels = surface.Pixels();
+        for (int y = 0; y < cy; ++y)
+            for (int x = 0; x < cx; ++x)
+                pixels.At(x, y) = PixelOf(Rgb(255, 0, 255));
+        DrawIconEx(surface.Dc(), 0, 0, icon, cx, cy, 0, nullptr, DI_NORMAL);
+        AppIcon_ = surface.Pixels();
+    } catch (const std::exception&) {
+        AppIcon_ = Bitmap(); // no surface: the title shows no icon
+    }
+    if (owned)
+        DestroyIcon(icon);
 }
 
 void TSkinData::Loaded()
@@ -213,18 +427,57 @@ void TSkinData::Loaded()
     TComponent::Loaded();
     if (IsDesigning())
         return;
-    if (!GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetScrollBarInfo"))
+    if (!HasGetScrollBarInfo())
         SkinControls_ &= ~Bit(xcScrollbar);
-    // FIXME: create the process-wide manager, register with it and, for the
-    // main-form type, start its window hook and capture the application icon.
+    RefreshSystemColours();
+    TSkinManage& manager = TSkinManage::Create();
+    manager.Register(this);
+    CaptionFont_ = ReadCaptionFont();
     if (SkinFormtype_ == sfMainform) {
+        manager.StartHook();
         if (Active_ && NoSkin_)
             Active_ = false;
-        if (SkinControls_ & Bit(xcMainMenu))
+        else if (Active_)
+            manager.Post(TSkinRequest::SkinOn, kRequestDelayMs, this);
+        if (Skins(xcMainMenu))
             SkinControls_ &= ~Bit(xcMenuItem);
         else
             SkinControls_ &= ~Bit(xcSystemMenu);
+        CaptureAppIcon();
+        return;
     }
+    manager.SetEnabled(true);
+    manager.CountClient();
+    if (auto* form = As<TCustomForm>(Owner()); form && Active_ && form->HandleAllocated())
+        manager.Attach(form->WindowHandle());
+}
+
+bool TSkinData::HasGetScrollBarInfo()
+{
+    return TOptionalUser32::Get().GetScrollBarInfo != nullptr;
+}
+
+bool TSkinData::OptionalGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info)
+{
+    const auto call = TOptionalUser32::Get().GetScrollBarInfo;
+    info.cbSize = sizeof info;
+    return call && call(window, objectId, &info);
+}
+
+bool TSkinData::OptionalTrackMouseLeave(HWND window)
+{
+    const auto call = TOptionalUser32::Get().TrackMouseEvent;
+    if (!call)
+        return false;
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, HOVER_DEFAULT};
+    return call(&track) != FALSE;
+}
+
+bool TSkinData::OptionalGetComboBoxInfo(HWND combo, COMBOBOXINFO& info)
+{
+    const auto call = TOptionalUser32::Get().GetComboBoxInfo;
+    info.cbSize = sizeof info;
+    return call && call(combo, &info);
 }
 
 } // namespace veyra

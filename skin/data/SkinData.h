@@ -1,13 +1,24 @@
 #pragma once
 
+#include <windows.h>
+
+#include <commctrl.h>
+
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
 #include "framework/Component.h"
+#include "skin/data/SkinDefinition.h"
+#include "skin/imaging/Bitmap.h"
+#include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/package/MessageSink.h"
 
 namespace veyra {
+
+class TControl;
 
 // Kinds of control that the skin paints; bit i of SkinControls is value i.
 enum TSkinControlType {
@@ -28,10 +39,52 @@ enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 // The bit of a set value.
 constexpr std::uint32_t Bit(int value) { return std::uint32_t{1} << value; }
 
-// The component that holds a packed skin and the settings that say what is
-// skinned. Assigning SkinFile reads and unpacks the file; the skin's elements
-// and the process-wide manager that switches skinning on are built on top of
-// the definition it keeps (see LoadSkin).
+// Asked before a window is skinned: aName is its class name; the handler may
+// clear DoSkin to leave the window alone.
+using TFormSkinEvent = std::function<void(TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
+// Asked by the control discovery for each control: the handler may hand back
+// its own skinning object in SkinnedControl.
+class TSkinData;
+using TSkinControlEvent =
+    std::function<void(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
+                       const std::wstring& ControlClass, TComponent*& SkinnedControl)>;
+// Raised around the skinning of a window: Sender is its framework form (null
+// for a foreign window), ahwnd the window, aName its class name.
+using TSkinFormNotifyEvent = std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
+
+// Owns an image list and destroys it once.
+class TImageListHandle {
+public:
+    TImageListHandle() = default;
+    explicit TImageListHandle(HIMAGELIST handle) : Handle_(handle) {}
+    TImageListHandle(TImageListHandle&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
+    TImageListHandle& operator=(TImageListHandle&& other) noexcept
+    {
+        if (this != &other)
+            Reset(std::exchange(other.Handle_, nullptr));
+        return *this;
+    }
+    TImageListHandle(const TImageListHandle&) = delete;
+    TImageListHandle& operator=(const TImageListHandle&) = delete;
+    ~TImageListHandle() { Reset(); }
+
+    HIMAGELIST Get() const { return Handle_; }
+    // Destroys the list held and takes handle instead.
+    void Reset(HIMAGELIST handle = nullptr)
+    {
+        if (Handle_)
+            ImageList_Destroy(Handle_);
+        Handle_ = handle;
+    }
+
+private:
+    HIMAGELIST Handle_ = nullptr;
+};
+
+// The component that an application drops on its main form to skin the whole
+// process. It holds the packed skin, builds the skin definition from it, keeps
+// the settings that say what is skinned, and switches skinning on and off
+// through the process-wide skin manager (TSkinManage).
 class TSkinData : public TComponent {
     VEYRA_CLASS()
 public:
@@ -39,13 +92,19 @@ public:
     ~TSkinData() override;
 
     bool Active() const { return Active_; }
+    // Switches skinning on or off as SkinFormtype says; at run time the
+    // manager carries the change out from its timer.
     void SetActive(bool active);
     int DisableTag() const { return DisableTag_; }
     void SetDisableTag(int tag) { DisableTag_ = tag; }
     std::uint32_t SkinControls() const { return SkinControls_; }
     void SetSkinControls(std::uint32_t controls) { SkinControls_ = controls; }
+    // Whether kind is in SkinControls.
+    bool Skins(TSkinControlType kind) const { return (SkinControls_ & Bit(kind)) != 0; }
     std::uint32_t Options() const { return Options_; }
     void SetOptions(std::uint32_t options) { Options_ = options; }
+    // Whether option is in Options.
+    bool HasOption(TSkinOption option) const { return (Options_ & Bit(option)) != 0; }
     const std::vector<std::wstring>& Skin3rd() const { return Skin3rd_; }
     void SetSkin3rd(const std::vector<std::wstring>& lines) { Skin3rd_ = lines; }
     const std::wstring& SkinFile() const { return SkinFile_; }
@@ -56,6 +115,7 @@ public:
     std::string SkinStore() const;
     TSkinFormType SkinFormtype() const { return SkinFormtype_; }
     void SetSkinFormtype(TSkinFormType type) { SkinFormtype_ = type; }
+    // The component's version; read-only.
     std::string Version() const { return "4.22.08.28"; }
     bool MenuUpdate() const { return MenuUpdate_; }
     void SetMenuUpdate(bool value) { MenuUpdate_ = value; }
@@ -63,23 +123,65 @@ public:
     void SetMenuMerge(bool value) { MenuMerge_ = value; }
     // The packed skin as stored: a 32-bit little-endian length, then the bytes.
     std::vector<std::uint8_t> SkinStream() const;
-    // Takes a stored packed skin; throws std::invalid_argument when the length lies.
+    // Takes a stored packed skin and loads it; throws std::invalid_argument
+    // when the stored length does not match the bytes that follow it.
     void SetSkinStream(const std::vector<std::uint8_t>& stream);
 
-    // True from creation until a load completes.
+    // True from creation until a load completes, and again from the start of
+    // every SkinFile assignment and load.
     bool NoSkin() const { return NoSkin_; }
     // The packed skin file held.
     const std::vector<std::uint8_t>& PackedSkin() const { return Packed_; }
-    // The skin definition (INI text) of the last completed load, and its member name.
-    const std::string& DefinitionText() const { return DefinitionText_; }
-    const std::string& DefinitionName() const { return DefinitionName_; }
-    // Expands and parses the held packed skin; false for an older format (after its message).
+    // The skin built by the last completed load (empty before one). Its
+    // elements live until the next completed load replaces them.
+    const TSkinDefinition& Skin() const { return Skin_; }
+    // Expands and parses the held packed skin; false for an older format
+    // (after its message), the previous skin then stays.
     bool LoadSkin();
     // Replaces how the skin reader shows its one message (a message box by default).
     void SetMessageSink(MessageSink sink) { Sink_ = std::move(sink); }
 
-    TNotifyEvent OnSkinChanged;
+    // The form-skin question: whether window (of class className) is skinned.
+    // OnFormSkin decides when assigned; doSkin is the answer so far.
+    bool FormSkinQuestion(HWND window, const std::wstring& className, bool doSkin);
+    // The window of the last form-skin question, for OnFormSkin handlers.
+    HWND FormSkinWindow() const { return FormSkinWindow_; }
 
+    // The platform's caption font, read when the component is loaded (null before).
+    HFONT CaptionFont() const { return CaptionFont_.Get(); }
+    // The four 16 x 16 glyphs of the skinned system menu (restore, maximise,
+    // minimise, close); owned by the component.
+    HIMAGELIST MenuGlyphs() const { return MenuGlyphs_.Get(); }
+    // A brush of the skin's ButtonFace colour, made by each load (null before);
+    // owned by the component.
+    HBRUSH BackgroundBrush() const { return BackgroundBrush_.Get(); }
+    // The application's small icon on magenta (the transparent colour), at the
+    // small-icon size; empty when the program has no icon.
+    const Bitmap& AppIcon() const { return AppIcon_; }
+    // Captures the application icon again (Loaded does it once).
+    void CaptureAppIcon();
+    // The screen's maximised window size, read at creation.
+    SIZE MaximizedSize() const { return MaximizedSize_; }
+
+    // The platform calls that may be missing, looked up once per process.
+    // GetScrollBarInfo; false when the platform has none or it fails.
+    static bool OptionalGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info);
+    // Asks for WM_MOUSELEAVE for window with the default hover time; false
+    // when the platform cannot.
+    static bool OptionalTrackMouseLeave(HWND window);
+    // GetComboBoxInfo; false when the platform has none or it fails.
+    static bool OptionalGetComboBoxInfo(HWND combo, COMBOBOXINFO& info);
+    // Whether GetScrollBarInfo exists.
+    static bool HasGetScrollBarInfo();
+
+    TFormSkinEvent OnFormSkin;
+    TNotifyEvent OnSkinChanged;
+    TSkinControlEvent OnSkinControl;
+    TSkinFormNotifyEvent OnBeforeSkinForm;
+    TSkinFormNotifyEvent OnAfterSkinForm;
+
+    // Registers with the manager (creating it), reads the caption font and,
+    // for the main-form type, starts the window hook and captures the icon.
     void Loaded() override;
 
     // The default Skin3rd mapping: class name "=" skin class, 117 lines.
@@ -87,6 +189,11 @@ public:
 
 private:
     void SkinChanged();
+    // Registers with the manager when this component has not yet (a component
+    // made in code has no stored properties to finish reading).
+    void EnsureRegistered();
+    void SetActiveMainform(bool active);
+    void SetActiveOnlyThisForm(bool active);
 
     bool Active_ = false;
     int DisableTag_ = 99;
@@ -99,9 +206,14 @@ private:
     bool MenuMerge_ = false;
     bool NoSkin_ = true;
     std::vector<std::uint8_t> Packed_;
-    std::string DefinitionText_;
-    std::string DefinitionName_;
+    TSkinDefinition Skin_;
     MessageSink Sink_;
+    HWND FormSkinWindow_ = nullptr;
+    FontHandle CaptionFont_;
+    TImageListHandle MenuGlyphs_;
+    BrushHandle BackgroundBrush_;
+    Bitmap AppIcon_;
+    SIZE MaximizedSize_{};
 };
 
 } // namespace veyra

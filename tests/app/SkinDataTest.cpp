@@ -73,14 +73,10 @@ TEST(SkinData, AssigningSkinFileReadsAndUnpacksIt)
     for (const std::int32_t format : {20000, 30000}) {
         TSkinFile file(format);
         TRecordingSkin r;
-        int changes = 0;
-        r.Skin.OnSkinChanged = [&](TObject*) { ++changes; };
         r.Skin.SetSkinFile(file.Path.wstring());
         EXPECT_FALSE(r.Skin.NoSkin()) << format;
-        EXPECT_EQ(r.Skin.DefinitionName(), "skin.ini");
-        EXPECT_EQ(r.Skin.DefinitionText(), "[TitlebarSkin]\r\nSkinName=Probe\r\n");
+        EXPECT_EQ(r.Skin.Skin().SkinName, "Probe");
         EXPECT_EQ(r.Skin.PackedSkin().size(), fs::file_size(file.Path));
-        EXPECT_EQ(changes, 1);
         EXPECT_TRUE(r.Messages.empty());
     }
 }
@@ -106,7 +102,7 @@ TEST(SkinData, AnOlderFormatShowsItsMessageAndKeepsTheSkinOff)
     EXPECT_TRUE(r.Skin.NoSkin());
     ASSERT_EQ(r.Messages.size(), 1u);
     EXPECT_EQ(r.Messages[0], "This is Older Skin File\rPlease update to new version !");
-    EXPECT_EQ(r.Skin.DefinitionName(), "skin.ini") << "the previous definition stays";
+    EXPECT_EQ(r.Skin.Skin().SkinName, "Probe") << "the previous skin stays";
 }
 
 TEST(SkinData, ADamagedFileIsAnErrorForTheCaller)
