@@ -29,38 +29,6 @@ constexpr WPARAM kSystemCommands[] = {SC_SIZE, SC_MOVE, SC_MINIMIZE, SC_MAXIMIZE
 
 TSkinManage* Manager() { return TSkinManage::Instance(); }
 
-// The skin definition a skin component holds, once the component offers it.
-template <class Data>
-const TSkinDefinition* DefinitionOf(const Data* data)
-{
-    if constexpr (requires { data->Skin(); }) {
-        if (data && !data->NoSkin())
-            return &data->Skin();
-        return nullptr;
-    } else {
-        return nullptr;
-    }
-}
-
-// Which of the skin component's two events around skinning a window.
-struct TSkinDataEvents {
-    enum Which { Before, After };
-};
-
-// Raises OnBeforeSkinForm or OnAfterSkinForm of a skin component that has them.
-template <class Data>
-void RaiseSkinFormEvent(Data* data, TSkinDataEvents::Which which, TObject* sender, HWND window,
-                        const std::wstring& className)
-{
-    if constexpr (requires { data->OnBeforeSkinForm; data->OnAfterSkinForm; }) {
-        if (!data)
-            return;
-        auto& event = which == TSkinDataEvents::Before ? data->OnBeforeSkinForm : data->OnAfterSkinForm;
-        if (event)
-            event(sender, window, className);
-    }
-}
-
 std::wstring ClassNameOf(HWND window)
 {
     wchar_t buffer[256] = {};
@@ -114,7 +82,10 @@ const TSkinDefinition* TWinSkinForm::Skin() const
 {
     if (SkinOverride_)
         return SkinOverride_;
-    return DefinitionOf(SkinData_);
+    // While the component is still loading it has no skin to give.
+    if (SkinData_ && !SkinData_->NoSkin())
+        return &SkinData_->Skin();
+    return nullptr;
 }
 
 bool TWinSkinForm::AddControlObject(TSkinControl* object)
@@ -141,12 +112,14 @@ void TWinSkinForm::FreeControlObjects()
 
 void TWinSkinForm::RaiseBeforeSkinForm()
 {
-    RaiseSkinFormEvent(SkinData_, TSkinDataEvents::Before, Control_, Handle, ClassNameText);
+    if (SkinData_ && SkinData_->OnBeforeSkinForm)
+        SkinData_->OnBeforeSkinForm(Control_, Handle, ClassNameText);
 }
 
 void TWinSkinForm::RaiseAfterSkinForm()
 {
-    RaiseSkinFormEvent(SkinData_, TSkinDataEvents::After, Control_, Handle, ClassNameText);
+    if (SkinData_ && SkinData_->OnAfterSkinForm)
+        SkinData_->OnAfterSkinForm(Control_, Handle, ClassNameText);
 }
 
 // ---------------------------------------------------------------------------

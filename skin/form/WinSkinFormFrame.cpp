@@ -357,6 +357,11 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
 {
+    // The platform turns the window rectangle into its own client rectangle
+    // in place; ours is worked out from the window rectangle it was given.
+    RECT windowRect{};
+    if (!wParam && lParam)
+        windowRect = *reinterpret_cast<const RECT*>(lParam);
     const LRESULT platform = CallOld(WM_NCCALCSIZE, wParam, lParam);
     const TFrameMetrics& m = Metrics_;
     const bool bareWindow =
@@ -365,9 +370,10 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
         // The window rectangle in, the client rectangle out: the same rule as
         // below, so a size computed this way agrees with the one in force.
         auto* rect = reinterpret_cast<RECT*>(lParam);
+        // Without a caption (or as a non-normal MDI child) the platform's frame stays.
         if (!rect || bareWindow)
-            return bareWindow ? 0 : platform;
-        const RECT outer = *rect;
+            return platform;
+        const RECT outer = windowRect;
         *rect = RECT{outer.left + m.BorderLeft, outer.top + m.TitleHeight + m.MenuBarHeight,
                      outer.right - m.BorderRight, outer.bottom - m.BorderBottom};
         if (rect->right < rect->left)

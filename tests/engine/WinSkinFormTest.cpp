@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -137,9 +138,34 @@ TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize)
     EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore));
     EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
 
+    // Asked for the client rectangle of a window rectangle, the same rule answers.
+    RECT asked{100, 100, 400, 300};
+    SendMessageW(window.Handle(), WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&asked));
+    EXPECT_EQ(asked.left, 105);
+    EXPECT_EQ(asked.top, 130);
+    EXPECT_EQ(asked.right, 394);
+    EXPECT_EQ(asked.bottom, 293);
+
     // Later size changes keep the skinned borders.
     SetWindowPos(window.Handle(), nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ExpectBorders(window.Handle(), 5, 30, 6, 7);
+}
+
+TEST_F(WinSkinFormTest, WindowWithoutCaptionKeepsThePlatformFrameAndSize)
+{
+    TTestWindow window(WS_POPUP | WS_THICKFRAME | WS_VISIBLE, 0, nullptr, 320, 240);
+    const test::TWindowFrame before = FrameOf(window.Handle());
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    EXPECT_EQ(skinned->BorderKind(), TBorderKind::NoCaption);
+    RunDeferredInit(window.Handle());
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    const test::TWindowFrame skinnedFrame = FrameOf(window.Handle());
+    EXPECT_TRUE(EqualRect(&skinnedFrame.Outer, &before.Outer));
+    EXPECT_TRUE(EqualRect(&skinnedFrame.Client, &before.Client));
+    skinned->Unskin();
+    const test::TWindowFrame after = FrameOf(window.Handle());
+    EXPECT_TRUE(EqualRect(&after.Outer, &before.Outer));
+    EXPECT_TRUE(EqualRect(&after.Client, &before.Client));
 }
 
 TEST_F(WinSkinFormTest, MenuMovesIntoTheSkinnedMenuBarStrip)
@@ -465,14 +491,20 @@ std::vector<WORD> DialogTemplate(const wchar_t* caption, short width, short butt
 
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
 
-TEST_F(WinSkinFormTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight)
+// Dialogs of both character sets: an ANSI dialog's caption is read in its code page.
+class WinSkinFormDialogTest : public testing::TestWithParam<bool> {};
+
+TEST_P(WinSkinFormDialogTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight)
 {
     const wchar_t* caption = L"A rather long dialog caption that a narrow dialog cannot show in full";
     const std::vector<WORD> tmpl = DialogTemplate(caption, 60, 8);
-    const HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
-                                                   reinterpret_cast<const DLGTEMPLATE*>(tmpl.data()), nullptr,
-                                                   &PlainDialogProc, 0);
+    const bool unicode = GetParam();
+    const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(tmpl.data());
+    const HWND dialog =
+        unicode ? CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, nullptr, &PlainDialogProc, 0)
+                : CreateDialogIndirectParamA(GetModuleHandleW(nullptr), dialogTemplate, nullptr, &PlainDialogProc, 0);
     ASSERT_NE(dialog, nullptr);
+    ASSERT_EQ(IsWindowUnicode(dialog) != FALSE, unicode);
     const HWND button = GetDlgItem(dialog, 1);
     RECT buttonBefore{};
     GetWindowRect(button, &buttonBefore);
@@ -482,6 +514,7 @@ TEST_F(WinSkinFormTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight)
 
     auto skin = MakeTestSkin({.TextShift = 8, .TextRightClip = 60});
     auto skinned = SkinWindow(dialog, *skin);
+    EXPECT_EQ(skinned->ClassNameText, L"#32770");
     EXPECT_EQ(skinned->BorderKind(), TBorderKind::Dialog);
     RunDeferredInit(dialog);
 
@@ -513,6 +546,9 @@ TEST_F(WinSkinFormTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight)
     DestroyWindow(dialog);
 }
 
+INSTANTIATE_TEST_SUITE_P(CharacterSets, WinSkinFormDialogTest, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Unicode" : "Ansi"; });
+
 TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing)
 {
     TTestWindow window(WS_OVERLAPPEDWINDOW);
@@ -541,6 +577,121 @@ TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing)
     EXPECT_NE(std::find(controls.begin(), controls.end(), kept), controls.end());
     EXPECT_EQ(std::find(controls.begin(), controls.end(), excluded), controls.end());
     EXPECT_EQ(std::count(controls.begin(), controls.end(), kept), 1);
+}
+
+LRESULT CALLBACK AnsiProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return msg == WM_APP ? TTestWindow::kTestAnswer : DefWindowProcA(window, msg, wParam, lParam);
+}
+
+TEST_F(WinSkinFormTest, AnsiWindowIsSkinnedAndGivenBackItsProcedure)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &AnsiProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = "VeyraFormTestAnsi";
+    RegisterClassA(&wc);
+    const HWND h = CreateWindowExA(0, "VeyraFormTestAnsi", "Ansi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(h, nullptr);
+    ASSERT_FALSE(IsWindowUnicode(h));
+    const LONG_PTR procBefore = GetWindowLongPtrA(h, GWLP_WNDPROC);
+    const RECT clientBefore = FrameOf(h).Client;
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    ExpectBorders(h, 5, 30, 6, 7);
+    EXPECT_EQ(WidthOf(FrameOf(h).Client), WidthOf(clientBefore));
+    EXPECT_EQ(SendMessageA(h, SKINMSG_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(SendMessageA(h, WM_APP, 0, 0), TTestWindow::kTestAnswer);
+    skinned->Unskin();
+    EXPECT_EQ(GetWindowLongPtrA(h, GWLP_WNDPROC), procBefore);
+    EXPECT_FALSE(IsWindowUnicode(h)) << "still an ANSI window";
+    EXPECT_EQ(SendMessageA(h, SKINMSG_ISSKINNED, 0, 0), 0);
+    DestroyWindow(h);
+}
+
+TEST_F(WinSkinFormTest, FrameworkFormReskinsThroughItsMessageHookAndRaisesItsEvents)
+{
+    TForm form(nullptr);
+    form.SetBounds(30, 40, 420, 330);
+    const HWND window = form.Handle();
+    ShowWindow(window, SW_SHOWNA);
+    TSkinData data(nullptr);
+    std::vector<std::wstring> events;
+    data.OnBeforeSkinForm = [&](TObject* sender, HWND ahwnd, const std::wstring& aName) {
+        EXPECT_EQ(sender, &form);
+        EXPECT_EQ(ahwnd, window);
+        events.push_back(L"before " + aName);
+    };
+    data.OnAfterSkinForm = [&](TObject* sender, HWND ahwnd, const std::wstring&) {
+        EXPECT_EQ(sender, &form);
+        EXPECT_EQ(ahwnd, window);
+        events.push_back(L"after");
+    };
+    auto* skinned = new TWinSkinForm(&form);
+    skinned->Handle = window;
+    skinned->ClassNameText = L"TForm";
+    skinned->SetSkinDefinition(Skin.get());
+    skinned->AttachToForm(&data, &form);
+    EXPECT_EQ(events, std::vector<std::wstring>{L"before TForm"});
+    RunDeferredInit(window);
+    EXPECT_EQ(events.size(), 2u);
+    const SIZE client{form.ClientWidth(), form.ClientHeight()};
+
+    auto other = MakeTestSkin({.Left = 2, .Top = 20, .Right = 3, .Bottom = 4});
+    other->Colours.ButtonFace = Rgb(1, 2, 3);
+    skinned->SetSkinDefinition(other.get());
+    skinned->ReloadSkin();
+    ExpectBorders(window, 2, 20, 3, 4);
+    EXPECT_EQ(form.ClientWidth(), client.cx);
+    EXPECT_EQ(form.ClientHeight(), client.cy);
+    EXPECT_EQ(form.Color(), static_cast<TColor>(Rgb(1, 2, 3)));
+    EXPECT_EQ(events.size(), 3u) << "re-skinning raises the after event again";
+    skinned->SetSkinDefinition(nullptr);
+    ASSERT_TRUE(data.NoSkin());
+    EXPECT_EQ(skinned->Skin(), nullptr) << "a component that has loaded no skin gives none";
+}
+
+TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart)
+{
+    TTestWindow frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, nullptr, 600, 500);
+    CLIENTCREATESTRUCT ccs{nullptr, 1000};
+    const HWND client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 500,
+                                        400, frame.Handle(), nullptr, GetModuleHandleW(nullptr), &ccs);
+    ASSERT_NE(client, nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &DefMDIChildProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VeyraFormTestMdiChild";
+    RegisterClassW(&wc);
+    MDICREATESTRUCTW mcs{};
+    mcs.szClass = L"VeyraFormTestMdiChild";
+    mcs.szTitle = L"Child";
+    mcs.hOwner = GetModuleHandleW(nullptr);
+    mcs.x = 10;
+    mcs.y = 10;
+    mcs.cx = 250;
+    mcs.cy = 180;
+    mcs.style = WS_OVERLAPPEDWINDOW;
+    const HWND child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    ASSERT_NE(child, nullptr);
+
+    auto frameSkin = SkinWindow(frame.Handle(), *Skin);
+    EXPECT_EQ(frameSkin->Kind(), TWinSkinForm::kMdiFrame);
+    const RECT childClientBefore = FrameOf(child).Client;
+    auto childSkin = SkinWindow(child, *Skin);
+    EXPECT_EQ(childSkin->Kind(), TWinSkinForm::kMdiChild);
+    EXPECT_TRUE(childSkin->SkinFrame()) << "a WS_CHILD window that is an MDI child gets a frame";
+    RunDeferredInit(child);
+    const int platformTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+    const int top = std::max(30, platformTitle);
+    ExpectBorders(child, 5, top, 6, 7);
+    EXPECT_EQ(WidthOf(FrameOf(child).Client), WidthOf(childClientBefore));
+    EXPECT_EQ(HeightOf(FrameOf(child).Client), HeightOf(childClientBefore));
+    childSkin->Unskin();
+    EXPECT_EQ(WidthOf(FrameOf(child).Client), WidthOf(childClientBefore));
+    EXPECT_EQ(HeightOf(FrameOf(child).Client), HeightOf(childClientBefore));
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
 }
 
 } // namespace
