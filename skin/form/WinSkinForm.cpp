@@ -790,7 +790,7 @@ void TWinSkinForm::UnhookWindow()
     RestoreFormHook();
     RemoveSubclass();
     FreeControlObjects();
-    FreeMenuBar(false);
+    FreeMenuBar();
     UnsubclassMdiClient();
 }
 
@@ -833,8 +833,12 @@ void TWinSkinForm::Unskin()
         style |= WS_SYSMENU;
     if (SavedStyleBits_ & kCaptionRemoved)
         style |= Style_ & WS_CAPTION;
+    if (HiddenWhileSkinning_) {
+        style |= WS_VISIBLE;
+        HiddenWhileSkinning_ = false;
+    }
     SetWindowLongPtrW(Handle, GWL_STYLE, style);
-    FreeMenuBar(true);
+    FreeMenuBar();
     UnsubclassMdiClient();
 
     if (LifeState_ != kInNcDestroy && (Kind_ == kMdiChild || !IsChild_)) {
@@ -872,14 +876,14 @@ void TWinSkinForm::CreateMenuBar()
     SetMenu(Handle, nullptr);
 }
 
-void TWinSkinForm::FreeMenuBar(bool giveMenuBack)
+void TWinSkinForm::FreeMenuBar()
 {
     if (!MenuBarActive_)
         return;
     MenuBarActive_ = false;
     if (!MenuHandle_)
         return;
-    if (giveMenuBack && IsWindow(Handle)) {
+    if (LifeState_ != kInNcDestroy && IsWindow(Handle)) {
         SetMenu(Handle, MenuHandle_);
     } else if (IsMenu(MenuHandle_)) {
         // The window would have destroyed its menu with itself; it no longer

@@ -167,7 +167,8 @@ private:
     // Seams of the parts that come later: the skinned menu bar, the MDI
     // client's subclassing, the control objects and the title buttons.
     void CreateMenuBar();
-    void FreeMenuBar(bool giveMenuBack);
+    // Gives the window its platform menu back, or frees it with a dying window.
+    void FreeMenuBar();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
 

@@ -338,6 +338,36 @@ TEST_F(WinSkinFormTest, DestroyingTheWindowDetachesTheObject)
     EXPECT_FALSE(skinned->Subclassed());
 }
 
+TEST_F(WinSkinFormTest, FreeingTheObjectBeforeItsWindowLeavesAWorkingWindow)
+{
+    const HMENU menu = MakeTestMenu();
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 400, 300, menu);
+    const LONG_PTR procBefore = GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC);
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    RunDeferredInit(window.Handle());
+    skinned.reset();
+    EXPECT_EQ(GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC), procBefore);
+    EXPECT_EQ(GetMenu(window.Handle()), menu) << "the menu is the window's again";
+    EXPECT_EQ(SendMessageW(window.Handle(), SKINMSG_ISSKINNED, 0, 0), 0);
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_APP, 0, 0), TTestWindow::kTestAnswer);
+}
+
+TEST_F(WinSkinFormTest, WindowDestroyedWhileSkinnedTakesItsMenuAlong)
+{
+    std::vector<HMENU> menus;
+    for (int i = 0; i < 3; ++i) {
+        menus.push_back(MakeTestMenu());
+        auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300, 200,
+                                                    menus.back());
+        auto skinned = SkinWindow(window->Handle(), *Skin);
+        RunDeferredInit(window->Handle());
+        ASSERT_EQ(GetMenu(window->Handle()), nullptr);
+        window.reset(); // the window goes first, then the skinning object
+    }
+    for (HMENU menu : menus)
+        EXPECT_FALSE(IsMenu(menu)) << "the menu the window gave up died with it";
+}
+
 TEST_F(WinSkinFormTest, SkinningAndDestroyingWindowsLeaksNoHandles)
 {
     const HANDLE process = GetCurrentProcess();
@@ -359,6 +389,8 @@ TEST_F(WinSkinFormTest, SkinningAndDestroyingWindowsLeaksNoHandles)
     batch(false); // the platform's caches fill once
     const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
     const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    if (gdiBefore == 0 && userBefore == 0)
+        GTEST_SKIP() << "the platform does not count GUI objects (Wine answers 0)";
     batch(false);
     batch(true);
     EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore);
