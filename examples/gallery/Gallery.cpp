@@ -1,0 +1,52 @@
+#include <windows.h>
+
+#include <string>
+
+#include "GalleryMainForm.h"
+#include "framework/Application.h"
+#include "skin/manager/SkinManage.h"
+
+namespace {
+
+// "Gallery --open controls" (or dialog, message, mdi, tag99) opens that
+// window once the main form is up, for screenshots and tests.
+UINT CommandFromLine(const std::wstring& line)
+{
+    using veyra::TGalleryMainForm;
+    static const std::pair<const wchar_t*, UINT> names[] = {
+        {L"controls", TGalleryMainForm::cmControls},   {L"dialog", TGalleryMainForm::cmSystemDialog},
+        {L"message", TGalleryMainForm::cmMessageBox}, {L"mdi", TGalleryMainForm::cmMdiFrame},
+        {L"tag99", TGalleryMainForm::cmUnskinnedForm},
+    };
+    const auto at = line.find(L"--open ");
+    if (at == std::wstring::npos)
+        return 0;
+    const std::wstring name = line.substr(at + 7);
+    for (const auto& [text, command] : names)
+        if (name.starts_with(text))
+            return command;
+    return 0;
+}
+
+} // namespace
+
+// The gallery: everything a program needs to be skinned is the skin
+// component on its main form and the manager's shutdown at the end.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
+{
+    using namespace veyra;
+    int result = 0;
+    try {
+        Application().Initialize();
+        auto& main = Application().CreateForm<TGalleryMainForm>();
+        if (const UINT command = CommandFromLine(commandLine ? commandLine : L""))
+            PostMessageW(main.Handle(), WM_COMMAND, command, 0);
+        Application().Run();
+    } catch (...) {
+        Application().HandleException(nullptr);
+        result = 1;
+    }
+    // Every skinned window is given back while the forms still exist.
+    TSkinManage::Shutdown();
+    return result;
+}

@@ -1,0 +1,179 @@
+#include "GalleryMainForm.h"
+
+#include <memory>
+
+#include "GalleryWindows.h"
+#include "framework/Application.h"
+#include "framework/ClassInfo.h"
+#include "framework/Framework.h"
+#include "framework/PageControl.h"
+#include "framework/TabSheet.h"
+#include "skin/data/SkinData.h"
+
+namespace veyra {
+namespace {
+
+struct TCommandInfo {
+    TGalleryMainForm::TCommand Command;
+    const wchar_t* Text;
+    bool Button;
+};
+
+// One table for the menu and the buttons.
+constexpr TCommandInfo kCommands[] = {
+    {TGalleryMainForm::cmControls, L"&Controls...", true},
+    {TGalleryMainForm::cmSystemDialog, L"&System dialog...", true},
+    {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
+    {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
+    {TGalleryMainForm::cmUnskinnedForm, L"&Unskinned form (Tag 99)...", true},
+    {TGalleryMainForm::cmSkinOff, L"Skin o&ff", false},
+    {TGalleryMainForm::cmSkinOn, L"Skin &on", false},
+    {TGalleryMainForm::cmExit, L"E&xit", false},
+};
+
+std::wstring ExecutableDirectory()
+{
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring directory(path, length);
+    return directory.substr(0, directory.find_last_of(L"\\/") + 1);
+}
+
+} // namespace
+
+const TClassInfo& TGalleryMainForm::StaticClass()
+{
+    static const TClassInfo info(
+        "TGalleryMainForm", &TForm::StaticClass(), {}, nullptr,
+        {{"FormCreate",
+          [](TObject& self, TObject* sender) { static_cast<TGalleryMainForm&>(self).FormCreate(sender); }}});
+    return info;
+}
+
+void RegisterGalleryClasses()
+{
+    RegisterFrameworkClasses();
+    RegisterComponentClass(TSkinData::StaticClass());
+    RegisterComponentClass(TGalleryMainForm::StaticClass());
+}
+
+TGalleryMainForm::TGalleryMainForm(TComponent* owner) : TForm(owner)
+{
+    RegisterGalleryClasses();
+    ReadDescription(L"TGALLERYMAIN");
+    SkinData = As<TSkinData>(FindComponent("SkinData"));
+}
+
+void TGalleryMainForm::FormCreate(TObject*)
+{
+    BuildMenu();
+    BuildButtons();
+    if (!SkinData)
+        return;
+    // As the viewer does it: the skin file first, then switch on.
+    SkinData->SetSkinFile(ExecutableDirectory() + L"skin\\skin.skn");
+    if (!SkinData->Active())
+        SkinData->SetActive(true);
+}
+
+void TGalleryMainForm::BuildMenu()
+{
+    HMENU bar = CreateMenu();
+    HMENU windows = CreatePopupMenu();
+    HMENU skin = CreatePopupMenu();
+    for (const TCommandInfo& info : kCommands) {
+        const bool skinItem = info.Command == cmSkinOff || info.Command == cmSkinOn;
+        if (info.Command == cmExit)
+            AppendMenuW(windows, MF_SEPARATOR, 0, nullptr);
+        AppendMenuW(skinItem ? skin : windows, MF_STRING, info.Command, info.Text);
+    }
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(windows), L"&Windows");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(skin), L"&Skin");
+    SetMenu(Handle(), bar);
+}
+
+void TGalleryMainForm::BuildButtons()
+{
+    int y = 16;
+    for (const TCommandInfo& info : kCommands) {
+        if (!info.Button)
+            continue;
+        const HWND button = CreateWindowExW(0, L"Button", info.Text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 16, y, 220,
+                                            28, Handle(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(info.Command)),
+                                            GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+        y += 36;
+    }
+}
+
+void TGalleryMainForm::WndProc(TMessage& message)
+{
+    if (message.Msg == WM_COMMAND && HIWORD(message.WParam) <= BN_CLICKED) {
+        RunCommand(LOWORD(message.WParam));
+        message.Result = 0;
+        return;
+    }
+    TForm::WndProc(message);
+}
+
+void TGalleryMainForm::RunCommand(UINT command)
+{
+    switch (command) {
+    case cmControls:
+        OpenControlsForm();
+        break;
+    case cmSystemDialog:
+        gallery::ShowSystemDialog(Handle());
+        break;
+    case cmMessageBox:
+        MessageBoxW(Handle(), L"A message box is a system dialog too: it is skinned when it is activated.",
+                    L"Message box", MB_OK | MB_ICONINFORMATION);
+        break;
+    case cmMdiFrame:
+        gallery::OpenMdiFrame();
+        break;
+    case cmUnskinnedForm:
+        OpenUnskinnedForm();
+        break;
+    case cmSkinOff:
+    case cmSkinOn:
+        if (SkinData)
+            SkinData->SetActive(command == cmSkinOn);
+        break;
+    case cmExit:
+        Close();
+        break;
+    default:
+        break;
+    }
+}
+
+void TGalleryMainForm::OpenControlsForm()
+{
+    // Owned by the main form, so it goes with it; hiding keeps it for reuse.
+    auto* form = new TForm(this);
+    form->SetCaption(L"Controls");
+    form->SetBounds(200, 140, 520, 520);
+    auto* pages = new TPageControl(form);
+    pages->SetParent(form);
+    pages->SetBounds(8, 8, 488, 120);
+    for (const wchar_t* caption : {L"First page", L"Second page"}) {
+        auto* sheet = new TTabSheet(form);
+        sheet->SetPageControl(pages);
+        sheet->SetCaption(caption);
+    }
+    form->HandleNeeded();
+    gallery::AddStandardControls(form->Handle(), 140);
+    form->Show();
+}
+
+void TGalleryMainForm::OpenUnskinnedForm()
+{
+    auto* form = new TForm(this);
+    form->SetTag(99); // a form with this tag is never skinned
+    form->SetCaption(L"Never skinned (Tag 99)");
+    form->SetBounds(260, 200, 360, 200);
+    form->Show();
+}
+
+} // namespace veyra

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CustomForm.h"
+
+namespace veyra {
+
+class TSkinData;
+
+// The gallery's main form, read from its stored description with the skin
+// component on it. A menu and a row of buttons open the other windows.
+class TGalleryMainForm : public TForm {
+    VEYRA_CLASS()
+public:
+    explicit TGalleryMainForm(TComponent* owner);
+
+    // The form's creation handler: loads the skin beside the executable and
+    // switches skinning on.
+    void FormCreate(TObject* sender);
+
+    // The commands of the menu and the buttons.
+    enum TCommand : UINT {
+        cmControls = 100,
+        cmSystemDialog,
+        cmMessageBox,
+        cmMdiFrame,
+        cmUnskinnedForm,
+        cmSkinOff,
+        cmSkinOn,
+        cmExit
+    };
+    // Runs a command as the menu or a button would.
+    void RunCommand(UINT command);
+
+    TSkinData* SkinData = nullptr;
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    void BuildMenu();
+    void BuildButtons();
+    void OpenControlsForm();
+    void OpenUnskinnedForm();
+};
+
+// Registers the classes that the gallery's description names.
+void RegisterGalleryClasses();
+
+} // namespace veyra
