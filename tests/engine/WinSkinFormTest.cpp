@@ -12,6 +12,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/manager/SkinManage.h"
 
 namespace veyra {
 namespace {
@@ -724,6 +725,137 @@ TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart)
     EXPECT_EQ(WidthOf(FrameOf(child).Client), WidthOf(childClientBefore));
     EXPECT_EQ(HeightOf(FrameOf(child).Client), HeightOf(childClientBefore));
     SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+}
+
+// A 32-bit memory DC of the given size, filled with one colour.
+class TMemoryCanvas {
+public:
+    TMemoryCanvas(int width, int height, COLORREF fill)
+        : Dc_(CreateCompatibleDC(nullptr)), Bitmap_(CreateBitmap(width, height, 1, 32, nullptr))
+    {
+        Old_ = SelectObject(Dc_, Bitmap_);
+        HBRUSH brush = CreateSolidBrush(fill);
+        RECT all{0, 0, width, height};
+        FillRect(Dc_, &all, brush);
+        DeleteObject(brush);
+    }
+    ~TMemoryCanvas()
+    {
+        SelectObject(Dc_, Old_);
+        DeleteObject(Bitmap_);
+        DeleteDC(Dc_);
+    }
+    HDC Dc() const { return Dc_; }
+    COLORREF At(int x, int y) const { return GetPixel(Dc_, x, y); }
+
+private:
+    HDC Dc_;
+    HBITMAP Bitmap_;
+    HGDIOBJ Old_;
+};
+
+TEST_F(WinSkinFormTest, ForeignWindowBackgroundsTakeTheSkinFaceColour)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    RunDeferredInit(window.Handle());
+    const COLORREF face = RGB(10, 200, 30);
+
+    TMemoryCanvas canvas(60, 40, RGB(255, 255, 255));
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0), 1);
+    EXPECT_EQ(canvas.At(30, 20), face);
+
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window.Handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Dc()), 0));
+    LOGBRUSH info{};
+    ASSERT_EQ(GetObjectW(brush, sizeof(info), &info), static_cast<int>(sizeof(info)));
+    EXPECT_EQ(info.lbColor, face);
+    EXPECT_EQ(GetBkMode(canvas.Dc()), TRANSPARENT);
+}
+
+TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea)
+{
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 300, 200);
+    const HWND window = form.Handle();
+    ShowWindow(window, SW_SHOWNA);
+    auto* skinned = new TWinSkinForm(&form);
+    skinned->Handle = window;
+    skinned->SetSkinDefinition(Skin.get());
+    skinned->AttachToForm(nullptr, &form);
+    RunDeferredInit(window);
+
+    const RECT outer = FrameOf(window).Outer;
+    TMemoryCanvas canvas(WidthOf(outer), HeightOf(outer), RGB(255, 255, 255));
+    EXPECT_EQ(SendMessageW(window, SKINMSG_PAINTFRAME, reinterpret_cast<WPARAM>(canvas.Dc()), kSkinSignature),
+              kSkinSignature);
+    const COLORREF face = RGB(10, 200, 30);
+    EXPECT_EQ(canvas.At(1, 1), face) << "title bar";
+    EXPECT_EQ(canvas.At(2, 100), face) << "left border";
+    EXPECT_EQ(canvas.At(WidthOf(outer) - 3, 100), face) << "right border";
+    EXPECT_EQ(canvas.At(100, HeightOf(outer) - 2), face) << "bottom border";
+    EXPECT_EQ(canvas.At(5, 30), RGB(255, 255, 255)) << "client area left alone";
+    EXPECT_EQ(canvas.At(100, 100), RGB(255, 255, 255));
+}
+
+TEST_F(WinSkinFormTest, CaptionAndMenuStripAreHitAsSuch)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 400, 300, MakeTestMenu());
+    const HWND h = window.Handle();
+    auto skinned = SkinWindow(h, *Skin);
+    RunDeferredInit(h);
+    const RECT outer = FrameOf(h).Outer;
+    auto hit = [h](int x, int y) { return SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(x, y)); };
+    EXPECT_EQ(hit(outer.left + 100, outer.top + 15), HTCAPTION);
+    EXPECT_EQ(hit(outer.left + 100, outer.top + 30 + 3), HTMENU);
+    EXPECT_EQ(hit(outer.left + 100, outer.top + 30 + GetSystemMetrics(SM_CYMENU) + 20), HTCLIENT);
+}
+
+// The manager's shared flags as the form object reads and sets them.
+class WinSkinFormManagerTest : public WinSkinFormTest {
+protected:
+    void SetUp() override
+    {
+        Created_ = TSkinManage::Instance() == nullptr;
+        Manager = &TSkinManage::Create();
+    }
+    void TearDown() override
+    {
+        Manager->HideWhileSkinning = false;
+        if (Created_)
+            TSkinManage::Shutdown();
+    }
+    TSkinManage* Manager = nullptr;
+
+private:
+    bool Created_ = false;
+};
+
+TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownByTheDeferredInitialisation)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    Manager->HideWhileSkinning = true;
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    EXPECT_TRUE(Manager->SkinningStarted);
+    EXPECT_FALSE(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_VISIBLE);
+    RunDeferredInit(window.Handle());
+    EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_FALSE(Manager->HideWhileSkinning);
+}
+
+TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind)
+{
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    auto skinned = SkinWindow(window.Handle(), *Skin);
+    RunDeferredInit(window.Handle());
+    HMENU popup = CreatePopupMenu();
+    SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+    EXPECT_EQ(Manager->PopupMode(), 1);
+    SendMessageW(window.Handle(), WM_INITMENUPOPUP,
+                 reinterpret_cast<WPARAM>(GetSystemMenu(window.Handle(), FALSE)), MAKELPARAM(0, TRUE));
+    EXPECT_EQ(Manager->PopupMode(), 2);
+    DestroyMenu(popup);
+    Manager->SetPopupMode(0);
 }
 
 } // namespace
