@@ -401,9 +401,16 @@ bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, boo
 
 void TSkinData::CaptureAppIcon()
 {
-    AppIcon_ = Bitmap();
     bool owned = false;
     const HICON icon = FindAppIcon(owned);
+    CaptureIcon(icon);
+    if (owned)
+        DestroyIcon(icon);
+}
+
+void TSkinData::CaptureIcon(HICON icon)
+{
+    AppIcon_ = Bitmap();
     if (!icon)
         return;
     const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
@@ -418,8 +425,6 @@ void TSkinData::CaptureAppIcon()
     } catch (const std::exception&) {
         AppIcon_ = Bitmap(); // no surface: the title shows no icon
     }
-    if (owned)
-        DestroyIcon(icon);
 }
 
 void TSkinData::Loaded()

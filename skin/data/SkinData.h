@@ -160,6 +160,9 @@ public:
     const Bitmap& AppIcon() const { return AppIcon_; }
     // Captures the application icon again (Loaded does it once).
     void CaptureAppIcon();
+    // Keeps icon (not taken over) drawn at the small-icon size on magenta as
+    // the application icon; null empties it.
+    void CaptureIcon(HICON icon);
     // The screen's maximised window size, read at creation.
     SIZE MaximizedSize() const { return MaximizedSize_; }
 

@@ -222,15 +222,24 @@ TEST_F(SkinDataComponent, TheOptionalPlatformCallsWork)
     DestroyWindow(list);
 }
 
-TEST_F(SkinDataComponent, TheApplicationIconIsCapturedOnMagenta)
+TEST_F(SkinDataComponent, TheApplicationIconIsDrawnOnMagentaAtTheSmallIconSize)
 {
     TSkinData skin(nullptr);
-    skin.CaptureAppIcon();
-    const Bitmap& icon = skin.AppIcon();
-    if (icon.IsEmpty())
-        GTEST_SKIP() << "this executable carries no icon";
-    EXPECT_EQ(icon.Width(), GetSystemMetrics(SM_CXSMICON));
-    EXPECT_EQ(icon.Height(), GetSystemMetrics(SM_CYSMICON));
+    const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+    ASSERT_NE(icon, nullptr);
+    skin.CaptureIcon(icon);
+    const Bitmap& captured = skin.AppIcon();
+    ASSERT_EQ(captured.Width(), GetSystemMetrics(SM_CXSMICON));
+    ASSERT_EQ(captured.Height(), GetSystemMetrics(SM_CYSMICON));
+    int magenta = 0, drawn = 0;
+    for (int y = 0; y < captured.Height(); ++y)
+        for (int x = 0; x < captured.Width(); ++x)
+            (SameRgb(captured.At(x, y), PixelOf(Rgb(255, 0, 255))) ? magenta : drawn) += 1;
+    EXPECT_GT(drawn, 0) << "the icon itself";
+    EXPECT_GT(magenta, 0) << "its transparent parts are magenta";
+
+    skin.CaptureIcon(nullptr);
+    EXPECT_TRUE(skin.AppIcon().IsEmpty());
 }
 
 } // namespace
