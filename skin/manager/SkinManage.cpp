@@ -14,7 +14,6 @@
 namespace veyra {
 namespace {
 
-constexpr LONG kSizeGripStyle = 0x10;            // SBS_SIZEGRIP
 constexpr DWORD kDialogStyleNoSkin = 0x200;      // a "#32770" with this style bit is left alone
 constexpr int kFollowerDelayMs = 300;
 constexpr int kInitialIntervalMs = 100;
@@ -338,9 +337,9 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
     case HCBT_CREATEWND: {
         const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         const std::wstring className = ClassNameOf(window);
-        // A new size grip belongs to its parent's skinned frame; the window
-        // skinning object learns of it when the grip work lands, it offers no
-        // entry for it yet.
+        // A new size grip ("ScrollBar" with SBS_SIZEGRIP) belongs to its
+        // parent's skinned frame; the window skinning object offers no entry
+        // for it yet, so nothing is told until the size-grip work lands.
         if ((create->style & WS_CHILD) == 0 && className == L"#32768" && !manager.State_->Leader)
             manager.AttachPopup(window);
         if ((create->dwExStyle & WS_EX_MDICHILD) != 0)
