@@ -562,7 +562,7 @@ LRESULT TWinSkinForm::OnSkinInit()
 {
     InitDone_ = true;
     SystemMenuHandle_ = GetSystemMenu(Handle, FALSE);
-    // Seam: refreshing the title icon comes with the frame painting.
+    RefreshIcon();
     GetClientRect(Handle, &ClientRect_);
     TSkinManage* manager = Manager();
     if (HiddenWhileSkinning_ || (manager && manager->HideWhileSkinning)) {

@@ -13,6 +13,8 @@
 
 namespace veyra {
 
+struct TFramePaintInput;
+
 class TSkinData;
 class TSkinDefinition;
 class TCustomForm;
@@ -107,6 +109,8 @@ public:
     std::uint32_t SavedStyleBits() const { return SavedStyleBits_; }
     // The skinned border widths in force.
     const TFrameMetrics& Metrics() const { return Metrics_; }
+    // Where the caption text was last drawn, in window coordinates.
+    const Rect& TitleTextRect() const { return TitleTextRect_; }
     // Whether the window procedure is taken over.
     bool Subclassed() const { return Subclassed_; }
 
@@ -161,6 +165,12 @@ private:
     void ReadWindowState();
     bool IsMaximizedMdiChild() const { return Kind_ == kMdiChild && WindowState_ == kMaximized; }
     void PaintFrame(HDC dc);
+    // Everything the frame painter needs to know of this window now.
+    TFramePaintInput FramePaintInput(const TSkinDefinition& skin, int width, int height) const;
+    // The window text, read without sending the window a message.
+    std::wstring CaptionText() const;
+    // Asks the window for its small (else big) icon for the title bar.
+    void RefreshIcon();
     HBRUSH ButtonFaceBrush();
     std::wstring ReadCaption() const;
 
@@ -203,6 +213,9 @@ private:
     HWND OwnerWindow_ = nullptr;
 
     TFrameMetrics Metrics_;
+    Rect TitleTextRect_;     // where the caption was last drawn
+    int ButtonsLeftEdge_ = 0; // left edge of the right-anchored title buttons, last layout
+    HICON IconHandle_ = nullptr; // the window's icon, not owned
     RECT ClientRect_{};
     SIZE SavedNonClientSize_{};
     bool FrameSizeApplied_ = false;

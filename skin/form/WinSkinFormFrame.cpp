@@ -4,8 +4,10 @@
 
 #include "WinSkinForm.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "FramePainter.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
 #include "framework/Timer.h"
@@ -311,28 +313,69 @@ void TWinSkinForm::PaintFrame(HDC dc)
         IsMaximizedMdiChild())
         return;
     try {
-        // Seam: the skinned frame painter (borders, title bar, caption, title
-        // buttons and menu-bar strip) draws here. Until it does, the frame is
-        // a plain fill in the skin's face colour over exactly the non-client
-        // area; the platform's painting would draw its own caption over the
-        // skinned sizes.
         WindowDcScope windowDc(dc ? nullptr : Handle);
         const HDC target = dc ? dc : windowDc.Get();
-        if (!target)
+        const TSkinDefinition* skin = Skin();
+        if (!target || !skin)
             return;
         RECT window{};
         GetWindowRect(Handle, &window);
-        const RECT whole{0, 0, window.right - window.left, window.bottom - window.top};
-        RECT client{};
-        GetClientRect(Handle, &client);
-        MapWindowPoints(Handle, nullptr, reinterpret_cast<POINT*>(&client), 2);
-        OffsetRect(&client, -window.left, -window.top);
+        const TFramePaintInput input = FramePaintInput(*skin, window.right - window.left, window.bottom - window.top);
         SavedDcScope saved(target);
-        ExcludeClipRect(target, client.left, client.top, client.right, client.bottom);
-        FillRect(target, &whole, ButtonFaceBrush());
+        const TFramePaintResult painted = veyra::PaintFrame(target, input);
+        TitleTextRect_ = painted.TitleTextRect;
+        ButtonsLeftEdge_ = painted.Buttons.ButtonsLeftEdge;
     } catch (...) {
         // Painting errors are swallowed; the DC scopes still let go.
     }
+}
+
+// The caption as the window keeps it, read without a message: painting runs
+// inside the window's own message handling.
+std::wstring TWinSkinForm::CaptionText() const
+{
+    std::wstring text(1024, L'\0');
+    const int length = InternalGetWindowText(Handle, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return text;
+}
+
+void TWinSkinForm::RefreshIcon()
+{
+    IconHandle_ = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
+    if (!IconHandle_)
+        IconHandle_ = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
+}
+
+TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int width, int height) const
+{
+    TFramePaintInput in;
+    in.Skin = &skin;
+    in.Metrics = Metrics_;
+    in.Width = width;
+    in.Height = height;
+    in.Active = Active_;
+    in.Minimized = WindowState_ == kMinimized;
+    in.Caption = CaptionText();
+    in.CaptionFont = CaptionFont_.Get();
+    in.RightToLeft = RightToLeft_;
+    in.Popup = (Style_ & WS_POPUP) != 0;
+    in.ButtonsLeftEdge = ButtonsLeftEdge_;
+    in.Traits.Maximized = WindowState_ == kMaximized;
+    in.Traits.Active = Active_;
+    in.Traits.HasSystemMenu = (SavedStyleBits_ & 8) != 0;
+    in.Traits.HasMinimizeBox = (SavedStyleBits_ & 2) != 0;
+    in.Traits.HasMaximizeBox = (SavedStyleBits_ & 1) != 0;
+    in.Traits.IsDialogClass = IsDialog_;
+    in.Traits.Kind = BorderKind_;
+    in.Icon = IconHandle_;
+    if (const TDataSkinObject* menuBar = skin.Find("Personality"))
+        in.MenuBarLeftWidth = menuBar->LeftWidth;
+    const HWND window = Handle;
+    in.Query = [window](int code, int action) {
+        return SendMessageW(window, SKINMSG_BUTTONQUERY, static_cast<WPARAM>(code), action) > 0;
+    };
+    return in;
 }
 
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam)

@@ -228,7 +228,9 @@ TEST_F(WinSkinFormTest, UnskinRestoresSizeStylesMenuProcedureAndRegion)
     const LONG_PTR exStyleBefore = GetWindowLongPtrW(h, GWL_EXSTYLE);
     const LONG_PTR procBefore = GetWindowLongPtrW(h, GWLP_WNDPROC);
 
-    auto skinned = SkinWindow(h, *MakeTestSkin({.Left = 9, .Top = 41, .Right = 3, .Bottom = 12, .TransparentLeftCorner = true}));
+    // The skin outlives the skinning object, as the skin component's does.
+    const auto skin = MakeTestSkin({.Left = 9, .Top = 41, .Right = 3, .Bottom = 12, .TransparentLeftCorner = true});
+    auto skinned = SkinWindow(h, *skin);
     RunDeferredInit(h);
     ASSERT_NE(WidthOf(FrameOf(h).Outer), WidthOf(outerBefore)) << "skinning changed the outer size";
     HRGN probe = CreateRectRgn(0, 0, 0, 0);
@@ -789,11 +791,12 @@ TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea)
     TMemoryCanvas canvas(WidthOf(outer), HeightOf(outer), RGB(255, 255, 255));
     EXPECT_EQ(SendMessageW(window, SKINMSG_PAINTFRAME, reinterpret_cast<WPARAM>(canvas.Dc()), kSkinSignature),
               kSkinSignature);
-    const COLORREF face = RGB(10, 200, 30);
-    EXPECT_EQ(canvas.At(1, 1), face) << "title bar";
-    EXPECT_EQ(canvas.At(2, 100), face) << "left border";
-    EXPECT_EQ(canvas.At(WidthOf(outer) - 3, 100), face) << "right border";
-    EXPECT_EQ(canvas.At(100, HeightOf(outer) - 2), face) << "bottom border";
+    // The test skin's borders are all one frame colour.
+    const COLORREF frame = RGB(40, 80, 160);
+    EXPECT_EQ(canvas.At(1, 1), frame) << "title bar";
+    EXPECT_EQ(canvas.At(2, 100), frame) << "left border";
+    EXPECT_EQ(canvas.At(WidthOf(outer) - 3, 100), frame) << "right border";
+    EXPECT_EQ(canvas.At(100, HeightOf(outer) - 2), frame) << "bottom border";
     EXPECT_EQ(canvas.At(5, 30), RGB(255, 255, 255)) << "client area left alone";
     EXPECT_EQ(canvas.At(100, 100), RGB(255, 255, 255));
 }
