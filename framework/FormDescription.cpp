@@ -1,5 +1,7 @@
 #include "FormDescription.h"
 
+#include "skin/package/AsciiText.h"
+
 // The format, line by line:
 //   object Name: TClass
 //     Property = 12 | -3 | $FF | Ident | 'text' | [a, b] | ('line' 'line') | {0A0B}
@@ -17,16 +19,6 @@ constexpr int kMaxDepth = 64;
 
 bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // A character in quotes, for messages.
 std::string Quoted(char c)
@@ -223,7 +215,7 @@ private:
         std::uint64_t magnitude = 0;
         int digits = 0;
         for (; !AtEnd(); Advance()) {
-            const int d = base == 16 ? HexValue(Peek()) : (Peek() >= '0' && Peek() <= '9' ? Peek() - '0' : -1);
+            const int d = base == 16 ? HexDigitValue(Peek()) : (Peek() >= '0' && Peek() <= '9' ? Peek() - '0' : -1);
             if (d < 0)
                 break;
             if (magnitude > (UINT64_MAX - static_cast<unsigned>(d)) / static_cast<unsigned>(base))
@@ -303,7 +295,7 @@ private:
                 Advance();
                 return binary;
             }
-            const int v = HexValue(c);
+            const int v = HexDigitValue(c);
             if (v < 0)
                 Fail(Quoted(c) + " is not a hexadecimal digit");
             Advance();

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "skin/package/AsciiText.h"
+
 namespace veyra {
 
 // UTF-8 to UTF-16; invalid sequences become U+FFFD.
@@ -14,8 +16,6 @@ std::wstring AnsiToWide(std::string_view text);
 // UTF-16 to the system's ANSI code page (unmappable characters become '?').
 std::string WideToAnsi(std::wstring_view text);
 // Compares two ASCII names without regard to letter case.
-bool SameText(std::string_view a, std::string_view b);
-// Upper-cases the ASCII letters of text.
-std::string UpperAscii(std::string_view text);
+inline bool SameText(std::string_view a, std::string_view b) { return EqualsIgnoreAsciiCase(a, b); }
 
 } // namespace veyra

@@ -1,5 +1,7 @@
 #include "SkinColours.h"
 
+#include "skin/package/AsciiText.h"
+
 #include <array>
 #include <string>
 
@@ -37,14 +39,6 @@ constexpr TSkinColourMember kMembers[] = {
     {"TitleTextActive", &S::TitleTextActive, clCaptionText, nullptr},
     {"TitleTextNoActive", &S::TitleTextNoActive, clInactiveCaptionText, nullptr},
 };
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 bool IsExtraColourSection(std::string_view name) {
     const std::string upper = UpperAscii(name);

@@ -10,6 +10,7 @@
 #include "skin/imaging/Gradient.h"
 #include "skin/imaging/PixelOps.h"
 #include "skin/imaging/SlicedDrawing.h"
+#include "skin/package/AsciiText.h"
 #include "skin/package/QuickIni.h"
 #include "skin/package/SkinReader.h"
 
@@ -83,13 +84,6 @@ constexpr int kComboCellWidth = 50;
 constexpr int kComboCellHeight = 21;
 constexpr int kComboArrowSize = 17;
 
-std::string Upper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -200,7 +194,7 @@ void SkinBuilder::LoadBorders() {
 void SkinBuilder::LoadTitleButtons() {
     D_.TitleButtons.clear();
     for (const std::string& name : D_.Sections) {
-        const std::string section = Upper(name);
+        const std::string section = UpperAscii(name);
         if (!StartsWith(section, "BUTTON") || section == "BUTTON" || section == "BUTTONS" ||
             section == "BUTTON.RADIO" || section == "BUTTON.CHECKBOX")
             continue;
@@ -615,7 +609,7 @@ bool IsKnownSection(std::string_view section) {
     for (const char* other : kOtherSections)
         if (SameName(other, section))
             return true;
-    const std::string upper = Upper(section);
+    const std::string upper = UpperAscii(section);
     if (upper == "COLOURS" || StartsWith(upper, "COLOUR") || StartsWith(upper, "BUTTON"))
         return true;
     return false;

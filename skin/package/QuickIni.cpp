@@ -1,18 +1,12 @@
 #include "QuickIni.h"
 
+#include "AsciiText.h"
+
 #include <istream>
 #include <iterator>
 
 namespace veyra {
 namespace {
-
-std::string LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 bool IsHeader(std::string_view line) {
     return !line.empty() && line.front() == '[' && line.back() == ']';
@@ -33,16 +27,6 @@ std::string HeaderKey(std::string_view section) {
     header += section;
     header += ']';
     return LowerAscii(header);
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 } // namespace
@@ -73,7 +57,7 @@ bool TQuickIni::TryParseInteger(std::string_view text, std::int32_t& value) {
     const int base = hex ? 16 : 10;
     std::uint64_t magnitude = 0;
     for (char c : text) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0 || digit >= base)
             return false;
         magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);

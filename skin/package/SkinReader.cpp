@@ -5,6 +5,7 @@
 #include <istream>
 #include <iterator>
 
+#include "AsciiText.h"
 #include "Lzh.h"
 
 namespace veyra {
@@ -58,13 +59,7 @@ void ExpandPackedBody(std::span<const std::uint8_t> packed, std::vector<std::uin
 
 TSkinReader::TSkinReader(MessageSink sink) : Sink_(std::move(sink)) {}
 
-std::string TSkinReader::LowerAscii(std::string_view text) {
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
+std::string TSkinReader::LowerAscii(std::string_view text) { return veyra::LowerAscii(text); }
 
 std::vector<std::string> TSkinReader::SplitLines(std::string_view text) {
     std::vector<std::string> lines;
