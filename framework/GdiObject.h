@@ -3,55 +3,18 @@
 #include <windows.h>
 
 #include "skin/data/SystemColours.h"
+#include "skin/imaging/GdiHandlesWin32.h"
 
 #include <cstdint>
 #include <utility>
 
 namespace veyra {
 
-// Owns one GDI object (font, brush, bitmap, region) and deletes it once.
+// The framework's GDI owners are the imaging layer's: one owner for every
+// GDI object in the program.
 template <class H>
-class TGdiObject {
-public:
-    TGdiObject() = default;
-    explicit TGdiObject(H handle) : Handle_(handle) {}
-    ~TGdiObject() { Reset(); }
-    TGdiObject(TGdiObject&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
-    TGdiObject& operator=(TGdiObject&& other) noexcept
-    {
-        if (this != &other)
-            Reset(std::exchange(other.Handle_, nullptr));
-        return *this;
-    }
-    TGdiObject(const TGdiObject&) = delete;
-    TGdiObject& operator=(const TGdiObject&) = delete;
-
-    H Get() const { return Handle_; }
-    explicit operator bool() const { return Handle_ != nullptr; }
-    // Deletes the held object and takes handle instead.
-    void Reset(H handle = nullptr)
-    {
-        if (Handle_)
-            DeleteObject(Handle_);
-        Handle_ = handle;
-    }
-
-private:
-    H Handle_ = nullptr;
-};
-
-// Selects an object into a device context for one scope.
-class TSelectObject {
-public:
-    TSelectObject(HDC dc, HGDIOBJ object) : Dc_(dc), Old_(SelectObject(dc, object)) {}
-    ~TSelectObject() { SelectObject(Dc_, Old_); }
-    TSelectObject(const TSelectObject&) = delete;
-    TSelectObject& operator=(const TSelectObject&) = delete;
-
-private:
-    HDC Dc_;
-    HGDIOBJ Old_;
-};
+using TGdiObject = GdiObject<H>;
+using TSelectObject = SelectObjectScope;
 
 // BeginPaint and EndPaint around one WM_PAINT, however the painting ends.
 class TPaintScope {
