@@ -37,6 +37,7 @@ public:
         CloseHandle(Info_.hProcess);
     }
     bool Started() const { return Started_; }
+    DWORD ProcessId() const { return Info_.dwProcessId; }
     // The exit code once the process ends within timeoutMs, else -1.
     long WaitForExit(DWORD timeoutMs) const
     {
@@ -52,13 +53,37 @@ private:
     bool Started_ = false;
 };
 
-// Waits up to ten seconds for a top-level window of class cls (any when
-// null) titled title.
-HWND WaitForWindow(const wchar_t* cls, const wchar_t* title)
+// Waits up to ten seconds for a top-level window of process (class cls, or
+// any when null, titled title, or any when null). Windows of other programs,
+// such as another test's gallery, are passed over.
+HWND WaitForWindow(DWORD process, const wchar_t* cls, const wchar_t* title)
 {
+    struct Search {
+        DWORD Process;
+        const wchar_t* Class;
+        const wchar_t* Title;
+        HWND Found = nullptr;
+    };
     for (int i = 0; i < 200; ++i) {
-        if (const HWND window = FindWindowW(cls, title))
-            return window;
+        Search search{process, cls, title};
+        EnumWindows(
+            [](HWND window, LPARAM data) -> BOOL {
+                auto& s = *reinterpret_cast<Search*>(data);
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                if (owner != s.Process)
+                    return TRUE;
+                wchar_t text[256] = {};
+                if (s.Class && (!GetClassNameW(window, text, 256) || std::wstring(text) != s.Class))
+                    return TRUE;
+                if (s.Title && (GetWindowTextW(window, text, 256), std::wstring(text) != s.Title))
+                    return TRUE;
+                s.Found = window;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.Found)
+            return search.Found;
         Sleep(50);
     }
     return nullptr;
@@ -88,10 +113,10 @@ TEST(Gallery, SkinsItsFormsButNotTheTaggedOneAndEndsCleanly)
     TGalleryProcess gallery(L"--open tag99");
     if (!gallery.Started())
         GTEST_SKIP() << "Gallery.exe is not built beside the tests";
-    const HWND main = WaitForWindow(L"TGalleryMainForm", nullptr);
+    const HWND main = WaitForWindow(gallery.ProcessId(), L"TGalleryMainForm", nullptr);
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(BecomesSkinned(main));
-    const HWND tagged = WaitForWindow(L"TForm", L"Never skinned (Tag 99)");
+    const HWND tagged = WaitForWindow(gallery.ProcessId(), L"TForm", L"Never skinned (Tag 99)");
     ASSERT_NE(tagged, nullptr);
     Sleep(400);
     EXPECT_NE(SkinnedAnswer(tagged), 1);
@@ -106,11 +131,11 @@ TEST(Gallery, ASystemDialogIsSkinnedWhenActivated)
     TGalleryProcess gallery(L"--open dialog");
     if (!gallery.Started())
         GTEST_SKIP() << "Gallery.exe is not built beside the tests";
-    const HWND dialog = WaitForWindow(L"#32770", L"A system dialog");
+    const HWND dialog = WaitForWindow(gallery.ProcessId(), L"#32770", L"A system dialog");
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(BecomesSkinned(dialog));
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    const HWND main = WaitForWindow(L"TGalleryMainForm", nullptr);
+    const HWND main = WaitForWindow(gallery.ProcessId(), L"TGalleryMainForm", nullptr);
     ASSERT_NE(main, nullptr);
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(gallery.WaitForExit(10000), 0);
