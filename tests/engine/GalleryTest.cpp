@@ -53,35 +53,38 @@ private:
     bool Started_ = false;
 };
 
+// What WaitForWindow looks for, and what it found.
+struct TWindowSearch {
+    DWORD Process;
+    const wchar_t* Class;
+    const wchar_t* Title;
+    HWND Found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
+{
+    auto& s = *reinterpret_cast<TWindowSearch*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != s.Process)
+        return TRUE;
+    wchar_t text[256] = {};
+    if (s.Class && (!GetClassNameW(window, text, 256) || std::wstring(text) != s.Class))
+        return TRUE;
+    if (s.Title && (GetWindowTextW(window, text, 256), std::wstring(text) != s.Title))
+        return TRUE;
+    s.Found = window;
+    return FALSE;
+}
+
 // Waits up to ten seconds for a top-level window of process (class cls, or
 // any when null, titled title, or any when null). Windows of other programs,
 // such as another test's gallery, are passed over.
 HWND WaitForWindow(DWORD process, const wchar_t* cls, const wchar_t* title)
 {
-    struct Search {
-        DWORD Process;
-        const wchar_t* Class;
-        const wchar_t* Title;
-        HWND Found = nullptr;
-    };
     for (int i = 0; i < 200; ++i) {
-        Search search{process, cls, title};
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto& s = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner != s.Process)
-                    return TRUE;
-                wchar_t text[256] = {};
-                if (s.Class && (!GetClassNameW(window, text, 256) || std::wstring(text) != s.Class))
-                    return TRUE;
-                if (s.Title && (GetWindowTextW(window, text, 256), std::wstring(text) != s.Title))
-                    return TRUE;
-                s.Found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        TWindowSearch search{process, cls, title};
+        EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
         if (search.Found)
             return search.Found;
         Sleep(50);
