@@ -183,6 +183,11 @@ public:
     TSkinFormNotifyEvent OnBeforeSkinForm;
     TSkinFormNotifyEvent OnAfterSkinForm;
 
+    // Whether skinned windows paint their frames on WM_NCPAINT; switched off
+    // around the framework's menu change, whose platform repaint must not
+    // take the skinned frame's place.
+    bool FramePainting = true;
+
     // Registers with the manager (creating it), reads the caption font and,
     // for the main-form type, starts the window hook and captures the icon.
     void Loaded() override;
