@@ -1,0 +1,111 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "Component.h"
+#include "MenuItem.h"
+
+namespace veyra {
+
+// Owns one platform menu and destroys it (with its submenus).
+class TMenuHandle {
+public:
+    TMenuHandle() = default;
+    explicit TMenuHandle(HMENU menu) : Menu_(menu) {}
+    TMenuHandle(TMenuHandle&& other) noexcept : Menu_(other.Release()) {}
+    TMenuHandle& operator=(TMenuHandle&& other) noexcept
+    {
+        Reset(other.Release());
+        return *this;
+    }
+    TMenuHandle(const TMenuHandle&) = delete;
+    TMenuHandle& operator=(const TMenuHandle&) = delete;
+    ~TMenuHandle() { Reset(); }
+
+    HMENU Get() const { return Menu_; }
+    explicit operator bool() const { return Menu_ != nullptr; }
+    // Gives up ownership, for a submenu handed to its parent menu.
+    HMENU Release()
+    {
+        HMENU menu = Menu_;
+        Menu_ = nullptr;
+        return menu;
+    }
+    // Destroys the menu held and takes menu instead.
+    void Reset(HMENU menu = nullptr)
+    {
+        if (Menu_ && Menu_ != menu)
+            DestroyMenu(Menu_);
+        Menu_ = menu;
+    }
+
+private:
+    HMENU Menu_ = nullptr;
+};
+
+// A context menu: a tree of items shown as a platform popup menu at a screen
+// point. Freeing the popup frees its items.
+class TPopupMenu : public TComponent {
+    VEYRA_CLASS()
+public:
+    explicit TPopupMenu(TComponent* owner);
+    // Frees the items and the platform menu; a menu still on screen is closed.
+    ~TPopupMenu() override;
+
+    // The root item (owned by the popup); its children are the menu.
+    TMenuItem* Items() const { return Items_.get(); }
+    // Whether every item is drawn by its OnDrawItem or the plain painter.
+    bool OwnerDraw() const { return OwnerDraw_; }
+    void SetOwnerDraw(bool ownerDraw);
+    // The images items show by ImageIndex; not owned.
+    HIMAGELIST Images() const { return Images_; }
+    void SetImages(HIMAGELIST images) { Images_ = images; }
+
+    // The platform menu built from the items, owned by the popup; rebuilt
+    // when the items have changed, except while the menu is on screen.
+    // Throws EMenuError when the platform refuses to build it.
+    HMENU Handle();
+    // Raises OnPopup, shows the menu at screen point (x, y) and, once it has
+    // closed, runs the chosen item's OnClick. Nothing while it is already shown.
+    void Popup(int x, int y);
+    // Whether the menu is on screen now.
+    bool Tracking() const { return Tracking_ != nullptr; }
+
+    // Raised before the menu shows, in time to change the items.
+    TNotifyEvent OnPopup;
+
+    // Shows a menu and answers the chosen command or 0. The default calls
+    // TrackPopupMenu with TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,
+    // owned by PopupListWindow().
+    using TTrackFunction = std::function<UINT(HMENU menu, UINT flags, int x, int y, HWND owner)>;
+    // Replaces how menus are shown, for tests and embedders; returns the previous function.
+    static TTrackFunction SetTrackFunction(TTrackFunction track);
+
+    // The live popup menu whose tree holds item, or nullptr.
+    static TPopupMenu* MenuOf(const TMenuItem* item);
+
+private:
+    struct TTrackState;
+
+    void Rebuild();
+
+    std::unique_ptr<TMenuItem> Items_;
+    bool OwnerDraw_ = false;
+    HIMAGELIST Images_ = nullptr;
+    TMenuHandle Handle_;
+    std::uint64_t BuiltVersion_ = 0;
+    bool BuiltOwnerDraw_ = false;
+    TTrackState* Tracking_ = nullptr;
+};
+
+// The hidden window that owns tracked popup menus and answers WM_MEASUREITEM
+// and WM_DRAWITEM for their owner-drawn items, and WM_COMMAND for their
+// commands. Created on first use; it lives as long as the process.
+HWND PopupListWindow();
+
+} // namespace veyra
