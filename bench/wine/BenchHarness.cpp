@@ -1,0 +1,106 @@
+#include "BenchHarness.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace veyra::bench {
+namespace {
+
+double CounterFrequency() {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart);
+}
+
+std::int64_t CounterNow() {
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+// This thread's user and kernel time so far, in microseconds.
+double ThreadCpuMicroseconds() {
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user))
+        return 0;
+    const auto micros = [](const FILETIME& t) {
+        return static_cast<double>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10;
+    };
+    return micros(kernel) + micros(user);
+}
+
+void PrintRule(std::FILE* out) { std::fprintf(out, "%s\n", std::string(78, '-').c_str()); }
+
+} // namespace
+
+TBenchHarness::TBenchHarness(double minSeconds, std::string filter)
+    : MinSeconds_(minSeconds), Filter_(std::move(filter)) {}
+
+void TBenchHarness::Add(TBenchCase benchCase) { Cases_.push_back(std::move(benchCase)); }
+
+TBenchResult TBenchHarness::Measure(const TBenchCase& benchCase) const {
+    static const double frequency = CounterFrequency();
+    // One untimed iteration first: caches, lazily made GDI objects and the
+    // first X round trips are not part of the steady state.
+    benchCase.Body();
+    std::int64_t iterations = 0;
+    std::int64_t ticks = 0;
+    const double wanted = MinSeconds_ * frequency;
+    const double cpuStart = ThreadCpuMicroseconds();
+    std::int64_t batch = 1;
+    while (ticks < wanted) {
+        const std::int64_t start = CounterNow();
+        for (std::int64_t i = 0; i < batch; ++i)
+            benchCase.Body();
+        ticks += CounterNow() - start;
+        iterations += batch;
+        // Growing batches keep the counter reads out of short cases' times;
+        // the estimate of what is left keeps long cases near the minimum time.
+        const double perIteration = static_cast<double>(std::max<std::int64_t>(ticks, 1)) / iterations;
+        const auto left = static_cast<std::int64_t>((wanted - ticks) / perIteration) + 1;
+        batch = std::clamp<std::int64_t>(left, 1, std::min<std::int64_t>(batch * 2, 1 << 16));
+    }
+    const double cpu = ThreadCpuMicroseconds() - cpuStart;
+    const auto n = static_cast<double>(iterations);
+    return {benchCase.Name, ticks / frequency * 1e6 / n, cpu / n, iterations};
+}
+
+bool TBenchHarness::Run(std::FILE* out) {
+    PrintRule(out);
+    std::fprintf(out, "%-34s %16s %16s %10s\n", "Benchmark", "Time", "CPU", "Iterations");
+    PrintRule(out);
+    for (const TBenchCase& benchCase : Cases_) {
+        if (!Filter_.empty() && benchCase.Name.find(Filter_) == std::string::npos)
+            continue;
+        if (benchCase.Prepare) {
+            const std::string error = benchCase.Prepare();
+            if (!error.empty()) {
+                std::fprintf(out, "%-34s ERROR: %s\n", benchCase.Name.c_str(), error.c_str());
+                std::fflush(out);
+                return false;
+            }
+        }
+        Results_.push_back(Measure(benchCase));
+        const TBenchResult& r = Results_.back();
+        std::fprintf(out, "%-34s %13.1f us %13.1f us %10lld\n", r.Name.c_str(), r.MicrosecondsPerIteration,
+                     r.CpuMicrosecondsPerIteration, static_cast<long long>(r.Iterations));
+        std::fflush(out);
+    }
+    PrintRatios(out);
+    return true;
+}
+
+void TBenchHarness::PrintRatios(std::FILE* out) const {
+    std::fprintf(out, "\nratios against the baseline of the same run (time / baseline time):\n");
+    for (const TBenchResult& r : Results_) {
+        const auto partner = std::find_if(Results_.begin(), Results_.end(),
+                                          [&](const TBenchResult& b) { return b.Name == r.Name + "_Baseline"; });
+        if (partner != Results_.end() && partner->MicrosecondsPerIteration > 0)
+            std::fprintf(out, "  %-50s %8.2fx\n", r.Name.c_str(),
+                         r.MicrosecondsPerIteration / partner->MicrosecondsPerIteration);
+    }
+    std::fflush(out);
+}
+
+} // namespace veyra::bench

@@ -1,0 +1,58 @@
+#pragma once
+
+// A small timing harness for the Windows programs, where Google Benchmark is
+// not available: each case runs in growing batches until its minimum time
+// has passed, timed by the performance counter. The table it prints and its
+// ratios against "_Baseline" partners read like core_bench's.
+
+#include <cstdint>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace veyra::bench {
+
+// One measured case. Prepare runs once before the timing and answers an
+// error text when the case cannot be measured honestly (empty: go ahead);
+// Body is one iteration of the measured work.
+struct TBenchCase {
+    std::string Name;
+    std::function<std::string()> Prepare;
+    std::function<void()> Body;
+};
+
+// What one case measured: wall-clock time, and this thread's own processor
+// time (which leaves out the window server's and X server's share, but also
+// the waits of a loaded machine).
+struct TBenchResult {
+    std::string Name;
+    double MicrosecondsPerIteration = 0;
+    double CpuMicrosecondsPerIteration = 0;
+    std::int64_t Iterations = 0;
+};
+
+class TBenchHarness {
+public:
+    // minSeconds: how long each case runs at least; filter: only cases whose
+    // name contains it run (empty: all).
+    explicit TBenchHarness(double minSeconds = 0.5, std::string filter = {});
+
+    void Add(TBenchCase benchCase);
+    // Runs every selected case in the order added and prints the table, then
+    // the ratios. Returns false, after printing why, as soon as a case's
+    // Prepare fails; the cases after it do not run.
+    bool Run(std::FILE* out);
+    const std::vector<TBenchResult>& Results() const { return Results_; }
+
+private:
+    TBenchResult Measure(const TBenchCase& benchCase) const;
+    void PrintRatios(std::FILE* out) const;
+
+    double MinSeconds_;
+    std::string Filter_;
+    std::vector<TBenchCase> Cases_;
+    std::vector<TBenchResult> Results_;
+};
+
+} // namespace veyra::bench

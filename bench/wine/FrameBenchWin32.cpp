@@ -1,0 +1,441 @@
+// The skinned main window's frame paint and resize step through the real
+// window system, each against the platform doing the same work unskinned:
+//
+//   frame_bench [--min-time=SECONDS] [--filter=TEXT] [SKIN.skn]
+//
+// The skin defaults to skin\skin.skn beside the program, where the build
+// puts the product's default skin. Exits 0 when every selected case ran, 1
+// when a case could not be measured honestly (the window was not skinned,
+// had no region, or a step did not repaint), 2 for a bad command line or an
+// unloadable skin.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <exception>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "BenchHarness.h"
+#include "framework/Application.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/GdiHandlesWin32.h"
+
+namespace veyra::bench {
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 715;
+constexpr wchar_t kClassName[] = L"VeyraFrameBenchWindow";
+// A colour none of the product's frames has: painted into the title bar to
+// see whether a step really repainted the frame.
+constexpr COLORREF kMarker = RGB(1, 254, 3);
+// Where the marker goes: the middle of the title bar, clear of the caption
+// text on the left and the buttons on the right.
+constexpr POINT kMarkerAt{kWidth / 2, 8};
+// What a resize step must stay under: a quarter of a 60 Hz frame.
+constexpr double kResizeTargetMicroseconds = 4000;
+
+// How often WM_SIZE reached the class's own procedure, behind any subclass.
+int gSizeMessages = 0;
+
+LRESULT CALLBACK BenchWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SIZE)
+        ++gSizeMessages;
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+void RegisterBenchClass() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = &BenchWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    RegisterClassW(&wc);
+}
+
+// A top-level WS_OVERLAPPEDWINDOW of the bench class, destroyed with the owner.
+class TBenchWindow {
+public:
+    explicit TBenchWindow(const wchar_t* caption)
+        : Handle_(CreateWindowExW(0, kClassName, caption, WS_OVERLAPPEDWINDOW, 20, 20, kWidth, kHeight, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+    TBenchWindow(const TBenchWindow&) = delete;
+    TBenchWindow& operator=(const TBenchWindow&) = delete;
+    ~TBenchWindow() {
+        if (Handle_ && IsWindow(Handle_))
+            DestroyWindow(Handle_);
+    }
+    HWND Handle() const { return Handle_; }
+
+private:
+    HWND Handle_;
+};
+
+// The DC of a whole window for a scope.
+class TWindowDc {
+public:
+    explicit TWindowDc(HWND window) : Window_(window), Dc_(GetWindowDC(window)) {}
+    TWindowDc(const TWindowDc&) = delete;
+    TWindowDc& operator=(const TWindowDc&) = delete;
+    ~TWindowDc() {
+        if (Dc_)
+            ReleaseDC(Window_, Dc_);
+    }
+    HDC Get() const { return Dc_; }
+
+private:
+    HWND Window_;
+    HDC Dc_;
+};
+
+// Counts the messages a window receives while the spy lives, on top of
+// every other subclass, so it sees what the skinned window is sent.
+class TMessageSpy {
+public:
+    explicit TMessageSpy(HWND window) : Window_(window) {
+        SetWindowSubclass(Window_, &TMessageSpy::Proc, kSpyId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    TMessageSpy(const TMessageSpy&) = delete;
+    TMessageSpy& operator=(const TMessageSpy&) = delete;
+    ~TMessageSpy() { RemoveWindowSubclass(Window_, &TMessageSpy::Proc, kSpyId); }
+    int CountOf(UINT msg) const {
+        const auto found = Seen_.find(msg);
+        return found == Seen_.end() ? 0 : found->second;
+    }
+
+private:
+    static constexpr UINT_PTR kSpyId = 0x5059;
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+        ++reinterpret_cast<TMessageSpy*>(self)->Seen_[msg];
+        return DefSubclassProc(window, msg, wParam, lParam);
+    }
+    HWND Window_;
+    std::map<UINT, int> Seen_;
+};
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Shows window, active and on top, with the other one hidden: the two are
+// too big to sit side by side, and a covered window paints less.
+void ShowOnly(HWND window, HWND other) {
+    ShowWindow(other, SW_HIDE);
+    ShowWindow(window, SW_SHOW);
+    SetForegroundWindow(window);
+    UpdateWindow(window);
+    PumpMessages();
+}
+
+void Resize(HWND window, int width, int height) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+SIZE OuterSize(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// "" when window has a region covering exactly its outer rectangle (the
+// skinned shape's bounds), else what is wrong.
+std::string CheckRegionFits(HWND window) {
+    RegionHandle probe(CreateRectRgn(0, 0, 0, 0));
+    const int kind = GetWindowRgn(window, probe.Get());
+    if (kind == ERROR)
+        return "the skinned window has no region";
+    if (kind == NULLREGION)
+        return "the skinned window's region is empty";
+    RECT box{};
+    GetRgnBox(probe.Get(), &box);
+    const SIZE size = OuterSize(window);
+    if (box.left != 0 || box.top != 0 || box.right != size.cx || box.bottom != size.cy)
+        return "the region (" + std::to_string(box.right) + " x " + std::to_string(box.bottom) +
+               ") was not rebuilt for the window's " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
+    return {};
+}
+
+std::string CheckSkinned(HWND window) {
+    if (SendMessageW(window, SKINMSG_ISSKINNED, 0, 0) != 1)
+        return "SKINMSG_ISSKINNED does not answer 1: the window is not skinned";
+    return CheckRegionFits(window);
+}
+
+// "" when step repaints the marker in the title bar away, else what is wrong.
+std::string CheckRepaints(HWND window, const std::function<void()>& step, const char* what) {
+    {
+        TWindowDc dc(window);
+        SetPixelV(dc.Get(), kMarkerAt.x, kMarkerAt.y, kMarker);
+        GdiFlush();
+        if (GetPixel(dc.Get(), kMarkerAt.x, kMarkerAt.y) != kMarker)
+            return "cannot read the window's pixels back to check its repaint";
+    }
+    step();
+    TWindowDc dc(window);
+    if (GetPixel(dc.Get(), kMarkerAt.x, kMarkerAt.y) == kMarker)
+        return std::string(what) + " did not repaint the frame";
+    return {};
+}
+
+// The windows and the skin of the whole run.
+class TFrameBench {
+public:
+    explicit TFrameBench(const std::wstring& skinPath);
+
+    // "" when the skin loaded and the skinned window is running, else why not.
+    std::string SetUpError() const { return SetUpError_; }
+    void AddCases(TBenchHarness& harness);
+
+private:
+    std::string PrepareSkinnedPaint();
+    std::string PrepareSkinnedResize();
+    std::string PreparePlain();
+    std::string PreparePlainResize();
+    // Puts window back to 1000 x 715; the next resize step grows it.
+    void ResetSize(HWND window);
+    // One step of a drag resize: 1000 x 715 and 1001 x 716 by turns, so the
+    // region is rebuilt every time, then whatever painting is pending.
+    void ResizeStep(HWND window);
+    void PaintSkinnedFrame();
+    void BlitBaseline();
+
+    TSkinData SkinData_{nullptr};
+    TBenchWindow Skinned_{L"Veyra skinned frame"};
+    TBenchWindow Plain_{L"Veyra plain frame"};
+    std::unique_ptr<TWinSkinForm> Form_;
+    std::unique_ptr<DibSurface> Picture_;
+    bool Grown_ = false;
+    std::string SetUpError_;
+
+public:
+    // What one skinned resize step sent the window, counted while preparing.
+    std::string StepMessages;
+};
+
+TFrameBench::TFrameBench(const std::wstring& skinPath) {
+    if (!Skinned_.Handle() || !Plain_.Handle()) {
+        SetUpError_ = "cannot create the windows (is there a display?)";
+        return;
+    }
+    SkinData_.SetSkinFile(skinPath);
+    if (SkinData_.NoSkin()) {
+        SetUpError_ = "no skin loaded from the given path";
+        return;
+    }
+    ShowOnly(Skinned_.Handle(), Plain_.Handle());
+    Form_ = std::make_unique<TWinSkinForm>(nullptr);
+    Form_->Handle = Skinned_.Handle();
+    Form_->InitSkin(&SkinData_);
+    SendMessageW(Skinned_.Handle(), SKINMSG_INIT, 0, kSkinInitParam);
+    // Skinning keeps the client size; the benchmark wants the outer size.
+    Resize(Skinned_.Handle(), kWidth, kHeight);
+    PumpMessages();
+    if (!Form_->SkinFrame() || Form_->LifeState() != TWinSkinForm::kRunning)
+        SetUpError_ = "the window's frame is not skinned after SKINMSG_INIT";
+    Picture_ = std::make_unique<DibSurface>(kWidth, kHeight);
+    Picture_->Pixels().Fill(0x00336699);
+}
+
+void TFrameBench::ResetSize(HWND window) {
+    Resize(window, kWidth, kHeight);
+    Grown_ = false;
+}
+
+void TFrameBench::ResizeStep(HWND window) {
+    Grown_ = !Grown_;
+    const int grow = Grown_ ? 1 : 0;
+    Resize(window, kWidth + grow, kHeight + grow);
+    UpdateWindow(window);
+    GdiFlush();
+}
+
+void TFrameBench::PaintSkinnedFrame() {
+    SendMessageW(Skinned_.Handle(), SKINMSG_REPAINTFRAME, 0, 0);
+    GdiFlush();
+}
+
+void TFrameBench::BlitBaseline() {
+    TWindowDc dc(Skinned_.Handle());
+    BitBlt(dc.Get(), 0, 0, kWidth, kHeight, Picture_->Dc(), 0, 0, SRCCOPY);
+    GdiFlush();
+}
+
+std::string TFrameBench::PrepareSkinnedPaint() {
+    ShowOnly(Skinned_.Handle(), Plain_.Handle());
+    ResetSize(Skinned_.Handle());
+    const SIZE size = OuterSize(Skinned_.Handle());
+    if (size.cx != kWidth || size.cy != kHeight)
+        return "the skinned window is " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
+    if (std::string error = CheckSkinned(Skinned_.Handle()); !error.empty())
+        return error;
+    return CheckRepaints(Skinned_.Handle(), [this] { PaintSkinnedFrame(); }, "SKINMSG_REPAINTFRAME");
+}
+
+std::string TFrameBench::PrepareSkinnedResize() {
+    ShowOnly(Skinned_.Handle(), Plain_.Handle());
+    ResetSize(Skinned_.Handle());
+    // Two steps, out and back: each must pass WM_SIZE on to the window's own
+    // procedure, rebuild the region for its size and repaint the frame.
+    for (int i = 0; i < 2; ++i) {
+        const int sizesBefore = gSizeMessages;
+        std::string error;
+        {
+            TMessageSpy spy(Skinned_.Handle());
+            error = CheckRepaints(Skinned_.Handle(), [this] { ResizeStep(Skinned_.Handle()); }, "a resize step");
+            StepMessages = std::to_string(spy.CountOf(WM_SIZE)) + " WM_SIZE, " +
+                           std::to_string(spy.CountOf(WM_NCCALCSIZE)) + " WM_NCCALCSIZE, " +
+                           std::to_string(spy.CountOf(WM_NCPAINT)) + " WM_NCPAINT, " +
+                           std::to_string(spy.CountOf(WM_ERASEBKGND)) + " WM_ERASEBKGND, " +
+                           std::to_string(spy.CountOf(WM_PAINT)) + " WM_PAINT";
+        }
+        if (!error.empty())
+            return error;
+        if (gSizeMessages != sizesBefore + 1)
+            return "a resize step sent " + std::to_string(gSizeMessages - sizesBefore) + " WM_SIZE, not 1";
+        if (std::string error = CheckSkinned(Skinned_.Handle()); !error.empty())
+            return error;
+    }
+    return {};
+}
+
+std::string TFrameBench::PreparePlain() {
+    ShowOnly(Plain_.Handle(), Skinned_.Handle());
+    ResetSize(Plain_.Handle());
+    if (SendMessageW(Plain_.Handle(), SKINMSG_ISSKINNED, 0, 0) != 0)
+        return "the baseline window answers as skinned";
+    RegionHandle probe(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(Plain_.Handle(), probe.Get()) != ERROR)
+        return "the baseline window has a region";
+    return {};
+}
+
+std::string TFrameBench::PreparePlainResize() {
+    if (std::string error = PreparePlain(); !error.empty())
+        return error;
+    const int sizesBefore = gSizeMessages;
+    ResizeStep(Plain_.Handle());
+    if (gSizeMessages != sizesBefore + 1)
+        return "a baseline resize step sent no WM_SIZE";
+    return {};
+}
+
+void TFrameBench::AddCases(TBenchHarness& harness) {
+    const HWND skinned = Skinned_.Handle();
+    const HWND plain = Plain_.Handle();
+    harness.Add({"BM_WinFramePaint", [this] { return PrepareSkinnedPaint(); }, [this] { PaintSkinnedFrame(); }});
+    harness.Add({"BM_WinFramePaint_Baseline", [this] { return PrepareSkinnedPaint(); }, [this] { BlitBaseline(); }});
+    harness.Add({"BM_WinFrameRedraw", [this] { return PrepareSkinnedPaint(); },
+                 [skinned] { RedrawWindow(skinned, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }});
+    harness.Add({"BM_WinFrameRedraw_Baseline", [this] { return PreparePlain(); },
+                 [plain] { RedrawWindow(plain, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }});
+    harness.Add({"BM_WinFrameResizeStep", [this] { return PrepareSkinnedResize(); },
+                 [this, skinned] { ResizeStep(skinned); }});
+    harness.Add({"BM_WinFrameResizeStep_Baseline", [this] { return PreparePlainResize(); },
+                 [this, plain] { ResizeStep(plain); }});
+}
+
+std::wstring DefaultSkinPath() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return folder + L"skin\\skin.skn";
+}
+
+struct TOptions {
+    double MinSeconds = 0.5;
+    std::string Filter;
+    std::wstring SkinPath = DefaultSkinPath();
+};
+
+std::string Narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text)
+        out += c < 0x80 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+bool ParseOptions(int argc, wchar_t** argv, TOptions& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring arg = argv[i];
+        if (arg.starts_with(L"--min-time=")) {
+            options.MinSeconds = std::wcstod(arg.c_str() + 11, nullptr);
+            if (!(options.MinSeconds > 0))
+                return false;
+        } else if (arg.starts_with(L"--filter=")) {
+            options.Filter = Narrow(arg.substr(9));
+        } else if (arg.starts_with(L"--")) {
+            return false;
+        } else {
+            options.SkinPath = arg;
+        }
+    }
+    return true;
+}
+
+void PrintResizeVerdict(const TBenchHarness& harness, const std::string& stepMessages) {
+    if (!stepMessages.empty())
+        std::printf("\none skinned resize step (back to 1000 x 715) sent the window: %s\n", stepMessages.c_str());
+    for (const TBenchResult& r : harness.Results())
+        if (r.Name == "BM_WinFrameResizeStep")
+            std::printf("\nresize step: %.1f us per step, target under %.0f us: %s\n", r.MicrosecondsPerIteration,
+                        kResizeTargetMicroseconds,
+                        r.MicrosecondsPerIteration < kResizeTargetMicroseconds ? "met" : "NOT met");
+}
+
+int Run(int argc, wchar_t** argv) {
+    TOptions options;
+    if (!ParseOptions(argc, argv, options)) {
+        std::fprintf(stderr, "usage: frame_bench [--min-time=SECONDS] [--filter=TEXT] [SKIN.skn]\n");
+        return 2;
+    }
+    Application().Initialize();
+    RegisterBenchClass();
+    TFrameBench bench(options.SkinPath);
+    if (!bench.SetUpError().empty()) {
+        std::fprintf(stderr, "frame_bench: %s (skin %s)\n", bench.SetUpError().c_str(),
+                     Narrow(options.SkinPath).c_str());
+        return 2;
+    }
+    std::printf("skinned WS_OVERLAPPEDWINDOW, %d x %d, skin %s\n", kWidth, kHeight, Narrow(options.SkinPath).c_str());
+    std::printf("BM_WinFramePaint: SendMessage SKINMSG_REPAINTFRAME; baseline: BitBlt %d x %d from a memory DC "
+                "to the window DC\n",
+                kWidth, kHeight);
+    std::printf("BM_WinFrameRedraw: RedrawWindow RDW_FRAME|RDW_INVALIDATE|RDW_UPDATENOW; baseline: the same on "
+                "the unskinned window\n");
+    std::printf("BM_WinFrameResizeStep: SetWindowPos %d x %d <-> %d x %d, then UpdateWindow; baseline: the same "
+                "on the unskinned window\n\n",
+                kWidth, kHeight, kWidth + 1, kHeight + 1);
+    TBenchHarness harness(options.MinSeconds, options.Filter);
+    bench.AddCases(harness);
+    const bool ran = harness.Run(stdout);
+    PrintResizeVerdict(harness, bench.StepMessages);
+    return ran ? 0 : 1;
+}
+
+} // namespace
+} // namespace veyra::bench
+
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return veyra::bench::Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "frame_bench: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "frame_bench: unknown failure\n");
+    }
+    return 2;
+}
