@@ -55,7 +55,7 @@ Rect DrawCaption(DibSurface& title, const Rect& titleRect, const TFramePaintInpu
 
 // The title buttons in the title bitmap; the menu-bar ones are left to the menu bar.
 void DrawTitleButtons(DibSurface& title, const TTitleButtonLayout& layout, const TFramePaintInput& in) {
-    const auto& buttons = in.Skin->TitleButtons;
+    const auto& buttons = in.Buttons ? *in.Buttons : in.Skin->TitleButtons;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TDataSkinSysButton& button = *buttons[i];
         const Rect& bounds = layout.Bounds[i];
@@ -120,7 +120,9 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     layoutInput.Metrics = m;
     layoutInput.MenuBarLeftWidth = in.MenuBarLeftWidth;
     layoutInput.RightToLeft = in.RightToLeft;
-    result.Buttons = LayoutTitleButtons(skin.TitleButtons, in.Traits, layoutInput, in.Query);
+    result.Buttons = LayoutTitleButtons(in.Buttons ? *in.Buttons : skin.TitleButtons, in.Traits, layoutInput, in.Query);
+    if (in.TitleBackdrop)
+        *in.TitleBackdrop = pixels;
     DrawTitleButtons(title, result.Buttons, in);
     DrawBitmapToDc(dc, 0, 0, title.Pixels());
 

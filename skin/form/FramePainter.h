@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "skin/data/CaptionGeometry.h"
 #include "skin/data/SkinDefinition.h"
@@ -28,6 +30,11 @@ struct TFramePaintInput {
     const Bitmap* IconBitmap = nullptr;  // drawn with the key colour transparent when there is no icon
     int MenuBarLeftWidth = 0;
     TButtonQuery Query;
+    // The window's own copies of the title buttons; null paints the skin's.
+    const std::vector<std::unique_ptr<TDataSkinSysButton>>* Buttons = nullptr;
+    // When set, receives the composed title bar before the buttons are drawn
+    // on it, so that one button can be redrawn later on what lies under it.
+    Bitmap* TitleBackdrop = nullptr;
 };
 
 // Where the caption text and the title buttons ended up.

@@ -59,6 +59,7 @@ TWinSkinForm::~TWinSkinForm()
     } catch (...) {
     }
     FreeControlObjects();
+    FreeTitleButtons();
     if (TSkinManage* manager = Manager(); manager && Handle)
         manager->Detach(Handle);
 }
@@ -422,10 +423,18 @@ LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case SKINMSG_REPAINTFRAME:
         PaintFrame(nullptr);
         return 0;
-    // Seams: the title buttons' non-client mouse (WM_NCMOUSEMOVE,
-    // WM_NCLBUTTONDOWN, WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN)
-    // and the owner-drawn menu items (WM_DRAWITEM, WM_MEASUREITEM) are
-    // answered by the parts that bring them; until then the platform's.
+    case WM_NCMOUSEMOVE:
+        return OnNcMouseMove(wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+        return OnNcLButtonDown(wParam, lParam);
+    case WM_NCLBUTTONUP:
+        return OnNcLButtonUp(wParam, lParam);
+    case WM_NCLBUTTONDBLCLK:
+        return OnNcLButtonDblClk(wParam, lParam);
+    case WM_NCRBUTTONDOWN:
+        return OnNcRButtonDown(wParam, lParam);
+    // Seam: the owner-drawn menu items of the form's own menus (WM_DRAWITEM,
+    // WM_MEASUREITEM) are answered by the menu skinning once it exists.
     default:
         return CallOld(msg, wParam, lParam);
     }
@@ -513,9 +522,16 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
-    // Seam: SC_KEYMENU opens the skinned menu bar or the skinned system menu
-    // once they exist; until then the platform handles it.
     TSkinManage* manager = Manager();
+    if (!Tracking_ && (wParam & 0xFFF0) == SC_KEYMENU && lParam == ' ') {
+        // Alt+Space: the skinned system menu under the client area's corner.
+        POINT corner{0, 0};
+        ClientToScreen(Handle, &corner);
+        ShowSystemMenu(corner);
+        return 0;
+    }
+    // Seam: SC_KEYMENU with a letter opens the skinned menu bar's popup once
+    // the menu bar exists; until then the platform handles it.
     switch (wParam & 0xFFF0) {
     case SC_MINIMIZE:
         WindowState_ = kMinimized;
@@ -541,9 +557,21 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
 {
-    // Seam: the skin component's frame-painting flag is switched off around
-    // this call once the component has it.
-    const LRESULT result = CallOld(CM_MENUCHANGED, wParam, lParam);
+    // The platform repaints its own frame for the new menu; that must not
+    // be answered with a skinned paint halfway through.
+    const bool painting = SkinData_ ? SkinData_->FramePainting : true;
+    if (SkinData_)
+        SkinData_->FramePainting = false;
+    LRESULT result = 0;
+    try {
+        result = CallOld(CM_MENUCHANGED, wParam, lParam);
+    } catch (...) {
+        if (SkinData_)
+            SkinData_->FramePainting = painting;
+        throw;
+    }
+    if (SkinData_)
+        SkinData_->FramePainting = painting;
     if (!MenuBarActive_)
         return result;
     if (HMENU menu = GetMenu(Handle)) {
@@ -759,8 +787,16 @@ void TWinSkinForm::TimerTick(TObject*)
     try {
         if (Tracking_)
             return;
-        // Seam: a hot title or menu-bar button returns to normal here once
-        // the title buttons exist.
+        if (TNCObject* hot = HotObject_) {
+            POINT cursor{};
+            GetCursorPos(&cursor);
+            const POINT point = ToWindowPoint(cursor);
+            const Rect& r = hot->BoundsRect;
+            if (point.x < r.Left || point.x >= r.Right || point.y < r.Top || point.y >= r.Bottom) {
+                hot->MouseLeave();
+                HotObject_ = nullptr;
+            }
+        }
         if (!Control_ && HotControl_) {
             POINT cursor{};
             RECT bounds{};
@@ -819,6 +855,7 @@ void TWinSkinForm::Unskin()
         LightDetach();
         return;
     }
+    FreeSkinnedSystemMenu();
     if (Timer_)
         Timer_->SetEnabled(false);
     RestoreFormHook();
@@ -829,7 +866,7 @@ void TWinSkinForm::Unskin()
 
     // The style bits we took away while skinned.
     LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
-    if (SavedStyleBits_ & kHadSystemMenu)
+    if ((SavedStyleBits_ & kHadSystemMenu) && (Style_ & WS_SYSMENU))
         style |= WS_SYSMENU;
     if (SavedStyleBits_ & kCaptionRemoved)
         style |= Style_ & WS_CAPTION;

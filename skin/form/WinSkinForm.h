@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/Component.h"
 #include "framework/WndMethod.h"
+#include "NCObject.h"
 #include "skin/data/CaptionGeometry.h"
+#include "skin/imaging/Bitmap.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 
 namespace veyra {
@@ -21,6 +24,7 @@ class TCustomForm;
 class TControl;
 class TTimer;
 class TSkinControl;
+class TPopupMenu;
 
 // The skinning object of one top-level window: a framework form, a framework
 // message box, a system dialog, an MDI frame or child. It takes over the
@@ -61,6 +65,8 @@ public:
     ~TWinSkinForm() override;
 
     HWND Handle = nullptr;
+    // The module the manager skins this window for.
+    HMODULE Module = nullptr;
     std::wstring ClassNameText;
 
     // Skins a framework form: events, colour, the form's message hook, then InitSkin.
@@ -114,6 +120,40 @@ public:
     // Whether the window procedure is taken over.
     bool Subclassed() const { return Subclassed_; }
 
+    // Title-bar buttons, one per button of the skin, as laid out by the last
+    // frame paint.
+    const std::vector<std::unique_ptr<TWinSysButton>>& TitleButtons() const { return TitleButtons_; }
+    // The title or menu-bar object under the mouse or pressed, or null.
+    TNCObject* HotObject() const { return HotObject_; }
+    void SetHotObject(TNCObject* object) { HotObject_ = object; }
+    // A screen point in window coordinates (the non-client area's origin).
+    POINT ToWindowPoint(POINT screen) const;
+    // The first visible title button with an action whose rectangle holds
+    // point (window coordinates), or null.
+    TWinSysButton* ButtonAt(POINT point) const;
+    // Draws one title button into the window at once, in its state.
+    void PaintTitleButton(const TWinSysButton& button);
+
+    // Window-state commands; posted, so that the platform carries them out.
+    void RestoreWindow();
+    void ToggleMaximize();
+    void ToggleMinimize();
+    // Opens the skinned copy of the window's system menu at a screen point; a
+    // second click on a title button within the double-click time closes the
+    // window instead.
+    void ShowSystemMenu(POINT screen);
+    // The skinned system menu last built, or null.
+    TPopupMenu* SkinnedSystemMenu() const { return SkinnedSystemMenu_; }
+
+    // A size grip was created among the window's children.
+    void NewSizeGrip(HWND grip);
+    // The size grip last created among the window's children, or null.
+    HWND SizeGrip() const { return SizeGrip_; }
+    // The MDI children of the frame are shown maximized (true) or not; an
+    // MDI child gives its caption to the platform while maximized and takes
+    // it back otherwise.
+    void SetChildWindowState(bool maximized);
+
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
@@ -141,6 +181,11 @@ private:
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     void OnFormSetText(TMessage& message);
 
     // Pieces of the life cycle.
@@ -169,8 +214,28 @@ private:
     TFramePaintInput FramePaintInput(const TSkinDefinition& skin, int width, int height) const;
     // The window text, read without sending the window a message.
     std::wstring CaptionText() const;
-    // Asks the window for its small (else big) icon for the title bar.
+    // Asks the window for its small (else big) icon for the title bar and
+    // draws it into IconBitmap.
     void RefreshIcon();
+    // Title buttons: one object per skin button, on the window's own copy of
+    // the element.
+    void RebuildTitleButtons();
+    void FreeTitleButtons();
+    // Takes the positions, visibility and enabled state of the last layout.
+    void ApplyButtonLayout(const TTitleButtonLayout& layout);
+    // What a click on a title button does.
+    void PerformButtonAction(TWinSysButton& button, POINT screen);
+    bool SystemMenuOffersClose() const;
+    void SendToActiveMdiChild(UINT command);
+    void StopTimer();
+    void PostSysCommand(UINT command);
+    // The platform's system-menu style is kept off while skinned, so that it
+    // never draws its own caption buttons; it comes back before minimizing
+    // and when skinning ends.
+    void HideSystemMenuStyle();
+    void PutSystemMenuStyleBack();
+    void BuildSkinnedSystemMenu();
+    void FreeSkinnedSystemMenu();
     HBRUSH ButtonFaceBrush();
     std::wstring ReadCaption() const;
 
@@ -216,6 +281,14 @@ private:
     Rect TitleTextRect_;     // where the caption was last drawn
     int ButtonsLeftEdge_ = 0; // left edge of the right-anchored title buttons, last layout
     HICON IconHandle_ = nullptr; // the window's icon, not owned
+    Bitmap IconBitmap_;          // the icon on the key colour, small-icon size
+    Bitmap TitleBackdrop_;       // the last title bar composed, before its buttons
+    std::vector<std::unique_ptr<TDataSkinSysButton>> ButtonElements_;
+    std::vector<std::unique_ptr<TWinSysButton>> TitleButtons_;
+    TNCObject* HotObject_ = nullptr;
+    TPopupMenu* SkinnedSystemMenu_ = nullptr;
+    DWORD LastMenuTick_ = 0;
+    HWND SizeGrip_ = nullptr;
     RECT ClientRect_{};
     SIZE SavedNonClientSize_{};
     bool FrameSizeApplied_ = false;

@@ -13,6 +13,8 @@
 #include "framework/Timer.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/BitmapRegion.h"
+#include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/data/SkinData.h"
 #include "skin/imaging/RegionWin32.h"
 #include "skin/imaging/SlicedDrawing.h"
 
@@ -101,7 +103,7 @@ void TWinSkinForm::BuildMetrics()
         if (platformTitle > Metrics_.TitleHeight)
             Metrics_.MenuBarHeight = platformTitle - Metrics_.TitleHeight;
     }
-    // Seam: the title-bar buttons are rebuilt from the skin's button list here.
+    RebuildTitleButtons();
 }
 
 void TWinSkinForm::ReadWindowState()
@@ -320,11 +322,13 @@ void TWinSkinForm::PaintFrame(HDC dc)
             return;
         RECT window{};
         GetWindowRect(Handle, &window);
-        const TFramePaintInput input = FramePaintInput(*skin, window.right - window.left, window.bottom - window.top);
+        TFramePaintInput input = FramePaintInput(*skin, window.right - window.left, window.bottom - window.top);
+        input.TitleBackdrop = &TitleBackdrop_;
         SavedDcScope saved(target);
         const TFramePaintResult painted = veyra::PaintFrame(target, input);
         TitleTextRect_ = painted.TitleTextRect;
         ButtonsLeftEdge_ = painted.Buttons.ButtonsLeftEdge;
+        ApplyButtonLayout(painted.Buttons);
     } catch (...) {
         // Painting errors are swallowed; the DC scopes still let go.
     }
@@ -345,6 +349,31 @@ void TWinSkinForm::RefreshIcon()
     IconHandle_ = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
     if (!IconHandle_)
         IconHandle_ = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
+    const int width = GetSystemMetrics(SM_CXSMICON);
+    const int height = GetSystemMetrics(SM_CYSMICON);
+    if (width <= 0 || height <= 0)
+        return;
+    if (IconBitmap_.IsEmpty()) {
+        // Until the window shows an icon, the application's stands in.
+        if (SkinData_ && SkinData_->AppIcon().Width() == width && SkinData_->AppIcon().Height() == height)
+            IconBitmap_ = SkinData_->AppIcon();
+        else
+            IconBitmap_ = Bitmap(width, height, PixelFormat::Bgra32, PixelOf(kKeyColour));
+    }
+    if (!IconHandle_)
+        return;
+    try {
+        DibSurface surface(width, height);
+        surface.Pixels().Fill(PixelOf(kKeyColour));
+        // A copy made for the small size looks better than a squeezed big icon.
+        const auto scaled = static_cast<HICON>(CopyImage(IconHandle_, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE));
+        DrawIconEx(surface.Dc(), 0, 0, scaled ? scaled : IconHandle_, width, height, 0, nullptr, DI_NORMAL);
+        if (scaled)
+            DestroyIcon(scaled);
+        IconBitmap_ = surface.Pixels();
+    } catch (...) {
+        // The previous picture stays.
+    }
 }
 
 TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int width, int height) const
@@ -369,6 +398,9 @@ TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int 
     in.Traits.IsDialogClass = IsDialog_;
     in.Traits.Kind = BorderKind_;
     in.Icon = IconHandle_;
+    in.IconBitmap = &IconBitmap_;
+    in.Buttons = &ButtonElements_;
+
     if (const TDataSkinObject* menuBar = skin.Find("Personality"))
         in.MenuBarLeftWidth = menuBar->LeftWidth;
     const HWND window = Handle;
@@ -463,8 +495,9 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
 {
-    // Seam: hiding the platform's system-menu style and the skin component's
-    // frame-painting flag come with the skinned painter.
+    HideSystemMenuStyle();
+    if (SkinData_ && !SkinData_->FramePainting)
+        return 0;
     if (BorderKind_ == TBorderKind::NoCaption || IsMaximizedMdiChild())
         return CallOld(WM_NCPAINT, wParam, lParam);
     PaintFrame(nullptr);

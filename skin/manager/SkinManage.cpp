@@ -153,7 +153,8 @@ struct TSkinManage::State {
     {
         const std::vector<TWinSkinForm*> copy = Windows;
         for (TWinSkinForm* object : copy)
-            if (!IsWindow(object->Handle) || object->LifeState() == TWinSkinForm::kDestroyed)
+            if (object->Module == Module &&
+                (!IsWindow(object->Handle) || object->LifeState() == TWinSkinForm::kDestroyed))
                 Free(object);
     }
     std::vector<TWinSkinForm*> UsersOf(const TSkinData* component) const
@@ -337,9 +338,10 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
     case HCBT_CREATEWND: {
         const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         const std::wstring className = ClassNameOf(window);
-        // A new size grip ("ScrollBar" with SBS_SIZEGRIP) belongs to its
-        // parent's skinned frame; the window skinning object offers no entry
-        // for it yet, so nothing is told until the size-grip work lands.
+        // A new size grip belongs to its parent's skinned window.
+        if (Lower(className) == L"scrollbar" && (create->style & SBS_SIZEGRIP) && create->hwndParent)
+            if (TWinSkinForm* parent = manager.Find(create->hwndParent))
+                parent->NewSizeGrip(window);
         if ((create->style & WS_CHILD) == 0 && className == L"#32768" && !manager.State_->Leader)
             manager.AttachPopup(window);
         if ((create->dwExStyle & WS_EX_MDICHILD) != 0)
@@ -426,6 +428,7 @@ bool TSkinManage::Attach(HWND window)
 
     auto object = std::make_unique<TWinSkinForm>(form);
     object->Handle = window;
+    object->Module = State_->Module;
     object->ClassNameText = className;
     if (form)
         object->AttachToForm(component, form);
@@ -435,6 +438,18 @@ bool TSkinManage::Attach(HWND window)
     State_->Windows.push_back(object.release());
     PostMessageW(window, SKINMSG_INIT, 0, kSkinInitParam);
     return true;
+}
+
+void TSkinManage::SetChildWindowState(bool maximized)
+{
+    if (maximized == ChildWindowState_)
+        return;
+    ChildWindowState_ = maximized;
+    if (TSkinData* main = MainSkinData(); main && main->HasOption(xoMDIChildBorder))
+        return;
+    for (TWinSkinForm* object : State_->Windows)
+        if (object->Kind() == TWinSkinForm::kMdiChild)
+            object->SetChildWindowState(maximized);
 }
 
 void TSkinManage::Detach(HWND window)

@@ -121,6 +121,11 @@ public:
 
     // Which kind of popup menu opens next: 0 context, 1 menu bar, 2 system menu.
     void SetPopupMode(int mode);
+    // The MDI children are shown maximized (true) or not. A change is handed
+    // to every skinned MDI child, unless the main skin component leaves MDI
+    // children their platform border.
+    void SetChildWindowState(bool maximized);
+    bool ChildWindowState() const { return ChildWindowState_; }
     int PopupMode() const { return PopupMode_; }
 
 private:
@@ -144,6 +149,7 @@ private:
     bool Enabled_ = false;
     int RunningState_ = kNotRunning;
     int PopupMode_ = 0;
+    bool ChildWindowState_ = false;
     struct State;
     std::unique_ptr<State> State_;
 };
