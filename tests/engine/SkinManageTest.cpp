@@ -79,6 +79,77 @@ TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation)
     EXPECT_EQ(manager->Find(window), object);
 }
 
+TEST_F(SkinManage, AttachedObjectsKnowTheirModuleAndHearOfNewSizeGrips)
+{
+    TComponent holder(nullptr);
+    SwitchedOnMainSkin(holder);
+    TSkinManage* manager = TSkinManage::Instance();
+    auto form = MgrTestForm(true);
+    TWinSkinForm* object = manager->Find(form->WindowHandle());
+    ASSERT_NE(object, nullptr);
+    EXPECT_EQ(object->Module, manager->Module());
+
+    // A plain scroll bar is not a size grip; one with the grip style is.
+    const HWND bar = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 16, 80,
+                                     form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    EXPECT_EQ(object->SizeGrip(), nullptr);
+    const HWND grip = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 16, 16,
+                                      form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(grip, nullptr);
+    EXPECT_EQ(object->SizeGrip(), grip);
+    DestroyWindow(grip);
+    DestroyWindow(bar);
+}
+
+int gChildFrameRecalcs = 0;
+
+LRESULT CALLBACK CountingMdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NCCALCSIZE)
+        ++gChildFrameRecalcs;
+    return DefMDIChildProcW(window, msg, wParam, lParam);
+}
+
+TEST_F(SkinManage, ChildWindowStateReachesMdiChildrenOnlyWhenItChanges)
+{
+    TComponent holder(nullptr);
+    TSkinData* skin = SwitchedOnMainSkin(holder);
+    TSkinManage* manager = TSkinManage::Instance();
+    auto frame = MgrTestForm(true);
+    const HWND client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 280, 150,
+                                        frame->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(client, nullptr);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = CountingMdiChildProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VeyraMgrTestMdiChild";
+    RegisterClassW(&wc);
+    const HWND child = CreateWindowExW(WS_EX_MDICHILD, wc.lpszClassName, L"Child", WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                                       0, 0, 150, 100, client, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(child, nullptr);
+    TWinSkinForm* object = manager->Find(child);
+    ASSERT_NE(object, nullptr);
+    ASSERT_EQ(object->Kind(), TWinSkinForm::kMdiChild);
+    SendMessageW(child, SKINMSG_INIT, 0, kSkinInitParam);
+
+    // Each change makes the child work out its frame again; no change, no work.
+    gChildFrameRecalcs = 0;
+    manager->SetChildWindowState(true);
+    EXPECT_TRUE(manager->ChildWindowState());
+    EXPECT_EQ(gChildFrameRecalcs, 1);
+    manager->SetChildWindowState(true);
+    EXPECT_EQ(gChildFrameRecalcs, 1);
+    manager->SetChildWindowState(false);
+    EXPECT_EQ(gChildFrameRecalcs, 2);
+    // With the platform border kept for MDI children, the state is only stored.
+    skin->SetOptions(skin->Options() | Bit(xoMDIChildBorder));
+    manager->SetChildWindowState(true);
+    EXPECT_TRUE(manager->ChildWindowState());
+    EXPECT_EQ(gChildFrameRecalcs, 2);
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+    DestroyWindow(client);
+}
+
 TEST_F(SkinManage, AFormTaggedNinetyNineIsNeverSkinned)
 {
     TComponent holder(nullptr);
