@@ -23,6 +23,7 @@
 #include "BenchHarness.h"
 #include "framework/Application.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/FramePainter.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -211,12 +212,19 @@ private:
     void ResizeStep(HWND window);
     void PaintSkinnedFrame();
     void BlitBaseline();
+    std::string PreparePainter();
+    void PaintOffScreen();
+    void BlitOffScreen();
 
     TSkinData SkinData_{nullptr};
     TBenchWindow Skinned_{L"Veyra skinned frame"};
     TBenchWindow Plain_{L"Veyra plain frame"};
     std::unique_ptr<TWinSkinForm> Form_;
     std::unique_ptr<DibSurface> Picture_;
+    // The off-screen target and what the painter is given for it.
+    std::unique_ptr<DibSurface> OffScreen_;
+    TFramePaintInput PainterInput_;
+    FontHandle CaptionFont_;
     bool Grown_ = false;
     std::string SetUpError_;
 
@@ -332,7 +340,49 @@ std::string TFrameBench::PreparePlainResize() {
     return {};
 }
 
+// The painter alone, into a memory DC, with what the skinned window gives it:
+// its cost without the window DC, the window surface and the X server.
+std::string TFrameBench::PreparePainter() {
+    const TSkinDefinition* skin = Form_ ? Form_->Skin() : nullptr;
+    if (!skin)
+        return "the skinned window has no skin definition";
+    OffScreen_ = std::make_unique<DibSurface>(kWidth, kHeight);
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        CaptionFont_.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
+    PainterInput_ = {};
+    PainterInput_.Skin = skin;
+    PainterInput_.Metrics = Form_->Metrics();
+    PainterInput_.Width = kWidth;
+    PainterInput_.Height = kHeight;
+    PainterInput_.Caption = L"Veyra skinned frame";
+    PainterInput_.CaptionFont = CaptionFont_.Get();
+    PainterInput_.Traits.HasSystemMenu = PainterInput_.Traits.HasMinimizeBox = true;
+    PainterInput_.Traits.HasMaximizeBox = true;
+    PainterInput_.Traits.Kind = TBorderKind::Sizeable;
+    Bitmap& pixels = OffScreen_->Pixels();
+    pixels.Fill(PixelOf(kMarker));
+    PaintOffScreen();
+    if (ColourOf(OffScreen_->Pixels().At(kMarkerAt.x, kMarkerAt.y)) == kMarker)
+        return "the painter left the title bar unpainted";
+    return {};
+}
+
+void TFrameBench::PaintOffScreen() {
+    const TFramePaintResult result = veyra::PaintFrame(OffScreen_->Dc(), PainterInput_);
+    PainterInput_.ButtonsLeftEdge = result.Buttons.ButtonsLeftEdge;
+    GdiFlush();
+}
+
+void TFrameBench::BlitOffScreen() {
+    BitBlt(OffScreen_->Dc(), 0, 0, kWidth, kHeight, Picture_->Dc(), 0, 0, SRCCOPY);
+    GdiFlush();
+}
+
 void TFrameBench::AddCases(TBenchHarness& harness) {
+    harness.Add({"BM_WinFramePainter", [this] { return PreparePainter(); }, [this] { PaintOffScreen(); }});
+    harness.Add({"BM_WinFramePainter_Baseline", [this] { return PreparePainter(); }, [this] { BlitOffScreen(); }});
     const HWND skinned = Skinned_.Handle();
     const HWND plain = Plain_.Handle();
     harness.Add({"BM_WinFramePaint", [this] { return PrepareSkinnedPaint(); }, [this] { PaintSkinnedFrame(); }});
@@ -413,6 +463,9 @@ int Run(int argc, wchar_t** argv) {
     std::printf("skinned WS_OVERLAPPEDWINDOW, %d x %d, skin %s\n", kWidth, kHeight, Narrow(options.SkinPath).c_str());
     std::printf("BM_WinFramePaint: SendMessage SKINMSG_REPAINTFRAME; baseline: BitBlt %d x %d from a memory DC "
                 "to the window DC\n",
+                kWidth, kHeight);
+    std::printf("BM_WinFramePainter: PaintFrame into a %d x %d memory DC; baseline: BitBlt memory DC to memory "
+                "DC\n",
                 kWidth, kHeight);
     std::printf("BM_WinFrameRedraw: RedrawWindow RDW_FRAME|RDW_INVALIDATE|RDW_UPDATENOW; baseline: the same on "
                 "the unskinned window\n");
