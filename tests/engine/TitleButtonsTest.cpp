@@ -230,6 +230,37 @@ TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow)
     EXPECT_EQ(Window->Handle(), nullptr) << "the window was destroyed";
 }
 
+// Moves the real mouse pointer to a screen point and clicks there.
+void ClickWithTheMouse(POINT screen)
+{
+    SetCursorPos(screen.x, screen.y);
+    MgrTestPump(50);
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &inputs[0], sizeof(INPUT));
+    MgrTestPump(50);
+    SendInput(1, &inputs[1], sizeof(INPUT));
+}
+
+TEST_F(TitleButtonsTest, RealMouseClicksOnTheButtonsWork)
+{
+    const HWND h = Open();
+    SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    MgrTestPump(100);
+    ClickWithTheMouse(On(kMaximize));
+    MgrTestPump(300);
+    EXPECT_TRUE(IsZoomed(h)) << "the platform routed the click through the skinned caption";
+    ClickWithTheMouse(On(kMaximize));
+    MgrTestPump(300);
+    EXPECT_FALSE(IsZoomed(h));
+    ClickWithTheMouse(On(kClose));
+    MgrTestPump(300);
+    EXPECT_EQ(Window->Handle(), nullptr);
+}
+
 TEST_F(TitleButtonsTest, ButtonUpWithoutItsButtonDownDoesNothing)
 {
     const HWND h = Open();
