@@ -200,6 +200,9 @@ public:
     std::string SetUpError() const { return SetUpError_; }
     void AddCases(TBenchHarness& harness);
 
+    // What one skinned resize step sent the window, counted while preparing.
+    std::string StepMessages;
+
 private:
     std::string PrepareSkinnedPaint();
     std::string PrepareSkinnedResize();
@@ -227,10 +230,6 @@ private:
     FontHandle CaptionFont_;
     bool Grown_ = false;
     std::string SetUpError_;
-
-public:
-    // What one skinned resize step sent the window, counted while preparing.
-    std::string StepMessages;
 };
 
 TFrameBench::TFrameBench(const std::wstring& skinPath) {
