@@ -67,6 +67,7 @@ public:
     void Remove(TMenuItem* item);
     // Frees every child.
     void Clear();
+    // The number of children.
     int Count() const { return static_cast<int>(Items_.size()); }
     // The child at index; throws EMenuError when there is none.
     TMenuItem* Items(int index) const;

@@ -27,6 +27,7 @@ public:
     TMenuHandle& operator=(const TMenuHandle&) = delete;
     ~TMenuHandle() { Reset(); }
 
+    // The menu held, still owned here.
     HMENU Get() const { return Menu_; }
     explicit operator bool() const { return Menu_ != nullptr; }
     // Gives up ownership, for a submenu handed to its parent menu.
@@ -105,7 +106,8 @@ private:
 
 // The hidden window that owns tracked popup menus and answers WM_MEASUREITEM
 // and WM_DRAWITEM for their owner-drawn items, and WM_COMMAND for their
-// commands. Created on first use; it lives as long as the process.
+// commands. Created on first use, by the user-interface thread that tracks
+// menus; it lives as long as the process.
 HWND PopupListWindow();
 
 } // namespace veyra
