@@ -1,6 +1,7 @@
 #include "ClassInfo.h"
 
 #include <map>
+#include <stdexcept>
 
 #include "Object.h"
 #include "TextConv.h"
@@ -26,8 +27,28 @@ bool TPropInfo::ConstantValue(std::string_view name, std::int64_t& value) const
     return false;
 }
 
+TMethodInfo::TMethodInfo(std::string name, TPublishedMethod notify)
+    : Name_(std::move(name)), EventType_(&typeid(TNotifyEvent)), Bind_([notify](TObject& self) {
+          TObject* form = &self;
+          return std::any(TNotifyEvent([form, notify](TObject* sender) { notify(*form, sender); }));
+      })
+{
+    if (!notify)
+        throw std::invalid_argument("the published method " + Name_ + " has no function");
+}
+
+TMethodInfo::TMethodInfo(std::string name, const std::type_info& eventType, TBinder bind)
+    : Name_(std::move(name)), EventType_(&eventType), Bind_(std::move(bind))
+{
+}
+
+bool TMethodInfo::Fits(const TPropInfo& event) const
+{
+    return event.Kind == TTypeKind::tkMethod && event.EventType && *event.EventType == *EventType_;
+}
+
 TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, std::vector<TPropInfo> properties,
-                       Factory factory, std::vector<std::pair<std::string, TPublishedMethod>> methods)
+                       Factory factory, std::vector<TMethodInfo> methods)
     : Name_(std::move(name)), Parent_(parent), Properties_(std::move(properties)), Factory_(factory),
       Methods_(std::move(methods))
 {
@@ -68,12 +89,12 @@ std::vector<const TPropInfo*> TClassInfo::Properties() const
     return out;
 }
 
-TPublishedMethod TClassInfo::FindMethod(std::string_view name) const
+const TMethodInfo* TClassInfo::FindMethod(std::string_view name) const
 {
     for (const TClassInfo* c = this; c; c = c->Parent_)
-        for (const auto& [methodName, method] : c->Methods_)
-            if (SameText(methodName, name))
-                return method;
+        for (const TMethodInfo& method : c->Methods_)
+            if (SameText(method.Name(), name))
+                return &method;
     return nullptr;
 }
 

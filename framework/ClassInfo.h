@@ -1,11 +1,15 @@
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
+#include <utility>
 #include <vector>
 
 #include "Object.h"
@@ -23,7 +27,7 @@ public:
 
     TClassInfo(std::string name, const TClassInfo* parent, std::vector<TPropInfo> properties = {},
                Factory factory = nullptr,
-               std::vector<std::pair<std::string, TPublishedMethod>> methods = {});
+               std::vector<TMethodInfo> methods = {});
 
     // The class name as declared, for example "TFormMain".
     const std::string& ClassName() const { return Name_; }
@@ -38,7 +42,7 @@ public:
     // Every published property, the root class's first.
     std::vector<const TPropInfo*> Properties() const;
     // The published method called name (case-blind), from this class up; nullptr if none.
-    TPublishedMethod FindMethod(std::string_view name) const;
+    const TMethodInfo* FindMethod(std::string_view name) const;
     // A new instance owned by owner (the caller owns it when owner is null); nullptr
     // when the class cannot be created by name.
     TComponent* Create(TComponent* owner) const;
@@ -48,8 +52,52 @@ private:
     const TClassInfo* Parent_;
     std::vector<TPropInfo> Properties_;
     Factory Factory_;
-    std::vector<std::pair<std::string, TPublishedMethod>> Methods_;
+    std::vector<TMethodInfo> Methods_;
 };
+
+namespace detail {
+
+// The class and the event handler type of a member function pointer.
+template <class M>
+struct TMethodTraits;
+template <class C, class R, class... A>
+struct TMethodTraits<R (C::*)(A...)> {
+    using Class = C;
+    using Handler = std::function<R(A...)>;
+};
+template <class C, class R, class... A>
+struct TMethodTraits<R (C::*)(A...) noexcept> : TMethodTraits<R (C::*)(A...)> {};
+template <class C, class R, class... A>
+struct TMethodTraits<R (C::*)(A...) const> : TMethodTraits<R (C::*)(A...)> {};
+template <class C, class R, class... A>
+struct TMethodTraits<R (C::*)(A...) const noexcept> : TMethodTraits<R (C::*)(A...)> {};
+
+template <auto Method, class C, class R, class... A>
+std::any BindMethod(TObject& self, std::function<R(A...)>*)
+{
+    // A class that publishes a method of another class is a registration
+    // fault; it must not turn into a call on an object of the wrong type.
+    auto* object = dynamic_cast<C*>(&self);
+    if (!object)
+        throw std::logic_error("the method belongs to a class the form is not of");
+    return std::function<R(A...)>([object](A... args) -> R { return (object->*Method)(std::forward<A>(args)...); });
+}
+
+} // namespace detail
+
+// Publishes the member function Method under name, with the handler type its
+// parameters give: PublishMethod<&TFormMain::SkinDataFormSkin>("SkinDataFormSkin").
+template <auto Method>
+TMethodInfo PublishMethod(std::string name)
+{
+    using Traits = detail::TMethodTraits<decltype(Method)>;
+    using Class = typename Traits::Class;
+    using Handler = typename Traits::Handler;
+    static_assert(std::is_base_of_v<TObject, Class>, "a published method belongs to a framework class");
+    return TMethodInfo(std::move(name), typeid(Handler), [](TObject& self) {
+        return detail::BindMethod<Method, Class>(self, static_cast<Handler*>(nullptr));
+    });
+}
 
 // Makes a class known to the form reader by its name.
 void RegisterComponentClass(const TClassInfo& cls);
@@ -125,11 +173,17 @@ public:
             p.SetObject = [set](TObject& o, TObject* v) { std::invoke(set, Self(o), As<V>(v)); };
         return *this;
     }
-    // A notify event stored in member.
-    TPropertyList& Event(std::string name, TNotifyEvent T::*member)
+    // An event stored in member; published methods bind to it when their
+    // parameters are exactly the handler's.
+    template <class Handler, class C>
+    TPropertyList& Event(std::string name, std::function<Handler> C::*member)
     {
+        static_assert(std::is_base_of_v<C, T>, "the event is a member of the class or of an ancestor");
         TPropInfo& p = Add(std::move(name), TTypeKind::tkMethod);
-        p.SetMethod = [member](TObject& o, TNotifyEvent e) { Self(o).*member = std::move(e); };
+        p.EventType = &typeid(std::function<Handler>);
+        p.SetMethod = [member](TObject& o, const std::any& handler) {
+            Self(o).*member = std::any_cast<const std::function<Handler>&>(handler);
+        };
         return *this;
     }
     // A list of text lines.

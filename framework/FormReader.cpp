@@ -189,15 +189,9 @@ void TFormReader::WriteValue(TObject& target, const TPropInfo& info, const TForm
         Fixups_.push_back({&target, &info, ValueAs<TFormValue::Ident>(value, where, "a component name", prop.Line).Name,
                            prop.Line});
         return;
-    case TTypeKind::tkMethod: {
-        const std::string& name = ValueAs<TFormValue::Ident>(value, where, "a method name", prop.Line).Name;
-        const TPublishedMethod method = Root_.ClassType().FindMethod(name);
-        if (!method)
-            throw EFormDescriptionError(prop.Line, Root_.ClassName() + " has no method " + name);
-        TComponent* root = &Root_;
-        info.SetMethod(target, [root, method](TObject* sender) { method(*root, sender); });
+    case TTypeKind::tkMethod:
+        BindMethod(target, info, prop);
         return;
-    }
     case TTypeKind::tkStrings: {
         std::vector<std::wstring> lines;
         for (const std::string& item : ValueAs<TFormValue::List>(value, where, "a list", prop.Line).Items)
@@ -209,6 +203,22 @@ void TFormReader::WriteValue(TObject& target, const TPropInfo& info, const TForm
         info.SetBinary(target, ValueAs<TFormValue::Binary>(value, where, "hexadecimal data", prop.Line).Bytes);
         return;
     }
+}
+
+void TFormReader::BindMethod(TObject& target, const TPropInfo& info, const TFormProperty& prop)
+{
+    const std::string& name =
+        ValueAs<TFormValue::Ident>(prop.Value, "property " + prop.Name, "a method name", prop.Line).Name;
+    const TMethodInfo* method = Root_.ClassType().FindMethod(name);
+    if (!method)
+        throw EFormDescriptionError(prop.Line, Root_.ClassName() + " has no method " + name);
+    // As a form designer would, refuse a handler whose parameters differ:
+    // the event would call it with arguments of other types.
+    if (!method->Fits(info))
+        throw EFormDescriptionError(prop.Line, "the method " + name + " of " + Root_.ClassName() +
+                                                   " does not take the parameters of the event " + prop.Name);
+    if (info.SetMethod)
+        info.SetMethod(target, method->Bind(Root_));
 }
 
 void TFormReader::ResolveFixups()

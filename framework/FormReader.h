@@ -38,6 +38,8 @@ private:
     void ReadProperties(TObject& target, const TFormObject& object);
     void WriteProperty(TObject& target, const TFormObject& object, const TFormProperty& prop);
     void WriteValue(TObject& target, const TPropInfo& info, const TFormProperty& prop);
+    // Binds the event info of target to the root's published method that prop names.
+    void BindMethod(TObject& target, const TPropInfo& info, const TFormProperty& prop);
     void ResolveFixups();
     void Unwind() noexcept;
 

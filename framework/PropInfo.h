@@ -1,8 +1,10 @@
 #pragma once
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <typeinfo>
 #include <utility>
 #include <vector>
 
@@ -38,7 +40,10 @@ struct TPropInfo {
     std::function<void(TObject&, const std::wstring&)> SetWide;
     std::function<TObject*(const TObject&)> GetObject;
     std::function<void(TObject&, TObject*)> SetObject;
-    std::function<void(TObject&, TNotifyEvent)> SetMethod;
+    // The handler type of a tkMethod property (a std::function), and its
+    // setter, which takes a handler of exactly that type wrapped in std::any.
+    const std::type_info* EventType = nullptr;
+    std::function<void(TObject&, const std::any&)> SetMethod;
     std::function<std::vector<std::wstring>(const TObject&)> GetStrings;
     std::function<void(TObject&, const std::vector<std::wstring>&)> SetStrings;
     std::function<std::vector<std::uint8_t>(const TObject&)> GetBinary;
@@ -56,8 +61,37 @@ struct TPropInfo {
     bool ConstantValue(std::string_view name, std::int64_t& value) const;
 };
 
-// A published method of a form class, bound by name to the events of the
-// components that its stored description creates.
+// A published notify-event method of a form class, written as a plain
+// function that is given the form.
 using TPublishedMethod = void (*)(TObject& self, TObject* sender);
+
+// A published method of a form class: its name, the event handler type it
+// fits, and how to make such a handler that calls it on one form. The stored
+// description binds it by name to the events of the components it creates.
+class TMethodInfo {
+public:
+    // Makes the handler (the std::function of EventType) that calls the method on self.
+    using TBinder = std::function<std::any(TObject& self)>;
+
+    // A notify-event method; notify must not be null.
+    TMethodInfo(std::string name, TPublishedMethod notify);
+    // A method whose handlers are of type eventType, made by bind.
+    TMethodInfo(std::string name, const std::type_info& eventType, TBinder bind);
+
+    // The name the description uses.
+    const std::string& Name() const { return Name_; }
+    // The handler type of the events the method fits.
+    const std::type_info& EventType() const { return *EventType_; }
+    // Whether the method fits the event property event (same handler type).
+    bool Fits(const TPropInfo& event) const;
+    // A handler of EventType that calls the method on self; self must be of
+    // the class that publishes the method (or derive from it).
+    std::any Bind(TObject& self) const { return Bind_(self); }
+
+private:
+    std::string Name_;
+    const std::type_info* EventType_;
+    TBinder Bind_;
+};
 
 } // namespace veyra

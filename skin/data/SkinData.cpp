@@ -192,7 +192,11 @@ const TClassInfo& TSkinData::StaticClass()
             .Bool("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate)
             .Bool("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge)
             .Binary("SkinStream", &TSkinData::SkinStream, &TSkinData::SetSkinStream)
+            .Event("OnFormSkin", &TSkinData::OnFormSkin)
             .Event("OnSkinChanged", &TSkinData::OnSkinChanged)
+            .Event("OnSkinControl", &TSkinData::OnSkinControl)
+            .Event("OnBeforeSkinForm", &TSkinData::OnBeforeSkinForm)
+            .Event("OnAfterSkinForm", &TSkinData::OnAfterSkinForm)
             .Take(),
         [](TComponent* owner) -> TComponent* { return new TSkinData(owner); });
     return info;

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/ClassInfo.h"
 #include "framework/CustomForm.h"
 #include "framework/Framework.h"
 #include "framework/FormReader.h"
@@ -160,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
         TBadReadCase{"reference of the wrong class",
                      "  object Pages: TPageControl\n    ActivePage = Pages\n  end\n", 3, "no TTabSheet named Pages"},
         TBadReadCase{"unknown method", "  OnShow = Nowhere\n", 2, "TReaderForm has no method Nowhere"},
+        TBadReadCase{"method name as text", "  OnShow = 'Clicked'\n", 2, "takes a method name, not a text"},
         TBadReadCase{"setter refuses", "  Name = '1bad'\n", 2, "not a valid component name"}),
     [](const testing::TestParamInfo<TBadReadCase>& info) {
         std::string name = info.param.Title;
@@ -184,6 +191,180 @@ TEST(FormReader, NamesAMissingResource)
     } catch (const std::runtime_error& e) {
         EXPECT_NE(std::string(e.what()).find("NO_SUCH_FORM"), std::string::npos);
     }
+}
+
+// A component with events of other handler types than notify; one of them is
+// inherited, as a component's events often are.
+class TEventSource : public TComponent {
+    VEYRA_CLASS()
+public:
+    using TComponent::TComponent;
+    std::function<void(TObject* sender, int& count)> OnCount;
+    std::function<void(TObject* sender, const std::wstring& text)> OnText;
+    TNotifyEvent OnPlain;
+};
+
+class TDerivedEventSource : public TEventSource {
+    VEYRA_CLASS()
+public:
+    using TEventSource::TEventSource;
+};
+
+const TClassInfo& TEventSource::StaticClass()
+{
+    static const TClassInfo info("TEventSource", &TComponent::StaticClass(),
+                                 TPropertyList<TEventSource>()
+                                     .Event("OnCount", &TEventSource::OnCount)
+                                     .Event("OnText", &TEventSource::OnText)
+                                     .Event("OnPlain", &TEventSource::OnPlain)
+                                     .Take(),
+                                 [](TComponent* owner) -> TComponent* { return new TEventSource(owner); });
+    return info;
+}
+
+const TClassInfo& TDerivedEventSource::StaticClass()
+{
+    // OnCount is registered again on the derived class through the ancestor's member.
+    static const TClassInfo info("TDerivedEventSource", &TEventSource::StaticClass(),
+                                 TPropertyList<TDerivedEventSource>().Event("OnCount", &TEventSource::OnCount).Take(),
+                                 [](TComponent* owner) -> TComponent* { return new TDerivedEventSource(owner); });
+    return info;
+}
+
+// A form that publishes methods of several signatures, and inherits the
+// reader form's notify method Clicked.
+class TTypedReaderForm : public TReaderForm {
+    VEYRA_CLASS()
+public:
+    explicit TTypedReaderForm(TComponent* owner) : TReaderForm(owner)
+    {
+        RegisterComponentClass(TEventSource::StaticClass());
+        RegisterComponentClass(TDerivedEventSource::StaticClass());
+    }
+    void Counted(TObject* sender, int& count)
+    {
+        Senders.push_back(sender);
+        count += Step;
+    }
+    void Texted(TObject*, const std::wstring& text) const { Texts.push_back(text); }
+    void TextedByValue(TObject*, std::wstring text) { Texts.push_back(text); }
+    void Noticed(TObject* sender) noexcept { Senders.push_back(sender); }
+    int Step = 5;
+    mutable std::vector<std::wstring> Texts;
+};
+
+const TClassInfo& TTypedReaderForm::StaticClass()
+{
+    static const TClassInfo info("TTypedReaderForm", &TReaderForm::StaticClass(), {}, nullptr,
+                                 {PublishMethod<&TTypedReaderForm::Counted>("Counted"),
+                                  PublishMethod<&TTypedReaderForm::Texted>("Texted"),
+                                  PublishMethod<&TTypedReaderForm::TextedByValue>("TextedByValue"),
+                                  PublishMethod<&TTypedReaderForm::Noticed>("Noticed")});
+    return info;
+}
+
+// A form class that (wrongly) publishes a method of another form class.
+class TMisregisteredForm : public TForm {
+    VEYRA_CLASS()
+public:
+    explicit TMisregisteredForm(TComponent* owner) : TForm(owner)
+    {
+        RegisterComponentClass(TEventSource::StaticClass());
+    }
+};
+
+const TClassInfo& TMisregisteredForm::StaticClass()
+{
+    static const TClassInfo info("TMisregisteredForm", &TForm::StaticClass(), {}, nullptr,
+                                 {PublishMethod<&TTypedReaderForm::Counted>("Counted")});
+    return info;
+}
+
+TEST(FormReaderEvents, BindEachEventToTheRootsMethodOfTheSameSignature)
+{
+    TTypedReaderForm form(nullptr);
+    TFormReader::Read(form, "object Typed: TTypedReaderForm\n"
+                            "  OnShow = Clicked\n"
+                            "  object Source: TEventSource\n"
+                            "    OnCount = counted\n"
+                            "    OnText = Texted\n"
+                            "    OnPlain = Noticed\n"
+                            "  end\n"
+                            "  object Derived: TDerivedEventSource\n"
+                            "    OnCount = Counted\n"
+                            "  end\n"
+                            "end\n");
+    auto* source = As<TEventSource>(form.FindComponent("Source"));
+    auto* derived = As<TEventSource>(form.FindComponent("Derived"));
+    ASSERT_NE(source, nullptr);
+    ASSERT_NE(derived, nullptr);
+    ASSERT_TRUE(source->OnCount && source->OnText && source->OnPlain && derived->OnCount && form.OnShow);
+
+    int count = 1;
+    source->OnCount(source, count);
+    EXPECT_EQ(count, 6) << "the handler's answer comes back through the reference";
+    form.Step = 10;
+    derived->OnCount(derived, count);
+    EXPECT_EQ(count, 16) << "the handler runs on the form itself, not on a copy";
+    source->OnText(source, L"\x4E2D text");
+    EXPECT_EQ(form.Texts, std::vector<std::wstring>{L"\x4E2D text"});
+    source->OnPlain(source);
+    form.OnShow(&form);
+    EXPECT_EQ(form.Senders, (std::vector<TObject*>{source, derived, source, &form}));
+}
+
+TEST(FormReaderEvents, RefuseAMethodOfAnotherSignatureNamingTheLine)
+{
+    struct TCase {
+        const char* Binding;
+        const char* Fragment;
+    };
+    const TCase cases[] = {
+        {"OnCount = Clicked", "the method Clicked of TTypedReaderForm does not take the parameters of the event "
+                              "OnCount"},
+        {"OnPlain = Counted", "the method Counted of TTypedReaderForm does not take the parameters"},
+        {"OnText = TextedByValue", "the method TextedByValue of TTypedReaderForm does not take the parameters"},
+        {"OnText = Textet", "TTypedReaderForm has no method Textet"},
+    };
+    for (const TCase& c : cases) {
+        TTypedReaderForm form(nullptr);
+        const std::string text = std::string("object Typed: TTypedReaderForm\n"
+                                             "  object Before: TEventSource\n"
+                                             "  end\n"
+                                             "  object Source: TEventSource\n"
+                                             "    OnCount = Counted\n    ") +
+                                 c.Binding + "\n  end\nend\n";
+        try {
+            TFormReader::Read(form, text);
+            ADD_FAILURE() << c.Binding << ": no error";
+        } catch (const EFormDescriptionError& e) {
+            EXPECT_EQ(e.Line(), 6) << c.Binding << ": " << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos) << c.Binding << ": " << e.what();
+        }
+        EXPECT_EQ(form.ComponentCount(), 0) << c.Binding << ": the components made before are destroyed";
+    }
+}
+
+TEST(FormReaderEvents, AMethodPublishedForAnotherClassIsAnErrorNotACall)
+{
+    TMisregisteredForm form(nullptr);
+    try {
+        TFormReader::Read(form, "object Wrong: TMisregisteredForm\n"
+                                "  object Source: TEventSource\n"
+                                "    OnCount = Counted\n"
+                                "  end\n"
+                                "end\n");
+        ADD_FAILURE() << "no error";
+    } catch (const EFormDescriptionError& e) {
+        EXPECT_EQ(e.Line(), 3) << e.what();
+        EXPECT_NE(std::string(e.what()).find("property OnCount of Source"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(form.ComponentCount(), 0);
+}
+
+TEST(FormReaderEvents, ANotifyMethodMustHaveAFunction)
+{
+    EXPECT_THROW(TMethodInfo("Nothing", nullptr), std::invalid_argument);
 }
 
 } // namespace
