@@ -15,4 +15,9 @@ enum class TBorderPiece { Left = 1, Right = 2, Top = 3, Bottom = 4 };
 // bitmap. The caller owns the result.
 Bitmap BuildBorderPiece(const TDataSkinObject& border, TBorderPiece piece, int width, int height, bool active);
 
+// The same piece rendered into target, which takes its size and keeps its
+// storage where it can (a negative size empties it).
+void RenderBorderPiece(Bitmap& target, const TDataSkinObject& border, TBorderPiece piece, int width, int height,
+                       bool active);
+
 } // namespace veyra

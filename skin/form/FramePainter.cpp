@@ -77,6 +77,9 @@ void DrawTitleButtons(DibSurface& title, const TTitleButtonLayout& layout, const
 
 } // namespace
 
+TFramePaintScratch::TFramePaintScratch() = default;
+TFramePaintScratch::~TFramePaintScratch() = default;
+
 TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     const TSkinDefinition& skin = *in.Skin;
     const TFrameMetrics& m = in.Metrics;
@@ -85,22 +88,26 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     TFramePaintResult result;
     if (w <= 0 || h <= 0 || m.TitleHeight <= 0)
         return result;
+    TFramePaintScratch ownScratch;
+    TFramePaintScratch& scratch = in.Scratch ? *in.Scratch : ownScratch;
 
-    Bitmap left;
-    Bitmap right;
+    Bitmap& left = scratch.Left;
+    Bitmap& right = scratch.Right;
     if (!in.Minimized) {
-        left = BuildBorderPiece(skin.Left, TBorderPiece::Left, m.BorderLeft, h, in.Active);
-        right = BuildBorderPiece(skin.Right, TBorderPiece::Right, m.BorderRight, h, in.Active);
+        RenderBorderPiece(left, skin.Left, TBorderPiece::Left, m.BorderLeft, h, in.Active);
+        RenderBorderPiece(right, skin.Right, TBorderPiece::Right, m.BorderRight, h, in.Active);
+        RenderBorderPiece(scratch.Bottom, skin.Bottom, TBorderPiece::Bottom, w - m.BorderLeft - m.BorderRight,
+                          m.BorderBottom, in.Active);
         DrawBitmapToDc(dc, 0, 0, left);
         DrawBitmapToDc(dc, w - m.BorderRight, 0, right);
-        DrawBitmapToDc(dc, m.BorderLeft, h - m.BorderBottom,
-                       BuildBorderPiece(skin.Bottom, TBorderPiece::Bottom, w - m.BorderLeft - m.BorderRight,
-                                        m.BorderBottom, in.Active));
+        DrawBitmapToDc(dc, m.BorderLeft, h - m.BorderBottom, scratch.Bottom);
     }
 
     // The title bar is composed whole and copied in one block, so it never flickers.
     const int titleHeight = in.Minimized ? h : m.TitleHeight;
-    DibSurface title(w, titleHeight);
+    if (!scratch.Title || scratch.Title->Width() != w || scratch.Title->Height() != titleHeight)
+        scratch.Title = std::make_unique<DibSurface>(w, titleHeight);
+    DibSurface& title = *scratch.Title;
     Bitmap& pixels = title.Pixels();
     Rect titleRect{m.BorderLeft, 0, w - m.BorderRight, m.TitleHeight};
     if (in.Minimized) {
@@ -110,8 +117,8 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
         DrawBitmap(pixels, 0, 0, left);
         DrawBitmap(pixels, w - m.BorderRight, 0, right);
     }
-    DrawBitmap(pixels, titleRect.Left, titleRect.Top,
-               BuildBorderPiece(skin.Top, TBorderPiece::Top, titleRect.Width(), titleRect.Height(), in.Active));
+    RenderBorderPiece(scratch.Top, skin.Top, TBorderPiece::Top, titleRect.Width(), titleRect.Height(), in.Active);
+    DrawBitmap(pixels, titleRect.Left, titleRect.Top, scratch.Top);
     result.TitleTextRect = DrawCaption(title, titleRect, in);
 
     TButtonLayoutInput layoutInput;

@@ -12,6 +12,23 @@
 
 namespace veyra {
 
+class DibSurface;
+
+// Buffers a window keeps from one frame paint to the next, so that painting
+// at one size over and over touches no new memory.
+struct TFramePaintScratch {
+    TFramePaintScratch();
+    ~TFramePaintScratch();
+    TFramePaintScratch(const TFramePaintScratch&) = delete;
+    TFramePaintScratch& operator=(const TFramePaintScratch&) = delete;
+
+    Bitmap Left;
+    Bitmap Right;
+    Bitmap Bottom;
+    Bitmap Top;
+    std::unique_ptr<DibSurface> Title;
+};
+
 // What painting a skinned window's frame needs to know of the window.
 struct TFramePaintInput {
     const TSkinDefinition* Skin = nullptr;
@@ -35,6 +52,8 @@ struct TFramePaintInput {
     // When set, receives the composed title bar before the buttons are drawn
     // on it, so that one button can be redrawn later on what lies under it.
     Bitmap* TitleBackdrop = nullptr;
+    // Buffers to reuse; null paints with buffers of its own.
+    TFramePaintScratch* Scratch = nullptr;
 };
 
 // Where the caption text and the title buttons ended up.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "FramePainter.h"
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
@@ -515,8 +516,11 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
     const TSkinManage* manager = Manager();
     const bool mdiChildAside =
         Kind_ == kMdiChild && ((manager && manager->MaximizedMdiChildMode) || WindowState_ != kNormal);
+    // The size change repaints the frame once the window has its new size;
+    // a second repaint for the region would double the cost of every step
+    // of a resize.
     if (WindowState_ != kMinimized && !mdiChildAside && (LifeState_ == kRunning || LifeState_ == kReskinning))
-        BuildRegion();
+        BuildRegion(false);
     return result;
 }
 

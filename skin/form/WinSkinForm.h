@@ -17,6 +17,7 @@
 namespace veyra {
 
 struct TFramePaintInput;
+struct TFramePaintScratch;
 
 class TSkinData;
 class TSkinDefinition;
@@ -203,7 +204,9 @@ private:
     void BuildMetrics();
     void ApplyFrameSize(bool keepClientRect);
     int DialogCaptionWidth() const;
-    void BuildRegion();
+    // Gives the window the shape of its borders for its size. redraw false
+    // leaves the repaint to a size change that is under way anyway.
+    void BuildRegion(bool redraw = true);
     void ForceFrameRecalc();
     void ApplyCaptionRemoval();
     void RestoreCaption();
@@ -283,6 +286,8 @@ private:
     HICON IconHandle_ = nullptr; // the window's icon, not owned
     Bitmap IconBitmap_;          // the icon on the key colour, small-icon size
     Bitmap TitleBackdrop_;       // the last title bar composed, before its buttons
+    std::unique_ptr<TFramePaintScratch> PaintScratch_; // buffers reused by every frame paint
+    Bitmap RegionScratch_;       // a border piece rendered for the region scan
     std::vector<std::unique_ptr<TDataSkinSysButton>> ButtonElements_;
     std::vector<std::unique_ptr<TWinSysButton>> TitleButtons_;
     TNCObject* HotObject_ = nullptr;

@@ -11,6 +11,7 @@
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
 #include "framework/Timer.h"
+#include "skin/data/BorderPieces.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/BitmapRegion.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -76,15 +77,12 @@ private:
 
 // The opaque pixels of one border piece rendered for a w x h place, as
 // rectangles at (x, y) of the window.
-void AddBorderPieceShape(std::vector<Rect>& shape, const TDataSkinBorder& border, FrameLayout layout, bool active,
-                         int x, int y, int width, int height)
+void AddBorderPieceShape(std::vector<Rect>& shape, Bitmap& piece, const TDataSkinBorder& border, TBorderPiece kind,
+                         bool active, int x, int y, int width, int height)
 {
     if (width <= 0 || height <= 0)
         return;
-    const int frameIndex = BorderFrameIndex(border, active);
-    const MiddleFill middle = border.Tile == 1 ? MiddleFill::Stretch : MiddleFill::Tile;
-    const Bitmap piece = BuildSlicedFrame(Rect{0, 0, width, height}, border.Image, border.GetMargins(), layout, middle,
-                                          border.Frame, frameIndex);
+    RenderBorderPiece(piece, border, kind, width, height, active);
     const std::vector<Rect> runs = RegionOfBitmap(piece, x, y, KeyTolerance{1, 1, 1});
     shape.insert(shape.end(), runs.begin(), runs.end());
 }
@@ -238,7 +236,7 @@ void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
     FrameSizeApplied_ = true;
 }
 
-void TWinSkinForm::BuildRegion()
+void TWinSkinForm::BuildRegion(bool redraw)
 {
     if (LifeState_ == kDestroyed || !SkinFrame_ || !Subclassed_)
         return;
@@ -267,33 +265,33 @@ void TWinSkinForm::BuildRegion()
         if (BorderKind_ != TBorderKind::NoCaption) {
             const int innerWidth = w - m.BorderLeft - m.BorderRight;
             if (skin->Left.Trans == 1 && h > 1)
-                AddBorderPieceShape(shape, skin->Left, FrameLayout::Horizontal, Active_, 0, 0, m.BorderLeft, h);
+                AddBorderPieceShape(shape, RegionScratch_, skin->Left, TBorderPiece::Left, Active_, 0, 0, m.BorderLeft, h);
             else
                 shape.push_back(Rect{0, 0, m.BorderLeft, h});
             if (skin->Right.Trans == 1 && h > 1)
-                AddBorderPieceShape(shape, skin->Right, FrameLayout::Horizontal, Active_, w - m.BorderRight, 0,
+                AddBorderPieceShape(shape, RegionScratch_, skin->Right, TBorderPiece::Right, Active_, w - m.BorderRight, 0,
                                     m.BorderRight, h);
             else
                 shape.push_back(Rect{w - m.BorderRight, 0, w, h});
             if (skin->Bottom.Trans == 1 && m.BorderBottom >= 2)
-                AddBorderPieceShape(shape, skin->Bottom, FrameLayout::Vertical, Active_, m.BorderLeft,
+                AddBorderPieceShape(shape, RegionScratch_, skin->Bottom, TBorderPiece::Bottom, Active_, m.BorderLeft,
                                     h - m.BorderBottom, innerWidth, m.BorderBottom);
             else
                 shape.push_back(Rect{m.BorderLeft, h - m.BorderBottom, w - m.BorderRight, h});
             if (skin->Top.Trans == 1 && m.TitleHeight > 1 && !skin->Top.Image.IsEmpty())
-                AddBorderPieceShape(shape, skin->Top, FrameLayout::Vertical, Active_, m.BorderLeft, 0, innerWidth,
+                AddBorderPieceShape(shape, RegionScratch_, skin->Top, TBorderPiece::Top, Active_, m.BorderLeft, 0, innerWidth,
                                     m.TitleHeight);
             else
                 shape.push_back(Rect{m.BorderLeft, 0, w - m.BorderRight, m.TitleHeight});
         }
-        region = RegionFromRects(shape);
+        region = RegionFromRects(MergeRowRuns(shape));
         if (!region)
             region.Reset(CreateRectRgn(0, 0, 0, 0));
     }
     RegionWidth_ = w;
     RegionHeight_ = h;
     // The window owns the region from here on, and deletes the one it had.
-    if (SetWindowRgn(Handle, region.Get(), TRUE)) {
+    if (SetWindowRgn(Handle, region.Get(), redraw ? TRUE : FALSE)) {
         region.Release();
         RegionSet_ = true;
     }
@@ -324,6 +322,9 @@ void TWinSkinForm::PaintFrame(HDC dc)
         GetWindowRect(Handle, &window);
         TFramePaintInput input = FramePaintInput(*skin, window.right - window.left, window.bottom - window.top);
         input.TitleBackdrop = &TitleBackdrop_;
+        if (!PaintScratch_)
+            PaintScratch_ = std::make_unique<TFramePaintScratch>();
+        input.Scratch = PaintScratch_.get();
         SavedDcScope saved(target);
         const TFramePaintResult painted = veyra::PaintFrame(target, input);
         TitleTextRect_ = painted.TitleTextRect;

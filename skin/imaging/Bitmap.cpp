@@ -44,10 +44,21 @@ Bitmap::Bitmap(const Bitmap& other) : Format_(other.Format_) {
 }
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
-    if (this != &other) {
+    if (this == &other)
+        return *this;
+    const bool overlaps = !Storage_.empty() && other.Data_ >= Storage_.data() &&
+                          other.Data_ < Storage_.data() + Storage_.size();
+    if (IsView() || overlaps) {
         Bitmap copy(other);
         *this = std::move(copy);
+        return *this;
     }
+    // Reuses the storage this bitmap has: a frame painted over and over at
+    // the same size then touches no new memory.
+    Allocate(other.Width_, other.Height_, 0);
+    Format_ = other.Format_;
+    for (int y = 0; y < Height_; ++y)
+        std::memcpy(Row(y), other.Row(y), static_cast<std::size_t>(Width_) * sizeof(Pixel));
     return *this;
 }
 

@@ -1,5 +1,8 @@
 #include "BitmapRegion.h"
 
+#include <map>
+#include <utility>
+
 #include <algorithm>
 
 namespace veyra {
@@ -53,6 +56,26 @@ std::vector<Rect> RegionOfBitmap(const Bitmap& bitmap, int xOffset, int yOffset,
         }
     }
     return rects;
+}
+
+std::vector<Rect> MergeRowRuns(const std::vector<Rect>& rects) {
+    std::vector<Rect> merged;
+    merged.reserve(rects.size());
+    // The last merged rectangle of each left/right span.
+    std::map<std::pair<int, int>, std::size_t> lastOfSpan;
+    for (const Rect& r : rects) {
+        if (r.IsEmpty())
+            continue;
+        const auto span = std::make_pair(r.Left, r.Right);
+        const auto found = lastOfSpan.find(span);
+        if (found != lastOfSpan.end() && merged[found->second].Bottom == r.Top) {
+            merged[found->second].Bottom = r.Bottom;
+            continue;
+        }
+        lastOfSpan[span] = merged.size();
+        merged.push_back(r);
+    }
+    return merged;
 }
 
 } // namespace veyra

@@ -24,4 +24,10 @@ struct KeyTolerance {
 std::vector<Rect> RegionOfBitmap(const Bitmap& bitmap, int xOffset, int yOffset, KeyTolerance tolerance,
                                  Colour key = kKeyColour);
 
+// The same pixels in fewer rectangles: a rectangle that continues one of the
+// same left and right edges ending just above it is merged into that one.
+// A window border, whose rows are mostly alike, shrinks from one rectangle
+// per row to a few, which the window system shapes far faster.
+std::vector<Rect> MergeRowRuns(const std::vector<Rect>& rects);
+
 } // namespace veyra

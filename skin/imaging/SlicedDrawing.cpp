@@ -24,10 +24,20 @@ void PutComposed(Bitmap& target, const Rect& rect, const Bitmap& composed, Trans
 Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, FrameLayout layout,
                         MiddleFill middle, int frameCount, int frameIndex) {
     Bitmap result(std::max(size.Width(), 0), std::max(size.Height(), 0), image.Format());
+    RenderSlicedFrame(result, image, margins, layout, middle, frameCount, frameIndex);
+    return result;
+}
+
+void RenderSlicedFrame(Bitmap& result, const Bitmap& image, Margins margins, FrameLayout layout, MiddleFill middle,
+                       int frameCount, int frameIndex) {
     if (result.IsEmpty())
-        return result;
+        return;
     const Rect frame = FrameOf(image, frameCount, frameIndex, layout);
     const auto pieces = NineSlicePieces(frame, result.Width(), result.Height(), margins);
+    // Pieces dropped for a target smaller than its margins leave their place
+    // empty, as in a new bitmap.
+    if (std::any_of(pieces.begin(), pieces.end(), [](const SlicePiece& p) { return !p.Drawn; }))
+        result.Fill(0);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const SlicePiece& piece = pieces[i];
         if (!piece.Drawn)
@@ -37,7 +47,6 @@ Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, 
         else
             StretchDraw(result, piece.Dest, image, piece.Source);
     }
-    return result;
 }
 
 void DrawSlicedFrame(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,

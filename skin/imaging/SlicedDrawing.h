@@ -18,6 +18,12 @@ enum class MiddleFill { Stretch, Tile };
 Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, FrameLayout layout,
                         MiddleFill middle, int frameCount, int frameIndex);
 
+// Renders the same nine-slice frame into the whole of target (its size is the
+// frame's size), replacing every pixel, without allocating: painting that
+// repeats at one size reuses its buffers.
+void RenderSlicedFrame(Bitmap& target, const Bitmap& image, Margins margins, FrameLayout layout, MiddleFill middle,
+                       int frameCount, int frameIndex);
+
 // Draws BuildSlicedFrame's result at rect, opaque or with the key colour
 // transparent. A rectangle of negative width or height draws nothing.
 void DrawSlicedFrame(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,

@@ -3,6 +3,9 @@
 #include "BitmapTesting.h"
 #include "skin/imaging/BitmapRegion.h"
 
+#include <set>
+#include <utility>
+
 namespace veyra {
 namespace {
 
@@ -32,6 +35,32 @@ TEST(RegionOfBitmap, FullyTransparentGivesNothingAndToleranceWidensTheKey) {
     Bitmap white(2, 1, PixelFormat::Rgb24, PixelOf(kWhite));
     white.At(1, 0) = PixelOf(Rgb(250, 255, 255));
     EXPECT_EQ(RegionOfBitmap(white, 0, 0, {100, 100, 100}, kWhite), (std::vector<Rect>{{1, 0, 2, 1}}));
+}
+
+// Every pixel covered by rects, as a set of (x, y).
+std::set<std::pair<int, int>> Covered(const std::vector<Rect>& rects) {
+    std::set<std::pair<int, int>> pixels;
+    for (const Rect& r : rects)
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                pixels.insert({x, y});
+    return pixels;
+}
+
+TEST(MergeRowRuns, CoversTheSamePixelsWithRowsOfEqualRunsJoined) {
+    // A left border: key corners at the top and bottom, plain rows between,
+    // and a hole that splits one row.
+    const Bitmap border = MakeBitmap({"MMaa", "Maaa", "aaaa", "aaaa", "aMaa", "aaaa", "aaaa", "Maaa"});
+    const std::vector<Rect> rows = RegionOfBitmap(border, 3, 5, {});
+    const std::vector<Rect> merged = MergeRowRuns(rows);
+    EXPECT_EQ(Covered(merged), Covered(rows));
+    const std::vector<Rect> expected = {
+        {5, 5, 7, 6},  {4, 6, 7, 7}, {3, 7, 7, 9}, {3, 9, 4, 10}, {5, 9, 7, 10},
+        {3, 10, 7, 12}, {4, 12, 7, 13},
+    };
+    EXPECT_EQ(merged, expected) << "rows 2-3 and 5-6 join; row 5 starts anew after the hole";
+    // Equal spans that do not touch stay apart; empty rectangles vanish.
+    EXPECT_EQ(MergeRowRuns({{0, 0, 4, 1}, {0, 2, 4, 3}, {1, 1, 1, 5}}), (std::vector<Rect>{{0, 0, 4, 1}, {0, 2, 4, 3}}));
 }
 
 } // namespace

@@ -60,5 +60,28 @@ TEST(Tile, RepeatsWholePiecesPastTheRectangleUpToTheTargetEdge) {
     EXPECT_TRUE(Looks(target, {".1212.", ".3434.", ".1212.", ".3434.", "......"}));
 }
 
+TEST(BitmapCopy, AssignmentReusesStorageAndCopiesViewsAndItsOwnRows) {
+    Bitmap target(8, 8, PixelFormat::Bgra32, PixelOf(kWhite));
+    const Pixel* storage = target.Row(0);
+    const Bitmap small = MakeBitmap({"ab", "cd"});
+    target = small;
+    EXPECT_EQ(target, small);
+    EXPECT_EQ(target.Format(), PixelFormat::Rgb24);
+    EXPECT_EQ(target.Row(0), storage) << "a smaller picture fits the storage already there";
+    // A view over the bitmap's own pixels: the copy is taken before they are reused.
+    Bitmap rows = MakeBitmap({"abc", "def", "ghi"});
+    const Bitmap expected = MakeBitmap({"ef", "hi"});
+    const Bitmap inner = Bitmap::View(rows.Row(1) + 1, 2, 2, rows.Stride(), PixelFormat::Rgb24);
+    rows = inner;
+    EXPECT_EQ(rows, expected);
+    EXPECT_FALSE(rows.IsView());
+    // Assigning to a view makes an owning copy; the viewed pixels stay untouched.
+    Bitmap backing = MakeBitmap({"aa"});
+    Bitmap view = Bitmap::View(backing.Row(0), 2, 1, 2, PixelFormat::Rgb24);
+    view = small;
+    EXPECT_EQ(view, small);
+    EXPECT_TRUE(Looks(backing, {"aa"}));
+}
+
 } // namespace
 } // namespace veyra

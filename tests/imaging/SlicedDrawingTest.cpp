@@ -51,6 +51,17 @@ TEST(BuildSlicedFrame, NarrowTargetDropsTheSideMarginsAndStretchesTheWholeWidth)
     EXPECT_TRUE(Looks(result, {"abd", "fgi", "kln", "pqs"}));
 }
 
+TEST(RenderSlicedFrame, ReusedBufferEndsUpAsANewFrameWouldBe) {
+    const Bitmap image = MakeBitmap({"abcde", "fghij", "klmno", "pqrst"});
+    Bitmap buffer(9, 9, PixelFormat::Rgb24, PixelOfLetter('z')); // what an earlier, larger paint left
+    for (const Rect size : {Rect{0, 0, 7, 6}, Rect{0, 0, 3, 4}, Rect{0, 0, 1, 1}}) {
+        buffer.SetSize(size.Width(), size.Height(), PixelOfLetter('z'));
+        RenderSlicedFrame(buffer, image, {2, 1, 2, 1}, FrameLayout::Horizontal, MiddleFill::Tile, 1, 1);
+        EXPECT_EQ(buffer, BuildSlicedFrame(size, image, {2, 1, 2, 1}, FrameLayout::Horizontal, MiddleFill::Tile, 1, 1))
+            << size.Width() << " x " << size.Height();
+    }
+}
+
 TEST(BuildSlicedFrame, TakesFrameKOfNInEitherLayout) {
     const Bitmap strip = MakeBitmap({"abcdefghi"});
     EXPECT_TRUE(Looks(BuildSlicedFrame({0, 0, 3, 1}, strip, {}, FrameLayout::Horizontal, MiddleFill::Stretch, 3, 2),
