@@ -1,6 +1,8 @@
 // The skinned frame painted into a DIB and read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "skin/form/FramePainter.h"
 #include "skin/imaging/DibSurfaceWin32.h"
 #include "skin/imaging/GdiHandlesWin32.h"
@@ -132,6 +134,41 @@ TEST_F(FramePainter, MinimizedWindowShowsOnlyTheTitleOnTheFaceColour) {
     EXPECT_EQ(ColourOf(painted.At(0, 1)), kTopActive) << "the title spans the whole width";
     EXPECT_EQ(ColourOf(painted.At(1, 60)), kFace);
     EXPECT_EQ(ColourOf(painted.At(150, 118)), kFace);
+}
+
+TEST_F(FramePainter, ReusedBuffersPaintWhatFreshOnesDoAtEverySize) {
+    TFramePaintScratch scratch;
+    Bitmap backdrop;
+    for (const auto& [w, h, active] : {std::tuple{300, 120, true}, std::tuple{301, 121, false}, std::tuple{200, 90, true},
+                                       std::tuple{300, 120, true}}) {
+        In.Width = w;
+        In.Height = h;
+        In.Active = active;
+        In.Scratch = nullptr;
+        In.TitleBackdrop = nullptr;
+        const Bitmap fresh = Paint();
+        In.Scratch = &scratch;
+        In.TitleBackdrop = &backdrop;
+        EXPECT_EQ(Paint(), fresh) << w << " x " << h;
+        // The backdrop is the title bar without its buttons.
+        ASSERT_EQ(backdrop.Width(), w);
+        EXPECT_EQ(ColourOf(backdrop.At(w - 30 + 8, 10)), active ? kTopActive : kTopInactive);
+    }
+}
+
+TEST_F(FramePainter, CentredAndRightAlignedCaptions) {
+    TFramePaintResult left;
+    Paint(&left);
+    Skin.Title.TextAlignment = 1;
+    TFramePaintResult centred;
+    const Bitmap painted = Paint(&centred);
+    const int titleWidth = 300 - 4 - 4;
+    EXPECT_EQ(centred.TitleTextRect.Left, 4 + (titleWidth - left.TitleTextRect.Width()) / 2);
+    EXPECT_GT(CountColour(painted, centred.TitleTextRect, kCaption), 10);
+    Skin.Title.TextAlignment = 2;
+    TFramePaintResult right;
+    Paint(&right);
+    EXPECT_EQ(right.TitleTextRect.Right, 300 - 4 - 40) << "against the right clip";
 }
 
 } // namespace
