@@ -1,7 +1,9 @@
 #include "Framework.h"
 
 #include "ClassInfo.h"
+#include "MenuItem.h"
 #include "PageControl.h"
+#include "PopupMenu.h"
 #include "TabSheet.h"
 #include "Timer.h"
 #include "WebBrowser.h"
@@ -11,7 +13,8 @@ namespace veyra {
 void RegisterFrameworkClasses()
 {
     for (const TClassInfo* cls : {&TPageControl::StaticClass(), &TTabSheet::StaticClass(),
-                                  &TWebBrowser::StaticClass(), &TTimer::StaticClass()})
+                                  &TWebBrowser::StaticClass(), &TTimer::StaticClass(), &TPopupMenu::StaticClass(),
+                                  &TMenuItem::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -41,6 +41,8 @@ const TClassInfo& TMenuItem::StaticClass()
                                      .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
                                      .WString("ShortCutText", &TMenuItem::ShortCutText, &TMenuItem::SetShortCutText)
                                      .Event("OnClick", &TMenuItem::OnClick)
+                                     .Event("OnDrawItem", &TMenuItem::OnDrawItem)
+                                     .Event("OnMeasureItem", &TMenuItem::OnMeasureItem)
                                      .Take(),
                                  [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); });
     return info;
