@@ -104,11 +104,16 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     }
 
     // The title bar is composed whole and copied in one block, so it never flickers.
+    // The surface is kept a little wider than the window, so that a window
+    // being resized a pixel at a time does not make a new one every step;
+    // only the window's own width of it is composed and copied.
     const int titleHeight = in.Minimized ? h : m.TitleHeight;
-    if (!scratch.Title || scratch.Title->Width() != w || scratch.Title->Height() != titleHeight)
-        scratch.Title = std::make_unique<DibSurface>(w, titleHeight);
+    constexpr int kSpareWidth = 64;
+    if (!scratch.Title || scratch.Title->Height() != titleHeight || scratch.Title->Width() < w ||
+        scratch.Title->Width() > w + 4 * kSpareWidth)
+        scratch.Title = std::make_unique<DibSurface>(w + kSpareWidth, titleHeight);
     DibSurface& title = *scratch.Title;
-    Bitmap& pixels = title.Pixels();
+    Bitmap pixels = Bitmap::View(title.Pixels().Row(0), w, titleHeight, title.Pixels().Stride());
     Rect titleRect{m.BorderLeft, 0, w - m.BorderRight, m.TitleHeight};
     if (in.Minimized) {
         pixels.Fill(PixelOf(ResolveColour(skin.Colours.ButtonFace)));
@@ -128,10 +133,13 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     layoutInput.MenuBarLeftWidth = in.MenuBarLeftWidth;
     layoutInput.RightToLeft = in.RightToLeft;
     result.Buttons = LayoutTitleButtons(in.Buttons ? *in.Buttons : skin.TitleButtons, in.Traits, layoutInput, in.Query);
-    if (in.TitleBackdrop)
+    if (in.TitleBackdrop) {
+        title.Pixels(); // what GDI drew into the surface has landed
         *in.TitleBackdrop = pixels;
+    }
     DrawTitleButtons(title, result.Buttons, in);
-    DrawBitmapToDc(dc, 0, 0, title.Pixels());
+    title.Pixels(); // the icon and text GDI drew have landed
+    DrawBitmapToDc(dc, 0, 0, pixels);
 
     if (!in.Minimized && m.MenuBarHeight > 0) {
         const BrushHandle face(CreateSolidBrush(ToColorRef(skin.Colours.ButtonFace)));
