@@ -81,23 +81,6 @@ private:
     HWND Handle_;
 };
 
-// The DC of a whole window for a scope.
-class TWindowDc {
-public:
-    explicit TWindowDc(HWND window) : Window_(window), Dc_(GetWindowDC(window)) {}
-    TWindowDc(const TWindowDc&) = delete;
-    TWindowDc& operator=(const TWindowDc&) = delete;
-    ~TWindowDc() {
-        if (Dc_)
-            ReleaseDC(Window_, Dc_);
-    }
-    HDC Get() const { return Dc_; }
-
-private:
-    HWND Window_;
-    HDC Dc_;
-};
-
 // Counts the messages a window receives while the spy lives, on top of
 // every other subclass, so it sees what the skinned window is sent.
 class TMessageSpy {
@@ -178,14 +161,14 @@ std::string CheckSkinned(HWND window) {
 // "" when step repaints the marker in the title bar away, else what is wrong.
 std::string CheckRepaints(HWND window, const std::function<void()>& step, const char* what) {
     {
-        TWindowDc dc(window);
+        WindowDcScope dc(window);
         SetPixelV(dc.Get(), kMarkerAt.x, kMarkerAt.y, kMarker);
         GdiFlush();
         if (GetPixel(dc.Get(), kMarkerAt.x, kMarkerAt.y) != kMarker)
             return "cannot read the window's pixels back to check its repaint";
     }
     step();
-    TWindowDc dc(window);
+    WindowDcScope dc(window);
     if (GetPixel(dc.Get(), kMarkerAt.x, kMarkerAt.y) == kMarker)
         return std::string(what) + " did not repaint the frame";
     return {};
@@ -275,7 +258,7 @@ void TFrameBench::PaintSkinnedFrame() {
 }
 
 void TFrameBench::BlitBaseline() {
-    TWindowDc dc(Skinned_.Handle());
+    WindowDcScope dc(Skinned_.Handle());
     BitBlt(dc.Get(), 0, 0, kWidth, kHeight, Picture_->Dc(), 0, 0, SRCCOPY);
     GdiFlush();
 }

@@ -26,24 +26,6 @@ POINT ScreenPointOf(LPARAM lParam) { return POINT{static_cast<short>(LOWORD(lPar
 bool IsSystemMenuAction(int action) { return action == 3 || action == 11 || action == 12; }
 bool IsIconAction(int action) { return action == 3 || action == 11; }
 
-// The window DC of a window for a scope.
-class WindowDc {
-public:
-    explicit WindowDc(HWND window) : Window_(window), Dc_(GetWindowDC(window)) {}
-    WindowDc(const WindowDc&) = delete;
-    WindowDc& operator=(const WindowDc&) = delete;
-    ~WindowDc()
-    {
-        if (Dc_)
-            ReleaseDC(Window_, Dc_);
-    }
-    HDC Get() const { return Dc_; }
-
-private:
-    HWND Window_;
-    HDC Dc_;
-};
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -137,7 +119,7 @@ void TWinSkinForm::PaintTitleButton(const TWinSysButton& button)
             DrawFrameStretched(pixels, target, data.Image, Transparency::KeyColour, std::max(data.Frame, 1),
                                TitleButtonFrameForState(data, button.State, button.Enabled));
         }
-        WindowDc dc(Handle);
+        WindowDcScope dc(Handle);
         if (dc.Get())
             DrawBitmapToDc(dc.Get(), bounds.Left, bounds.Top, surface.Pixels());
     } catch (...) {

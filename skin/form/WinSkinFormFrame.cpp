@@ -5,6 +5,7 @@
 #include "WinSkinForm.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "FramePainter.h"
@@ -22,58 +23,6 @@
 namespace veyra {
 
 namespace {
-
-// The window DC of a window for a scope.
-class WindowDcScope {
-public:
-    explicit WindowDcScope(HWND window) : Window_(window), Dc_(GetWindowDC(window)) {}
-    WindowDcScope(const WindowDcScope&) = delete;
-    WindowDcScope& operator=(const WindowDcScope&) = delete;
-    ~WindowDcScope()
-    {
-        if (Dc_)
-            ReleaseDC(Window_, Dc_);
-    }
-    HDC Get() const { return Dc_; }
-
-private:
-    HWND Window_;
-    HDC Dc_;
-};
-
-// The screen DC for a scope.
-class ScreenDcScope {
-public:
-    ScreenDcScope() : Dc_(GetDC(nullptr)) {}
-    ScreenDcScope(const ScreenDcScope&) = delete;
-    ScreenDcScope& operator=(const ScreenDcScope&) = delete;
-    ~ScreenDcScope()
-    {
-        if (Dc_)
-            ReleaseDC(nullptr, Dc_);
-    }
-    HDC Get() const { return Dc_; }
-
-private:
-    HDC Dc_;
-};
-
-// Saves a DC's whole state for a scope.
-class SavedDcScope {
-public:
-    explicit SavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {}
-    SavedDcScope(const SavedDcScope&) = delete;
-    SavedDcScope& operator=(const SavedDcScope&) = delete;
-    ~SavedDcScope()
-    {
-        if (Saved_)
-            RestoreDC(Dc_, Saved_);
-    }
-
-private:
-    HDC Dc_;
-    int Saved_;
-};
 
 // The opaque pixels of one border piece rendered for a w x h place, as
 // rectangles at (x, y) of the window.
@@ -174,7 +123,7 @@ std::wstring TWinSkinForm::ReadCaption() const
 int TWinSkinForm::DialogCaptionWidth() const
 {
     const std::wstring text = CaptionPrefix_ + ReadCaption() + CaptionSuffix_;
-    ScreenDcScope dc;
+    WindowDcScope dc(nullptr);
     if (!dc.Get())
         return 0;
     SelectObjectScope font(dc.Get(), CaptionFont_ ? static_cast<HGDIOBJ>(CaptionFont_.Get())
@@ -313,8 +262,10 @@ void TWinSkinForm::PaintFrame(HDC dc)
         IsMaximizedMdiChild())
         return;
     try {
-        WindowDcScope windowDc(dc ? nullptr : Handle);
-        const HDC target = dc ? dc : windowDc.Get();
+        std::optional<WindowDcScope> windowDc;
+        if (!dc)
+            windowDc.emplace(Handle);
+        const HDC target = dc ? dc : windowDc->Get();
         const TSkinDefinition* skin = Skin();
         if (!target || !skin)
             return;

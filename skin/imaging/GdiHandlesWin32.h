@@ -93,4 +93,39 @@ private:
     HGDIOBJ Previous_ = nullptr;
 };
 
+// A window's DC for a scope: the whole window's (window true) or the client
+// area's; a null window gives the screen's. Released at the end.
+class WindowDcScope {
+public:
+    explicit WindowDcScope(HWND window, bool wholeWindow = true)
+        : Window_(window), Dc_(wholeWindow && window ? GetWindowDC(window) : GetDC(window)) {}
+    WindowDcScope(const WindowDcScope&) = delete;
+    WindowDcScope& operator=(const WindowDcScope&) = delete;
+    ~WindowDcScope() {
+        if (Dc_)
+            ReleaseDC(Window_, Dc_);
+    }
+    HDC Get() const { return Dc_; }
+
+private:
+    HWND Window_;
+    HDC Dc_;
+};
+
+// Saves a DC's whole state for a scope.
+class SavedDcScope {
+public:
+    explicit SavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {}
+    SavedDcScope(const SavedDcScope&) = delete;
+    SavedDcScope& operator=(const SavedDcScope&) = delete;
+    ~SavedDcScope() {
+        if (Saved_)
+            RestoreDC(Dc_, Saved_);
+    }
+
+private:
+    HDC Dc_;
+    int Saved_;
+};
+
 } // namespace veyra
