@@ -301,6 +301,12 @@ void TWinSkinForm::RefreshIcon()
     IconHandle_ = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_SMALL, 0));
     if (!IconHandle_)
         IconHandle_ = reinterpret_cast<HICON>(SendMessageW(Handle, WM_GETICON, ICON_BIG, 0));
+    // A window that was never given an icon shows its class's, as the
+    // platform's own caption does.
+    if (!IconHandle_)
+        IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICONSM));
+    if (!IconHandle_)
+        IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICON));
     const int width = GetSystemMetrics(SM_CXSMICON);
     const int height = GetSystemMetrics(SM_CYSMICON);
     if (width <= 0 || height <= 0)

@@ -374,6 +374,47 @@ TEST_F(TitleButtonsTest, DisabledMaximizeButtonShowsItsFirstFrameAndDoesNothing)
     EXPECT_EQ(ButtonPixel(kMinimize), kDisabled);
 }
 
+// How many pixels of a button's rectangle differ from colour.
+int PixelsOtherThan(HWND window, const Rect& r, Colour colour)
+{
+    const HDC dc = GetWindowDC(window);
+    int count = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            count += Rgb(GetRValue(c), GetGValue(c), GetBValue(c)) != colour;
+        }
+    ReleaseDC(window, dc);
+    return count;
+}
+
+TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsOrItsClasssIcon)
+{
+    // The test class has no icon: the icon button lets the title show through.
+    Skin->Title.LeftWidth = 40; // the caption text starts right of the icon
+    Open();
+    const Colour frame = ColourOf(Skin->Top.Image.At(0, 0));
+    EXPECT_EQ(PixelsOtherThan(Handle(), Button(kIcon).BoundsRect, frame), 0);
+    // A class icon is what the platform's caption would show.
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    wc.lpszClassName = L"VeyraIconTestWindow";
+    RegisterClassW(&wc);
+    const HWND h = CreateWindowExW(0, wc.lpszClassName, L"Icon", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 300, 200,
+                                   nullptr, nullptr, wc.hInstance, nullptr);
+    TWinSkinForm form(nullptr);
+    form.Handle = h;
+    form.SetSkinDefinition(Skin.get());
+    form.InitSkin(nullptr);
+    SendMessageW(h, SKINMSG_INIT, 0, kSkinInitParam);
+    SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
+    ASSERT_GE(form.TitleButtons().size(), 4u);
+    EXPECT_GT(PixelsOtherThan(h, form.TitleButtons()[kIcon]->BoundsRect, frame), 10);
+    DestroyWindow(h);
+}
+
 TEST_F(TitleButtonsTest, ApplicationButtonPostsItsAction)
 {
     Open();
