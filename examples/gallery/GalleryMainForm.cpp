@@ -26,8 +26,8 @@ constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
     {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
     {TGalleryMainForm::cmUnskinnedForm, L"&Unskinned form (Tag 99)...", true},
-    {TGalleryMainForm::cmSkinOff, L"Skin o&ff", false},
-    {TGalleryMainForm::cmSkinOn, L"Skin &on", false},
+    {TGalleryMainForm::cmSkinOff, L"Skin o&ff", true},
+    {TGalleryMainForm::cmSkinOn, L"Skin &on", true},
     {TGalleryMainForm::cmExit, L"E&xit", false},
 };
 

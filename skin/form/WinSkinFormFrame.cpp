@@ -307,6 +307,10 @@ void TWinSkinForm::RefreshIcon()
         IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICONSM));
     if (!IconHandle_)
         IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(Handle, GCLP_HICON));
+    // Failing all of those, the platform's standard application icon (shared,
+    // never destroyed), which is what its caption shows then.
+    if (!IconHandle_)
+        IconHandle_ = LoadIconW(nullptr, IDI_APPLICATION);
     const int width = GetSystemMetrics(SM_CXSMICON);
     const int height = GetSystemMetrics(SM_CYSMICON);
     if (width <= 0 || height <= 0)

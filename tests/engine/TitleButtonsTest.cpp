@@ -388,31 +388,26 @@ int PixelsOtherThan(HWND window, const Rect& r, Colour colour)
     return count;
 }
 
-TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsOrItsClasssIcon)
+TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsIconOrWhatThePlatformWouldShow)
 {
-    // The test class has no icon: the icon button lets the title show through.
     Skin->Title.LeftWidth = 40; // the caption text starts right of the icon
-    Open();
     const Colour frame = ColourOf(Skin->Top.Image.At(0, 0));
-    EXPECT_EQ(PixelsOtherThan(Handle(), Button(kIcon).BoundsRect, frame), 0);
-    // A class icon is what the platform's caption would show.
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    wc.lpszClassName = L"VeyraIconTestWindow";
-    RegisterClassW(&wc);
-    const HWND h = CreateWindowExW(0, wc.lpszClassName, L"Icon", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 300, 200,
-                                   nullptr, nullptr, wc.hInstance, nullptr);
-    TWinSkinForm form(nullptr);
-    form.Handle = h;
-    form.SetSkinDefinition(Skin.get());
-    form.InitSkin(nullptr);
-    SendMessageW(h, SKINMSG_INIT, 0, kSkinInitParam);
-    SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
-    ASSERT_GE(form.TitleButtons().size(), 4u);
-    EXPECT_GT(PixelsOtherThan(h, form.TitleButtons()[kIcon]->BoundsRect, frame), 10);
-    DestroyWindow(h);
+    // The test class has no icon: the platform's standard one stands in.
+    Open();
+    EXPECT_GT(PixelsOtherThan(Handle(), Button(kIcon).BoundsRect, frame), 10);
+    // An icon of the window's own: an all-white square replaces it.
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    std::vector<BYTE> andMask(static_cast<std::size_t>(size * size / 8), 0x00);
+    std::vector<BYTE> xorMask(static_cast<std::size_t>(size * size / 8), 0xFF);
+    const HICON white = CreateIcon(GetModuleHandleW(nullptr), size, size, 1, 1, andMask.data(), xorMask.data());
+    ASSERT_NE(white, nullptr);
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(white));
+    SendMessageW(Handle(), SKINMSG_INIT, 0, kSkinInitParam); // refreshes the icon
+    SendMessageW(Handle(), SKINMSG_REPAINTFRAME, 0, 0);
+    const Rect& r = Button(kIcon).BoundsRect;
+    EXPECT_EQ(PixelsOtherThan(Handle(), RectOfSize(r.Left, r.Top, size, size), kWhite), 0);
+    Window.reset();
+    DestroyIcon(white);
 }
 
 TEST_F(TitleButtonsTest, ApplicationButtonPostsItsAction)
