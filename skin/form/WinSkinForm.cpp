@@ -393,6 +393,8 @@ LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCACTIVATE:
         Active_ = LOBYTE(LOWORD(wParam)) != 0;
         break;
+    case WM_WINDOWPOSCHANGING:
+        return OnWindowPosChanging(wParam, lParam);
     case WM_WINDOWPOSCHANGED: {
         const LRESULT result = CallOld(msg, wParam, lParam);
         ReadWindowState();
@@ -501,6 +503,24 @@ LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
         RestoreCaption();
     else
         ApplyCaptionRemoval();
+    return result;
+}
+
+LRESULT TWinSkinForm::OnWindowPosChanging(WPARAM wParam, LPARAM lParam)
+{
+    // The size is final once the old procedure (and the platform's limits)
+    // had their say.
+    const LRESULT result = CallOld(WM_WINDOWPOSCHANGING, wParam, lParam);
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
+    // A normal window about to change size gets the region of its new size
+    // now: set before the move, the platform reshapes the window it already
+    // has instead of the one it is making, which takes a third of a resize
+    // step under Wine. WM_SIZE still checks the region against the size.
+    if (pos && !(pos->flags & SWP_NOSIZE) && Kind_ != kMdiChild && LifeState_ == kRunning &&
+        WindowState_ == kNormal && !IsIconic(Handle) && !IsZoomed(Handle)) {
+        const SIZE size{pos->cx, pos->cy};
+        BuildRegion(false, &size);
+    }
     return result;
 }
 

@@ -176,6 +176,7 @@ private:
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
@@ -204,9 +205,10 @@ private:
     void BuildMetrics();
     void ApplyFrameSize(bool keepClientRect);
     int DialogCaptionWidth() const;
-    // Gives the window the shape of its borders for its size. redraw false
-    // leaves the repaint to a size change that is under way anyway.
-    void BuildRegion(bool redraw = true);
+    // Gives the window the shape of its borders for its size (or for size,
+    // the one it is about to get). redraw false leaves the repaint to a size
+    // change that is under way anyway.
+    void BuildRegion(bool redraw = true, const SIZE* size = nullptr);
     void ForceFrameRecalc();
     void ApplyCaptionRemoval();
     void RestoreCaption();

@@ -185,7 +185,7 @@ void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
     FrameSizeApplied_ = true;
 }
 
-void TWinSkinForm::BuildRegion(bool redraw)
+void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size)
 {
     if (LifeState_ == kDestroyed || !SkinFrame_ || !Subclassed_)
         return;
@@ -193,8 +193,8 @@ void TWinSkinForm::BuildRegion(bool redraw)
         return;
     RECT window{};
     GetWindowRect(Handle, &window);
-    const int w = window.right - window.left;
-    const int h = window.bottom - window.top;
+    const int w = size ? size->cx : window.right - window.left;
+    const int h = size ? size->cy : window.bottom - window.top;
     if (w <= 0 || h <= 0)
         return;
     if (w == RegionWidth_ && h == RegionHeight_ && Kind_ != kMdiChild && LifeState_ != kReskinning)

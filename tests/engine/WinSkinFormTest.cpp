@@ -457,6 +457,57 @@ TEST_F(WinSkinFormTest, RegionIsRebuiltOnlyWhenTheSizeChanges)
     DeleteObject(region);
 }
 
+// A window procedure that keeps its window at most 300 pixels wide.
+LRESULT CALLBACK NarrowWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_WINDOWPOSCHANGING) {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOSIZE) && pos->cx > 300)
+            pos->cx = 300;
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+// The bounding box of a window's region.
+RECT RegionBox(HWND window)
+{
+    RECT box{};
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(window, region) != ERROR)
+        GetRgnBox(region, &box);
+    DeleteObject(region);
+    return box;
+}
+
+TEST_F(WinSkinFormTest, RegionFollowsTheSizeTheWindowReallyGets)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = NarrowWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VeyraNarrowTestWindow";
+    RegisterClassW(&wc);
+    const HWND h = CreateWindowExW(0, wc.lpszClassName, L"Narrow", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 250, 200,
+                                   nullptr, nullptr, wc.hInstance, nullptr);
+    auto shapedSkin = MakeTestSkin({.TransparentLeftCorner = true});
+    auto skinned = SkinWindow(h, *shapedSkin);
+    RunDeferredInit(h);
+    // The window's own procedure cuts the width it is given.
+    SetWindowPos(h, nullptr, 0, 0, 500, 260, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT outer{};
+    GetWindowRect(h, &outer);
+    ASSERT_EQ(outer.right - outer.left, 300);
+    EXPECT_EQ(RegionBox(h).right, 300);
+    EXPECT_EQ(RegionBox(h).bottom, 260);
+    // Maximized and back: the region is the normal window's again.
+    ShowWindow(h, SW_MAXIMIZE);
+    ShowWindow(h, SW_RESTORE);
+    GetWindowRect(h, &outer);
+    EXPECT_EQ(RegionBox(h).right, outer.right - outer.left);
+    EXPECT_EQ(RegionBox(h).bottom, outer.bottom - outer.top);
+    skinned.reset();
+    DestroyWindow(h);
+}
+
 TEST_F(WinSkinFormTest, ReloadSkinTakesNewBordersAndKeepsTheClientSize)
 {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
