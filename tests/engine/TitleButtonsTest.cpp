@@ -276,6 +276,10 @@ TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState)
     MgrTestPump(200);
     EXPECT_TRUE(IsZoomed(h));
     EXPECT_EQ(Skinned->WindowState(), TWinSkinForm::kMaximized);
+    // Its caption and buttons are still hit as the caption.
+    SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
+    EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(OnCaption().x, OnCaption().y)), HTCAPTION);
+    EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(On(kClose).x, On(kClose).y)), HTCAPTION);
     // A maximized window is not dragged by its caption: the platform is told
     // that the menu was hit instead.
     Send(WM_NCLBUTTONDOWN, OnCaption());
