@@ -5,7 +5,7 @@
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
 #include "framework/WebBrowser.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 
 namespace veyra {
 

@@ -22,7 +22,7 @@
 
 #include "BenchHarness.h"
 #include "framework/Application.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"

@@ -8,7 +8,7 @@
 #include "framework/Framework.h"
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 
 namespace veyra {
 namespace {

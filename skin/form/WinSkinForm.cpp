@@ -10,7 +10,7 @@
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "framework/Timer.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/manager/SkinManage.h"
 

@@ -10,7 +10,7 @@
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/Timer.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/Blit.h"
 #include "skin/imaging/DibSurfaceWin32.h"

@@ -16,7 +16,7 @@
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/BitmapRegion.h"
 #include "skin/imaging/DibSurfaceWin32.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/imaging/RegionWin32.h"
 #include "skin/imaging/SlicedDrawing.h"
 

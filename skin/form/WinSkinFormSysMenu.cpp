@@ -8,7 +8,7 @@
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
 #include "framework/Timer.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/manager/SkinManage.h"
 
 namespace veyra {

@@ -7,7 +7,7 @@
 #include "framework/ControlAtom.h"
 #include "framework/CustomForm.h"
 #include "framework/Screen.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 

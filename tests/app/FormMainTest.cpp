@@ -12,7 +12,7 @@
 #include "framework/PropAccess.h"
 #include "framework/TabSheet.h"
 #include "framework/WebBrowser.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 
 namespace veyra {
 namespace {

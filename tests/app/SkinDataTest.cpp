@@ -7,7 +7,7 @@
 #include "framework/Framework.h"
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "tools/packer/SkinPacker.h"
 
 namespace veyra {

@@ -11,7 +11,7 @@
 
 #include "framework/Application.h"
 #include "framework/CustomForm.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/manager/SkinManage.h"
 #include "tools/packer/SkinPacker.h"
 

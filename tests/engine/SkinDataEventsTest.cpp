@@ -8,7 +8,7 @@
 #include "framework/ClassInfo.h"
 #include "framework/CustomForm.h"
 #include "framework/FormReader.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/manager/SkinManage.h"
 
 namespace veyra {

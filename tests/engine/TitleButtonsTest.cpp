@@ -12,7 +12,7 @@
 #include "MgrTestSupport.h"
 #include "framework/MenuItem.h"
 #include "framework/PopupMenu.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/imaging/DibSurfaceWin32.h"

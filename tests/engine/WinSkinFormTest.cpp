@@ -9,7 +9,7 @@
 
 #include "FormTestSupport.h"
 #include "framework/CustomForm.h"
-#include "skin/data/SkinData.h"
+#include "skin/component/SkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manager/SkinManage.h"
