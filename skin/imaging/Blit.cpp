@@ -1,19 +1,21 @@
 #include "Blit.h"
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
 namespace veyra {
 namespace {
 
-// For each destination coordinate from clipped.first to clipped.second (in
-// dest space), the source coordinate it samples, or -1 outside the source.
+// For each destination coordinate from clipFrom to clipTo (in dest space),
+// the source coordinate it samples, or -1 outside the source. Worked in 64
+// bits: a destination may start far outside the target.
 std::vector<int> SampleMap(int destStart, int destLength, int clipFrom, int clipTo, int sourceStart,
                            int sourceLength, int sourceLimit) {
     std::vector<int> map(static_cast<std::size_t>(clipTo - clipFrom));
     for (int d = clipFrom; d < clipTo; ++d) {
-        const long long offset = static_cast<long long>(d - destStart) * sourceLength / destLength;
-        const long long s = sourceStart + offset;
+        const std::int64_t offset = (std::int64_t{d} - destStart) * sourceLength / destLength;
+        const std::int64_t s = sourceStart + offset;
         map[static_cast<std::size_t>(d - clipFrom)] = s >= 0 && s < sourceLimit ? static_cast<int>(s) : -1;
     }
     return map;
@@ -100,9 +102,10 @@ void Tile(Bitmap& target, const Rect& rect, const Bitmap& image, const Rect& sou
         return;
     const int pw = piece.Width(), ph = piece.Height();
     // Whole pieces cover rect, then the target's edges cut them.
-    const int across = (rect.Width() + pw - 1) / pw;
-    const int down = (rect.Height() + ph - 1) / ph;
-    const Rect covered{rect.Left, rect.Top, rect.Left + across * pw, rect.Top + down * ph};
+    const std::int64_t across = (std::int64_t{rect.Width()} + pw - 1) / pw;
+    const std::int64_t down = (std::int64_t{rect.Height()} + ph - 1) / ph;
+    const Rect covered{rect.Left, rect.Top, SaturateToInt(rect.Left + across * pw),
+                       SaturateToInt(rect.Top + down * ph)};
     const Rect clip = Intersect(covered, target.Bounds());
     if (clip.IsEmpty())
         return;
@@ -113,10 +116,11 @@ void Tile(Bitmap& target, const Rect& rect, const Bitmap& image, const Rect& sou
         const Pixel* in = image.Row(piece.Top + py) + piece.Left;
         Pixel* out = pattern.data() + static_cast<std::size_t>(py) * width;
         for (std::size_t i = 0; i < width; ++i)
-            out[i] = in[(static_cast<int>(i) + clip.Left - rect.Left) % pw];
+            out[i] = in[(static_cast<std::int64_t>(i) + clip.Left - rect.Left) % pw];
     }
     for (int y = clip.Top; y < clip.Bottom; ++y)
-        std::memcpy(target.Row(y) + clip.Left, pattern.data() + static_cast<std::size_t>((y - rect.Top) % ph) * width,
+        std::memcpy(target.Row(y) + clip.Left,
+                    pattern.data() + static_cast<std::size_t>((std::int64_t{y} - rect.Top) % ph) * width,
                     width * sizeof(Pixel));
 }
 

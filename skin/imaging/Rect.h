@@ -1,8 +1,17 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace veyra {
+
+// A wide intermediate brought back into int, cut at int's limits: rectangle
+// arithmetic on coordinates read from a skin must not overflow.
+constexpr int SaturateToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max()));
+}
 
 // A rectangle of pixels: Left and Top inside, Right and Bottom just outside.
 struct Rect {
@@ -11,17 +20,24 @@ struct Rect {
     int Right = 0;
     int Bottom = 0;
 
-    constexpr int Width() const { return Right - Left; }
-    constexpr int Height() const { return Bottom - Top; }
+    // Saturated at int's limits, so a rectangle spanning nearly the whole int
+    // range still has a width of the right sign.
+    constexpr int Width() const { return SaturateToInt(std::int64_t{Right} - Left); }
+    constexpr int Height() const { return SaturateToInt(std::int64_t{Bottom} - Top); }
     // True when the rectangle holds no pixel (empty or inverted).
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
     constexpr bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    constexpr Rect Offset(int dx, int dy) const { return {Left + dx, Top + dy, Right + dx, Bottom + dy}; }
+    // Moved by (dx, dy); coordinates saturate at int's limits.
+    constexpr Rect Offset(int dx, int dy) const {
+        return {SaturateToInt(std::int64_t{Left} + dx), SaturateToInt(std::int64_t{Top} + dy),
+                SaturateToInt(std::int64_t{Right} + dx), SaturateToInt(std::int64_t{Bottom} + dy)};
+    }
     constexpr bool operator==(const Rect&) const = default;
 };
 
+// Right and bottom saturate at int's limits.
 constexpr Rect RectOfSize(int left, int top, int width, int height) {
-    return {left, top, left + width, top + height};
+    return {left, top, SaturateToInt(std::int64_t{left} + width), SaturateToInt(std::int64_t{top} + height)};
 }
 
 // The common part of two rectangles; empty when they do not meet.

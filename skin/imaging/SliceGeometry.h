@@ -44,17 +44,22 @@ struct SlicePiece {
 
 // The nine pieces of frame (in image pixels) drawn into a width x height
 // destination. A destination narrower than the left and right margins
-// together drops both of them, and likewise for the height.
+// together drops both of them, and likewise for the height. Margins are what
+// a skin file says, so any int is taken: a negative margin counts as 0 and a
+// margin larger than the frame is cut to it, so that no piece reads outside
+// the frame or lands outside the destination.
 std::array<SlicePiece, 9> NineSlicePieces(const Rect& frame, int width, int height, Margins margins);
 
-// The margins NineSlicePieces really uses for a width x height destination.
+// The margins a width x height destination keeps (before they are cut to the
+// frame): negative ones count as 0, and a pair that does not fit is dropped.
 Margins EffectiveMargins(int width, int height, Margins margins);
 
 // The three strips of a horizontal three-slice drawing: left, middle, right.
 enum class ThreePiece { Left, Middle, Right };
 
-// Three-slice with a tiled middle: the left and right margins' columns keep
-// their width, the middle piece is repeated from x = left margin while
+// Three-slice with a tiled middle (margins, as for the nine pieces, count as
+// 0 when negative and are cut to the frame): the left and right margins'
+// columns keep their width, the middle piece is repeated from x = left margin while
 // x < width - right margin (MiddleRepeats times, each MiddleStep wide); every
 // piece is stretched to the full height.
 struct ThreeSliceTiled {
@@ -71,8 +76,8 @@ ThreeSliceTiled ThreeSliceTiledPieces(const Rect& frame, int width, int height, 
 std::array<SlicePiece, 3> ThreeSliceStretchedPieces(const Rect& frame, int width, int height,
                                                     Margins margins);
 
-// Where a frame of frameWidth x frameHeight sits,
-// unscaled, centred in area; the halves truncate toward zero.
+// Where a frame of frameWidth x frameHeight sits, unscaled, centred in area;
+// the halves truncate toward zero and the coordinates saturate at int's limits.
 Rect CentredRect(const Rect& area, int frameWidth, int frameHeight);
 
 } // namespace veyra

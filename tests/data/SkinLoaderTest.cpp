@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinTestPackage.h"
+#include "imaging/BitmapTesting.h"
 #include "skin/imaging/Colour.h"
 #include "skin/imaging/Gradient.h"
 #include "skin/imaging/PixelOps.h"
@@ -118,13 +119,13 @@ TEST(SkinLoaderTitle, ButtonsAreKeptOrDroppedByActionAndVisibility) {
                                   .Load();
     ASSERT_EQ(d.TitleButtons.size(), 4u + 3u);
     EXPECT_EQ(d.TitleButtons[0]->Name, "BUTTON.HELP");
-    EXPECT_EQ(d.TitleButtons[0]->Visibility1, -1) << "Visibility1 defaults to -1 for action -1";
+    EXPECT_EQ(d.TitleButtons[0]->Visibility1, TTitleVisibility::Undefined) << "Visibility1 defaults to -1 for action -1";
     EXPECT_EQ(d.TitleButtons[0]->CombineOp, -1);
     EXPECT_EQ(d.TitleButtons[1]->Name, "BUTTON.MIN");
     EXPECT_EQ(d.TitleButtons[1]->Frame, 3) << "60 x 20";
-    EXPECT_EQ(d.TitleButtons[1]->Visibility1, 0);
+    EXPECT_EQ(d.TitleButtons[1]->Visibility1, TTitleVisibility::Always);
     EXPECT_EQ(d.TitleButtons[2]->Frame, 6) << "120 x 20";
-    EXPECT_EQ(d.TitleButtons[3]->Action, 3);
+    EXPECT_EQ(d.TitleButtons[3]->Action, TTitleAction::SystemMenuIcon);
     EXPECT_TRUE(d.TitleButtons[3]->Image.IsEmpty()) << "the system menu button is drawn as the icon";
 }
 
@@ -132,9 +133,9 @@ TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
     const TSkinDefinition without = SkinTestPackage("").Load();
     for (std::size_t i = 0; i < 3; ++i) {
         const TDataSkinSysButton& b = *without.TitleButtons[i];
-        EXPECT_EQ(b.Action, 7 + static_cast<int>(i));
-        EXPECT_EQ(b.Align, 100);
-        EXPECT_EQ(b.Visibility, 100);
+        EXPECT_EQ(static_cast<int>(b.Action), 7 + static_cast<int>(i));
+        EXPECT_EQ(b.Align, TTitleAlign::MenuBar);
+        EXPECT_EQ(b.Visibility, TTitleVisibility::MdiMaximizedChild);
         EXPECT_EQ(b.Frame, 4);
         EXPECT_EQ(b.Xcoord, 0);
         EXPECT_TRUE(b.Image.IsEmpty());
@@ -250,6 +251,28 @@ TEST(SkinLoaderGenerated, ComboCompositeBuildsFiftyPixelFramesAndMirrorsTheSunke
     ASSERT_EQ(arrow->Image.Width(), 4 * 17);
     EXPECT_EQ(arrow->Image.Height(), 17);
     EXPECT_EQ(arrow->Image.At(8, 8), PixelOf(Rgb(0, 0, 200)));
+}
+
+// The combo composite draws both elements sliced while the skin loads, so
+// margins of any int from the file reach the slicing there first.
+TEST(SkinLoaderGenerated, ComboCompositeWithHostileMarginsIsDrawnAsWithTheirSaneEquivalents) {
+    const auto load = [](const std::string& sunkMargins, const std::string& comboMargins) {
+        Bitmap button(40, 21, PixelFormat::Rgb24, PixelOf(Rgb(0, 0, 200)));
+        button.FillRect({0, 0, 3, 21}, PixelOf(Rgb(9, 9, 9)));
+        return SkinTestPackage("[SunkEdge]\r\nImage=sunk.bmp\r\n" + sunkMargins + "[ComboButton]\r\nImage=combo.bmp\r\n" +
+                               comboMargins)
+            .Strip("sunk.bmp", 36, 9, 4)
+            .Image("combo.bmp", button)
+            .Load();
+    };
+    const TSkinDefinition hostile =
+        load("LeftWidth=2147483647\r\nRightWidth=2147483647\r\nTopHeight=-2147483648\r\nBottomHeight=2\r\n",
+             "LeftWidth=-5\r\nRightWidth=2147483647\r\nBottomHeight=-1\r\n");
+    const TSkinDefinition sane = load("BottomHeight=2\r\n", "");
+    for (const char* name : {"ComboButton", "SunkEdge", "ComboxArrow"}) {
+        ASSERT_NE(hostile.Find(name), nullptr) << name;
+        EXPECT_TRUE(test::SamePixels(hostile.Find(name)->Image, sane.Find(name)->Image)) << name;
+    }
 }
 
 TEST(SkinLoaderGenerated, ComboxArrowWithoutSunkenEdgeReplacesTheKeyColour) {

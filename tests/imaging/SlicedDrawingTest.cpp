@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "BitmapTesting.h"
 #include "skin/imaging/SlicedDrawing.h"
 
@@ -133,6 +135,69 @@ TEST(DrawFrame, StretchedAndCentred) {
     EXPECT_TRUE(Looks(centred, {".ab.d.."}));
     DrawFrameCentred(centred, {4, 0, 2, 1}, image, Transparency::Opaque, 2, 2);
     EXPECT_TRUE(Looks(centred, {".ab.d.."}));
+}
+
+
+// Margins come from the skin file and may be any int. Each hostile set must
+// draw exactly what its sane equivalent draws, no piece may read outside the
+// frame or land outside the destination, and nothing may overflow (the
+// sanitizer build stops on signed overflow).
+TEST(SlicedDrawing, HostileMarginsDrawAsTheirSaneEquivalent) {
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    struct Case {
+        Margins Hostile;
+        Margins Sane;
+        int Width, Height;
+    };
+    const Case cases[] = {
+        {{kMax, kMax, kMax, kMax}, {}, 7, 6},
+        {{kMin, kMin, kMin, kMin}, {}, 7, 6},
+        {{kMax, 1, kMax, 1}, {0, 1, 0, 1}, 7, 6},       // the two widths' sum wraps to -2 in int
+        {{1, kMin, 1, kMin + 1}, {1, 0, 1, 0}, 7, 6},
+        {{2, 1, kMin + 1, 1}, {2, 1, 0, 1}, 7, 6},     // a sum that is negative but one margin that is not
+        {{-1, -7, 2, 1}, {0, 0, 2, 1}, 7, 6},
+        {{9, 6, 0, 0}, {5, 4, 0, 0}, 30, 12},          // fits the destination, cut to the 5 x 4 frame
+        {{kMax, 0, 0, 0}, {}, 1, 1},
+        {{0, kMax, 0, kMax}, {}, 1, 1},
+    };
+    const Bitmap image = MakeBitmap({"abcde", "fghij", "klmno", "pqrst"});
+    for (const Case& c : cases) {
+        const Rect size{0, 0, c.Width, c.Height};
+        SCOPED_TRACE(testing::Message() << "margins " << c.Hostile.Left << ", " << c.Hostile.Top << ", "
+                                        << c.Hostile.Right << ", " << c.Hostile.Bottom << " in " << c.Width << " x "
+                                        << c.Height);
+        for (const SlicePiece& piece : NineSlicePieces(image.Bounds(), c.Width, c.Height, c.Hostile)) {
+            if (!piece.Drawn)
+                continue;
+            EXPECT_EQ(Intersect(piece.Source, image.Bounds()), piece.Source);
+            EXPECT_EQ(Intersect(piece.Dest, size), piece.Dest);
+        }
+        for (const MiddleFill fill : {MiddleFill::Stretch, MiddleFill::Tile})
+            EXPECT_TRUE(test::SamePixels(
+                BuildSlicedFrame(size, image, c.Hostile, FrameLayout::Horizontal, fill, 1, 1),
+                BuildSlicedFrame(size, image, c.Sane, FrameLayout::Horizontal, fill, 1, 1)));
+        // The three-slice drawings keep margins that do not fit; they only must
+        // not read outside the frame.
+        const ThreeSliceTiled tiled = ThreeSliceTiledPieces(image.Bounds(), c.Width, c.Height, c.Hostile);
+        for (const SlicePiece* piece : {&tiled.Left, &tiled.Middle, &tiled.Right}) {
+            if (piece->Drawn) {
+                EXPECT_EQ(Intersect(piece->Source, image.Bounds()), piece->Source);
+            }
+        }
+        for (const SlicePiece& piece : ThreeSliceStretchedPieces(image.Bounds(), c.Width, c.Height, c.Hostile)) {
+            if (piece.Drawn) {
+                EXPECT_EQ(Intersect(piece.Source, image.Bounds()), piece.Source);
+            }
+        }
+        Bitmap target(c.Width, c.Height, PixelFormat::Rgb24);
+        DrawThreeSliceTiled(target, size, image, FrameLayout::Horizontal, Transparency::Opaque, 1, 1, c.Hostile);
+        DrawThreeSliceStretched(target, size, image, FrameLayout::Horizontal, 1, 1, c.Hostile);
+    }
+    // A frame index no image has draws an empty frame rather than wrapping.
+    for (const int k : {kMax, kMin})
+        EXPECT_TRUE(test::SamePixels(BuildSlicedFrame({0, 0, 3, 2}, image, {1, 1, 1, 1}, FrameLayout::Horizontal,
+                                                      MiddleFill::Tile, 2, k),
+                                     Bitmap(3, 2, PixelFormat::Rgb24)));
 }
 
 } // namespace
