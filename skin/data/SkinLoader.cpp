@@ -236,12 +236,15 @@ void SkinBuilder::LoadTitleButtons() {
     LoadMdiImages();
 }
 
-// The MDI child buttons take four frames each from a 12-frame strip.
+// The MDI child buttons take four frames each from a 12-frame strip. A
+// section that names an image places the buttons even when the image does not
+// load: they then sit 4 pixels apart, with empty images.
 void SkinBuilder::LoadMdiImages() {
-    Bitmap strip;
-    LoadImage(strip, Str("MDICONTROLS", "Image"));
-    if (strip.IsEmpty())
+    const std::string value = Str("MDICONTROLS", "Image");
+    if (value.empty())
         return;
+    Bitmap strip;
+    LoadImage(strip, value);
     const int a = strip.Width() / 12;
     const std::size_t first = D_.TitleButtons.size() - 3;
     for (int i = 0; i < 3; ++i) {

@@ -119,13 +119,13 @@ TEST(SkinLoaderTitle, ButtonsAreKeptOrDroppedByActionAndVisibility) {
                                   .Load();
     ASSERT_EQ(d.TitleButtons.size(), 4u + 3u);
     EXPECT_EQ(d.TitleButtons[0]->Name, "BUTTON.HELP");
-    EXPECT_EQ(d.TitleButtons[0]->Visibility1, TTitleVisibility::Undefined) << "Visibility1 defaults to -1 for action -1";
+    EXPECT_EQ(d.TitleButtons[0]->Visibility1, -1) << "Visibility1 defaults to -1 for action -1";
     EXPECT_EQ(d.TitleButtons[0]->CombineOp, -1);
     EXPECT_EQ(d.TitleButtons[1]->Name, "BUTTON.MIN");
     EXPECT_EQ(d.TitleButtons[1]->Frame, 3) << "60 x 20";
-    EXPECT_EQ(d.TitleButtons[1]->Visibility1, TTitleVisibility::Always);
+    EXPECT_EQ(d.TitleButtons[1]->Visibility1, 0);
     EXPECT_EQ(d.TitleButtons[2]->Frame, 6) << "120 x 20";
-    EXPECT_EQ(d.TitleButtons[3]->Action, TTitleAction::SystemMenuIcon);
+    EXPECT_EQ(d.TitleButtons[3]->Action, 3);
     EXPECT_TRUE(d.TitleButtons[3]->Image.IsEmpty()) << "the system menu button is drawn as the icon";
 }
 
@@ -133,9 +133,9 @@ TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
     const TSkinDefinition without = SkinTestPackage("").Load();
     for (std::size_t i = 0; i < 3; ++i) {
         const TDataSkinSysButton& b = *without.TitleButtons[i];
-        EXPECT_EQ(static_cast<int>(b.Action), 7 + static_cast<int>(i));
-        EXPECT_EQ(b.Align, TTitleAlign::MenuBar);
-        EXPECT_EQ(b.Visibility, TTitleVisibility::MdiMaximizedChild);
+        EXPECT_EQ(b.Action, 7 + static_cast<int>(i));
+        EXPECT_EQ(b.Align, 100);
+        EXPECT_EQ(b.Visibility, 100);
         EXPECT_EQ(b.Frame, 4);
         EXPECT_EQ(b.Xcoord, 0);
         EXPECT_TRUE(b.Image.IsEmpty());
@@ -147,6 +147,14 @@ TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
         ASSERT_EQ(b.Image.Width(), 40);
         EXPECT_EQ(b.Image.At(0, 0), SkinTestPackage::FrameColour(4 * i + 1));
         EXPECT_EQ(b.Image.At(39, 8), SkinTestPackage::FrameColour(4 * i + 4));
+    }
+    // An image the package does not hold still places the buttons, as a strip
+    // of width 0 would: minimise, restore and close at 12, 8 and 4.
+    const TSkinDefinition missing = SkinTestPackage("[MDICONTROLS]\r\nImage=mdi.bmp\r\n").Load();
+    for (int i = 0; i < 3; ++i) {
+        const TDataSkinSysButton& b = *missing.TitleButtons[static_cast<std::size_t>(i)];
+        EXPECT_EQ(b.Xcoord, 4 * (3 - i)) << "button " << i;
+        EXPECT_TRUE(b.Image.IsEmpty());
     }
 }
 
