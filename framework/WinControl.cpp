@@ -1,4 +1,5 @@
 #include "WinControl.h"
+#include "WindowClass.h"
 
 #include <algorithm>
 #include <map>
@@ -19,13 +20,6 @@ std::map<std::wstring, WNDPROC>& ClassDefaultProcs()
 {
     static std::map<std::wstring, WNDPROC> procs;
     return procs;
-}
-
-std::wstring ClassNameOf(HWND window)
-{
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
 }
 
 } // namespace

@@ -205,6 +205,7 @@ private:
     TSkinData SkinData_{nullptr};
     TBenchWindow Skinned_{L"Veyra skinned frame"};
     TBenchWindow Plain_{L"Veyra plain frame"};
+    TEngineState Engine_;
     std::unique_ptr<TWinSkinForm> Form_;
     std::unique_ptr<DibSurface> Picture_;
     // The off-screen target and what the painter is given for it.
@@ -226,14 +227,13 @@ TFrameBench::TFrameBench(const std::wstring& skinPath) {
         return;
     }
     ShowOnly(Skinned_.Handle(), Plain_.Handle());
-    Form_ = std::make_unique<TWinSkinForm>(nullptr);
-    Form_->Handle = Skinned_.Handle();
+    Form_ = std::make_unique<TWinSkinForm>(nullptr, Skinned_.Handle(), Engine_);
     Form_->InitSkin(&SkinData_);
     SendMessageW(Skinned_.Handle(), SKINMSG_INIT, 0, kSkinInitParam);
     // Skinning keeps the client size; the benchmark wants the outer size.
     Resize(Skinned_.Handle(), kWidth, kHeight);
     PumpMessages();
-    if (!Form_->SkinFrame() || Form_->LifeState() != TWinSkinForm::kRunning)
+    if (!Form_->SkinFrame() || Form_->LifeState() != TLifeState::Running)
         SetUpError_ = "the window's frame is not skinned after SKINMSG_INIT";
     Picture_ = std::make_unique<DibSurface>(kWidth, kHeight);
     Picture_->Pixels().Fill(0x00336699);

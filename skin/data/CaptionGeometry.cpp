@@ -65,28 +65,30 @@ Rect PlaceCaptionText(const TDataSkinTitle& title, const TCaptionInput& in) {
     return t;
 }
 
-bool VisibilityTest(int code, bool firstTest, int action, const TWindowTraits& w, const TButtonQuery& query) {
-    if (code < 0)
+bool VisibilityTest(TTitleVisibility code, bool firstTest, TTitleAction action, const TWindowTraits& w,
+                    const TButtonQuery& query) {
+    using V = TTitleVisibility;
+    if (code < V::Always)
         return false; // an undefined code never shows
     switch (code) {
-    case 0: return true;
-    case 1: return w.Maximized;
-    case 2: return !w.Maximized;
-    case 3: return w.Active;
-    case 4: return !w.Active;
-    case 5: return false;
-    case 6:
-    case 8: return firstTest ? AnyBox(w) && w.HasSystemMenu : AnyBox(w);
-    case 7: return !w.HasMaximizeBox;
-    case 9: return !w.HasMinimizeBox;
-    case 100: return w.MdiFrameWithMaximizedChild;
-    case 200: return firstTest && !w.IsDialogClass && w.Kind == TBorderKind::Dialog;
+    case V::Always: return true;
+    case V::Maximized: return w.Maximized;
+    case V::NotMaximized: return !w.Maximized;
+    case V::Active: return w.Active;
+    case V::Inactive: return !w.Active;
+    case V::Never: return false;
+    case V::AnyBox:
+    case V::AnyBox2: return firstTest ? AnyBox(w) && w.HasSystemMenu : AnyBox(w);
+    case V::NoMaximizeBox: return !w.HasMaximizeBox;
+    case V::NoMinimizeBox: return !w.HasMinimizeBox;
+    case V::MdiMaximizedChild: return w.MdiFrameWithMaximizedChild;
+    case V::DialogFrame: return firstTest && !w.IsDialogClass && w.Kind == TBorderKind::Dialog;
     default: break;
     }
-    if (code >= 201 && code <= 999)
+    if (code >= V::FirstTestOnlyFirst && code <= V::FirstTestOnlyLast)
         return firstTest;
-    if (code >= 1000 && code <= 2000)
-        return firstTest && query && query(code, action);
+    if (IsApplicationVisibility(code))
+        return firstTest && query && query(static_cast<int>(code), static_cast<int>(action));
     return false; // 10..99, 101..199, above 2000
 }
 
@@ -95,16 +97,17 @@ TButtonVisibility EvaluateTitleButton(const TDataSkinSysButton& button, const TW
     TButtonVisibility result;
     result.Visible = VisibilityTest(button.Visibility, true, button.Action, w, query) &&
                      VisibilityTest(button.Visibility1, false, button.Action, w, query);
+    // The rules by action hold for the first code of each action only.
     switch (button.Action) {
-    case 0:
+    case TTitleAction::Close:
         if (!w.HasSystemMenu)
             result.Visible = false;
         break;
-    case 1: result.Enabled = w.HasMaximizeBox && w.HasSystemMenu; break;
-    case 2: result.Enabled = w.HasMinimizeBox && w.HasSystemMenu; break;
-    case 3:
-    case 11:
-    case 12:
+    case TTitleAction::MaximizeRestore: result.Enabled = w.HasMaximizeBox && w.HasSystemMenu; break;
+    case TTitleAction::Minimize: result.Enabled = w.HasMinimizeBox && w.HasSystemMenu; break;
+    case TTitleAction::SystemMenuIcon:
+    case TTitleAction::SystemMenuIcon2:
+    case TTitleAction::SystemMenu:
         if (w.Kind == TBorderKind::Dialog)
             result.Visible = false;
         break;
@@ -118,13 +121,14 @@ Rect TitleButtonRect(const TDataSkinSysButton& button, const TButtonLayoutInput&
     const int height = button.Image.Height();
     const TFrameMetrics& m = in.Metrics;
     switch (button.Align) {
-    case 0: return RectOfSize(button.Xcoord, button.Ycoord, width, height);
-    case 1: return RectOfSize(in.WindowWidth - button.Xcoord, button.Ycoord, width, height);
-    case 2:
-    case 8: return RectOfSize(in.TitleTextRect.Left - width - button.Xcoord, button.Ycoord, width, height);
-    case 3:
-    case 9: return RectOfSize(in.TitleTextRect.Right + button.Xcoord, button.Ycoord, width, height);
-    case 100: {
+    case TTitleAlign::Left: return RectOfSize(button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::Right: return RectOfSize(in.WindowWidth - button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::BeforeText:
+    case TTitleAlign::BeforeText2:
+        return RectOfSize(in.TitleTextRect.Left - width - button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::AfterText:
+    case TTitleAlign::AfterText2: return RectOfSize(in.TitleTextRect.Right + button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::MenuBar: {
         const int y = (m.MenuBarHeight - height) / 2 + m.TitleHeight;
         const int x = in.RightToLeft ? button.Xcoord + in.MenuBarLeftWidth + m.BorderLeft
                                      : in.WindowWidth - button.Xcoord - m.BorderRight - in.MenuBarLeftWidth;
@@ -143,7 +147,7 @@ TTitleButtonLayout LayoutTitleButtons(const std::vector<std::unique_ptr<TDataSki
         Rect bounds{};
         if (state.Visible && !button->Image.IsEmpty()) {
             bounds = TitleButtonRect(*button, in);
-            if (button->Align == 1 && bounds.Left > 0)
+            if (button->Align == TTitleAlign::Right && bounds.Left > 0)
                 layout.ButtonsLeftEdge = std::max(layout.ButtonsLeftEdge, bounds.Left);
         }
         layout.Bounds.push_back(bounds);
@@ -161,9 +165,18 @@ int TitleButtonFrameInTitle(const TDataSkinSysButton& button, bool active, bool 
 int TitleButtonFrameForState(const TDataSkinSysButton& button, int state, bool enabled) {
     if (!enabled)
         return button.Frame > 3 ? 4 : 1;
-    if (state == 3 && button.Visibility == 100)
+    if (state == 3 && button.Visibility == TTitleVisibility::MdiMaximizedChild)
         return 4;
     return state;
+}
+
+int TitleButtonAt(const TTitleButtonLayout& layout, const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
+                  int x, int y) {
+    const std::size_t count = std::min({buttons.size(), layout.Bounds.size(), layout.State.size()});
+    for (std::size_t i = 0; i < count; ++i)
+        if (layout.State[i].Visible && HasAction(buttons[i]->Action) && layout.Bounds[i].Contains(x, y))
+            return static_cast<int>(i);
+    return -1;
 }
 
 TCaptionHit CaptionHitTest(int windowY, const TFrameMetrics& m) {

@@ -84,7 +84,7 @@ TButtonVisibility EvaluateTitleButton(const TDataSkinSysButton& button, const TW
                                       const TButtonQuery& query = nullptr);
 
 // One visibility test: the first (Visibility) or the second (Visibility1).
-bool VisibilityTest(int code, bool firstTest, int action, const TWindowTraits& window,
+bool VisibilityTest(TTitleVisibility code, bool firstTest, TTitleAction action, const TWindowTraits& window,
                     const TButtonQuery& query = nullptr);
 
 // Everything the button layout needs besides the buttons themselves.
@@ -118,6 +118,13 @@ int TitleButtonFrameInTitle(const TDataSkinSysButton& button, bool active, bool 
 
 // The frame for an immediate repaint in state 1 normal, 2 pressed, 3 hot.
 int TitleButtonFrameForState(const TDataSkinSysButton& button, int state, bool enabled);
+
+// The index of the first button of layout (laid out from buttons) that is
+// visible, has an action and holds the point (x, y) in window coordinates;
+// -1 when none does. Painting and the mouse use the same layout, so what is
+// clicked is what was drawn.
+int TitleButtonAt(const TTitleButtonLayout& layout, const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
+                  int x, int y);
 
 // What the non-client hit test answers for a point in window coordinates,
 // given the platform's own answer (only HTNOWHERE and HTCAPTION are changed).

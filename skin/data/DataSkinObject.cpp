@@ -64,13 +64,13 @@ void TDataSkinTitle::VisitFields(TSkinFieldVisitor& v) const {
 
 void TDataSkinSysButton::VisitFields(TSkinFieldVisitor& v) const {
     TDataSkinObject::VisitFields(v);
-    v.Integer("Action", Action);
-    v.Integer("Align", Align);
+    v.Integer("Action", static_cast<std::int32_t>(Action));
+    v.Integer("Align", static_cast<std::int32_t>(Align));
     v.Integer("Xcoord", Xcoord);
     v.Integer("Ycoord", Ycoord);
     v.Integer("CombineOp", CombineOp);
-    v.Integer("Visibility", Visibility);
-    v.Integer("Visibility1", Visibility1);
+    v.Integer("Visibility", static_cast<std::int32_t>(Visibility));
+    v.Integer("Visibility1", static_cast<std::int32_t>(Visibility1));
 }
 
 } // namespace veyra

@@ -202,12 +202,13 @@ void SkinBuilder::LoadTitleButtons() {
         if (Int(s, "Action", 0) == -1 && Int(s, "Visibility", -1) != 0)
             continue; // switched off
         auto button = std::make_unique<TDataSkinSysButton>(section);
-        button->Action = Int(s, "Action", 0);
-        button->Align = Int(s, "Align", 0);
+        button->Action = static_cast<TTitleAction>(Int(s, "Action", 0));
+        button->Align = static_cast<TTitleAlign>(Int(s, "Align", 0));
         button->Xcoord = Int(s, "Xcoord", 0);
         button->Ycoord = Int(s, "Ycoord", 0);
-        button->Visibility = Int(s, "Visibility", 0);
-        button->Visibility1 = Int(s, "Visibility1", button->Action == -1 ? -1 : 0);
+        button->Visibility = static_cast<TTitleVisibility>(Int(s, "Visibility", 0));
+        button->Visibility1 = static_cast<TTitleVisibility>(
+            Int(s, "Visibility1", button->Action == TTitleAction::None ? -1 : 0));
         button->CombineOp = Int(s, "CombineOp", -1);
         button->Frame = Int(s, "frame", 0);
         LoadImage(button->Image, Str(s, "ButtonImage"));
@@ -216,20 +217,20 @@ void SkinBuilder::LoadTitleButtons() {
             if (!button->Image.IsEmpty()) {
                 const double ratio = static_cast<double>(button->Image.Width()) / button->Image.Height();
                 button->Frame = ratio <= 3.8 ? 3 : 6;
-                if (button->Action < 0)
+                if (!HasAction(button->Action))
                     button->Frame = 6;
             }
-            if (button->Action == 3 || button->Action == 11)
+            if (IsIconAction(button->Action))
                 button->Image = Bitmap(); // drawn as the window's icon
         }
         D_.TitleButtons.push_back(std::move(button));
     }
-    for (int action = 7; action <= 9; ++action) {
-        auto mdi = std::make_unique<TDataSkinSysButton>("MDI" + std::to_string(action));
+    for (const TTitleAction action : {TTitleAction::MdiMinimize, TTitleAction::MdiRestore, TTitleAction::MdiClose}) {
+        auto mdi = std::make_unique<TDataSkinSysButton>("MDI" + std::to_string(static_cast<int>(action)));
         mdi->Action = action;
-        mdi->Align = 100;
-        mdi->Visibility = 100;
-        mdi->Visibility1 = 100;
+        mdi->Align = TTitleAlign::MenuBar;
+        mdi->Visibility = TTitleVisibility::MdiMaximizedChild;
+        mdi->Visibility1 = TTitleVisibility::MdiMaximizedChild;
         mdi->Frame = 4;
         D_.TitleButtons.push_back(std::move(mdi));
     }

@@ -59,9 +59,9 @@ void DrawTitleButtons(DibSurface& title, const TTitleButtonLayout& layout, const
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TDataSkinSysButton& button = *buttons[i];
         const Rect& bounds = layout.Bounds[i];
-        if (!layout.State[i].Visible || bounds.IsEmpty() || button.Visibility == 100)
+        if (!layout.State[i].Visible || bounds.IsEmpty() || button.Visibility == TTitleVisibility::MdiMaximizedChild)
             continue;
-        if (button.Action == 3 || button.Action == 11) {
+        if (IsIconAction(button.Action)) {
             if (in.Icon) {
                 const int size = GetSystemMetrics(SM_CXSMICON);
                 DrawIconEx(title.Dc(), bounds.Left, bounds.Top, in.Icon, size, size, 0, nullptr, DI_NORMAL);
@@ -86,7 +86,7 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     const int w = in.Width;
     const int h = in.Height;
     TFramePaintResult result;
-    if (w <= 0 || h <= 0 || m.TitleHeight <= 0)
+    if (w <= 0 || h <= 0)
         return result;
     TFramePaintScratch ownScratch;
     TFramePaintScratch& scratch = in.Scratch ? *in.Scratch : ownScratch;
@@ -102,6 +102,10 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
         DrawBitmapToDc(dc, w - m.BorderRight, 0, right);
         DrawBitmapToDc(dc, m.BorderLeft, h - m.BorderBottom, scratch.Bottom);
     }
+
+    // A skin without a title has borders all the same.
+    if (m.TitleHeight <= 0)
+        return result;
 
     // The title bar is composed whole and copied in one block, so it never flickers.
     // The surface is kept a little wider than the window, so that a window

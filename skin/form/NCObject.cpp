@@ -1,62 +1,55 @@
 #include "NCObject.h"
 
-#include "WinSkinForm.h"
-
 namespace veyra {
 
 TNCObject::~TNCObject()
 {
-    // A hot object that goes away must not be left behind as the form's hot one.
-    if (Form && Form->HotObject() == this)
-        Form->SetHotObject(nullptr);
+    // A hot object that goes away must not be left behind as the hot one.
+    if (Hot_.Object == this)
+        Hot_.Object = nullptr;
 }
 
-void TNCObject::BecomeHot(int state)
+void TNCObject::BecomeHot(TState state)
 {
     if (!Visible)
         return;
-    Form->SetHotObject(this);
+    Hot_.Object = this;
     State = state;
     Paint();
 }
 
 void TNCObject::MouseDown()
 {
-    if (TNCObject* hot = Form->HotObject(); hot && hot != this)
+    if (TNCObject* hot = Hot_.Object; hot && hot != this)
         hot->MouseLeave();
-    BecomeHot(kPressed);
+    BecomeHot(Pressed);
 }
 
 void TNCObject::MouseUp()
 {
     if (!Visible)
         return;
-    State = kHot;
+    State = Hot;
     Paint();
 }
 
 void TNCObject::MouseEnter()
 {
-    TNCObject* hot = Form->HotObject();
+    TNCObject* hot = Hot_.Object;
     if (hot == this)
         return;
     if (hot)
         hot->MouseLeave();
-    BecomeHot(kHot);
+    BecomeHot(Hot);
 }
 
 void TNCObject::MouseLeave()
 {
     if (!Visible)
         return;
-    Form->SetHotObject(nullptr);
-    State = kNormal;
+    Hot_.Object = nullptr;
+    State = Normal;
     Paint();
-}
-
-void TWinSysButton::Paint()
-{
-    Form->PaintTitleButton(*this);
 }
 
 } // namespace veyra

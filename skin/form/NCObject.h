@@ -1,31 +1,35 @@
 #pragma once
 
-#include "skin/data/DataSkinObject.h"
 #include "skin/imaging/Rect.h"
 
 namespace veyra {
 
-class TWinSkinForm;
+class TNCObject;
+
+// The one object of a window's non-client area that is under the mouse or
+// pressed; the title buttons and the menu-bar items of a window share it.
+struct TNCHotSlot {
+    TNCObject* Object = nullptr;
+};
 
 // One object of a skinned window's non-client area that the mouse can hit: a
 // title-bar button, later a menu-bar item. It knows its rectangle (window
-// coordinates), whether it shows, its state and how to paint itself; the form
-// routes the non-client mouse to it and keeps track of the one that is hot.
+// coordinates), whether it shows, its state and how to paint itself; the
+// window routes the non-client mouse to it, and the hot slot says which one
+// is hot.
 class TNCObject {
 public:
-    static constexpr int kNormal = 1;
-    static constexpr int kPressed = 2;
-    static constexpr int kHot = 3;
+    // Mouse states; the numbers are the frame rules' state codes.
+    enum TState : int { Normal = 1, Pressed = 2, Hot = 3 };
 
-    explicit TNCObject(TWinSkinForm* form) : Form(form) {}
+    explicit TNCObject(TNCHotSlot& hot) : Hot_(hot) {}
     TNCObject(const TNCObject&) = delete;
     TNCObject& operator=(const TNCObject&) = delete;
     virtual ~TNCObject();
 
-    TWinSkinForm* Form;
     Rect BoundsRect;
     bool Visible = false;
-    int State = kNormal;
+    TState State = Normal;
     bool Enabled = true;
 
     // The button went down on this object: it becomes the hot object, pressed.
@@ -40,22 +44,10 @@ public:
     virtual void Paint() {}
 
 private:
-    // Makes this the form's hot object in state, after the previous one let go.
-    void BecomeHot(int state);
-};
+    // Makes this the hot object in state, after the previous one let go.
+    void BecomeHot(TState state);
 
-// A title-bar button of the skin: close, maximise/restore, minimise, the
-// system-menu icon, an MDI child's buttons on the menu bar, or a button of the
-// application's own.
-class TWinSysButton : public TNCObject {
-public:
-    TWinSysButton(TWinSkinForm* form, TDataSkinSysButton* buttonData) : TNCObject(form), ButtonData(buttonData) {}
-
-    // The skin's element, as this window uses it (the form owns the copy).
-    TDataSkinSysButton* ButtonData;
-
-    // Draws the button into the window's title bar in its state.
-    void Paint() override;
+    TNCHotSlot& Hot_;
 };
 
 } // namespace veyra

@@ -3,49 +3,82 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "FramePainter.h"
+#include "FrameRegion.h"
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
+#include "framework/PopupMenu.h"
 #include "framework/PropAccess.h"
 #include "framework/Timer.h"
+#include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
+#include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
-#include "skin/manager/SkinManage.h"
+#include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/UserHandlesWin32.h"
 
 namespace veyra {
 
 namespace {
 
-// The id under which this object's procedure sits in the window's subclass chain.
-constexpr UINT_PTR kSubclassId = 0x5346; // "SF"
-
 // The platform's themed caption redraw request.
 constexpr UINT kThemedCaptionRedraw = 0x00AE;
 
 // The system commands that a menu item may carry as a plain command.
-constexpr WPARAM kSystemCommands[] = {SC_SIZE, SC_MOVE, SC_MINIMIZE, SC_MAXIMIZE,
-                                      SC_NEXTWINDOW, SC_PREVWINDOW, SC_CLOSE, SC_RESTORE};
+constexpr WPARAM kSystemCommands[] = {SC_SIZE,       SC_MOVE,       SC_MINIMIZE, SC_MAXIMIZE,
+                                      SC_NEXTWINDOW, SC_PREVWINDOW, SC_CLOSE,    SC_RESTORE};
 
-TSkinManage* Manager() { return TSkinManage::Instance(); }
+// How often the hover of the title buttons is checked.
+constexpr UINT kHoverTimerMs = 250;
 
-std::wstring ClassNameOf(HWND window)
+POINT ScreenPointOf(LPARAM lParam)
 {
-    wchar_t buffer[256] = {};
-    const int length = GetClassNameW(window, buffer, 256);
-    return std::wstring(buffer, length > 0 ? length : 0);
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// Keeps a window from drawing for a scope, and lets it draw again however
+// the scope ends.
+class TRedrawOffScope {
+public:
+    explicit TRedrawOffScope(HWND window) : Window_(window) { SendMessageW(Window_, WM_SETREDRAW, FALSE, 0); }
+    TRedrawOffScope(const TRedrawOffScope&) = delete;
+    TRedrawOffScope& operator=(const TRedrawOffScope&) = delete;
+    ~TRedrawOffScope()
+    {
+        if (IsWindow(Window_))
+            SendMessageW(Window_, WM_SETREDRAW, TRUE, 0);
+    }
+
+private:
+    HWND Window_;
+};
+
+FontHandle PlatformCaptionFont()
+{
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return {};
+    return FontHandle(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
 } // namespace
 
-TWinSkinForm::TWinSkinForm(TComponent* owner)
-    : TComponent(owner), CaptionPrefix_(L" "), CaptionSuffix_(L"  "), DoubleClickTime_(GetDoubleClickTime())
+// One framework message being handled by the form hook; they nest when a
+// handler sends the form another message.
+struct TWinSkinForm::THookCall {
+    THookCall* Outer = nullptr;
+    bool Called = false;
+};
+
+TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, TEngineState& engine, HMODULE module,
+                           std::wstring className)
+    : TComponent(owner), TSkinWindow(window), Engine_(engine), Module_(module),
+      ClassNameText_(std::move(className)), DoubleClickTime_(GetDoubleClickTime())
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        CaptionFont_.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
 TWinSkinForm::~TWinSkinForm()
@@ -54,15 +87,13 @@ TWinSkinForm::~TWinSkinForm()
     // after Unskin, or at shutdown): never leave a procedure behind that
     // points at freed memory.
     try {
-        if (Subclassed_ && Handle && IsWindow(Handle))
+        if (Subclassed() && IsWindow(Handle()))
             UnhookWindow();
         RestoreFormHook();
     } catch (...) {
     }
     FreeControlObjects();
-    FreeTitleButtons();
-    if (TSkinManage* manager = Manager(); manager && Handle)
-        manager->Detach(Handle);
+    TitleButtons_.Clear();
 }
 
 void TWinSkinForm::Notification(TComponent* component, TOperation operation)
@@ -84,10 +115,30 @@ const TSkinDefinition* TWinSkinForm::Skin() const
 {
     if (SkinOverride_)
         return SkinOverride_;
-    // While the component is still loading it has no skin to give.
-    if (SkinData_ && !SkinData_->NoSkin())
+    // The skin in force stays until a new one has loaded completely: a load
+    // that failed or is under way still leaves the old elements to paint with.
+    if (SkinData_ && SkinData_->HasSkin())
         return &SkinData_->Skin();
     return nullptr;
+}
+
+HFONT TWinSkinForm::CaptionFont() const
+{
+    if (SkinData_ && SkinData_->CaptionFont())
+        return SkinData_->CaptionFont();
+    return OwnCaptionFont_.Get();
+}
+
+HBRUSH TWinSkinForm::ButtonFaceBrush() const
+{
+    if (!SkinOverride_ && SkinData_ && SkinData_->BackgroundBrush())
+        return SkinData_->BackgroundBrush();
+    if (!OwnFaceBrush_) {
+        const TSkinDefinition* skin = Skin();
+        const Colour colour = ResolveColour(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace);
+        OwnFaceBrush_.Reset(CreateSolidBrush(static_cast<COLORREF>(colour & 0x00FFFFFFu)));
+    }
+    return OwnFaceBrush_.Get();
 }
 
 bool TWinSkinForm::AddControlObject(TSkinControl* object)
@@ -98,10 +149,7 @@ bool TWinSkinForm::AddControlObject(TSkinControl* object)
     return false;
 }
 
-void TWinSkinForm::RemoveControlObject(TSkinControl* object)
-{
-    std::erase(ControlObjects_, object);
-}
+void TWinSkinForm::RemoveControlObject(TSkinControl* object) { std::erase(ControlObjects_, object); }
 
 void TWinSkinForm::FreeControlObjects()
 {
@@ -115,13 +163,13 @@ void TWinSkinForm::FreeControlObjects()
 void TWinSkinForm::RaiseBeforeSkinForm()
 {
     if (SkinData_ && SkinData_->OnBeforeSkinForm)
-        SkinData_->OnBeforeSkinForm(Control_, Handle, ClassNameText);
+        SkinData_->OnBeforeSkinForm(Control_, Handle(), ClassNameText_);
 }
 
 void TWinSkinForm::RaiseAfterSkinForm()
 {
     if (SkinData_ && SkinData_->OnAfterSkinForm)
-        SkinData_->OnAfterSkinForm(Control_, Handle, ClassNameText);
+        SkinData_->OnAfterSkinForm(Control_, Handle(), ClassNameText_);
 }
 
 // ---------------------------------------------------------------------------
@@ -133,11 +181,15 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     if (form)
         form->FreeNotification(this);
     SkinData_ = skinData;
+    const TAliveGuard guard(*this);
     RaiseBeforeSkinForm();
-    if (form && skinData && (skinData->SkinControls() & Bit(xcMenuItem)))
+    // The handler may have freed the form, and this object with it.
+    if (!guard.Alive() || !Control_)
+        return;
+    if (skinData && skinData->Skins(xcMenuItem))
         SetPropText(form, "AutoScroll", L"False");
     InitSkin(skinData);
-    if (!form || !Subclassed_)
+    if (!Subclassed())
         return;
     if (SkinFrame_) {
         OldControlWndProc_ = form->WindowProc();
@@ -151,53 +203,32 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     // arrives with the form's owner-drawn menus.
 }
 
-void TWinSkinForm::InitSkin(TSkinData* skinData)
+void TWinSkinForm::ReadWindowTraits()
 {
-    if (Subclassed_ || !Handle || !IsWindow(Handle))
-        return;
-    TSkinManage* manager = Manager();
-    if (manager)
-        manager->SkinningStarted = true;
-    SkinData_ = skinData;
-    if (!Timer_) {
-        Timer_ = new TTimer(this);
-        Timer_->SetEnabled(false);
-        Timer_->SetInterval(250);
-        Timer_->OnTimer = [this](TObject* sender) { TimerTick(sender); };
-    }
-
-    const std::uint32_t controls = skinData ? skinData->SkinControls() : Bit(xcMainMenu);
-    const std::uint32_t options = skinData ? skinData->Options() : 0;
-    SkinFrame_ = (controls & Bit(xcMainMenu)) != 0;
-
-    Style_ = GetWindowLongPtrW(Handle, GWL_STYLE);
-    ExStyle_ = GetWindowLongPtrW(Handle, GWL_EXSTYLE);
+    const HWND window = Handle();
+    Style_ = GetWindowLongPtrW(window, GWL_STYLE);
+    ExStyle_ = GetWindowLongPtrW(window, GWL_EXSTYLE);
     RightToLeft_ = (ExStyle_ & WS_EX_LEFTSCROLLBAR) != 0;
     IsChild_ = (Style_ & WS_CHILD) != 0;
-    const std::wstring className = ClassNameOf(Handle);
-    if (ClassNameText.empty())
-        ClassNameText = className;
-    OwnerWindow_ = GetWindow(Handle, GW_OWNER);
+    const std::wstring className = ClassNameOf(window);
+    if (ClassNameText_.empty())
+        ClassNameText_ = className;
+    OwnerWindow_ = GetWindow(window, GW_OWNER);
 
     SavedStyleBits_ = 0;
-    if ((Style_ & WS_SYSMENU) || GetSystemMenu(Handle, FALSE))
-        SavedStyleBits_ |= kHadSystemMenu;
+    if ((Style_ & WS_SYSMENU) || GetSystemMenu(window, FALSE))
+        SavedStyleBits_ |= ssHadSystemMenu;
     if (Style_ & WS_MINIMIZEBOX)
-        SavedStyleBits_ |= kHadMinimizeBox;
+        SavedStyleBits_ |= ssHadMinimizeBox;
     if (Style_ & WS_MAXIMIZEBOX)
-        SavedStyleBits_ |= kHadMaximizeBox;
-
+        SavedStyleBits_ |= ssHadMaximizeBox;
     ReadWindowState();
-    ThickFrame_ = (Style_ & WS_THICKFRAME) != 0;
 
-    MDIClientHandle_ = FindWindowExW(Handle, nullptr, L"MDIClient", nullptr);
+    MDIClientHandle_ = FindWindowExW(window, nullptr, L"MDIClient", nullptr);
     if (MDIClientHandle_)
-        Kind_ = kMdiFrame;
-    if (ExStyle_ & WS_EX_MDICHILD) {
-        Kind_ = kMdiChild;
-        if (options & Bit(xoMDIChildBorder))
-            SkinFrame_ = false;
-    }
+        Kind_ = TWindowKind::MdiFrame;
+    if (ExStyle_ & WS_EX_MDICHILD)
+        Kind_ = TWindowKind::MdiChild;
 
     BorderKind_ = TBorderKind::Single;
     if ((Style_ & WS_CAPTION) != WS_CAPTION)
@@ -212,35 +243,57 @@ void TWinSkinForm::InitSkin(TSkinData* skinData)
         BorderKind_ = TBorderKind::Dialog;
         IsDialog_ = true;
     }
-
     if (CaptionRemovalWanted(PlatformVersion(), (ExStyle_ & WS_EX_APPWINDOW) != 0, OwnerWindow_ != nullptr,
-                             Kind_ == kMdiChild))
-        SavedStyleBits_ |= kCaptionRemoved;
+                             Kind_ == TWindowKind::MdiChild))
+        SavedStyleBits_ |= ssCaptionRemoved;
+    UnicodeWindow_ = IsWindowUnicode(window) != FALSE;
+}
+
+void TWinSkinForm::InitSkin(TSkinData* skinData)
+{
+    const HWND window = Handle();
+    if (Subclassed() || !window || !IsWindow(window))
+        return;
+    Engine_.SkinningStarted = true;
+    SkinData_ = skinData;
+    if (!CaptionFont())
+        OwnCaptionFont_ = PlatformCaptionFont();
+    if (!Timer_) {
+        Timer_ = new TTimer(this);
+        Timer_->SetEnabled(false);
+        Timer_->SetInterval(kHoverTimerMs);
+        Timer_->OnTimer = [this](TObject* sender) { TimerTick(sender); };
+    }
+
+    SkinFrame_ = skinData ? skinData->Skins(xcMainMenu) : true;
+    ReadWindowTraits();
+    if (Kind_ == TWindowKind::MdiChild && skinData && skinData->HasOption(xoMDIChildBorder))
+        SkinFrame_ = false;
 
     // What Unskin gives back: the platform's own non-client size, measured
     // before any style of ours changes it, and the region the window had.
-    RECT window{}, client{};
-    GetWindowRect(Handle, &window);
-    GetClientRect(Handle, &client);
-    SavedNonClientSize_ = SIZE{(window.right - window.left) - client.right, (window.bottom - window.top) - client.bottom};
+    RECT outer{}, client{};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    SavedNonClientSize_ =
+        SIZE{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
     {
         RegionHandle copy(CreateRectRgn(0, 0, 0, 0));
-        if (copy && GetWindowRgn(Handle, copy.Get()) != ERROR)
+        if (copy && GetWindowRgn(window, copy.Get()) != ERROR)
             SavedRegion_ = std::move(copy);
     }
 
-    UnicodeWindow_ = IsWindowUnicode(Handle) != FALSE;
-    if (manager && manager->HideWhileSkinning && !IsChild_ && SkinFrame_ && BorderKind_ != TBorderKind::NoCaption &&
+    if (Engine_.HideWhileSkinning && !IsChild_ && SkinFrame_ && BorderKind_ != TBorderKind::NoCaption &&
         (Style_ & WS_VISIBLE)) {
         Style_ &= ~static_cast<LONG_PTR>(WS_VISIBLE);
-        SetWindowLongPtrW(Handle, GWL_STYLE, Style_);
+        SetWindowLongPtrW(window, GWL_STYLE, Style_);
         HiddenWhileSkinning_ = true;
     }
 
     if (PlatformVersion().Win9x && skinData)
         skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
 
-    if (Kind_ == kMdiFrame) {
+    if (Kind_ == TWindowKind::MdiFrame) {
         MenuUpdate_ = skinData ? skinData->MenuUpdate() : true;
         SubclassMdiClient();
     }
@@ -248,79 +301,19 @@ void TWinSkinForm::InitSkin(TSkinData* skinData)
     Subclass();
 
     if (SkinFrame_) {
-        MenuHandle_ = GetMenu(Handle);
-        if (MenuHandle_ && Kind_ != kMdiChild)
+        MenuHandle_ = GetMenu(window);
+        if (MenuHandle_ && Kind_ != TWindowKind::MdiChild)
             CreateMenuBar();
-        const bool maximizedMdiMode = Kind_ == kMdiChild && manager && manager->MaximizedMdiChildMode;
-        if (!maximizedMdiMode && WindowState_ != kMinimized)
+        const bool maximizedMdiMode = Kind_ == TWindowKind::MdiChild && Engine_.MaximizedMdiChildMode;
+        if (!maximizedMdiMode && WindowState_ != TWindowState::Minimized)
             ApplyCaptionRemoval();
         BuildMetrics();
     } else {
-        LifeState_ = kRunning;
+        LifeState_ = TLifeState::Running;
     }
 
-    if (Kind_ == kMdiChild && WindowState_ == kMaximized && manager && !manager->MaximizedMdiChildMode)
-        manager->MaximizedMdiChildMode = true;
-}
-
-// ---------------------------------------------------------------------------
-// Subclassing
-
-void TWinSkinForm::Subclass()
-{
-    OldWndProc_ = GetWindowLongPtrW(Handle, GWLP_WNDPROC);
-    if (!SetWindowSubclass(Handle, &TWinSkinForm::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)))
-        return;
-    ObjectProc_ = GetWindowLongPtrW(Handle, GWLP_WNDPROC);
-    Subclassed_ = true;
-}
-
-void TWinSkinForm::RemoveSubclass()
-{
-    if (!Subclassed_)
-        return;
-    Subclassed_ = false;
-    if (!IsWindow(Handle))
-        return;
-    if (GetWindowLongPtrW(Handle, GWLP_WNDPROC) == ObjectProc_) {
-        // Nobody replaced the procedure behind the subclass chain's back:
-        // leaving the chain puts back what was there (or keeps the chain of
-        // those who subclassed after us the same way).
-        RemoveWindowSubclass(Handle, &TWinSkinForm::SubclassProc, kSubclassId);
-    } else {
-        // Somebody set a procedure of their own after us and calls on into
-        // the chain. Leaving it would make the chain put the original
-        // procedure back over theirs, so our entry stays as a plain pass-through
-        // that lets go of the window when it is destroyed.
-        SetWindowSubclass(Handle, &TWinSkinForm::SubclassProc, kSubclassId, 0);
-    }
-}
-
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR refData)
-{
-    auto* self = reinterpret_cast<TWinSkinForm*>(refData);
-    if (!self) {
-        if (msg == WM_NCDESTROY)
-            RemoveWindowSubclass(window, &TWinSkinForm::SubclassProc, kSubclassId);
-        return DefSubclassProc(window, msg, wParam, lParam);
-    }
-    try {
-        return self->SkinWndProc(msg, wParam, lParam);
-    } catch (...) {
-        // Nothing may be thrown into the window manager: the message goes to
-        // the previous procedure as if we were not there.
-        try {
-            return DefSubclassProc(window, msg, wParam, lParam);
-        } catch (...) {
-            return 0;
-        }
-    }
-}
-
-LRESULT TWinSkinForm::CallOld(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefSubclassProc(Handle, msg, wParam, lParam);
+    if (IsMaximizedMdiChild())
+        Engine_.MaximizedMdiChildMode = true;
 }
 
 void TWinSkinForm::RestoreFormHook()
@@ -335,23 +328,30 @@ void TWinSkinForm::RestoreFormHook()
 }
 
 // ---------------------------------------------------------------------------
-// The window procedure: stage 1, the gate, stages 2 and 3.
+// The window procedure
 
-LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
+bool TWinSkinForm::HandlesFrame() const
+{
+    // A plain child window (not an MDI child) has no frame of ours.
+    return SkinFrame_ && !(IsChild_ && Kind_ != TWindowKind::MdiChild);
+}
+
+bool TWinSkinForm::OwnsNonClientArea() const
+{
+    return HandlesFrame() && LifeState_ != TLifeState::Created && !IsMaximizedMdiChild();
+}
+
+LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
     case WM_NCPAINT:
-        if (LifeState_ == kCreated)
-            return 0;
-        break;
+        return OnNcPaint(wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBkgnd(wParam, lParam);
     case WM_NCDESTROY:
         return OnNcDestroy(wParam, lParam);
     case WM_NCACTIVATE:
-        if (LifeState_ == kCreated && Kind_ != kMdiChild)
-            return 0;
-        break;
+        return OnNcActivate(wParam, lParam);
     case kThemedCaptionRedraw:
         return 0;
     case WM_INITMENUPOPUP:
@@ -367,65 +367,31 @@ LRESULT TWinSkinForm::SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case SKINMSG_ISSKINNED:
         return 1;
-    default:
-        break;
-    }
-    if (!SkinFrame_)
-        return CallOld(msg, wParam, lParam);
-    // A plain child window (not an MDI child) has no frame of ours.
-    if (IsChild_ && Kind_ != kMdiChild)
-        return CallOld(msg, wParam, lParam);
-    return FrameWndProc(msg, wParam, lParam);
-}
-
-LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    // Stage 2: bookkeeping; most messages go on to the old procedure later.
-    switch (msg) {
     case WM_COMMAND:
         return OnCommand(wParam, lParam);
     case WM_GETMINMAXINFO:
         return OnGetMinMaxInfo(wParam, lParam);
     case WM_SIZE:
-        // Handled once here; the old procedure sees it once.
         return OnSize(wParam, lParam);
     case WM_ACTIVATE:
-    case WM_NCACTIVATE:
-        Active_ = LOBYTE(LOWORD(wParam)) != 0;
-        break;
+        return OnActivate(wParam, lParam);
     case WM_WINDOWPOSCHANGING:
         return OnWindowPosChanging(wParam, lParam);
-    case WM_WINDOWPOSCHANGED: {
-        const LRESULT result = CallOld(msg, wParam, lParam);
-        ReadWindowState();
-        return result;
-    }
+    case WM_WINDOWPOSCHANGED:
+        return OnWindowPosChanged(wParam, lParam);
     case WM_SYSCOMMAND:
         return OnSysCommand(wParam, lParam);
     case SKINMSG_MENUKEY:
         // Seam: opening the menu-bar popup under a point comes with the menu bar.
-        return 0;
+        return HandlesFrame() ? 0 : CallOld(msg, wParam, lParam);
     case CM_MENUCHANGED:
         return OnMenuChanged(wParam, lParam);
-    default:
-        break;
-    }
-
-    // Stage 3: the skinned non-client area, once initialised.
-    if (LifeState_ == kCreated || IsMaximizedMdiChild())
-        return CallOld(msg, wParam, lParam);
-    switch (msg) {
-    case WM_NCACTIVATE:
-        return OnNcActivate(wParam, lParam);
     case WM_NCCALCSIZE:
         return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST:
         return OnNcHitTest(wParam, lParam);
-    case WM_NCPAINT:
-        return OnNcPaint(wParam, lParam);
     case SKINMSG_REPAINTFRAME:
-        PaintFrame(nullptr);
-        return 0;
+        return OwnsNonClientArea() ? OnRepaintFrame() : CallOld(msg, wParam, lParam);
     case WM_NCMOUSEMOVE:
         return OnNcMouseMove(wParam, lParam);
     case WM_NCLBUTTONDOWN:
@@ -443,6 +409,22 @@ LRESULT TWinSkinForm::FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
+{
+    // Until the deferred initialisation the platform's frame must not show.
+    if (LifeState_ == TLifeState::Created)
+        return 0;
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCPAINT, wParam, lParam);
+    HideSystemMenuStyle();
+    if (SkinData_ && !SkinData_->FramePainting)
+        return 0;
+    if (BorderKind_ == TBorderKind::NoCaption)
+        return CallOld(WM_NCPAINT, wParam, lParam);
+    PaintFrame(nullptr);
+    return 0;
+}
+
 LRESULT TWinSkinForm::OnEraseBkgnd(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallOld(WM_ERASEBKGND, wParam, lParam);
@@ -450,26 +432,60 @@ LRESULT TWinSkinForm::OnEraseBkgnd(WPARAM wParam, LPARAM lParam)
         return result;
     const auto dc = reinterpret_cast<HDC>(wParam);
     RECT client{};
-    if (dc && GetClientRect(Handle, &client))
+    if (dc && GetClientRect(Handle(), &client))
         FillRect(dc, &client, ButtonFaceBrush());
     return 1;
 }
 
 LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam)
 {
-    LifeState_ = kInNcDestroy;
+    LifeState_ = TLifeState::InNcDestroy;
     UnhookWindow();
-    // The subclass is gone now; the window's procedure is the one that was
+    // Out of the chain now; the message still goes to the procedure that was
     // there before us (or the chain of those who came after).
-    const LRESULT result = DefSubclassProc(Handle, WM_NCDESTROY, wParam, lParam);
-    LifeState_ = kDestroyed;
+    const TAliveGuard guard(*this);
+    const LRESULT result = CallOld(WM_NCDESTROY, wParam, lParam);
+    if (guard.Alive())
+        LifeState_ = TLifeState::Destroyed;
     return result;
+}
+
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam)
+{
+    // Until the deferred initialisation the platform must not draw its caption.
+    if (LifeState_ == TLifeState::Created && Kind_ != TWindowKind::MdiChild)
+        return 0;
+    if (!HandlesFrame())
+        return CallOld(WM_NCACTIVATE, wParam, lParam);
+    Active_ = LOBYTE(LOWORD(wParam)) != 0;
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCACTIVATE, wParam, lParam);
+    if (Timer_)
+        Timer_->SetEnabled(Active_);
+    if (!Active_ && HotControl_) {
+        const HWND control = std::exchange(HotControl_, nullptr);
+        if (IsWindow(control))
+            SendMessageW(control, CM_MOUSELEAVE, 0, 0);
+    }
+    if (Kind_ == TWindowKind::MdiFrame && MDIClientHandle_)
+        SendMessageW(MDIClientHandle_, WM_NCACTIVATE, wParam, 0);
+    else if (Kind_ == TWindowKind::MdiChild)
+        CallOld(WM_NCACTIVATE, wParam, lParam);
+    PaintFrame(nullptr);
+    return 1;
+}
+
+LRESULT TWinSkinForm::OnActivate(WPARAM wParam, LPARAM lParam)
+{
+    if (HandlesFrame())
+        Active_ = LOBYTE(LOWORD(wParam)) != 0;
+    return CallOld(WM_ACTIVATE, wParam, lParam);
 }
 
 LRESULT TWinSkinForm::OnInitMenuPopup(WPARAM wParam, LPARAM lParam)
 {
-    if (TSkinManage* manager = Manager())
-        manager->SetPopupMode(reinterpret_cast<HMENU>(wParam) == SystemMenuHandle_ && SystemMenuHandle_ ? 2 : 1);
+    const bool systemMenu = SystemMenuHandle_ && reinterpret_cast<HMENU>(wParam) == SystemMenuHandle_;
+    Engine_.PopupMode = systemMenu ? TPopupMode::SystemMenu : TPopupMode::MenuBar;
     return CallOld(WM_INITMENUPOPUP, wParam, lParam);
 }
 
@@ -478,8 +494,7 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam)
     const LRESULT result = CallOld(msg, wParam, lParam);
     if (Control_)
         return result;
-    const auto dc = reinterpret_cast<HDC>(wParam);
-    SetBkMode(dc, TRANSPARENT);
+    SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
     if (msg == WM_CTLCOLORSTATIC)
         return reinterpret_cast<LRESULT>(ButtonFaceBrush());
     return result;
@@ -487,9 +502,9 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam < 0xFF00 && std::find(std::begin(kSystemCommands), std::end(kSystemCommands), wParam) !=
-                               std::end(kSystemCommands)) {
-        PostMessageW(Handle, WM_SYSCOMMAND, wParam, 0);
+    if (HandlesFrame() && wParam < 0xFF00 &&
+        std::find(std::begin(kSystemCommands), std::end(kSystemCommands), wParam) != std::end(kSystemCommands)) {
+        PostMessageW(Handle(), WM_SYSCOMMAND, wParam, 0);
         return 0;
     }
     return CallOld(WM_COMMAND, wParam, lParam);
@@ -498,8 +513,11 @@ LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam)
 LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallOld(WM_GETMINMAXINFO, wParam, lParam);
+    if (!HandlesFrame())
+        return result;
     ReadWindowState();
-    if (WindowState_ == kMinimized || (Kind_ == kMdiChild && WindowState_ != kNormal))
+    if (WindowState_ == TWindowState::Minimized ||
+        (Kind_ == TWindowKind::MdiChild && WindowState_ != TWindowState::Normal))
         RestoreCaption();
     else
         ApplyCaptionRemoval();
@@ -511,46 +529,58 @@ LRESULT TWinSkinForm::OnWindowPosChanging(WPARAM wParam, LPARAM lParam)
     // The size is final once the old procedure (and the platform's limits)
     // had their say.
     const LRESULT result = CallOld(WM_WINDOWPOSCHANGING, wParam, lParam);
+    if (!HandlesFrame())
+        return result;
     const auto* pos = reinterpret_cast<const WINDOWPOS*>(lParam);
     // A normal window about to change size gets the region of its new size
     // now: set before the move, the platform reshapes the window it already
     // has instead of the one it is making, which takes a third of a resize
     // step under Wine. WM_SIZE still checks the region against the size.
-    if (pos && !(pos->flags & SWP_NOSIZE) && Kind_ != kMdiChild && LifeState_ == kRunning &&
-        WindowState_ == kNormal && !IsIconic(Handle) && !IsZoomed(Handle)) {
+    if (pos && !(pos->flags & SWP_NOSIZE) && Kind_ != TWindowKind::MdiChild && LifeState_ == TLifeState::Running &&
+        WindowState_ == TWindowState::Normal && !IsIconic(Handle()) && !IsZoomed(Handle())) {
         const SIZE size{pos->cx, pos->cy};
         BuildRegion(false, &size);
     }
     return result;
 }
 
+LRESULT TWinSkinForm::OnWindowPosChanged(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT result = CallOld(WM_WINDOWPOSCHANGED, wParam, lParam);
+    if (HandlesFrame())
+        ReadWindowState();
+    return result;
+}
+
 LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT result = CallOld(WM_SIZE, wParam, lParam);
+    if (!HandlesFrame())
+        return result;
     if (wParam == SIZE_RESTORED)
-        WindowState_ = kNormal;
+        WindowState_ = TWindowState::Normal;
     else if (wParam == SIZE_MINIMIZED)
-        WindowState_ = kMinimized;
+        WindowState_ = TWindowState::Minimized;
     else if (wParam == SIZE_MAXIMIZED)
-        WindowState_ = kMaximized;
-    const TSkinManage* manager = Manager();
-    const bool mdiChildAside =
-        Kind_ == kMdiChild && ((manager && manager->MaximizedMdiChildMode) || WindowState_ != kNormal);
+        WindowState_ = TWindowState::Maximized;
+    const bool mdiChildAside = Kind_ == TWindowKind::MdiChild &&
+                               (Engine_.MaximizedMdiChildMode || WindowState_ != TWindowState::Normal);
     // The size change repaints the frame once the window has its new size;
     // a second repaint for the region would double the cost of every step
     // of a resize.
-    if (WindowState_ != kMinimized && !mdiChildAside && (LifeState_ == kRunning || LifeState_ == kReskinning))
+    if (WindowState_ != TWindowState::Minimized && !mdiChildAside && PaintsFrame(LifeState_))
         BuildRegion(false);
     return result;
 }
 
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
-    TSkinManage* manager = Manager();
+    if (!HandlesFrame())
+        return CallOld(WM_SYSCOMMAND, wParam, lParam);
     if (!Tracking_ && (wParam & 0xFFF0) == SC_KEYMENU && lParam == ' ') {
         // Alt+Space: the skinned system menu under the client area's corner.
         POINT corner{0, 0};
-        ClientToScreen(Handle, &corner);
+        ClientToScreen(Handle(), &corner);
         ShowSystemMenu(corner);
         return 0;
     }
@@ -558,19 +588,18 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
     // the menu bar exists; until then the platform handles it.
     switch (wParam & 0xFFF0) {
     case SC_MINIMIZE:
-        WindowState_ = kMinimized;
-        if (Kind_ == kMdiChild)
+        WindowState_ = TWindowState::Minimized;
+        if (Kind_ == TWindowKind::MdiChild)
             RestoreCaption();
         break;
     case SC_MAXIMIZE:
-        WindowState_ = kMaximized;
+        WindowState_ = TWindowState::Maximized;
         break;
     case SC_RESTORE:
-        WindowState_ = kNormal;
-        if (Kind_ == kMdiChild) {
+        WindowState_ = TWindowState::Normal;
+        if (Kind_ == TWindowKind::MdiChild) {
             ApplyCaptionRemoval();
-            if (manager)
-                manager->MaximizedMdiChildMode = false;
+            Engine_.MaximizedMdiChildMode = false;
         }
         break;
     default:
@@ -581,30 +610,350 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
 {
+    if (!HandlesFrame())
+        return CallOld(CM_MENUCHANGED, wParam, lParam);
     // The platform repaints its own frame for the new menu; that must not
     // be answered with a skinned paint halfway through.
-    const bool painting = SkinData_ ? SkinData_->FramePainting : true;
-    if (SkinData_)
-        SkinData_->FramePainting = false;
+    TSkinData* component = SkinData_;
+    const bool painting = component ? component->FramePainting : true;
+    if (component)
+        component->FramePainting = false;
+    const TAliveGuard guard(*this);
     LRESULT result = 0;
     try {
         result = CallOld(CM_MENUCHANGED, wParam, lParam);
     } catch (...) {
-        if (SkinData_)
-            SkinData_->FramePainting = painting;
+        if (component)
+            component->FramePainting = painting;
         throw;
     }
-    if (SkinData_)
-        SkinData_->FramePainting = painting;
-    if (!MenuBarActive_)
+    if (component)
+        component->FramePainting = painting;
+    if (!guard.Alive() || !MenuBarActive_)
         return result;
-    if (HMENU menu = GetMenu(Handle)) {
+    if (HMENU menu = GetMenu(Handle())) {
         // The menu bar takes the new menu (seam: it rebuilds its buttons once
         // it exists); the window keeps no platform menu while skinned.
         MenuHandle_ = menu;
-        SetMenu(Handle, nullptr);
+        SetMenu(Handle(), nullptr);
     }
     return result;
+}
+
+LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
+{
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCCALCSIZE, wParam, lParam);
+    // The platform turns the window rectangle into its own client rectangle
+    // in place; ours is worked out from the window rectangle it was given.
+    RECT windowRect{};
+    if (!wParam && lParam)
+        windowRect = *reinterpret_cast<const RECT*>(lParam);
+    CallOld(WM_NCCALCSIZE, wParam, lParam);
+    const TFrameMetrics& m = Metrics_;
+    const bool bareWindow = BorderKind_ == TBorderKind::NoCaption ||
+                            (Kind_ == TWindowKind::MdiChild && WindowState_ != TWindowState::Normal);
+    if (!wParam) {
+        // The window rectangle in, the client rectangle out: the same rule as
+        // below, so a size computed this way agrees with the one in force.
+        // Without a caption (or as a non-normal MDI child) the platform's
+        // frame stays. The answer to this form of the message is always 0.
+        auto* rect = reinterpret_cast<RECT*>(lParam);
+        if (rect && !bareWindow) {
+            const Rect client = SkinnedClientRect(windowRect.left, windowRect.top, windowRect.right - windowRect.left,
+                                                  windowRect.bottom - windowRect.top, m);
+            *rect = RECT{client.Left, client.Top, client.Right, client.Bottom};
+        }
+        return 0;
+    }
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+    if (bareWindow) {
+        params->rgrc[1] = params->rgrc[0];
+        return WVR_VALIDRECTS;
+    }
+    const WINDOWPOS& pos = *params->lppos;
+    const Rect client = SkinnedClientRect(pos.x, pos.y, pos.cx, pos.cy, m);
+    params->rgrc[0] = RECT{client.Left, client.Top, client.Right, client.Bottom};
+    params->rgrc[1] = params->rgrc[0];
+    return WVR_VALIDRECTS;
+}
+
+LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT platform = CallOld(WM_NCHITTEST, wParam, lParam);
+    if (!OwnsNonClientArea() || (platform != HTNOWHERE && platform != HTCAPTION))
+        return platform;
+    POINT point = ScreenPointOf(lParam);
+    ScreenToClient(Handle(), &point);
+    if (!(Kind_ == TWindowKind::MdiChild && WindowState_ == TWindowState::Minimized))
+        point.y += Metrics_.TitleHeight + Metrics_.MenuBarHeight;
+    switch (CaptionHitTest(point.y, Metrics_)) {
+    case TCaptionHit::Caption:
+        return HTCAPTION;
+    case TCaptionHit::Menu:
+        return HTMENU;
+    default:
+        return platform;
+    }
+}
+
+LRESULT TWinSkinForm::OnRepaintFrame()
+{
+    PaintFrame(nullptr);
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// The non-client mouse
+
+LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
+{
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCMOUSEMOVE, wParam, lParam);
+    if (!Active_)
+        return 0;
+    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+        button->MouseEnter();
+        return 0;
+    }
+    if (TNCObject* hot = Hot_.Object) {
+        hot->MouseLeave();
+        Hot_.Object = nullptr;
+    }
+    return CallOld(WM_NCMOUSEMOVE, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
+{
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCLBUTTONDOWN, wParam, lParam);
+    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+        if (!Active_)
+            SetForegroundWindow(Handle());
+        button->MouseDown();
+        return 0;
+    }
+    // A maximized window is not dragged by its caption.
+    if (WindowState_ == TWindowState::Maximized && Active_ && wParam == HTCAPTION)
+        wParam = HTMENU;
+    return CallOld(WM_NCLBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
+{
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCLBUTTONUP, wParam, lParam);
+    const POINT screen = ScreenPointOf(lParam);
+    TWinSysButton* button = ButtonAt(ToWindowPoint(screen));
+    if (!button)
+        return CallOld(WM_NCLBUTTONUP, wParam, lParam);
+    if (button == Hot_.Object) {
+        button->MouseUp();
+        PerformButtonAction(*button, screen);
+    }
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam)
+{
+    if (!OwnsNonClientArea())
+        return CallOld(WM_NCLBUTTONDBLCLK, wParam, lParam);
+    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+        if (IsIconAction(button->ButtonData->Action)) {
+            StopTimer();
+            PostSysCommand(SC_CLOSE);
+        }
+        return 0;
+    }
+    if (WindowState_ != TWindowState::Normal) {
+        RestoreWindow();
+        return 0;
+    }
+    if (SavedStyleBits_ & ssHadMaximizeBox) {
+        ToggleMaximize();
+        return 0;
+    }
+    return CallOld(WM_NCLBUTTONDBLCLK, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam)
+{
+    if (OwnsNonClientArea() && wParam == HTCAPTION && Kind_ != TWindowKind::MdiChild) {
+        ShowSystemMenu(ScreenPointOf(lParam));
+        return 0;
+    }
+    return CallOld(WM_NCRBUTTONDOWN, wParam, lParam);
+}
+
+POINT TWinSkinForm::ToWindowPoint(POINT screen) const
+{
+    POINT point = screen;
+    ScreenToClient(Handle(), &point);
+    if (!(Kind_ == TWindowKind::MdiChild && WindowState_ == TWindowState::Minimized)) {
+        point.x += Metrics_.BorderLeft;
+        point.y += Metrics_.TitleHeight + Metrics_.MenuBarHeight;
+    }
+    return point;
+}
+
+// ---------------------------------------------------------------------------
+// What the buttons do
+
+void TWinSkinForm::StopTimer()
+{
+    if (Timer_)
+        Timer_->SetEnabled(false);
+}
+
+void TWinSkinForm::PostSysCommand(UINT command) { PostMessageW(Handle(), WM_SYSCOMMAND, command, 0); }
+
+bool TWinSkinForm::SystemMenuOffersClose() const
+{
+    const TPlatformVersion& version = PlatformVersion();
+    if ((version.NT && version.Major < 5) || version.Win9x)
+        return true;
+    HMENU menu = SystemMenuHandle_ ? SystemMenuHandle_ : GetSystemMenu(Handle(), FALSE);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_ID;
+    return menu && GetMenuItemInfoW(menu, SC_CLOSE, FALSE, &info);
+}
+
+void TWinSkinForm::SendToActiveMdiChild(UINT command)
+{
+    if (Kind_ != TWindowKind::MdiFrame || !MDIClientHandle_)
+        return;
+    const auto child = reinterpret_cast<HWND>(SendMessageW(MDIClientHandle_, WM_MDIGETACTIVE, 0, 0));
+    if (child)
+        SendMessageW(child, WM_SYSCOMMAND, command, 0);
+}
+
+void TWinSkinForm::PerformButtonAction(TWinSysButton& button, POINT screen)
+{
+    const TTitleAction action = button.ButtonData->Action;
+    switch (WindowCommandOf(action)) {
+    case TTitleCommand::Close:
+        if (SystemMenuOffersClose()) {
+            StopTimer();
+            PostSysCommand(SC_CLOSE);
+        }
+        break;
+    case TTitleCommand::MaximizeRestore:
+        if (button.Enabled)
+            ToggleMaximize();
+        break;
+    case TTitleCommand::Minimize:
+        if (button.Enabled)
+            ToggleMinimize();
+        break;
+    case TTitleCommand::MdiMinimize:
+        SendToActiveMdiChild(SC_MINIMIZE);
+        break;
+    case TTitleCommand::MdiRestore:
+        SendToActiveMdiChild(SC_RESTORE);
+        break;
+    case TTitleCommand::MdiClose:
+        SendToActiveMdiChild(SC_CLOSE);
+        break;
+    case TTitleCommand::SystemMenu:
+        ShowSystemMenu(POINT{screen.x + 1, screen.y + 1});
+        break;
+    case TTitleCommand::Application:
+        PostMessageW(Handle(), SKINMSG_TITLEACTION, static_cast<WPARAM>(action), 0);
+        break;
+    }
+}
+
+void TWinSkinForm::RestoreWindow()
+{
+    WindowState_ = TWindowState::Normal;
+    PostSysCommand(SC_RESTORE);
+}
+
+void TWinSkinForm::ToggleMaximize()
+{
+    if (WindowState_ == TWindowState::Maximized) {
+        RestoreWindow();
+        return;
+    }
+    if (Kind_ == TWindowKind::MdiChild)
+        Engine_.MaximizedMdiChildMode = true;
+    WindowState_ = TWindowState::Maximized;
+    PostSysCommand(SC_MAXIMIZE);
+    Hot_.Object = nullptr;
+}
+
+void TWinSkinForm::ToggleMinimize()
+{
+    if (WindowState_ == TWindowState::Minimized) {
+        RestoreWindow();
+        return;
+    }
+    WindowState_ = TWindowState::Minimized;
+    PutSystemMenuStyleBack();
+    PostSysCommand(SC_MINIMIZE);
+}
+
+void TWinSkinForm::HideSystemMenuStyle()
+{
+    // A minimized window keeps the style it was given back for its menu.
+    if ((SavedStyleBits_ & ssCaptionRemoved) || WindowState_ == TWindowState::Minimized)
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    if (style & WS_SYSMENU)
+        SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_SYSMENU));
+}
+
+void TWinSkinForm::PutSystemMenuStyleBack()
+{
+    if (!(SavedStyleBits_ & ssHadSystemMenu) || !(Style_ & WS_SYSMENU))
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    if (!(style & WS_SYSMENU))
+        SetWindowLongPtrW(Handle(), GWL_STYLE, style | WS_SYSMENU);
+}
+
+void TWinSkinForm::ShowSystemMenu(POINT screen)
+{
+    const DWORD now = GetTickCount();
+    const int doubleClickTime = static_cast<int>(DoubleClickTime_);
+    if (doubleClickTime < 0 || now - LastMenuTick_ > static_cast<DWORD>(doubleClickTime)) {
+        Engine_.PopupMode = TPopupMode::SystemMenu;
+        LastMenuTick_ = now;
+        TSystemMenuSource source;
+        source.Window = Handle();
+        source.PlatformMenu = SystemMenuHandle_ ? SystemMenuHandle_ : GetSystemMenu(Handle(), FALSE);
+        source.SavedStyle = SavedStyleBits_;
+        source.State = WindowState_;
+        source.Sizeable = (Style_ & WS_THICKFRAME) != 0;
+        source.Glyphs = SkinData_ ? SkinData_->MenuGlyphs() : nullptr;
+        source.Command = [this](int command) {
+            switch (command) {
+            case 0:
+                RestoreWindow();
+                break;
+            case 1:
+                ToggleMaximize();
+                break;
+            case 2:
+                ToggleMinimize();
+                break;
+            default:
+                StopTimer();
+                PostMessageW(Handle(), WM_CLOSE, 0, 0);
+                break;
+            }
+        };
+        // The menu runs its own loop; this object may be gone when it ends.
+        SystemMenu_.Build(source)->Popup(screen.x, screen.y);
+        return;
+    }
+    // A second click within the double-click time: on a title button that
+    // is a double click on the icon.
+    if (Hot_.Object) {
+        StopTimer();
+        PostMessageW(Handle(), WM_CLOSE, 0, 0);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -612,53 +961,68 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnSkinInit()
 {
+    const HWND window = Handle();
     InitDone_ = true;
-    SystemMenuHandle_ = GetSystemMenu(Handle, FALSE);
+    SystemMenuHandle_ = GetSystemMenu(window, FALSE);
     RefreshIcon();
-    GetClientRect(Handle, &ClientRect_);
-    TSkinManage* manager = Manager();
-    if (HiddenWhileSkinning_ || (manager && manager->HideWhileSkinning)) {
-        if (manager)
-            manager->HideWhileSkinning = false;
+    GetClientRect(window, &ClientRect_);
+    if (HiddenWhileSkinning_ || Engine_.HideWhileSkinning) {
+        Engine_.HideWhileSkinning = false;
         HiddenWhileSkinning_ = false;
-        const LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
+        const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
         if (!(style & WS_VISIBLE))
-            SetWindowLongPtrW(Handle, GWL_STYLE, style | WS_VISIBLE);
+            SetWindowLongPtrW(window, GWL_STYLE, style | WS_VISIBLE);
     }
     if (Control_)
         DiscoverControls();
     else
         DiscoverChildWindows();
 
-    if (LifeState_ == kCreated && SkinFrame_) {
-        if (Kind_ == kMdiChild) {
-            if (WindowState_ == kMaximized) {
-                if (manager && manager->MdiClientHandle)
-                    PostMessageW(manager->MdiClientHandle, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
-            } else if (WindowState_ == kMinimized) {
+    const TAliveGuard guard(*this);
+    if (LifeState_ == TLifeState::Created && SkinFrame_) {
+        if (Kind_ == TWindowKind::MdiChild) {
+            if (WindowState_ == TWindowState::Maximized) {
+                if (Engine_.MdiClientHandle)
+                    PostMessageW(Engine_.MdiClientHandle, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window), 0);
+            } else if (WindowState_ == TWindowState::Minimized) {
                 RestoreCaption();
             } else {
-                LifeState_ = kApplyingSize;
+                LifeState_ = TLifeState::ApplyingSize;
                 ApplyFrameSize(true);
-                LifeState_ = kRunning;
+                if (!guard.Alive())
+                    return 0;
+                LifeState_ = TLifeState::Running;
                 BuildRegion();
             }
-        } else if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption && WindowState_ != kMinimized) {
-            LifeState_ = kApplyingSize;
+        } else if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption &&
+                   WindowState_ != TWindowState::Minimized) {
+            LifeState_ = TLifeState::ApplyingSize;
             ApplyFrameSize(false);
-            LifeState_ = kRunning;
-            if (WindowState_ == kMaximized)
+            if (!guard.Alive())
+                return 0;
+            LifeState_ = TLifeState::Running;
+            if (WindowState_ == TWindowState::Maximized)
                 ForceFrameRecalc();
             else
                 BuildRegion();
         }
     }
-    SendMessageW(Handle, SKINMSG_FORMSKINNED, 0, kSkinSignature);
-    RaiseAfterSkinForm();
-    LifeState_ = kRunning;
+    if (guard.Alive())
+        FinishSkinning(guard);
+    return 0;
+}
+
+void TWinSkinForm::FinishSkinning(const TAliveGuard& guard)
+{
+    // Outside code runs from here on and may free the form (and this
+    // object) or recreate its window: the state is final before it runs.
+    if (LifeState_ != TLifeState::Destroyed)
+        LifeState_ = TLifeState::Running;
     if (Timer_)
         Timer_->SetEnabled(true);
-    return 0;
+    SendMessageW(Handle(), SKINMSG_FORMSKINNED, 0, kSkinSignature);
+    if (guard.Alive())
+        RaiseAfterSkinForm();
 }
 
 std::vector<TControl*> TWinSkinForm::DiscoverControls()
@@ -692,7 +1056,7 @@ std::vector<TControl*> TWinSkinForm::DiscoverControls()
 std::vector<HWND> TWinSkinForm::DiscoverChildWindows()
 {
     std::vector<HWND> found;
-    for (HWND child = GetTopWindow(Handle); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetTopWindow(Handle()); child; child = GetWindow(child, GW_HWNDNEXT))
         if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD)
             found.push_back(child); // Seam: mapped to a control skinning class later.
     return found;
@@ -701,58 +1065,84 @@ std::vector<HWND> TWinSkinForm::DiscoverChildWindows()
 // ---------------------------------------------------------------------------
 // The framework form's message hook
 
+void TWinSkinForm::CallOldHook(TMessage& message)
+{
+    if (HookCall_) {
+        if (HookCall_->Called)
+            return;
+        HookCall_->Called = true;
+    }
+    OldControlWndProc_(message);
+}
+
 void TWinSkinForm::FormMessageHook(TMessage& message)
 {
+    THookCall call;
+    call.Outer = HookCall_;
+    HookCall_ = &call;
+    const TAliveGuard guard(*this);
+    // Kept aside: the handler may free this object before the fallback needs it.
+    const TWndMethod old = OldControlWndProc_;
     try {
         switch (message.Msg) {
         case WM_SETTEXT:
             OnFormSetText(message);
-            return;
+            break;
         case SKINMSG_SKINCHANGED:
             Reskin();
-            return;
+            break;
         case SKINMSG_PAINTFRAME:
-            if (message.LParam != kSkinSignature)
+            if (message.LParam != kSkinSignature) {
+                CallOldHook(message);
                 break;
+            }
             if (message.WParam)
                 PaintFrame(reinterpret_cast<HDC>(message.WParam));
             message.Result = kSkinSignature;
-            return;
+            break;
         case SKINMSG_QUERY:
             message.Result = message.LParam == kSkinSignature ? kSkinSignature : 1;
-            return;
+            break;
         // Seam: CM_DIALOGCHAR opens the menu bar by its accelerators once the
         // menu bar exists; until then the old hook has it.
         default:
+            CallOldHook(message);
             break;
         }
-        OldControlWndProc_(message);
     } catch (...) {
         // The framework hands errors of its own handlers to the application;
-        // ours must not take the message with them.
-        OldControlWndProc_(message);
+        // ours must not take the message with them, nor deliver it twice.
+        if (!call.Called && message.Msg != SKINMSG_SKINCHANGED && message.Msg != SKINMSG_QUERY) {
+            call.Called = true;
+            old(message);
+        }
     }
+    if (guard.Alive())
+        HookCall_ = call.Outer;
 }
 
 void TWinSkinForm::OnFormSetText(TMessage& message)
 {
-    if (!IsWindowVisible(Handle)) {
-        OldControlWndProc_(message);
+    const HWND window = Handle();
+    if (!IsWindowVisible(window)) {
+        CallOldHook(message);
         return;
     }
-    if (UnicodeWindow_ || Kind_ == kMdiChild) {
-        OldControlWndProc_(message);
+    const TAliveGuard guard(*this);
+    if (UnicodeWindow_ || Kind_ == TWindowKind::MdiChild) {
+        CallOldHook(message);
     } else {
         // The platform draws its own caption while setting an ANSI window's
         // text; keep it from reaching the screen.
-        SendMessageW(Handle, WM_SETREDRAW, FALSE, 0);
-        OldControlWndProc_(message);
-        SendMessageW(Handle, WM_SETREDRAW, TRUE, 0);
+        const TRedrawOffScope redrawOff(window);
+        CallOldHook(message);
     }
-    if (WindowState_ == kMaximized) {
-        if (TSkinManage* manager = Manager(); manager && manager->MdiClientHandle)
-            PostMessageW(manager->MdiClientHandle, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(Handle), 0);
-    } else if (WindowState_ == kMinimized) {
+    if (!guard.Alive())
+        return;
+    if (WindowState_ == TWindowState::Maximized) {
+        if (Engine_.MdiClientHandle)
+            PostMessageW(Engine_.MdiClientHandle, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window), 0);
+    } else if (WindowState_ == TWindowState::Minimized) {
         PaintFrame(nullptr);
     } else {
         ForceFrameRecalc();
@@ -764,7 +1154,7 @@ void TWinSkinForm::OnFormSetText(TMessage& message)
 
 void TWinSkinForm::ReloadSkin()
 {
-    if (!Subclassed_)
+    if (!Subclassed())
         return;
     // A framework form re-skins through its message hook, so that whoever
     // hooks in front of us sees the request too.
@@ -776,34 +1166,38 @@ void TWinSkinForm::ReloadSkin()
 
 void TWinSkinForm::Reskin()
 {
-    ButtonFaceBrush_.Reset();
+    OwnFaceBrush_.Reset();
+    const TAliveGuard guard(*this);
     const TSkinDefinition* skin = Skin();
     if (Control_ && skin) {
+        // Colour changes run the framework's handlers, which may free the form.
         Control_->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
         for (TComponent* component : Control_->Components())
             if (auto* owned = dynamic_cast<TCustomForm*>(component))
                 owned->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
+        if (!guard.Alive())
+            return;
     }
     // Seam: every control object is told that the skin changed once the
     // control skinning base exists.
-    LifeState_ = kReskinning;
+    LifeState_ = TLifeState::Reskinning;
     if (SkinFrame_) {
         BuildMetrics();
         // Seam: the owner-drawn menu hooks are re-applied here with the form's menus.
-        if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption && WindowState_ != kMinimized) {
+        if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption && WindowState_ != TWindowState::Minimized) {
             ApplyFrameSize(true);
-            if (Control_) {
+            if (guard.Alive() && Control_) {
                 // A new layout for the framework's aligned controls.
                 Control_->SetHeight(Control_->Height() + 1);
                 Control_->SetHeight(Control_->Height() - 1);
             }
+            if (!guard.Alive())
+                return;
             BuildRegion();
         }
         PaintFrame(nullptr);
     }
-    SendMessageW(Handle, SKINMSG_FORMSKINNED, 0, kSkinSignature);
-    RaiseAfterSkinForm();
-    LifeState_ = kRunning;
+    FinishSkinning(guard);
 }
 
 void TWinSkinForm::TimerTick(TObject*)
@@ -811,14 +1205,13 @@ void TWinSkinForm::TimerTick(TObject*)
     try {
         if (Tracking_)
             return;
-        if (TNCObject* hot = HotObject_) {
+        if (TNCObject* hot = Hot_.Object) {
             POINT cursor{};
             GetCursorPos(&cursor);
             const POINT point = ToWindowPoint(cursor);
-            const Rect& r = hot->BoundsRect;
-            if (point.x < r.Left || point.x >= r.Right || point.y < r.Top || point.y >= r.Bottom) {
+            if (!hot->BoundsRect.Contains(point.x, point.y)) {
                 hot->MouseLeave();
-                HotObject_ = nullptr;
+                Hot_.Object = nullptr;
             }
         }
         if (!Control_ && HotControl_) {
@@ -826,8 +1219,7 @@ void TWinSkinForm::TimerTick(TObject*)
             RECT bounds{};
             GetCursorPos(&cursor);
             if (!IsWindow(HotControl_) || !GetWindowRect(HotControl_, &bounds) || !PtInRect(&bounds, cursor)) {
-                const HWND control = HotControl_;
-                HotControl_ = nullptr;
+                const HWND control = std::exchange(HotControl_, nullptr);
                 if (IsWindow(control))
                     SendMessageW(control, CM_MOUSELEAVE, 0, 0);
             }
@@ -843,9 +1235,8 @@ void TWinSkinForm::UnhookWindow()
         LightDetach();
         return;
     }
-    if (Timer_)
-        Timer_->SetEnabled(false);
-    if (!Subclassed_)
+    StopTimer();
+    if (!Subclassed())
         return;
     RestoreFormHook();
     RemoveSubclass();
@@ -856,72 +1247,409 @@ void TWinSkinForm::UnhookWindow()
 
 void TWinSkinForm::LightDetach()
 {
-    if (Timer_)
-        Timer_->SetEnabled(false);
+    StopTimer();
     FreeControlObjects();
-    if (Control_) {
-        // Seam: the owner-drawn popup and main menus are undone here.
-        if (LifeState_ != kInNcDestroy)
-            Control_->SetColor(OldColor_);
-    }
+    const bool windowLives = LifeState_ != TLifeState::InNcDestroy;
+    // Seam: the owner-drawn popup and main menus are undone here.
+    if (Control_ && windowLives)
+        Control_->SetColor(OldColor_);
     RemoveSubclass();
     UnsubclassMdiClient();
-    if (Control_ && LifeState_ != kInNcDestroy)
+    if (Control_ && windowLives)
         for (TControl* child : Control_->Controls())
             child->Invalidate();
 }
 
 void TWinSkinForm::Unskin()
 {
-    if (!Subclassed_)
+    if (!Subclassed())
         return;
     if (!SkinFrame_) {
         LightDetach();
         return;
     }
-    FreeSkinnedSystemMenu();
-    if (Timer_)
-        Timer_->SetEnabled(false);
+    SystemMenu_.Free();
+    StopTimer();
     RestoreFormHook();
     RemoveSubclass();
     FreeControlObjects();
-    if (Control_ && LifeState_ != kInNcDestroy)
+    if (Control_ && LifeState_ != TLifeState::InNcDestroy)
         Control_->SetColor(OldColor_);
+    RestoreStyleAndSize();
+}
 
+void TWinSkinForm::RestoreStyleAndSize()
+{
+    const HWND window = Handle();
     // The style bits we took away while skinned.
-    LONG_PTR style = GetWindowLongPtrW(Handle, GWL_STYLE);
-    if ((SavedStyleBits_ & kHadSystemMenu) && (Style_ & WS_SYSMENU))
+    LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    if ((SavedStyleBits_ & ssHadSystemMenu) && (Style_ & WS_SYSMENU))
         style |= WS_SYSMENU;
-    if (SavedStyleBits_ & kCaptionRemoved)
+    if (SavedStyleBits_ & ssCaptionRemoved)
         style |= Style_ & WS_CAPTION;
     if (HiddenWhileSkinning_) {
         style |= WS_VISIBLE;
         HiddenWhileSkinning_ = false;
     }
-    SetWindowLongPtrW(Handle, GWL_STYLE, style);
+    SetWindowLongPtrW(window, GWL_STYLE, style);
     FreeMenuBar();
     UnsubclassMdiClient();
 
-    if (LifeState_ != kInNcDestroy && (Kind_ == kMdiChild || !IsChild_)) {
-        RECT window{};
-        GetWindowRect(Handle, &window);
-        POINT topLeft{window.left, window.top};
-        if (Kind_ == kMdiChild)
-            ScreenToClient(GetParent(Handle), &topLeft);
-        int width = window.right - window.left;
-        int height = window.bottom - window.top;
+    if (LifeState_ != TLifeState::InNcDestroy && (Kind_ == TWindowKind::MdiChild || !IsChild_)) {
+        RECT outer{};
+        GetWindowRect(window, &outer);
+        POINT topLeft{outer.left, outer.top};
+        if (Kind_ == TWindowKind::MdiChild)
+            ScreenToClient(GetParent(window), &topLeft);
+        int width = outer.right - outer.left;
+        int height = outer.bottom - outer.top;
         if (FrameSizeApplied_) {
             // The client area keeps its size; the frame becomes the platform's again.
             width += SavedNonClientSize_.cx - Metrics_.BorderLeft - Metrics_.BorderRight;
             height += SavedNonClientSize_.cy - Metrics_.TitleHeight - Metrics_.BorderBottom - Metrics_.MenuBarHeight;
         }
-        SetWindowPos(Handle, nullptr, topLeft.x, topLeft.y, width, height,
+        SetWindowPos(window, nullptr, topLeft.x, topLeft.y, width, height,
                      SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     // The window owns the region it is given; the saved copy goes to it.
-    SetWindowRgn(Handle, SavedRegion_.Release(), TRUE);
+    SetWindowRgn(window, SavedRegion_.Release(), TRUE);
     RegionSet_ = false;
     RegionWidth_ = RegionHeight_ = -1;
+}
+
+// ---------------------------------------------------------------------------
+// Frame geometry
+
+void TWinSkinForm::BuildMetrics()
+{
+    const TSkinDefinition* skin = Skin();
+    const int menuBarHeight = MenuBarActive_ ? GetSystemMetrics(SM_CYMENU) : 0;
+    Metrics_ = skin ? ComputeFrameMetrics(*skin, BorderKind_, menuBarHeight) : TFrameMetrics{};
+    if (Kind_ == TWindowKind::MdiChild && BorderKind_ != TBorderKind::NoCaption) {
+        // An MDI child keeps at least the platform's title height, the rest
+        // of it standing in for the menu-bar strip.
+        const int platformTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
+        if (platformTitle > Metrics_.TitleHeight)
+            Metrics_.MenuBarHeight = platformTitle - Metrics_.TitleHeight;
+    }
+    RebuildTitleButtons();
+}
+
+void TWinSkinForm::ReadWindowState()
+{
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(Handle(), &placement))
+        return;
+    switch (placement.showCmd) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+    case SW_SHOWMINNOACTIVE:
+        WindowState_ = TWindowState::Minimized;
+        break;
+    case SW_SHOWMAXIMIZED:
+        WindowState_ = TWindowState::Maximized;
+        break;
+    default:
+        WindowState_ = TWindowState::Normal;
+        break;
+    }
+}
+
+void TWinSkinForm::ApplyCaptionRemoval()
+{
+    if (!(SavedStyleBits_ & ssCaptionRemoved))
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    if (style & WS_CAPTION)
+        SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
+}
+
+void TWinSkinForm::RestoreCaption()
+{
+    if (!(SavedStyleBits_ & ssCaptionRemoved))
+        return;
+    const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+    const LONG_PTR caption = Style_ & WS_CAPTION;
+    if ((style & caption) != caption)
+        SetWindowLongPtrW(Handle(), GWL_STYLE, style | caption);
+}
+
+void TWinSkinForm::ForceFrameRecalc()
+{
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+std::wstring TWinSkinForm::ReadCaption() const
+{
+    const HWND window = Handle();
+    if (UnicodeWindow_) {
+        const int length = GetWindowTextLengthW(window);
+        std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+        text.resize(copied > 0 ? copied : 0);
+        return text;
+    }
+    // An ANSI window answers in its code page; longer captions are cut at
+    // the buffer's end.
+    char buffer[1000] = {};
+    const LRESULT copied = SendMessageA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer));
+    const int length = static_cast<int>(copied > 0 ? copied : 0);
+    const int wide = MultiByteToWideChar(CP_ACP, 0, buffer, length, nullptr, 0);
+    std::wstring text(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
+    if (wide > 0)
+        MultiByteToWideChar(CP_ACP, 0, buffer, length, text.data(), wide);
+    return text;
+}
+
+int TWinSkinForm::DialogCaptionWidth() const
+{
+    const std::wstring text = kCaptionPrefix + ReadCaption() + kCaptionSuffix;
+    WindowDcScope dc(nullptr);
+    if (!dc.Get())
+        return 0;
+    const HFONT font = CaptionFont();
+    SelectObjectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+    return extent.cx;
+}
+
+void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
+{
+    const HWND window = Handle();
+    if (WindowState_ == TWindowState::Maximized) {
+        ForceFrameRecalc();
+        return;
+    }
+    int clientWidth = 0;
+    int clientHeight = 0;
+    if (keepClientRect) {
+        RECT client{};
+        GetClientRect(window, &client);
+        clientWidth = client.right;
+        clientHeight = client.bottom;
+    } else if (Control_) {
+        clientWidth = Control_->ClientWidth();
+        clientHeight = Control_->ClientHeight();
+        if (Kind_ != TWindowKind::MdiChild)
+            clientHeight -= Metrics_.MenuBarHeight;
+    } else {
+        if (IsDialog_ || LifeState_ == TLifeState::Reskinning)
+            GetClientRect(window, &ClientRect_);
+        clientWidth = ClientRect_.right - ClientRect_.left;
+        clientHeight = ClientRect_.bottom - ClientRect_.top;
+        // The platform gave the client area the room of the menu it no longer
+        // shows; the skinned menu-bar strip takes that room back.
+        if (MenuBarActive_ && Kind_ != TWindowKind::MdiChild)
+            clientHeight -= Metrics_.MenuBarHeight;
+    }
+    int width = clientWidth + Metrics_.BorderLeft + Metrics_.BorderRight;
+    const int height = clientHeight + Metrics_.TitleHeight + Metrics_.BorderBottom + Metrics_.MenuBarHeight;
+
+    if (IsDialog_ && !keepClientRect) {
+        // A dialog is as wide as its caption needs; its controls stay centred.
+        const TSkinDefinition* skin = Skin();
+        const int needed = (skin ? skin->Title.LeftWidth + skin->Title.RightWidth : 0) + DialogCaptionWidth();
+        if (needed > width) {
+            const int shift = (needed - width) / 2;
+            for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                RECT bounds{};
+                GetWindowRect(child, &bounds);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bounds), 2);
+                SetWindowPos(child, nullptr, bounds.left + shift, bounds.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            width = needed;
+        }
+    }
+    // The object may be freed by what the size change runs; this is the last
+    // thing it does.
+    FrameSizeApplied_ = true;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+}
+
+void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size)
+{
+    if (LifeState_ == TLifeState::Destroyed || !SkinFrame_ || !Subclassed())
+        return;
+    if (Kind_ == TWindowKind::MdiChild && WindowState_ != TWindowState::Normal)
+        return;
+    RECT outer{};
+    GetWindowRect(Handle(), &outer);
+    const int w = size ? size->cx : outer.right - outer.left;
+    const int h = size ? size->cy : outer.bottom - outer.top;
+    if (w <= 0 || h <= 0)
+        return;
+    if (w == RegionWidth_ && h == RegionHeight_ && Kind_ != TWindowKind::MdiChild &&
+        LifeState_ != TLifeState::Reskinning)
+        return;
+    const TSkinDefinition* skin = Skin();
+    if (!skin)
+        return;
+    RegionHandle region = BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
+    RegionWidth_ = w;
+    RegionHeight_ = h;
+    // The window owns the region from here on, and deletes the one it had.
+    if (SetWindowRgn(Handle(), region.Get(), redraw ? TRUE : FALSE)) {
+        region.Release();
+        RegionSet_ = true;
+    }
+}
+
+void TWinSkinForm::PaintFrame(HDC dc)
+{
+    if (!PaintsFrame(LifeState_) || BorderKind_ == TBorderKind::NoCaption || IsMaximizedMdiChild())
+        return;
+    try {
+        std::optional<WindowDcScope> windowDc;
+        if (!dc)
+            windowDc.emplace(Handle());
+        const HDC target = dc ? dc : windowDc->Get();
+        const TSkinDefinition* skin = Skin();
+        if (!target || !skin)
+            return;
+        RECT outer{};
+        GetWindowRect(Handle(), &outer);
+        TFramePaintInput input = FramePaintInput(*skin, outer.right - outer.left, outer.bottom - outer.top);
+        input.TitleBackdrop = &TitleBackdrop_;
+        if (!PaintScratch_)
+            PaintScratch_ = std::make_unique<TFramePaintScratch>();
+        input.Scratch = PaintScratch_.get();
+        SavedDcScope saved(target);
+        const TFramePaintResult painted = veyra::PaintFrame(target, input);
+        TitleTextRect_ = painted.TitleTextRect;
+        ButtonsLeftEdge_ = painted.Buttons.ButtonsLeftEdge;
+        TitleButtons_.ApplyLayout(painted.Buttons);
+    } catch (...) {
+        // Painting errors are swallowed; the DC scopes still let go.
+    }
+}
+
+// The caption as the window keeps it, read without a message: painting runs
+// inside the window's own message handling.
+std::wstring TWinSkinForm::CaptionText() const
+{
+    std::wstring text(1024, L'\0');
+    const int length = InternalGetWindowText(Handle(), text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return text;
+}
+
+void TWinSkinForm::RefreshIcon()
+{
+    const HWND window = Handle();
+    IconHandle_ = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+    if (!IconHandle_)
+        IconHandle_ = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+    // A window that was never given an icon shows its class's, as the
+    // platform's own caption does.
+    if (!IconHandle_)
+        IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+    if (!IconHandle_)
+        IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+    // Failing all of those, the platform's standard application icon (shared,
+    // never destroyed), which is what its caption shows then.
+    if (!IconHandle_)
+        IconHandle_ = LoadIconW(nullptr, IDI_APPLICATION);
+    const int width = GetSystemMetrics(SM_CXSMICON);
+    const int height = GetSystemMetrics(SM_CYSMICON);
+    if (width <= 0 || height <= 0)
+        return;
+    if (IconBitmap_.IsEmpty()) {
+        // Until the window shows an icon, the application's stands in.
+        if (SkinData_ && SkinData_->AppIcon().Width() == width && SkinData_->AppIcon().Height() == height)
+            IconBitmap_ = SkinData_->AppIcon();
+        else
+            IconBitmap_ = Bitmap(width, height, PixelFormat::Bgra32, PixelOf(kKeyColour));
+    }
+    if (!IconHandle_)
+        return;
+    try {
+        DibSurface surface(width, height);
+        surface.Pixels().Fill(PixelOf(kKeyColour));
+        // A copy made for the small size looks better than a squeezed big icon.
+        const IconHandle scaled(
+            static_cast<HICON>(CopyImage(IconHandle_, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
+        DrawIconEx(surface.Dc(), 0, 0, scaled ? scaled.Get() : IconHandle_, width, height, 0, nullptr, DI_NORMAL);
+        IconBitmap_ = surface.Pixels();
+    } catch (...) {
+        // The previous picture stays.
+    }
+}
+
+void TWinSkinForm::RebuildTitleButtons()
+{
+    const TSkinDefinition* skin = Skin();
+    if (skin && std::any_of(skin->TitleButtons.begin(), skin->TitleButtons.end(),
+                            [](const auto& button) { return IsIconAction(button->Action); }))
+        RefreshIcon();
+    TitleButtons_.Rebuild(skin, IconBitmap_);
+    TTitleButtonCanvas canvas;
+    canvas.Window = Handle();
+    canvas.Backdrop = &TitleBackdrop_;
+    canvas.Icon = IconHandle_;
+    canvas.IconBitmap = &IconBitmap_;
+    canvas.Face = skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace;
+    canvas.CanPaint = [this] { return PaintsFrame(LifeState_); };
+    TitleButtons_.SetCanvas(std::move(canvas));
+}
+
+TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int width, int height) const
+{
+    TFramePaintInput in;
+    in.Skin = &skin;
+    in.Metrics = Metrics_;
+    in.Width = width;
+    in.Height = height;
+    in.Active = Active_;
+    in.Minimized = WindowState_ == TWindowState::Minimized;
+    in.Caption = CaptionText();
+    in.CaptionFont = CaptionFont();
+    in.RightToLeft = RightToLeft_;
+    in.Popup = (Style_ & WS_POPUP) != 0;
+    in.ButtonsLeftEdge = ButtonsLeftEdge_;
+    in.Traits.Maximized = WindowState_ == TWindowState::Maximized;
+    in.Traits.Active = Active_;
+    in.Traits.HasSystemMenu = (SavedStyleBits_ & ssHadSystemMenu) != 0;
+    in.Traits.HasMinimizeBox = (SavedStyleBits_ & ssHadMinimizeBox) != 0;
+    in.Traits.HasMaximizeBox = (SavedStyleBits_ & ssHadMaximizeBox) != 0;
+    in.Traits.IsDialogClass = IsDialog_;
+    in.Traits.Kind = BorderKind_;
+    in.Icon = IconHandle_;
+    in.IconBitmap = &IconBitmap_;
+    in.Buttons = &TitleButtons_.Elements();
+
+    if (const TDataSkinObject* menuBar = skin.Find("Personality"))
+        in.MenuBarLeftWidth = menuBar->LeftWidth;
+    const HWND window = Handle();
+    in.Query = [window](int code, int action) {
+        return SendMessageW(window, SKINMSG_BUTTONQUERY, static_cast<WPARAM>(code), action) > 0;
+    };
+    return in;
+}
+
+// ---------------------------------------------------------------------------
+// Size grips and the MDI children's state
+
+void TWinSkinForm::NewSizeGrip(HWND grip)
+{
+    if (grip && GetParent(grip) == Handle())
+        SizeGrip_ = grip;
+}
+
+void TWinSkinForm::SetChildWindowState(bool maximized)
+{
+    if (Kind_ != TWindowKind::MdiChild || !SkinFrame_ || !Subclassed())
+        return;
+    if (maximized)
+        RestoreCaption();
+    else if (WindowState_ == TWindowState::Normal)
+        ApplyCaptionRemoval();
+    else
+        return;
+    ForceFrameRecalc();
 }
 
 // ---------------------------------------------------------------------------
@@ -934,7 +1662,7 @@ void TWinSkinForm::CreateMenuBar()
     // window gives up its platform menu and the frame makes room for the bar.
     MenuBarActive_ = true;
     Metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
-    SetMenu(Handle, nullptr);
+    SetMenu(Handle(), nullptr);
 }
 
 void TWinSkinForm::FreeMenuBar()
@@ -944,8 +1672,8 @@ void TWinSkinForm::FreeMenuBar()
     MenuBarActive_ = false;
     if (!MenuHandle_)
         return;
-    if (LifeState_ != kInNcDestroy && IsWindow(Handle)) {
-        SetMenu(Handle, MenuHandle_);
+    if (LifeState_ != TLifeState::InNcDestroy && IsWindow(Handle())) {
+        SetMenu(Handle(), MenuHandle_);
     } else if (IsMenu(MenuHandle_)) {
         // The window would have destroyed its menu with itself; it no longer
         // has it, so the menu goes here.

@@ -7,12 +7,17 @@
 #include <string>
 #include <vector>
 
+#include "FormStates.h"
+#include "NCObject.h"
+#include "SkinWindow.h"
+#include "TitleButtons.h"
 #include "framework/Component.h"
 #include "framework/WndMethod.h"
-#include "NCObject.h"
 #include "skin/data/CaptionGeometry.h"
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/GdiHandlesWin32.h"
+#include "skin/manager/EngineState.h"
+#include "skin/menu/SkinSystemMenu.h"
 
 namespace veyra {
 
@@ -28,51 +33,32 @@ class TSkinControl;
 class TPopupMenu;
 
 // The skinning object of one top-level window: a framework form, a framework
-// message box, a system dialog, an MDI frame or child. It takes over the
-// window procedure, keeps the frame metrics, state and style bits, answers the
+// message box, a system dialog, an MDI frame or child. It joins the window's
+// subclass chain, keeps the frame metrics, state and style bits, answers the
 // non-client messages, and gives everything back when it detaches.
 //
-// The skin manager uses exactly this part of it: construct, set Handle and
-// ClassNameText, AttachToForm (framework form) or InitSkin (foreign window),
-// post SKINMSG_INIT; later ReloadSkin, Unskin, and delete.
-class TWinSkinForm : public TComponent {
+// The skin manager uses exactly this part of it: construct, AttachToForm
+// (framework form) or InitSkin (foreign window), post SKINMSG_INIT; later
+// ReloadSkin, Unskin, and delete.
+class TWinSkinForm : public TComponent, public TSkinWindow {
 public:
-    // Life states.
-    static constexpr int kCreated = 0;
-    static constexpr int kRunning = 1;
-    static constexpr int kReskinning = 3;
-    static constexpr int kInNcDestroy = 4;
-    static constexpr int kApplyingSize = 5;
-    static constexpr int kDestroyed = 6;
-
-    // Kinds of window.
-    static constexpr int kOrdinaryWindow = 0;
-    static constexpr int kMdiFrame = 1;
-    static constexpr int kMdiChild = 2;
-
-    // Window states.
-    static constexpr int kNormal = 0;
-    static constexpr int kMaximized = 1;
-    static constexpr int kMinimized = 2;
-
-    // Bits of SavedStyleBits.
-    static constexpr std::uint32_t kHadMaximizeBox = 1;
-    static constexpr std::uint32_t kHadMinimizeBox = 2;
-    static constexpr std::uint32_t kHadSystemMenu = 8;
-    static constexpr std::uint32_t kCaptionRemoved = 16;
-
-    // owner: the framework form it skins, or null for a foreign window.
-    explicit TWinSkinForm(TComponent* owner);
+    // owner: the framework form it skins (which then owns this object), or
+    // null for a foreign window. engine: the manager's shared state, which
+    // outlives this object. module: the module it is skinned for.
+    TWinSkinForm(TComponent* owner, HWND window, TEngineState& engine, HMODULE module = nullptr,
+                 std::wstring className = {});
     ~TWinSkinForm() override;
 
-    HWND Handle = nullptr;
     // The module the manager skins this window for.
-    HMODULE Module = nullptr;
-    std::wstring ClassNameText;
+    HMODULE Module() const { return Module_; }
+    // The window's class name as the manager saw it.
+    const std::wstring& ClassNameText() const { return ClassNameText_; }
 
-    // Skins a framework form: events, colour, the form's message hook, then InitSkin.
+    // Skins a framework form: events, colour, the form's message hook, then
+    // InitSkin. The before-skin event may free the form, and this object
+    // with it: callers check with a TAliveGuard.
     void AttachToForm(TSkinData* skinData, TCustomForm* form);
-    // Skins the window in Handle (does nothing when already subclassed).
+    // Skins the window (does nothing when already subclassed).
     void InitSkin(TSkinData* skinData);
     // Detaches on WM_NCDESTROY: restores the procedure and frees the control objects.
     void UnhookWindow();
@@ -87,7 +73,8 @@ public:
     // skin component that holds none); null goes back to the component's. The
     // caller keeps skin alive while this object uses it.
     void SetSkinDefinition(const TSkinDefinition* skin);
-    // The skin definition in force, or null when there is none yet.
+    // The skin definition in force, or null when there is none yet. A load
+    // that fails leaves the previous skin in force.
     const TSkinDefinition* Skin() const;
 
     // Adds a control skinning object to ControlObjects; answers whether it was there already.
@@ -104,36 +91,30 @@ public:
     // first. Attaches nothing.
     std::vector<HWND> DiscoverChildWindows();
 
-    int LifeState() const { return LifeState_; }
+    TLifeState LifeState() const { return LifeState_; }
     TSkinData* SkinData() const { return SkinData_; }
     TCustomForm* Control() const { return Control_; }
     bool SkinFrame() const { return SkinFrame_; }
     bool InitDone() const { return InitDone_; }
-    int Kind() const { return Kind_; }
+    TWindowKind Kind() const { return Kind_; }
     TBorderKind BorderKind() const { return BorderKind_; }
-    int WindowState() const { return WindowState_; }
+    TWindowState WindowState() const { return WindowState_; }
     bool Active() const { return Active_; }
     std::uint32_t SavedStyleBits() const { return SavedStyleBits_; }
     // The skinned border widths in force.
     const TFrameMetrics& Metrics() const { return Metrics_; }
     // Where the caption text was last drawn, in window coordinates.
     const Rect& TitleTextRect() const { return TitleTextRect_; }
-    // Whether the window procedure is taken over.
-    bool Subclassed() const { return Subclassed_; }
 
     // Title-bar buttons, one per button of the skin, as laid out by the last
     // frame paint.
-    const std::vector<std::unique_ptr<TWinSysButton>>& TitleButtons() const { return TitleButtons_; }
+    const std::vector<std::unique_ptr<TWinSysButton>>& TitleButtons() const { return TitleButtons_.Buttons(); }
     // The title or menu-bar object under the mouse or pressed, or null.
-    TNCObject* HotObject() const { return HotObject_; }
-    void SetHotObject(TNCObject* object) { HotObject_ = object; }
+    TNCObject* HotObject() const { return Hot_.Object; }
     // A screen point in window coordinates (the non-client area's origin).
     POINT ToWindowPoint(POINT screen) const;
-    // The first visible title button with an action whose rectangle holds
-    // point (window coordinates), or null.
-    TWinSysButton* ButtonAt(POINT point) const;
-    // Draws one title button into the window at once, in its state.
-    void PaintTitleButton(const TWinSysButton& button);
+    // The title button at a point in window coordinates, or null.
+    TWinSysButton* ButtonAt(POINT point) const { return TitleButtons_.At(point.x, point.y); }
 
     // Window-state commands; posted, so that the platform carries them out.
     void RestoreWindow();
@@ -144,7 +125,7 @@ public:
     // window instead.
     void ShowSystemMenu(POINT screen);
     // The skinned system menu last built, or null.
-    TPopupMenu* SkinnedSystemMenu() const { return SkinnedSystemMenu_; }
+    TPopupMenu* SkinnedSystemMenu() const { return SystemMenu_.Menu(); }
 
     // A size grip was created among the window's children.
     void NewSizeGrip(HWND grip);
@@ -157,32 +138,40 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    // The one entry of the window's messages while subclassed.
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR refData);
-    LRESULT SkinWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT FrameWndProc(UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT CallOld(UINT msg, WPARAM wParam, LPARAM lParam);
     // The framework form's message hook while skinned.
     void FormMessageHook(TMessage& message);
+    // Hands a framework message to the form's previous hook, once per message.
+    void CallOldHook(TMessage& message);
+
+    // Whether the frame messages are ours to answer: a skinned frame on a
+    // top-level window or MDI child.
+    bool HandlesFrame() const;
+    // Whether the non-client area is painted and hit by us now.
+    bool OwnsNonClientArea() const;
 
     // Handlers of the window procedure.
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitMenuPopup(WPARAM wParam, LPARAM lParam);
     LRESULT OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnSkinInit();
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
-    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
-    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRepaintFrame();
     LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
@@ -191,15 +180,16 @@ private:
     void OnFormSetText(TMessage& message);
 
     // Pieces of the life cycle.
-    void Subclass();
-    void RemoveSubclass();
+    void ReadWindowTraits();
     void RestoreFormHook();
     void LightDetach();
     void Reskin();
+    void FinishSkinning(const TAliveGuard& guard);
     void TimerTick(TObject* sender);
     void FreeControlObjects();
     void RaiseAfterSkinForm();
     void RaiseBeforeSkinForm();
+    void RestoreStyleAndSize();
 
     // Frame geometry.
     void BuildMetrics();
@@ -213,7 +203,10 @@ private:
     void ApplyCaptionRemoval();
     void RestoreCaption();
     void ReadWindowState();
-    bool IsMaximizedMdiChild() const { return Kind_ == kMdiChild && WindowState_ == kMaximized; }
+    bool IsMaximizedMdiChild() const
+    {
+        return Kind_ == TWindowKind::MdiChild && WindowState_ == TWindowState::Maximized;
+    }
     void PaintFrame(HDC dc);
     // Everything the frame painter needs to know of this window now.
     TFramePaintInput FramePaintInput(const TSkinDefinition& skin, int width, int height) const;
@@ -222,12 +215,8 @@ private:
     // Asks the window for its small (else big) icon for the title bar and
     // draws it into IconBitmap.
     void RefreshIcon();
-    // Title buttons: one object per skin button, on the window's own copy of
-    // the element.
+    // The title buttons of the skin in force, on this window's icon.
     void RebuildTitleButtons();
-    void FreeTitleButtons();
-    // Takes the positions, visibility and enabled state of the last layout.
-    void ApplyButtonLayout(const TTitleButtonLayout& layout);
     // What a click on a title button does.
     void PerformButtonAction(TWinSysButton& button, POINT screen);
     bool SystemMenuOffersClose() const;
@@ -239,70 +228,71 @@ private:
     // and when skinning ends.
     void HideSystemMenuStyle();
     void PutSystemMenuStyleBack();
-    void BuildSkinnedSystemMenu();
-    void FreeSkinnedSystemMenu();
-    HBRUSH ButtonFaceBrush();
+    HBRUSH ButtonFaceBrush() const;
+    HFONT CaptionFont() const;
     std::wstring ReadCaption() const;
 
     // Seams of the parts that come later: the skinned menu bar, the MDI
-    // client's subclassing, the control objects and the title buttons.
+    // client's subclassing, the control objects.
     void CreateMenuBar();
     // Gives the window its platform menu back, or frees it with a dying window.
     void FreeMenuBar();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
 
-    int LifeState_ = kCreated;
+    TEngineState& Engine_;
+    HMODULE Module_;
+    std::wstring ClassNameText_;
+
+    TLifeState LifeState_ = TLifeState::Created;
     TSkinData* SkinData_ = nullptr;
     TCustomForm* Control_ = nullptr;
     const TSkinDefinition* SkinOverride_ = nullptr;
 
-    bool Subclassed_ = false;
-    // The window procedure as others saw it before and right after subclassing.
-    LONG_PTR OldWndProc_ = 0;
-    LONG_PTR ObjectProc_ = 0;
     bool UnicodeWindow_ = true;
     TWndMethod OldControlWndProc_;
     bool FormHookInstalled_ = false;
+    // The framework message being handled by FormMessageHook, and whether
+    // it went on to the old hook already.
+    struct THookCall;
+    THookCall* HookCall_ = nullptr;
 
     HWND MDIClientHandle_ = nullptr;
     bool MenuUpdate_ = true;
     bool SkinFrame_ = false;
-    int Kind_ = kOrdinaryWindow;
+    TWindowKind Kind_ = TWindowKind::Ordinary;
     TBorderKind BorderKind_ = TBorderKind::Single;
-    int WindowState_ = kNormal;
+    TWindowState WindowState_ = TWindowState::Normal;
     bool Active_ = true;
     LONG_PTR Style_ = 0;
     LONG_PTR ExStyle_ = 0;
     std::uint32_t SavedStyleBits_ = 0;
     bool RightToLeft_ = false;
-    bool ThickFrame_ = false;
     bool IsChild_ = false;
     bool IsDialog_ = false;
     bool HiddenWhileSkinning_ = false;
     HWND OwnerWindow_ = nullptr;
 
     TFrameMetrics Metrics_;
-    Rect TitleTextRect_;     // where the caption was last drawn
-    int ButtonsLeftEdge_ = 0; // left edge of the right-anchored title buttons, last layout
-    HICON IconHandle_ = nullptr; // the window's icon, not owned
-    Bitmap IconBitmap_;          // the icon on the key colour, small-icon size
-    Bitmap TitleBackdrop_;       // the last title bar composed, before its buttons
+    Rect TitleTextRect_;          // where the caption was last drawn
+    int ButtonsLeftEdge_ = 0;     // left edge of the right-anchored title buttons, last layout
+    HICON IconHandle_ = nullptr;  // the window's icon, not owned
+    Bitmap IconBitmap_;           // the icon on the key colour, small-icon size
+    Bitmap TitleBackdrop_;        // the last title bar composed, before its buttons
     std::unique_ptr<TFramePaintScratch> PaintScratch_; // buffers reused by every frame paint
-    Bitmap RegionScratch_;       // a border piece rendered for the region scan
-    std::vector<std::unique_ptr<TDataSkinSysButton>> ButtonElements_;
-    std::vector<std::unique_ptr<TWinSysButton>> TitleButtons_;
-    TNCObject* HotObject_ = nullptr;
-    TPopupMenu* SkinnedSystemMenu_ = nullptr;
+    Bitmap RegionScratch_;        // a border piece rendered for the region scan
+    TNCHotSlot Hot_;
+    TTitleButtons TitleButtons_{Hot_};
+    TSkinSystemMenu SystemMenu_{this};
     DWORD LastMenuTick_ = 0;
     HWND SizeGrip_ = nullptr;
     RECT ClientRect_{};
     SIZE SavedNonClientSize_{};
     bool FrameSizeApplied_ = false;
-    std::wstring CaptionPrefix_;
-    std::wstring CaptionSuffix_;
-    FontHandle CaptionFont_;
-    BrushHandle ButtonFaceBrush_;
+    // Stand-ins for a window without a skin component: the platform's
+    // caption font and a brush of the skin's face colour.
+    FontHandle OwnCaptionFont_;
+    mutable BrushHandle OwnFaceBrush_;
 
     std::vector<TSkinControl*> ControlObjects_;
     HWND HotControl_ = nullptr;

@@ -7,9 +7,11 @@
 #include "framework/ControlAtom.h"
 #include "framework/CustomForm.h"
 #include "framework/Screen.h"
+#include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/imaging/UserHandlesWin32.h"
 
 namespace veyra {
 namespace {
@@ -26,13 +28,6 @@ std::vector<TSkinManage*>& Managers()
 {
     static std::vector<TSkinManage*> managers;
     return managers;
-}
-
-std::wstring ClassNameOf(HWND window)
-{
-    wchar_t name[256] = {};
-    const int length = GetClassNameW(window, name, 256);
-    return std::wstring(name, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
 std::wstring Lower(std::wstring text)
@@ -53,49 +48,6 @@ HMODULE ThisModule()
                        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
     return module;
 }
-
-// Owns the window hook and removes it once.
-class THookHandle {
-public:
-    THookHandle() = default;
-    THookHandle(const THookHandle&) = delete;
-    THookHandle& operator=(const THookHandle&) = delete;
-    ~THookHandle() { Reset(); }
-    HHOOK Get() const { return Handle_; }
-    void Reset(HHOOK handle = nullptr)
-    {
-        if (Handle_)
-            UnhookWindowsHookEx(Handle_);
-        Handle_ = handle;
-    }
-
-private:
-    HHOOK Handle_ = nullptr;
-};
-
-// Owns a thread timer and kills it once.
-class TTimerHandle {
-public:
-    TTimerHandle() = default;
-    TTimerHandle(const TTimerHandle&) = delete;
-    TTimerHandle& operator=(const TTimerHandle&) = delete;
-    ~TTimerHandle() { Stop(); }
-    UINT_PTR Id() const { return Id_; }
-    void Start(UINT intervalMs, TIMERPROC proc)
-    {
-        // SetTimer with the id it gave before only resets the interval.
-        Id_ = SetTimer(nullptr, Id_, intervalMs, proc);
-    }
-    void Stop()
-    {
-        if (Id_)
-            KillTimer(nullptr, Id_);
-        Id_ = 0;
-    }
-
-private:
-    UINT_PTR Id_ = 0;
-};
 
 // Tells the manager when a window skinning object goes away without it
 // (its form owns it and was destroyed first), so the list never holds a
@@ -120,8 +72,8 @@ struct TSkinManage::State {
     explicit State(HMODULE module) : Module(module), Watcher(Windows) {}
 
     HMODULE Module;
-    THookHandle Hook;
-    TTimerHandle Timer;
+    HookHandle Hook;
+    ThreadTimerHandle Timer;
     int IntervalMs = kInitialIntervalMs;
     bool TimerOn = false;
     TSkinRequest Pending = TSkinRequest::None;
@@ -153,8 +105,8 @@ struct TSkinManage::State {
     {
         const std::vector<TWinSkinForm*> copy = Windows;
         for (TWinSkinForm* object : copy)
-            if (object->Module == Module &&
-                (!IsWindow(object->Handle) || object->LifeState() == TWinSkinForm::kDestroyed))
+            if (object->Module() == Module &&
+                (!IsWindow(object->Handle()) || object->LifeState() == TLifeState::Destroyed))
                 Free(object);
     }
     std::vector<TWinSkinForm*> UsersOf(const TSkinData* component) const
@@ -205,14 +157,14 @@ void TSkinManage::Shutdown()
 
 void TSkinManage::CloseDown()
 {
-    RunningState_ = kShuttingDown;
+    RunningState_ = TRunningState::ShuttingDown;
     Enabled_ = false;
-    State_->Timer.Stop();
+    State_->Timer.Reset();
     State_->TimerOn = false;
     const std::vector<TWinSkinForm*> copy = State_->Windows;
     for (TWinSkinForm* object : copy) {
         try {
-            if (IsWindow(object->Handle) && object->LifeState() != TWinSkinForm::kDestroyed)
+            if (IsWindow(object->Handle()) && object->LifeState() != TLifeState::Destroyed)
                 State_->Release(object);
             else
                 State_->Free(object);
@@ -331,7 +283,7 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam)
 void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
 {
     TSkinManage& manager = *this;
-    if (manager.RunningState_ == kShuttingDown)
+    if (manager.RunningState_ == TRunningState::ShuttingDown)
         return;
     const auto window = reinterpret_cast<HWND>(wParam);
     switch (code) {
@@ -352,8 +304,8 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
         manager.DetachPopup(window);
         break;
     case HCBT_ACTIVATE:
-        if (manager.RunningState_ == kNotRunning)
-            manager.RunningState_ = kRunning;
+        if (manager.RunningState_ == TRunningState::NotRunning)
+            manager.RunningState_ = TRunningState::Running;
         manager.Attach(window);
         break;
     default:
@@ -402,7 +354,7 @@ bool HasSize(HWND window)
 
 bool TSkinManage::Attach(HWND window)
 {
-    if (!Enabled_ || !window || RunningState_ == kShuttingDown)
+    if (!Enabled_ || !window || RunningState_ == TRunningState::ShuttingDown)
         return false;
     State_->DropInvalid();
     if (SendMessageW(window, SKINMSG_ISSKINNED, 0, 0) == 1 || Find(window))
@@ -426,16 +378,19 @@ bool TSkinManage::Attach(HWND window)
     if (!component || component->NoSkin())
         return false;
 
-    auto object = std::make_unique<TWinSkinForm>(form);
-    object->Handle = window;
-    object->Module = State_->Module;
-    object->ClassNameText = className;
+    // A form owns its object; the list holds it until either lets go, and
+    // the watcher hears of it when the form frees it first (a before-skin
+    // handler may free the form right here).
+    auto* object = new TWinSkinForm(form, window, Engine_, State_->Module, className);
+    State_->Watcher.FreeNotification(object);
+    State_->Windows.push_back(object);
+    const TSkinWindow::TAliveGuard guard(*object);
     if (form)
         object->AttachToForm(component, form);
     else
         object->InitSkin(component);
-    State_->Watcher.FreeNotification(object.get());
-    State_->Windows.push_back(object.release());
+    if (!guard.Alive())
+        return false;
     PostMessageW(window, SKINMSG_INIT, 0, kSkinInitParam);
     return true;
 }
@@ -448,19 +403,19 @@ void TSkinManage::SetChildWindowState(bool maximized)
     if (TSkinData* main = MainSkinData(); main && main->HasOption(xoMDIChildBorder))
         return;
     for (TWinSkinForm* object : State_->Windows)
-        if (object->Kind() == TWinSkinForm::kMdiChild)
+        if (object->Kind() == TWindowKind::MdiChild)
             object->SetChildWindowState(maximized);
 }
 
 void TSkinManage::Detach(HWND window)
 {
-    std::erase_if(State_->Windows, [window](TWinSkinForm* object) { return object->Handle == window; });
+    std::erase_if(State_->Windows, [window](TWinSkinForm* object) { return object->Handle() == window; });
 }
 
 TWinSkinForm* TSkinManage::Find(HWND window) const
 {
     for (TWinSkinForm* object : State_->Windows)
-        if (object->Handle == window)
+        if (object->Handle() == window)
             return object;
     return nullptr;
 }
@@ -476,18 +431,17 @@ std::vector<TWinSkinForm*> TSkinManage::WindowObjects() const { return State_->W
 
 // ---- popup menus -----------------------------------------------------------
 
-bool TSkinManage::PopupModeAllows(int mode, std::uint32_t skinControls)
+bool TSkinManage::PopupModeAllows(TPopupMode mode, std::uint32_t skinControls)
 {
     switch (mode) {
-    case 0:
+    case TPopupMode::Context:
         return (skinControls & Bit(xcPopupMenu)) != 0;
-    case 1:
+    case TPopupMode::MenuBar:
         return (skinControls & (Bit(xcMainMenu) | Bit(xcMenuItem))) != 0;
-    case 2:
+    case TPopupMode::SystemMenu:
         return (skinControls & Bit(xcSystemMenu)) != 0;
-    default:
-        return false;
     }
+    return false;
 }
 
 bool TSkinManage::AttachPopup(HWND menuWindow)
@@ -495,7 +449,7 @@ bool TSkinManage::AttachPopup(HWND menuWindow)
     if (!Enabled_ || IsPopupSkinned(menuWindow) || SendMessageW(menuWindow, SKINMSG_ISSKINNED, 0, 0) == 1)
         return false;
     const TSkinData* component = ChooseSkinData(menuWindow, ClassNameOf(menuWindow));
-    if (!component || component->NoSkin() || !PopupModeAllows(PopupMode_, component->SkinControls()))
+    if (!component || component->NoSkin() || !PopupModeAllows(Engine_.PopupMode, component->SkinControls()))
         return false;
     // The popup-menu skinning object arrives with the popup menu work: until
     // then a wanted popup keeps the platform's look and is not listed, so that
@@ -507,7 +461,7 @@ void TSkinManage::DetachPopup(HWND menuWindow)
 {
     const auto removed = std::erase(State_->Popups, menuWindow);
     if (removed && State_->Popups.empty()) {
-        PopupMode_ = 0;
+        Engine_.PopupMode = TPopupMode::Context;
         PopupFlag = false;
     }
 }
@@ -516,8 +470,6 @@ bool TSkinManage::IsPopupSkinned(HWND menuWindow) const
 {
     return std::find(State_->Popups.begin(), State_->Popups.end(), menuWindow) != State_->Popups.end();
 }
-
-void TSkinManage::SetPopupMode(int mode) { PopupMode_ = mode; }
 
 // ---- followers -------------------------------------------------------------
 
@@ -558,8 +510,8 @@ void TSkinManage::CountClient()
 {
     // Any number of clients means running; the state is not a counter, so
     // that a fourth client cannot read as shutting down.
-    if (RunningState_ == kNotRunning)
-        RunningState_ = kRunning;
+    if (RunningState_ == TRunningState::NotRunning)
+        RunningState_ = TRunningState::Running;
 }
 
 void TSkinManage::PassToFollowers(TSkinRequest request, TSkinData* component)
@@ -576,12 +528,12 @@ void TSkinManage::PassToFollowers(TSkinRequest request, TSkinData* component)
 
 void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component)
 {
-    if (RunningState_ == kShuttingDown)
+    if (RunningState_ == TRunningState::ShuttingDown)
         return;
     State_->Pending = request;
     State_->Requester = component;
     State_->IntervalMs = delayMs;
-    if (RunningState_ == kNotRunning) {
+    if (RunningState_ == TRunningState::NotRunning) {
         // Before the first window is activated there is nothing to attach:
         // the windows are attached as they are activated.
         if (request == TSkinRequest::SkinOn)
@@ -594,7 +546,8 @@ void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component)
     if (request == TSkinRequest::SkinOn)
         State_->Sweep = true;
     PassToFollowers(request, component);
-    State_->Timer.Start(static_cast<UINT>(delayMs), &TSkinManage::TimerProc);
+    // SetTimer with the id of the running timer only resets its interval.
+    State_->Timer.Reset(SetTimer(nullptr, State_->Timer.Get(), static_cast<UINT>(delayMs), &TSkinManage::TimerProc));
     State_->TimerOn = true;
 }
 
@@ -602,7 +555,7 @@ void CALLBACK TSkinManage::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
 {
     try {
         for (TSkinManage* manager : Managers())
-            if (manager->State_->Timer.Id() == id) {
+            if (manager->State_->Timer.Get() == id) {
                 manager->TimerTick();
                 return;
             }
@@ -622,7 +575,7 @@ struct TTickRule {
 
 void TSkinManage::TimerTick()
 {
-    State_->Timer.Stop();
+    State_->Timer.Reset();
     State_->TimerOn = false;
     TSkinData* component = std::exchange(State_->Requester, nullptr);
     const TSkinRequest request = std::exchange(State_->Pending, TSkinRequest::None);

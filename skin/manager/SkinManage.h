@@ -7,11 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "EngineState.h"
+
 namespace veyra {
 
 class TSkinData;
 class TWinSkinForm;
 class TCustomForm;
+
+// The manager's running states.
+enum class TRunningState : int { NotRunning = 0, Running = 1, ShuttingDown = 4 };
 
 // The requests a skin component posts to the manager.
 enum class TSkinRequest : int { None = 0, SkinOn = 1, SkinOff = 2, SkinChanged = 3 };
@@ -22,11 +27,6 @@ enum class TSkinRequest : int { None = 0, SkinOn = 1, SkinOff = 2, SkinChanged =
 // switch-on, switch-off and skin-changed requests from a timer.
 class TSkinManage {
 public:
-    // Running states.
-    static constexpr int kNotRunning = 0;
-    static constexpr int kRunning = 1;
-    static constexpr int kShuttingDown = 4;
-
     // The manager of this process, or null before the first skin component
     // has loaded.
     static TSkinManage* Instance();
@@ -91,7 +91,7 @@ public:
     void DetachPopup(HWND menuWindow);
     bool IsPopupSkinned(HWND menuWindow) const;
     // Whether a popup of this mode is skinned with components of these SkinControls.
-    static bool PopupModeAllows(int mode, std::uint32_t skinControls);
+    static bool PopupModeAllows(TPopupMode mode, std::uint32_t skinControls);
     // Handed to every new popup-menu skinning object.
     bool PopupFlag = false;
 
@@ -110,23 +110,22 @@ public:
 
     bool Enabled() const { return Enabled_; }
     void SetEnabled(bool enabled) { Enabled_ = enabled; }
-    int RunningState() const { return RunningState_; }
-    void SetRunningState(int state) { RunningState_ = state; }
+    TRunningState RunningState() const { return RunningState_; }
+    void SetRunningState(TRunningState state) { RunningState_ = state; }
 
-    // Flags shared with the window skinning objects.
-    bool SkinningStarted = false;     // a window skinning object has attached
-    bool HideWhileSkinning = false;   // hide a window until its deferred initialisation
-    bool MaximizedMdiChildMode = false;
-    HWND MdiClientHandle = nullptr;   // the MDI client of the main MDI frame
+    // The flags shared with the window skinning objects; the manager owns
+    // them and hands them to every object it makes.
+    TEngineState& Engine() { return Engine_; }
+    const TEngineState& Engine() const { return Engine_; }
 
-    // Which kind of popup menu opens next: 0 context, 1 menu bar, 2 system menu.
-    void SetPopupMode(int mode);
+    // Which kind of popup menu opens next.
+    void SetPopupMode(TPopupMode mode) { Engine_.PopupMode = mode; }
+    TPopupMode PopupMode() const { return Engine_.PopupMode; }
     // The MDI children are shown maximized (true) or not. A change is handed
     // to every skinned MDI child, unless the main skin component leaves MDI
     // children their platform border.
     void SetChildWindowState(bool maximized);
     bool ChildWindowState() const { return ChildWindowState_; }
-    int PopupMode() const { return PopupMode_; }
 
 private:
     ~TSkinManage();
@@ -147,8 +146,8 @@ private:
     void SkinChangedAll(TSkinData& component);
 
     bool Enabled_ = false;
-    int RunningState_ = kNotRunning;
-    int PopupMode_ = 0;
+    TRunningState RunningState_ = TRunningState::NotRunning;
+    TEngineState Engine_;
     bool ChildWindowState_ = false;
     struct State;
     std::unique_ptr<State> State_;

@@ -8,13 +8,13 @@ namespace {
 std::unique_ptr<TDataSkinSysButton> Button(int action, int align, int x, int y, int width, int frames,
                                            int visibility = 0, int visibility1 = 0) {
     auto b = std::make_unique<TDataSkinSysButton>("B");
-    b->Action = action;
-    b->Align = align;
+    b->Action = static_cast<TTitleAction>(action);
+    b->Align = static_cast<TTitleAlign>(align);
     b->Xcoord = x;
     b->Ycoord = y;
     b->Frame = frames;
-    b->Visibility = visibility;
-    b->Visibility1 = visibility1;
+    b->Visibility = static_cast<TTitleVisibility>(visibility);
+    b->Visibility1 = static_cast<TTitleVisibility>(visibility1);
     b->Image = Bitmap(width * frames, 18);
     return b;
 }
@@ -162,6 +162,32 @@ TEST(TitleButtonLayout, PlacesButtonsByAlignAndFindsTheButtonsLeftEdge) {
     EXPECT_EQ(onMenuBar, RectOfSize(800 - 40 - 4 - 2, (19 - 14) / 2 + 30, 16, 14));
     in.RightToLeft = true;
     EXPECT_EQ(LayoutTitleButtons(buttons, mdi, in).Bounds[5].Left, 40 + 2 + 4);
+}
+
+TEST(TitleButtonLayout, HitTestFindsTheFirstVisibleButtonWithAnActionUnderThePoint) {
+    std::vector<std::unique_ptr<TDataSkinSysButton>> buttons;
+    buttons.push_back(Button(-1, 0, 0, 0, 20, 1)); // a placeholder: drawn, never hit
+    buttons.push_back(Button(0, 0, 0, 0, 20, 1));  // close under the placeholder
+    buttons.push_back(Button(2, 0, 0, 0, 20, 1));  // minimise, under both
+    buttons.push_back(Button(40, 0, 0, 0, 20, 1)); // an application button, hidden
+    TTitleButtonLayout layout;
+    layout.Bounds = {RectOfSize(10, 5, 20, 18), RectOfSize(10, 5, 20, 18), RectOfSize(25, 5, 20, 18),
+                     RectOfSize(60, 5, 20, 18)};
+    layout.State = {{true, true}, {true, true}, {true, false}, {false, true}};
+    const struct {
+        int X, Y, Expected;
+    } cases[] = {
+        {10, 5, 1},  // the placeholder lets the close button below it be hit
+        {29, 22, 1}, // the last pixel inside
+        {30, 5, 2},  // past close: minimise, though disabled
+        {45, 5, -1}, // just outside minimise
+        {9, 5, -1},  {10, 23, -1},
+        {65, 10, -1}, // the hidden button is not hit
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TitleButtonAt(layout, buttons, c.X, c.Y), c.Expected) << c.X << "," << c.Y;
+    layout.State.pop_back();
+    EXPECT_EQ(TitleButtonAt(layout, buttons, 65, 10), -1) << "a layout shorter than the list";
 }
 
 TEST(TitleButtonFrames, ActiveDisabledHotAndShortStrips) {

@@ -50,7 +50,7 @@ TEST_P(ProductSkinLoad, LoadsCompletelyWithAShapedFrameAndWorkingTitleButtons) {
     std::vector<int> shown;
     for (const auto& button : skin.TitleButtons)
         if (EvaluateTitleButton(*button, window).Visible)
-            shown.push_back(button->Action);
+            shown.push_back(static_cast<int>(button->Action));
     for (int action : {0, 1, 2})
         EXPECT_NE(std::find(shown.begin(), shown.end(), action), shown.end()) << "action " << action;
 }

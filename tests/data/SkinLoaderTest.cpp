@@ -119,13 +119,13 @@ TEST(SkinLoaderTitle, ButtonsAreKeptOrDroppedByActionAndVisibility) {
                                   .Load();
     ASSERT_EQ(d.TitleButtons.size(), 4u + 3u);
     EXPECT_EQ(d.TitleButtons[0]->Name, "BUTTON.HELP");
-    EXPECT_EQ(d.TitleButtons[0]->Visibility1, -1) << "Visibility1 defaults to -1 for action -1";
+    EXPECT_EQ(d.TitleButtons[0]->Visibility1, TTitleVisibility::Undefined) << "Visibility1 defaults to -1 for action -1";
     EXPECT_EQ(d.TitleButtons[0]->CombineOp, -1);
     EXPECT_EQ(d.TitleButtons[1]->Name, "BUTTON.MIN");
     EXPECT_EQ(d.TitleButtons[1]->Frame, 3) << "60 x 20";
-    EXPECT_EQ(d.TitleButtons[1]->Visibility1, 0);
+    EXPECT_EQ(d.TitleButtons[1]->Visibility1, TTitleVisibility::Always);
     EXPECT_EQ(d.TitleButtons[2]->Frame, 6) << "120 x 20";
-    EXPECT_EQ(d.TitleButtons[3]->Action, 3);
+    EXPECT_EQ(d.TitleButtons[3]->Action, TTitleAction::SystemMenuIcon);
     EXPECT_TRUE(d.TitleButtons[3]->Image.IsEmpty()) << "the system menu button is drawn as the icon";
 }
 
@@ -133,9 +133,9 @@ TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
     const TSkinDefinition without = SkinTestPackage("").Load();
     for (std::size_t i = 0; i < 3; ++i) {
         const TDataSkinSysButton& b = *without.TitleButtons[i];
-        EXPECT_EQ(b.Action, 7 + static_cast<int>(i));
-        EXPECT_EQ(b.Align, 100);
-        EXPECT_EQ(b.Visibility, 100);
+        EXPECT_EQ(static_cast<int>(b.Action), 7 + static_cast<int>(i));
+        EXPECT_EQ(b.Align, TTitleAlign::MenuBar);
+        EXPECT_EQ(b.Visibility, TTitleVisibility::MdiMaximizedChild);
         EXPECT_EQ(b.Frame, 4);
         EXPECT_EQ(b.Xcoord, 0);
         EXPECT_TRUE(b.Image.IsEmpty());

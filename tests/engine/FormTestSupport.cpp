@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "skin/manager/SkinManage.h"
+
 namespace veyra::test {
 
 namespace {
@@ -100,6 +102,13 @@ HMENU MakeTestMenu()
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, 100, L"&File");
     return menu;
+}
+
+TEngineState& TestEngine()
+{
+    static TEngineState own;
+    TSkinManage* manager = TSkinManage::Instance();
+    return manager ? manager->Engine() : own;
 }
 
 } // namespace veyra::test

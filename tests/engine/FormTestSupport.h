@@ -7,6 +7,8 @@
 
 #include "skin/data/SkinDefinition.h"
 
+#include "skin/manager/EngineState.h"
+
 namespace veyra::test {
 
 // The border widths and looks of a small skin made in memory.
@@ -65,5 +67,9 @@ TWindowFrame FrameOf(HWND window);
 
 // A menu with one item, for windows with a menu bar.
 HMENU MakeTestMenu();
+
+// The engine state a window skinning object made by a test shares: the
+// manager's when one exists, else one of the tests' own.
+TEngineState& TestEngine();
 
 } // namespace veyra::test

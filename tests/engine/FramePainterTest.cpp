@@ -50,8 +50,8 @@ protected:
         Skin.Colours.TitleTextNoActive = kCaption;
         Skin.Colours.ButtonFace = kFace;
         auto close = std::make_unique<TDataSkinSysButton>("BUTTON.CLOSE");
-        close->Action = 0;
-        close->Align = 1;
+        close->Action = TTitleAction::Close;
+        close->Align = TTitleAlign::Right;
         close->Xcoord = 30;
         close->Ycoord = 4;
         close->Frame = 3;

@@ -40,7 +40,7 @@ TEST_F(SkinDataComponent, ActiveAfterSkinFileSwitchesOnAndOff)
     skin->SetActive(true);
     TSkinManage* manager = TSkinManage::Instance();
     EXPECT_TRUE(manager->Enabled());
-    EXPECT_EQ(manager->RunningState(), TSkinManage::kRunning);
+    EXPECT_EQ(manager->RunningState(), TRunningState::Running);
     skin->SetActive(false);
     EXPECT_EQ(manager->PendingRequest(), TSkinRequest::SkinOff);
     EXPECT_EQ(manager->RequestingComponent(), skin);
@@ -55,7 +55,7 @@ TEST_F(SkinDataComponent, DialogTypesOnlyStoreActive)
     TSkinData* skin = MgrTestSkinData(holder, sfDialog);
     TSkinManage* manager = TSkinManage::Instance();
     EXPECT_TRUE(manager->Enabled()) << "a dialog component enables the manager when loaded";
-    EXPECT_EQ(manager->RunningState(), TSkinManage::kRunning);
+    EXPECT_EQ(manager->RunningState(), TRunningState::Running);
     skin->SetActive(true);
     EXPECT_TRUE(skin->Active());
     EXPECT_EQ(manager->PendingRequest(), TSkinRequest::None);
@@ -120,7 +120,7 @@ TEST_F(SkinDataComponent, AStoredActiveSkinSwitchesOnThroughLoaded)
     EXPECT_EQ(manager->MainSkinData(), skin);
     EXPECT_TRUE(manager->HookInstalled());
     EXPECT_TRUE(manager->Enabled()) << "switch-on posted before running only enables";
-    EXPECT_EQ(manager->RunningState(), TSkinManage::kNotRunning);
+    EXPECT_EQ(manager->RunningState(), TRunningState::NotRunning);
 }
 
 TEST_F(SkinDataComponent, TheDestroyedComponentLeavesTheManager)
@@ -155,6 +155,45 @@ TEST_F(SkinDataComponent, ALoadMakesTheButtonFaceBrushAndKeepsTheCaptionFont)
     GetObjectW(skin->BackgroundBrush(), sizeof brush, &brush);
     EXPECT_EQ(brush.lbColor, ResolveColour(skin->Skin().Colours.ButtonFace));
     EXPECT_EQ(brush.lbColor, RGB(10, 20, 30));
+}
+
+TEST_F(SkinDataComponent, TheCaptionFontAndBrushAreThereAndStayWhileASkinIsInForce)
+{
+    // A component made in code that gets its skin from a stream, with no
+    // Loaded before: the skin is in force, so are the font and the brush.
+    TSkinData skin(nullptr);
+    skin.SetMessageSink([](std::string_view) {});
+    const std::vector<std::uint8_t> packed = MgrTestPackedSkin();
+    std::vector<std::uint8_t> stream(4 + packed.size());
+    for (int i = 0; i < 4; ++i)
+        stream[i] = static_cast<std::uint8_t>(packed.size() >> (8 * i));
+    std::copy(packed.begin(), packed.end(), stream.begin() + 4);
+    skin.SetSkinStream(stream);
+    ASSERT_TRUE(skin.HasSkin());
+    const HFONT font = skin.CaptionFont();
+    const HBRUSH brush = skin.BackgroundBrush();
+    ASSERT_NE(font, nullptr);
+    ASSERT_NE(brush, nullptr);
+
+    // Registering again with a new manager (the old one shut down) keeps the
+    // handles that windows may still hold.
+    skin.Loaded();
+    TSkinManage::Shutdown();
+    skin.Loaded();
+    EXPECT_EQ(skin.CaptionFont(), font);
+    LOGFONTW logFont{};
+    EXPECT_EQ(GetObjectW(font, sizeof logFont, &logFont), static_cast<int>(sizeof logFont)) << "still alive";
+    EXPECT_EQ(skin.BackgroundBrush(), brush);
+
+    // A failed load keeps them; a completed one makes the new skin's brush.
+    skin.SetSkinFile(L"C:\\no\\such\\skin.skn");
+    EXPECT_EQ(skin.BackgroundBrush(), brush);
+    TMgrTestSkinFile other("veyra-mgr-other.skn", "40,50,60");
+    skin.SetSkinFile(other.Wide());
+    LOGBRUSH logBrush{};
+    ASSERT_EQ(GetObjectW(skin.BackgroundBrush(), sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush));
+    EXPECT_EQ(logBrush.lbColor, RGB(40, 50, 60));
+    EXPECT_EQ(skin.CaptionFont(), font);
 }
 
 TEST_F(SkinDataComponent, TheMenuGlyphsAreFourMaskedSixteenPixelImages)

@@ -45,11 +45,11 @@ TEST_F(SkinManage, LoadedCreatesTheManagerAndItsHookAndSwitchingOnOnlyEnables)
     EXPECT_TRUE(manager->HookInstalled());
     EXPECT_EQ(manager->MainSkinData(), skin);
     EXPECT_FALSE(manager->Enabled());
-    EXPECT_EQ(manager->RunningState(), TSkinManage::kNotRunning);
+    EXPECT_EQ(manager->RunningState(), TRunningState::NotRunning);
 
     skin->SetActive(true);
     EXPECT_TRUE(manager->Enabled());
-    EXPECT_EQ(manager->RunningState(), TSkinManage::kRunning);
+    EXPECT_EQ(manager->RunningState(), TRunningState::Running);
     EXPECT_FALSE(manager->TimerRunning()) << "before the first activation nothing is posted to the timer";
     EXPECT_TRUE(manager->WindowObjects().empty());
 }
@@ -66,8 +66,8 @@ TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation)
     form->Show(); // the hook sees the activation
     TWinSkinForm* object = manager->Find(window);
     ASSERT_NE(object, nullptr);
-    EXPECT_EQ(object->Handle, window);
-    EXPECT_EQ(object->ClassNameText, L"TForm");
+    EXPECT_EQ(object->Handle(), window);
+    EXPECT_EQ(object->ClassNameText(), L"TForm");
     EXPECT_EQ(object->Control(), form.get());
     EXPECT_TRUE(MgrTestInitPosted(window));
 
@@ -87,7 +87,7 @@ TEST_F(SkinManage, AttachedObjectsKnowTheirModuleAndHearOfNewSizeGrips)
     auto form = MgrTestForm(true);
     TWinSkinForm* object = manager->Find(form->WindowHandle());
     ASSERT_NE(object, nullptr);
-    EXPECT_EQ(object->Module, manager->Module());
+    EXPECT_EQ(object->Module(), manager->Module());
 
     // A plain scroll bar is not a size grip; one with the grip style is.
     const HWND bar = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 16, 80,
@@ -129,7 +129,7 @@ TEST_F(SkinManage, ChildWindowStateReachesMdiChildrenOnlyWhenItChanges)
     ASSERT_NE(child, nullptr);
     TWinSkinForm* object = manager->Find(child);
     ASSERT_NE(object, nullptr);
-    ASSERT_EQ(object->Kind(), TWinSkinForm::kMdiChild);
+    ASSERT_EQ(object->Kind(), TWindowKind::MdiChild);
     SendMessageW(child, SKINMSG_INIT, 0, kSkinInitParam);
 
     // Each change makes the child work out its frame again; no change, no work.
@@ -194,7 +194,7 @@ TEST_F(SkinManage, AForeignWindowIsSkinnedOnlyWhenItIsADialog)
     TWinSkinForm* object = manager->Find(dialog.Handle);
     ASSERT_NE(object, nullptr);
     EXPECT_EQ(object->Control(), nullptr);
-    EXPECT_EQ(object->ClassNameText, L"#32770");
+    EXPECT_EQ(object->ClassNameText(), L"#32770");
 
     TForeignWindow styled(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE | 0x200);
     EXPECT_FALSE(manager->Attach(styled.Handle)) << "a dialog with style bit 0x200 is left alone";
@@ -278,7 +278,7 @@ TEST_F(SkinManage, AnOnlyThisFormComponentSkinsItsOwnerWhenLoadedActive)
     skin->Loaded();
     TSkinManage* manager = TSkinManage::Instance();
     EXPECT_TRUE(manager->Enabled());
-    EXPECT_EQ(manager->RunningState(), TSkinManage::kRunning);
+    EXPECT_EQ(manager->RunningState(), TRunningState::Running);
     EXPECT_FALSE(manager->HookInstalled()) << "only the main-form type starts the hook";
     TWinSkinForm* object = manager->Find(form->WindowHandle());
     ASSERT_NE(object, nullptr);
@@ -375,7 +375,7 @@ TEST_F(SkinManageTimer, AFollowerReceivesSwitchOnLaterAndSwitchOffAtOnce)
     TSkinManage* leader = TSkinManage::Instance();
     TSkinManage* follower = TSkinManage::NewFollower(*leader, GetModuleHandleW(L"user32.dll"));
     EXPECT_EQ(follower->Leader(), leader);
-    follower->SetRunningState(TSkinManage::kRunning);
+    follower->SetRunningState(TRunningState::Running);
 
     skin->SetActive(false);
     EXPECT_FALSE(follower->Enabled()) << "switch-off reaches a follower at once";
@@ -404,14 +404,14 @@ TEST(SkinManagePopup, TheModeSaysWhichKindOfMenuIsSkinned)
     const std::uint32_t menuItems = Bit(xcMenuItem);
     const std::uint32_t mainMenu = Bit(xcMainMenu);
     const std::uint32_t systemMenu = Bit(xcSystemMenu);
-    EXPECT_TRUE(TSkinManage::PopupModeAllows(0, popupOnly));
-    EXPECT_FALSE(TSkinManage::PopupModeAllows(0, mainMenu | menuItems | systemMenu));
-    EXPECT_TRUE(TSkinManage::PopupModeAllows(1, mainMenu));
-    EXPECT_TRUE(TSkinManage::PopupModeAllows(1, menuItems));
-    EXPECT_FALSE(TSkinManage::PopupModeAllows(1, popupOnly | systemMenu));
-    EXPECT_TRUE(TSkinManage::PopupModeAllows(2, systemMenu));
-    EXPECT_FALSE(TSkinManage::PopupModeAllows(2, popupOnly | mainMenu));
-    EXPECT_FALSE(TSkinManage::PopupModeAllows(3, ~0u));
+    EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::Context, popupOnly));
+    EXPECT_FALSE(TSkinManage::PopupModeAllows(TPopupMode::Context, mainMenu | menuItems | systemMenu));
+    EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::MenuBar, mainMenu));
+    EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::MenuBar, menuItems));
+    EXPECT_FALSE(TSkinManage::PopupModeAllows(TPopupMode::MenuBar, popupOnly | systemMenu));
+    EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::SystemMenu, systemMenu));
+    EXPECT_FALSE(TSkinManage::PopupModeAllows(TPopupMode::SystemMenu, popupOnly | mainMenu));
+    EXPECT_FALSE(TSkinManage::PopupModeAllows(static_cast<TPopupMode>(3), ~0u));
 }
 
 TEST_F(SkinManage, PopupMenusAreNotYetAttached)
@@ -419,8 +419,8 @@ TEST_F(SkinManage, PopupMenusAreNotYetAttached)
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
-    manager->SetPopupMode(2);
-    EXPECT_EQ(manager->PopupMode(), 2);
+    manager->SetPopupMode(TPopupMode::SystemMenu);
+    EXPECT_EQ(manager->PopupMode(), TPopupMode::SystemMenu);
     TForeignWindow menu(L"#32768");
     ASSERT_TRUE(menu.Handle);
     EXPECT_FALSE(manager->IsPopupSkinned(menu.Handle));

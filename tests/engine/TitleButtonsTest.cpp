@@ -48,8 +48,8 @@ Bitmap Frames(std::initializer_list<Colour> colours)
 void AddButton(TSkinDefinition& skin, int action, int align, int x, Bitmap image)
 {
     auto button = std::make_unique<TDataSkinSysButton>("BUTTON");
-    button->Action = action;
-    button->Align = align;
+    button->Action = static_cast<TTitleAction>(action);
+    button->Align = static_cast<TTitleAlign>(align);
     button->Xcoord = x;
     button->Ycoord = 8;
     button->Frame = std::max(1, image.Width() / kButtonWidth);
@@ -108,8 +108,7 @@ protected:
     {
         Window.emplace(style, 0, nullptr, 400, 300);
         const HWND h = Window->Handle();
-        Skinned = std::make_unique<TWinSkinForm>(nullptr);
-        Skinned->Handle = h;
+        Skinned = std::make_unique<TWinSkinForm>(nullptr, h, test::TestEngine());
         Skinned->SetSkinDefinition(Skin.get());
         Skinned->InitSkin(nullptr);
         SendMessageW(h, SKINMSG_INIT, 0, kSkinInitParam);
@@ -205,7 +204,7 @@ TEST_F(TitleButtonsTest, HoverPressAndLeaveRepaintTheButtonAndAreNotPassedOn)
     EXPECT_EQ(ButtonPixel(kClose), kHot);
     Send(WM_NCLBUTTONDOWN, On(kClose));
     EXPECT_EQ(ButtonPixel(kClose), kPressed);
-    EXPECT_EQ(Button(kClose).State, TNCObject::kPressed);
+    EXPECT_EQ(Button(kClose).State, TNCObject::Pressed);
     EXPECT_EQ(Seen(WM_NCMOUSEMOVE) + Seen(WM_NCLBUTTONDOWN), 0) << "messages on a button are consumed";
     // Off the buttons: nothing is hot and the platform sees the move.
     Send(WM_NCMOUSEMOVE, OnCaption());
@@ -275,7 +274,7 @@ TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState)
     Click(kMaximize);
     MgrTestPump(200);
     EXPECT_TRUE(IsZoomed(h));
-    EXPECT_EQ(Skinned->WindowState(), TWinSkinForm::kMaximized);
+    EXPECT_EQ(Skinned->WindowState(), TWindowState::Maximized);
     // Its caption and buttons are still hit as the caption.
     SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
     EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(OnCaption().x, OnCaption().y)), HTCAPTION);
@@ -291,7 +290,7 @@ TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState)
     Click(kMaximize);
     MgrTestPump(200);
     EXPECT_FALSE(IsZoomed(h));
-    EXPECT_EQ(Skinned->WindowState(), TWinSkinForm::kNormal);
+    EXPECT_EQ(Skinned->WindowState(), TWindowState::Normal);
 
     SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
     SendMessageW(h, WM_NCPAINT, 1, 0);

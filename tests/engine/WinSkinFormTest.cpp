@@ -26,8 +26,7 @@ using test::TTestWindow;
 // A window skinning object on a bare window, as the manager makes one.
 std::unique_ptr<TWinSkinForm> SkinWindow(HWND window, const TSkinDefinition& skin, TSkinData* data = nullptr)
 {
-    auto form = std::make_unique<TWinSkinForm>(nullptr);
-    form->Handle = window;
+    auto form = std::make_unique<TWinSkinForm>(nullptr, window, test::TestEngine());
     form->SetSkinDefinition(&skin);
     form->InitSkin(data);
     return form;
@@ -66,7 +65,7 @@ TEST_F(WinSkinFormTest, SkinnedQueryAnswersOneWithAndWithoutFrameSkinning)
     TTestWindow plain(WS_OVERLAPPEDWINDOW);
     auto unframed = SkinWindow(plain.Handle(), *Skin, &data);
     EXPECT_FALSE(unframed->SkinFrame());
-    EXPECT_EQ(unframed->LifeState(), TWinSkinForm::kRunning) << "nothing to wait for without a frame";
+    EXPECT_EQ(unframed->LifeState(), TLifeState::Running) << "nothing to wait for without a frame";
     EXPECT_EQ(SendMessageW(plain.Handle(), SKINMSG_ISSKINNED, 0, 0), 1);
     // Everything else reaches the window's own procedure unchanged.
     EXPECT_EQ(SendMessageW(plain.Handle(), WM_APP, 7, 8), TTestWindow::kTestAnswer);
@@ -76,7 +75,7 @@ TEST_F(WinSkinFormTest, NonClientPaintingWaitsForTheDeferredInitialisation)
 {
     TTestWindow window(WS_OVERLAPPEDWINDOW);
     auto skinned = SkinWindow(window.Handle(), *Skin);
-    ASSERT_EQ(skinned->LifeState(), TWinSkinForm::kCreated);
+    ASSERT_EQ(skinned->LifeState(), TLifeState::Created);
 
     const size_t before = window.Seen.size();
     EXPECT_EQ(SendMessageW(window.Handle(), WM_NCPAINT, 1, 0), 0);
@@ -86,7 +85,7 @@ TEST_F(WinSkinFormTest, NonClientPaintingWaitsForTheDeferredInitialisation)
 
     RunDeferredInit(window.Handle());
     EXPECT_TRUE(skinned->InitDone());
-    EXPECT_EQ(skinned->LifeState(), TWinSkinForm::kRunning);
+    EXPECT_EQ(skinned->LifeState(), TLifeState::Running);
     EXPECT_EQ(SendMessageW(window.Handle(), WM_NCPAINT, 1, 0), 0);
     EXPECT_EQ(window.CountOf(WM_NCPAINT), 0) << "the platform does not paint its caption over the skinned frame";
     EXPECT_EQ(SendMessageW(window.Handle(), WM_NCACTIVATE, FALSE, 0), 1);
@@ -193,8 +192,7 @@ TEST_F(WinSkinFormTest, FrameworkFormKeepsItsClientSizeAndColourComesBack)
     const TColor colourBefore = form.Color();
     const TWndMethod hookBefore = form.WindowProc();
 
-    auto* skinned = new TWinSkinForm(&form);
-    skinned->Handle = window;
+    auto* skinned = new TWinSkinForm(&form, window, test::TestEngine());
     skinned->SetSkinDefinition(Skin.get());
     skinned->AttachToForm(nullptr, &form);
     EXPECT_EQ(skinned->Control(), &form);
@@ -337,7 +335,7 @@ TEST_F(WinSkinFormTest, DestroyingTheWindowDetachesTheObject)
     auto skinned = SkinWindow(window->Handle(), *Skin);
     RunDeferredInit(window->Handle());
     window.reset();
-    EXPECT_EQ(skinned->LifeState(), TWinSkinForm::kDestroyed);
+    EXPECT_EQ(skinned->LifeState(), TLifeState::Destroyed);
     EXPECT_FALSE(skinned->Subclassed());
 }
 
@@ -518,7 +516,7 @@ TEST_F(WinSkinFormTest, ReloadSkinTakesNewBordersAndKeepsTheClientSize)
     auto wider = MakeTestSkin({.Left = 12, .Top = 24, .Right = 11, .Bottom = 10});
     skinned->SetSkinDefinition(wider.get());
     skinned->ReloadSkin();
-    EXPECT_EQ(skinned->LifeState(), TWinSkinForm::kRunning);
+    EXPECT_EQ(skinned->LifeState(), TLifeState::Running);
     ExpectBorders(h, 12, 24, 11, 10);
     const RECT clientAfter = FrameOf(h).Client;
     EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore));
@@ -600,7 +598,7 @@ TEST_P(WinSkinFormDialogTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRig
 
     auto skin = MakeTestSkin({.TextShift = 8, .TextRightClip = 60});
     auto skinned = SkinWindow(dialog, *skin);
-    EXPECT_EQ(skinned->ClassNameText, L"#32770");
+    EXPECT_EQ(skinned->ClassNameText(), L"#32770");
     EXPECT_EQ(skinned->BorderKind(), TBorderKind::Dialog);
     RunDeferredInit(dialog);
 
@@ -655,8 +653,7 @@ TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing)
     excluded->SetParent(&form);
     excluded->SetTag(99);
     TSkinData data(nullptr);
-    auto* formSkin = new TWinSkinForm(&form);
-    formSkin->Handle = form.Handle();
+    auto* formSkin = new TWinSkinForm(&form, form.Handle(), test::TestEngine());
     formSkin->SetSkinDefinition(Skin.get());
     formSkin->AttachToForm(&data, &form);
     const std::vector<TControl*> controls = formSkin->DiscoverControls();
@@ -714,9 +711,7 @@ TEST_F(WinSkinFormTest, FrameworkFormReskinsThroughItsMessageHookAndRaisesItsEve
         EXPECT_EQ(ahwnd, window);
         events.push_back(L"after");
     };
-    auto* skinned = new TWinSkinForm(&form);
-    skinned->Handle = window;
-    skinned->ClassNameText = L"TForm";
+    auto* skinned = new TWinSkinForm(&form, window, test::TestEngine(), nullptr, L"TForm");
     skinned->SetSkinDefinition(Skin.get());
     skinned->AttachToForm(&data, &form);
     EXPECT_EQ(events, std::vector<std::wstring>{L"before TForm"});
@@ -763,10 +758,10 @@ TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart)
     ASSERT_NE(child, nullptr);
 
     auto frameSkin = SkinWindow(frame.Handle(), *Skin);
-    EXPECT_EQ(frameSkin->Kind(), TWinSkinForm::kMdiFrame);
+    EXPECT_EQ(frameSkin->Kind(), TWindowKind::MdiFrame);
     const RECT childClientBefore = FrameOf(child).Client;
     auto childSkin = SkinWindow(child, *Skin);
-    EXPECT_EQ(childSkin->Kind(), TWinSkinForm::kMdiChild);
+    EXPECT_EQ(childSkin->Kind(), TWindowKind::MdiChild);
     EXPECT_TRUE(childSkin->SkinFrame()) << "a WS_CHILD window that is an MDI child gets a frame";
     RunDeferredInit(child);
     const int platformTitle = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME);
@@ -832,8 +827,7 @@ TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea)
     form.SetBounds(10, 10, 300, 200);
     const HWND window = form.Handle();
     ShowWindow(window, SW_SHOWNA);
-    auto* skinned = new TWinSkinForm(&form);
-    skinned->Handle = window;
+    auto* skinned = new TWinSkinForm(&form, window, test::TestEngine());
     skinned->SetSkinDefinition(Skin.get());
     skinned->AttachToForm(nullptr, &form);
     RunDeferredInit(window);
@@ -875,7 +869,7 @@ protected:
     }
     void TearDown() override
     {
-        Manager->HideWhileSkinning = false;
+        Manager->Engine().HideWhileSkinning = false;
         if (Created_)
             TSkinManage::Shutdown();
     }
@@ -888,13 +882,13 @@ private:
 TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownByTheDeferredInitialisation)
 {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-    Manager->HideWhileSkinning = true;
+    Manager->Engine().HideWhileSkinning = true;
     auto skinned = SkinWindow(window.Handle(), *Skin);
-    EXPECT_TRUE(Manager->SkinningStarted);
+    EXPECT_TRUE(Manager->Engine().SkinningStarted);
     EXPECT_FALSE(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_VISIBLE);
     RunDeferredInit(window.Handle());
     EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_VISIBLE);
-    EXPECT_FALSE(Manager->HideWhileSkinning);
+    EXPECT_FALSE(Manager->Engine().HideWhileSkinning);
 }
 
 TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind)
@@ -904,12 +898,12 @@ TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind)
     RunDeferredInit(window.Handle());
     HMENU popup = CreatePopupMenu();
     SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
-    EXPECT_EQ(Manager->PopupMode(), 1);
+    EXPECT_EQ(Manager->PopupMode(), TPopupMode::MenuBar);
     SendMessageW(window.Handle(), WM_INITMENUPOPUP,
                  reinterpret_cast<WPARAM>(GetSystemMenu(window.Handle(), FALSE)), MAKELPARAM(0, TRUE));
-    EXPECT_EQ(Manager->PopupMode(), 2);
+    EXPECT_EQ(Manager->PopupMode(), TPopupMode::SystemMenu);
     DestroyMenu(popup);
-    Manager->SetPopupMode(0);
+    Manager->SetPopupMode(TPopupMode::Context);
 }
 
 } // namespace

@@ -102,7 +102,7 @@ int RunDump(const Args& args) {
 bool NeverVisible(const TDataSkinSysButton& button) {
     const auto falseFirst = [](int v) { return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v > 2000; };
     const auto falseSecond = [](int v) { return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v >= 200; };
-    return falseFirst(button.Visibility) || falseSecond(button.Visibility1);
+    return falseFirst(static_cast<int>(button.Visibility)) || falseSecond(static_cast<int>(button.Visibility1));
 }
 
 // The borders at the top and bottom hold their frames stacked.
@@ -138,8 +138,8 @@ int RunValidate(const Args& args) {
         CheckFrames(d, *button, findings);
         if (NeverVisible(*button))
             findings.push_back(button->Name + ": can never be visible (Visibility " +
-                               std::to_string(button->Visibility) + ", Visibility1 " +
-                               std::to_string(button->Visibility1) + ")");
+                               std::to_string(static_cast<int>(button->Visibility)) + ", Visibility1 " +
+                               std::to_string(static_cast<int>(button->Visibility1)) + ")");
     }
     for (const std::string& section : d.Sections)
         if (!IsKnownSection(section))

@@ -1,0 +1,106 @@
+#include "SkinWindow.h"
+
+#include <commctrl.h>
+
+namespace veyra {
+
+TSkinWindow::TSkinWindow(HWND window) : Handle_(window) {}
+
+TSkinWindow::~TSkinWindow()
+{
+    // The window may outlive this object: never leave an entry behind that
+    // points at freed memory.
+    RemoveSubclass();
+    *Alive_ = false;
+}
+
+bool TSkinWindow::Subclass()
+{
+    if (Subclassed_ || !Handle_ || !IsWindow(Handle_))
+        return false;
+    // The object's address tells its entry apart from other objects' on the
+    // same window.
+    if (!SetWindowSubclass(Handle_, &TSkinWindow::SubclassProc, reinterpret_cast<UINT_PTR>(this),
+                           reinterpret_cast<DWORD_PTR>(this)))
+        return false;
+    ChainProc_ = GetWindowLongPtrW(Handle_, GWLP_WNDPROC);
+    Subclassed_ = true;
+    return true;
+}
+
+void TSkinWindow::RemoveSubclass()
+{
+    if (!Subclassed_)
+        return;
+    Subclassed_ = false;
+    if (!IsWindow(Handle_))
+        return;
+    const auto id = reinterpret_cast<UINT_PTR>(this);
+    if (GetWindowLongPtrW(Handle_, GWLP_WNDPROC) == ChainProc_) {
+        // Nobody replaced the procedure behind the chain's back: leaving the
+        // chain puts back what was there, and keeps the entries of those who
+        // subclassed after us in their order.
+        RemoveWindowSubclass(Handle_, &TSkinWindow::SubclassProc, id);
+    } else {
+        // Somebody set a procedure of their own after us and calls on into
+        // the chain. Leaving it would make the chain put the original
+        // procedure back over theirs, so our entry stays as a pass-through
+        // that lets go of the window when it is destroyed.
+        SetWindowSubclass(Handle_, &TSkinWindow::SubclassProc, id, 0);
+    }
+}
+
+LRESULT TSkinWindow::CallOld(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (!Call_)
+        return DefSubclassProc(Handle_, msg, wParam, lParam);
+    // The call record lives on SubclassProc's stack: it is still there when
+    // the previous handler frees this object.
+    return PassOn(*Call_, Handle_, msg, wParam, lParam);
+}
+
+bool TSkinWindow::OldCalled() const { return Call_ && Call_->OldCalled; }
+
+LRESULT TSkinWindow::PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (call.OldCalled)
+        return call.OldResult;
+    // Marked before the call: a throw from below must not send it twice.
+    call.OldCalled = true;
+    call.OldResult = DefSubclassProc(window, msg, wParam, lParam);
+    return call.OldResult;
+}
+
+LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR refData)
+{
+    auto* self = reinterpret_cast<TSkinWindow*>(refData);
+    if (!self) {
+        // A pass-through entry left by a detached object.
+        if (msg == WM_NCDESTROY)
+            RemoveWindowSubclass(window, &TSkinWindow::SubclassProc, id);
+        return DefSubclassProc(window, msg, wParam, lParam);
+    }
+    TCall call;
+    call.Outer = self->Call_;
+    self->Call_ = &call;
+    const TAliveGuard guard(*self);
+    LRESULT result = 0;
+    try {
+        result = self->WndProc(msg, wParam, lParam);
+    } catch (...) {
+        // Nothing may be thrown into the window manager: a message our code
+        // failed on goes to the previous handler as if we were not there,
+        // unless it has been there already.
+        try {
+            result = PassOn(call, window, msg, wParam, lParam);
+        } catch (...) {
+            result = call.OldResult;
+        }
+    }
+    if (guard.Alive())
+        self->Call_ = call.Outer;
+    return result;
+}
+
+} // namespace veyra
