@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "SkinCodes.h"
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/Colour.h"
 #include "skin/imaging/Rect.h"
@@ -126,13 +125,13 @@ public:
 class TDataSkinSysButton : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
-    TTitleAction Action = TTitleAction::Close;
-    TTitleAlign Align = TTitleAlign::Left;
+    std::int32_t Action = 0;
+    std::int32_t Align = 0;
     std::int32_t Xcoord = 0;
     std::int32_t Ycoord = 0;
     std::int32_t CombineOp = 0;
-    TTitleVisibility Visibility = TTitleVisibility::Always;
-    TTitleVisibility Visibility1 = TTitleVisibility::Always;
+    std::int32_t Visibility = 0;
+    std::int32_t Visibility1 = 0;
 
     const char* ClassName() const override { return "TDataSkinSysButton"; }
     void VisitFields(TSkinFieldVisitor& visitor) const override;
