@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "SkinCodes.h"
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/Colour.h"
 #include "skin/imaging/Rect.h"
@@ -29,6 +30,12 @@ public:
     TDataSkinObject() = default;
     explicit TDataSkinObject(std::string name) : Name(std::move(name)) {}
     virtual ~TDataSkinObject() = default;
+    // The virtual destructor would otherwise leave copying as the only way to
+    // move, and every move of a skin would copy its images.
+    TDataSkinObject(const TDataSkinObject&) = default;
+    TDataSkinObject& operator=(const TDataSkinObject&) = default;
+    TDataSkinObject(TDataSkinObject&&) noexcept = default;
+    TDataSkinObject& operator=(TDataSkinObject&&) noexcept = default;
     // The virtual destructor would otherwise leave copying as the only way to
     // move, and every move of a skin would copy its images.
     TDataSkinObject(const TDataSkinObject&) = default;
@@ -125,13 +132,13 @@ public:
 class TDataSkinSysButton : public TDataSkinObject {
 public:
     using TDataSkinObject::TDataSkinObject;
-    std::int32_t Action = 0;
-    std::int32_t Align = 0;
+    TTitleAction Action = TTitleAction::Close;
+    TTitleAlign Align = TTitleAlign::Left;
     std::int32_t Xcoord = 0;
     std::int32_t Ycoord = 0;
     std::int32_t CombineOp = 0;
-    std::int32_t Visibility = 0;
-    std::int32_t Visibility1 = 0;
+    TTitleVisibility Visibility = TTitleVisibility::Always;
+    TTitleVisibility Visibility1 = TTitleVisibility::Always;
 
     const char* ClassName() const override { return "TDataSkinSysButton"; }
     void VisitFields(TSkinFieldVisitor& visitor) const override;
