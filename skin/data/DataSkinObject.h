@@ -36,12 +36,6 @@ public:
     TDataSkinObject& operator=(const TDataSkinObject&) = default;
     TDataSkinObject(TDataSkinObject&&) noexcept = default;
     TDataSkinObject& operator=(TDataSkinObject&&) noexcept = default;
-    // The virtual destructor would otherwise leave copying as the only way to
-    // move, and every move of a skin would copy its images.
-    TDataSkinObject(const TDataSkinObject&) = default;
-    TDataSkinObject& operator=(const TDataSkinObject&) = default;
-    TDataSkinObject(TDataSkinObject&&) noexcept = default;
-    TDataSkinObject& operator=(TDataSkinObject&&) noexcept = default;
 
     std::int32_t LeftWidth = 0;
     std::int32_t TopHeight = 0;
