@@ -126,8 +126,8 @@ Bitmap ComposeFrame(const TFrameCase& c, int w, int h, Bitmap& left, Bitmap& rig
     const TTitleButtonLayout layout = LayoutTitleButtons(skin.TitleButtons, c.Traits, layoutInput);
     for (std::size_t i = 0; i < skin.TitleButtons.size(); ++i) {
         const TDataSkinSysButton& button = *skin.TitleButtons[i];
-        if (!layout.State[i].Visible || layout.Bounds[i].IsEmpty() || button.Visibility == 100 ||
-            button.Action == 3 || button.Action == 11)
+        if (!layout.State[i].Visible || layout.Bounds[i].IsEmpty() || button.Visibility == TTitleVisibility::MdiMaximizedChild ||
+            IsIconAction(button.Action))
             continue;
         DrawFrameStretched(title, layout.Bounds[i], button.Image, Transparency::KeyColour, std::max(button.Frame, 1),
                            TitleButtonFrameInTitle(button, true, layout.State[i].Enabled));
