@@ -156,6 +156,17 @@ TEST_F(FramePainter, ReusedBuffersPaintWhatFreshOnesDoAtEverySize) {
     }
 }
 
+TEST_F(FramePainter, ASkinWithoutATitleStillPaintsItsSideAndBottomBorders) {
+    Skin.Top.Image = Bitmap();
+    In.Metrics = ComputeFrameMetrics(Skin, TBorderKind::Sizeable, 0);
+    ASSERT_EQ(In.Metrics.TitleHeight, 0);
+    const Bitmap painted = Paint();
+    EXPECT_EQ(ColourOf(painted.At(1, 60)), kLeftActive);
+    EXPECT_EQ(ColourOf(painted.At(298, 60)), kLeftActive);
+    EXPECT_EQ(ColourOf(painted.At(150, 118)), kLeftActive) << "bottom border";
+    EXPECT_EQ(ColourOf(painted.At(150, 2)), Rgb(1, 2, 3)) << "no title drawn";
+}
+
 TEST_F(FramePainter, CentredAndRightAlignedCaptions) {
     TFramePaintResult left;
     Paint(&left);

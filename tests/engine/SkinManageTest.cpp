@@ -398,6 +398,33 @@ TEST_F(SkinManageTimer, AFollowerReceivesSwitchOnLaterAndSwitchOffAtOnce)
     TSkinManage::FreeFollower(second);
 }
 
+// An event handler may free the form being skinned, and the form frees its
+// skinning object: the manager and the object let go without touching either.
+TEST_F(SkinManage, AHandlerThatFreesTheFormDuringSkinningLeavesNothingBehind)
+{
+    for (const bool before : {true, false}) {
+        SCOPED_TRACE(before ? "before-skin handler" : "after-skin handler");
+        TComponent holder(nullptr);
+        TSkinData* skin = SwitchedOnMainSkin(holder);
+        TSkinManage* manager = TSkinManage::Instance();
+        auto form = MgrTestForm(false);
+        const HWND window = form->WindowHandle();
+        auto freeForm = [&form](TObject*, HWND, const std::wstring&) { form.reset(); };
+        (before ? skin->OnBeforeSkinForm : skin->OnAfterSkinForm) = freeForm;
+
+        const bool attached = manager->Attach(window);
+        EXPECT_EQ(attached, !before);
+        MgrTestPump(50); // the deferred initialisation raises the after-skin event
+        EXPECT_EQ(form, nullptr);
+        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(manager->Find(window), nullptr);
+        EXPECT_TRUE(manager->WindowObjects().empty());
+        skin->OnBeforeSkinForm = nullptr;
+        skin->OnAfterSkinForm = nullptr;
+        TSkinManage::Shutdown();
+    }
+}
+
 TEST(SkinManagePopup, TheModeSaysWhichKindOfMenuIsSkinned)
 {
     const std::uint32_t popupOnly = Bit(xcPopupMenu);

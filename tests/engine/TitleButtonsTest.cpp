@@ -490,6 +490,23 @@ TEST_F(TitleButtonsTest, SystemMenuCopiesThePlatformMenuWithStatesGlyphsAndComma
     EXPECT_FALSE(SystemMenuItem(*Skinned, SC_MAXIMIZE)->Enabled());
 }
 
+// The platform greys Size on a window without a sizing border only as it
+// opens its own menu; the skinned copy greys it too.
+TEST_F(TitleButtonsTest, SystemMenuOfAFixedWindowOffersNoSize)
+{
+    TMenuTracker tracker;
+    Open(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+    tracker.Choose = [](HMENU) { return 0u; };
+    Send(WM_NCRBUTTONDOWN, OnCaption());
+    ASSERT_EQ(tracker.Menus.size(), 1u);
+    const TMenuItem* size = SystemMenuItem(*Skinned, SC_SIZE);
+    const TMenuItem* move = SystemMenuItem(*Skinned, SC_MOVE);
+    ASSERT_NE(size, nullptr);
+    ASSERT_NE(move, nullptr);
+    EXPECT_FALSE(size->Enabled());
+    EXPECT_TRUE(move->Enabled());
+}
+
 TEST_F(TitleButtonsTest, SkinningEndsWithTheSystemMenuStyleBack)
 {
     const HWND h = Open();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -123,6 +124,54 @@ TEST_F(WinSkinFormTest, PlainChildWindowGetsNoFrameHandling)
     const RECT clientAfter = FrameOf(child.Handle()).Client;
     EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore)) << "the platform's frame stays";
     EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
+}
+
+// The product's own skin, as the gallery built beside these tests has it.
+std::wstring ProductSkinFile()
+{
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    return (std::filesystem::path(self).parent_path().parent_path() / "examples" / "gallery" / "skin" / "skin.skn")
+        .wstring();
+}
+
+// The colour of one pixel of the window as it is on the screen, window coordinates.
+COLORREF WindowPixel(HWND window, int x, int y)
+{
+    HDC dc = GetWindowDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+// A skin that cannot load (a missing file, an older format) leaves the skin
+// in force to the windows that paint with it: their frames keep painting.
+TEST_F(WinSkinFormTest, AFailedSkinLoadKeepsPaintingWithTheSkinInForce)
+{
+    TSkinData data(nullptr);
+    data.SetMessageSink([](std::string_view) {});
+    data.SetSkinFile(ProductSkinFile());
+    ASSERT_FALSE(data.NoSkin()) << "the product skin beside the tests";
+    TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    auto skinned = std::make_unique<TWinSkinForm>(nullptr, window.Handle(), test::TestEngine());
+    skinned->InitSkin(&data);
+    RunDeferredInit(window.Handle());
+    const int left = skinned->Metrics().BorderLeft;
+    ASSERT_GT(left, 0);
+    const int middle = FrameOf(window.Handle()).Outer.bottom - FrameOf(window.Handle()).Outer.top;
+    data.SetSkinFile(L"C:\\no\\such\\skin.skn");
+    EXPECT_TRUE(data.NoSkin()) << "switching on waits for a skin that loads";
+    EXPECT_EQ(skinned->Skin(), &data.Skin());
+    // A colour no skin uses over the left border, then the frame paints again.
+    constexpr COLORREF kStale = RGB(1, 254, 3);
+    HDC dc = GetWindowDC(window.Handle());
+    const RECT border{0, 0, left, middle};
+    HBRUSH stale = CreateSolidBrush(kStale);
+    FillRect(dc, &border, stale);
+    DeleteObject(stale);
+    ReleaseDC(window.Handle(), dc);
+    SendMessageW(window.Handle(), WM_NCPAINT, 1, 0);
+    EXPECT_NE(WindowPixel(window.Handle(), left / 2, middle / 2), kStale) << "the border is painted";
 }
 
 TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize)
