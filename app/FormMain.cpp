@@ -55,7 +55,9 @@ void TFormMain::FormCreate(TObject*)
 {
     const std::wstring directory = ExecutableDirectory();
     Provider_ = TProviderConfig::Load(directory);
-    SkinData->SetSkinFile(directory + L"skin\\skin.skn");
+    // Whatever the file holds, the skin is switched on and the pages load:
+    // without a skin the window keeps the platform's look.
+    AssignSkinFile(*SkinData, directory + L"skin\\skin.skn");
     if (!SkinData->Active())
         SkinData->SetActive(true);
     for (TWebBrowser* view : WebViews())

@@ -21,7 +21,8 @@ public:
     explicit TFormMain(TComponent* owner);
 
     // Points the skin at "skin\skin.skn" beside the executable, switches it on
-    // and sends the four web views to "about:blank".
+    // and sends the four web views to "about:blank"; a skin file that cannot
+    // be loaded stops neither.
     void FormCreate(TObject* sender);
     // Sends the four web views to the provider's pages.
     void FormShow(TObject* sender);

@@ -15,7 +15,7 @@ namespace veyra {
 struct TPopupMenu::TTrackState {
     bool Alive = true;
     bool Shown = false;
-    TMenuHandle Orphan;
+    MenuHandle Orphan;
 };
 
 namespace {
@@ -40,7 +40,7 @@ TPopupMenu::TTrackFunction& CurrentTrackFunction()
     return track;
 }
 
-TMenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw);
+MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw);
 
 // Adds item at the end of menu, with its submenu when it has children.
 void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
@@ -64,7 +64,7 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
         text = item.ShortCutText().empty() ? item.Caption() : item.Caption() + L"\t" + item.ShortCutText();
         info.dwTypeData = text.data();
     }
-    TMenuHandle subMenu;
+    MenuHandle subMenu;
     if (item.Count() > 0 && !item.IsLine()) {
         subMenu = BuildMenu(item, ownerDraw);
         info.fMask |= MIIM_SUBMENU;
@@ -75,9 +75,9 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
     subMenu.Release(); // now destroyed with its parent menu
 }
 
-TMenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw)
+MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw)
 {
-    TMenuHandle menu(CreatePopupMenu());
+    MenuHandle menu(CreatePopupMenu());
     if (!menu)
         throw EMenuError("The platform refused to create a menu");
     for (int i = 0; i < parent.Count(); ++i)

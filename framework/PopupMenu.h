@@ -9,45 +9,9 @@
 
 #include "Component.h"
 #include "MenuItem.h"
+#include "skin/imaging/UserHandlesWin32.h"
 
 namespace veyra {
-
-// Owns one platform menu and destroys it (with its submenus).
-class TMenuHandle {
-public:
-    TMenuHandle() = default;
-    explicit TMenuHandle(HMENU menu) : Menu_(menu) {}
-    TMenuHandle(TMenuHandle&& other) noexcept : Menu_(other.Release()) {}
-    TMenuHandle& operator=(TMenuHandle&& other) noexcept
-    {
-        Reset(other.Release());
-        return *this;
-    }
-    TMenuHandle(const TMenuHandle&) = delete;
-    TMenuHandle& operator=(const TMenuHandle&) = delete;
-    ~TMenuHandle() { Reset(); }
-
-    // The menu held, still owned here.
-    HMENU Get() const { return Menu_; }
-    explicit operator bool() const { return Menu_ != nullptr; }
-    // Gives up ownership, for a submenu handed to its parent menu.
-    HMENU Release()
-    {
-        HMENU menu = Menu_;
-        Menu_ = nullptr;
-        return menu;
-    }
-    // Destroys the menu held and takes menu instead.
-    void Reset(HMENU menu = nullptr)
-    {
-        if (Menu_ && Menu_ != menu)
-            DestroyMenu(Menu_);
-        Menu_ = menu;
-    }
-
-private:
-    HMENU Menu_ = nullptr;
-};
 
 // A context menu: a tree of items shown as a platform popup menu at a screen
 // point. Freeing the popup frees its items.
@@ -98,7 +62,7 @@ private:
     std::unique_ptr<TMenuItem> Items_;
     bool OwnerDraw_ = false;
     HIMAGELIST Images_ = nullptr;
-    TMenuHandle Handle_;
+    MenuHandle Handle_;
     std::uint64_t BuiltVersion_ = 0;
     bool BuiltOwnerDraw_ = false;
     TTrackState* Tracking_ = nullptr;

@@ -63,14 +63,13 @@ void TTimer::Loaded()
 void TTimer::UpdateTimer()
 {
     if (Id_) {
-        KillTimer(nullptr, Id_);
-        RunningTimers().erase(Id_);
-        Id_ = 0;
+        RunningTimers().erase(Id_.Get());
+        Id_.Reset();
     }
     if (Enabled_ && Interval_ > 0 && !IsLoading() && !IsDestroying()) {
-        Id_ = SetTimer(nullptr, 0, static_cast<UINT>(Interval_), &TTimer::TimerProc);
+        Id_.Reset(SetTimer(nullptr, 0, static_cast<UINT>(Interval_), &TTimer::TimerProc));
         if (Id_)
-            RunningTimers()[Id_] = this;
+            RunningTimers()[Id_.Get()] = this;
     }
 }
 

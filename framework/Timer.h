@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Component.h"
+#include "skin/imaging/UserHandlesWin32.h"
 
 namespace veyra {
 
@@ -28,7 +29,7 @@ private:
 
     bool Enabled_ = true;
     int Interval_ = 1000;
-    UINT_PTR Id_ = 0;
+    ThreadTimerHandle Id_;
 };
 
 } // namespace veyra

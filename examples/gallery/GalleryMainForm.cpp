@@ -70,8 +70,9 @@ void TGalleryMainForm::FormCreate(TObject*)
     BuildButtons();
     if (!SkinData)
         return;
-    // As the viewer does it: the skin file first, then switch on.
-    SkinData->SetSkinFile(ExecutableDirectory() + L"skin\\skin.skn");
+    // As the viewer does it: the skin file first, then switch on, whatever
+    // the file holds.
+    AssignSkinFile(*SkinData, ExecutableDirectory() + L"skin\\skin.skn");
     if (!SkinData->Active())
         SkinData->SetActive(true);
 }

@@ -5,7 +5,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/ClassInfo.h"
@@ -15,6 +17,7 @@
 #include "skin/data/SystemColours.h"
 #include "skin/imaging/DibSurfaceWin32.h"
 #include "skin/manager/SkinManage.h"
+#include "skin/package/ElzhException.h"
 #include "skin/package/SkinReader.h"
 
 namespace veyra {
@@ -37,25 +40,38 @@ std::vector<std::string> OptionNames()
 constexpr std::uint32_t AllControlTypes = (std::uint32_t{1} << (xcFastReport + 1)) - 1;
 constexpr int kRequestDelayMs = 250;
 
-// Reads a whole file; false when it cannot be opened.
+struct FileDeleter {
+    static inline const HANDLE Null = INVALID_HANDLE_VALUE;
+    void operator()(HANDLE file) const { CloseHandle(file); }
+};
+using FileHandle = UniqueHandle<HANDLE, FileDeleter>;
+
+// Reads a whole skin file; false when it cannot be opened or read (a folder,
+// a file locked by another program, a read error) or is larger than any skin
+// can be. Such a file is no skin, as a missing one is no skin: the packed
+// data alone can be damaged.
 bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out)
 {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file)
         return false;
-    struct TCloser {
-        HANDLE Handle;
-        ~TCloser() { CloseHandle(Handle); }
-    } closer{file};
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file, &size) || size.QuadPart > TSkinReader::kMaxUnpackedSize)
-        throw std::runtime_error("The skin file is too large to be a skin");
-    out.assign(static_cast<std::size_t>(size.QuadPart), 0);
+    // A packed file is never larger than what it unpacks to: the bound keeps
+    // a stray huge file from being read into memory at all.
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > TSkinReader::kMaxUnpackedSize)
+        return false;
+    std::vector<std::uint8_t> bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     DWORD read = 0;
-    if (!out.empty() && (!ReadFile(file, out.data(), static_cast<DWORD>(out.size()), &read, nullptr) ||
-                         read != out.size()))
-        throw std::runtime_error("The skin file cannot be read");
+    if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+                           read != bytes.size()))
+        return false;
+    out = std::move(bytes);
     return true;
 }
 
@@ -82,10 +98,10 @@ BitmapHandle DibFromBitmap(const Bitmap& bitmap)
 }
 
 // The skinned system menu's glyphs as a 16 x 16 image list, white masked out.
-TImageListHandle MakeMenuGlyphs()
+ImageListHandle MakeMenuGlyphs()
 {
     const Bitmap glyphs = BuiltinMenuGlyphs();
-    TImageListHandle list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, glyphs.Width() / 16, 0));
+    ImageListHandle list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, glyphs.Width() / 16, 0));
     const BitmapHandle dib = DibFromBitmap(glyphs);
     if (list.Get() && dib)
         ImageList_AddMasked(list.Get(), dib.Get(), RGB(255, 255, 255));
@@ -103,11 +119,10 @@ FontHandle ReadCaptionFont()
 }
 
 // The program's small icon, else its big one: from the main form's window
-// when it exists, otherwise from the executable's first icon resource. The
-// caller owns what it gets when owned is set.
-HICON FindAppIcon(bool& owned)
+// when it exists (the window keeps it), otherwise from the executable's first
+// icon resource, which extracted lands in extracted, to be destroyed with it.
+HICON FindAppIcon(IconHandle& extracted)
 {
-    owned = false;
     if (TCustomForm* main = Application().MainForm(); main && main->HandleAllocated()) {
         const HWND window = main->WindowHandle();
         for (WPARAM kind : {ICON_SMALL, ICON_BIG})
@@ -117,16 +132,12 @@ HICON FindAppIcon(bool& owned)
     wchar_t path[MAX_PATH] = {};
     if (!GetModuleFileNameW(nullptr, path, MAX_PATH))
         return nullptr;
-    HICON large = nullptr, small = nullptr;
-    if (ExtractIconExW(path, 0, &large, &small, 1) == 0)
+    HICON largeIcon = nullptr, smallIcon = nullptr;
+    if (ExtractIconExW(path, 0, &largeIcon, &smallIcon, 1) == 0)
         return nullptr;
-    owned = true;
-    if (small) {
-        if (large)
-            DestroyIcon(large);
-        return small;
-    }
-    return large;
+    IconHandle large(largeIcon), small(smallIcon);
+    extracted = small ? std::move(small) : std::move(large);
+    return extracted.Get();
 }
 
 // The platform's optional user-interface calls, looked up by name once per
@@ -291,8 +302,8 @@ void TSkinData::SetActiveMainform(bool active)
     EnsureRegistered();
     TSkinManage& manager = TSkinManage::Create();
     manager.Post(active ? TSkinRequest::SkinOn : TSkinRequest::SkinOff, kRequestDelayMs, this);
-    if (active && manager.RunningState() == TSkinManage::kNotRunning)
-        manager.SetRunningState(TSkinManage::kRunning);
+    if (active && manager.RunningState() == TRunningState::NotRunning)
+        manager.SetRunningState(TRunningState::Running);
 }
 
 void TSkinData::SetActiveOnlyThisForm(bool active)
@@ -350,9 +361,11 @@ void TSkinData::SetSkinStream(const std::vector<std::uint8_t>& stream)
     if (length < 0 || static_cast<std::size_t>(length) != stream.size() - 4)
         throw std::invalid_argument("the stored skin's length " + std::to_string(length) + " does not match its " +
                                     std::to_string(stream.size() - 4) + " bytes");
-    if (length == 0)
-        return;
+    // Length 0 stores "no skin held": an earlier packed skin does not stay
+    // behind to be streamed out again. The skin in force, if any, stays.
     Packed_.assign(stream.begin() + 4, stream.end());
+    if (Packed_.empty())
+        return;
     if (!IsDesigning())
         LoadSkin();
 }
@@ -362,6 +375,10 @@ bool TSkinData::LoadSkin()
     NoSkin_ = true;
     if (IsDesigning())
         return false;
+    // The loader bakes system colours into the images it generates (the
+    // tool-bar gradient, the combo arrow): they must be this machine's
+    // current ones, not the table's defaults or an old reading.
+    RefreshSystemColours();
     // Built aside and moved in only when complete, so that an older or
     // damaged file leaves the previous skin in place.
     TSkinDefinition built;
@@ -369,10 +386,19 @@ bool TSkinData::LoadSkin()
     if (!LoadSkinDefinition(std::span<const std::uint8_t>(Packed_), built, options, Sink_))
         return false;
     Skin_ = std::move(built);
-    RefreshSystemColours();
     BackgroundBrush_.Reset(CreateSolidBrush(ResolveColour(Skin_.Colours.ButtonFace) & 0x00FFFFFFu));
+    EnsureCaptionFont();
     NoSkin_ = false;
+    HasSkin_ = true;
     return true;
+}
+
+void TSkinData::EnsureCaptionFont()
+{
+    // Read once: windows may hold the handle between paints, so a second
+    // Loaded (after the manager was made anew) must not free it under them.
+    if (!CaptionFont_)
+        CaptionFont_ = ReadCaptionFont();
 }
 
 void TSkinData::SkinChanged()
@@ -385,7 +411,7 @@ void TSkinData::SkinChanged()
     // Windows painting with the old elements take the new ones at once: the
     // old ones are gone.
     manager.Refresh(this);
-    if (manager.RunningState() != TSkinManage::kNotRunning)
+    if (manager.RunningState() != TRunningState::NotRunning)
         manager.Post(TSkinRequest::SkinChanged, kRequestDelayMs, this);
 }
 
@@ -405,11 +431,8 @@ bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, boo
 
 void TSkinData::CaptureAppIcon()
 {
-    bool owned = false;
-    const HICON icon = FindAppIcon(owned);
-    CaptureIcon(icon);
-    if (owned)
-        DestroyIcon(icon);
+    IconHandle extracted;
+    CaptureIcon(FindAppIcon(extracted));
 }
 
 void TSkinData::CaptureIcon(HICON icon)
@@ -441,7 +464,7 @@ void TSkinData::Loaded()
     RefreshSystemColours();
     TSkinManage& manager = TSkinManage::Create();
     manager.Register(this);
-    CaptionFont_ = ReadCaptionFont();
+    EnsureCaptionFont();
     if (SkinFormtype_ == sfMainform) {
         manager.StartHook();
         if (Active_ && NoSkin_)
@@ -487,6 +510,20 @@ bool TSkinData::OptionalGetComboBoxInfo(HWND combo, COMBOBOXINFO& info)
     const auto call = TOptionalUser32::Get().GetComboBoxInfo;
     info.cbSize = sizeof info;
     return call && call(combo, &info);
+}
+
+bool AssignSkinFile(TSkinData& skin, const std::wstring& path)
+{
+    try {
+        skin.SetSkinFile(path);
+    } catch (const ElzhException&) {
+        // The decoder's "cannot get memory" is one of the two messages the
+        // product shows; the form goes on in the platform's look.
+        Application().HandleException(&skin);
+    } catch (const std::exception&) {
+        // A damaged file: the platform's look, quietly, as for a missing one.
+    }
+    return !skin.NoSkin();
 }
 
 } // namespace veyra

@@ -6,14 +6,15 @@
 
 #include <cstdint>
 #include <functional>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Component.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/GdiHandlesWin32.h"
+#include "skin/imaging/UserHandlesWin32.h"
 #include "skin/package/MessageSink.h"
 
 namespace veyra {
@@ -52,35 +53,6 @@ using TSkinControlEvent =
 // for a foreign window), ahwnd the window, aName its class name.
 using TSkinFormNotifyEvent = std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
 
-// Owns an image list and destroys it once.
-class TImageListHandle {
-public:
-    TImageListHandle() = default;
-    explicit TImageListHandle(HIMAGELIST handle) : Handle_(handle) {}
-    TImageListHandle(TImageListHandle&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
-    TImageListHandle& operator=(TImageListHandle&& other) noexcept
-    {
-        if (this != &other)
-            Reset(std::exchange(other.Handle_, nullptr));
-        return *this;
-    }
-    TImageListHandle(const TImageListHandle&) = delete;
-    TImageListHandle& operator=(const TImageListHandle&) = delete;
-    ~TImageListHandle() { Reset(); }
-
-    HIMAGELIST Get() const { return Handle_; }
-    // Destroys the list held and takes handle instead.
-    void Reset(HIMAGELIST handle = nullptr)
-    {
-        if (Handle_)
-            ImageList_Destroy(Handle_);
-        Handle_ = handle;
-    }
-
-private:
-    HIMAGELIST Handle_ = nullptr;
-};
-
 // The component that an application drops on its main form to skin the whole
 // process. It holds the packed skin, builds the skin definition from it, keeps
 // the settings that say what is skinned, and switches skinning on and off
@@ -108,8 +80,10 @@ public:
     const std::vector<std::wstring>& Skin3rd() const { return Skin3rd_; }
     void SetSkin3rd(const std::vector<std::wstring>& lines) { Skin3rd_ = lines; }
     const std::wstring& SkinFile() const { return SkinFile_; }
-    // Stores the path and, when the file exists, reads and loads it. Errors of
-    // the packed data (a damaged file, the decoder's errors) pass to the caller.
+    // Stores the path and, when the file exists, reads and loads it. A file
+    // that cannot be opened or read, or is too large to be a skin, counts as
+    // missing: nothing is loaded and nothing is said. Errors of the packed
+    // data (a damaged file, the decoder's errors) pass to the caller.
     void SetSkinFile(const std::wstring& path);
     // "(none)", or "(Good)" at design time while a packed skin is held.
     std::string SkinStore() const;
@@ -123,17 +97,24 @@ public:
     void SetMenuMerge(bool value) { MenuMerge_ = value; }
     // The packed skin as stored: a 32-bit little-endian length, then the bytes.
     std::vector<std::uint8_t> SkinStream() const;
-    // Takes a stored packed skin and loads it; throws std::invalid_argument
-    // when the stored length does not match the bytes that follow it.
+    // Takes a stored packed skin and, at run time, loads it; a stored length
+    // of 0 empties the packed skin held. Throws std::invalid_argument when
+    // the stored length does not match the bytes that follow it.
     void SetSkinStream(const std::vector<std::uint8_t>& stream);
 
     // True from creation until a load completes, and again from the start of
-    // every SkinFile assignment and load.
+    // every SkinFile assignment and load; while it is up, switching on does
+    // nothing. Painting asks HasSkin instead: a failed load raises this flag
+    // but leaves the skin in force.
     bool NoSkin() const { return NoSkin_; }
+    // Whether a skin is in force: true from the first completed load on. A
+    // missing, unreadable, older or damaged file keeps the skin in force, so
+    // windows skinned with it go on painting with it.
+    bool HasSkin() const { return HasSkin_; }
     // The packed skin file held.
     const std::vector<std::uint8_t>& PackedSkin() const { return Packed_; }
-    // The skin built by the last completed load (empty before one). Its
-    // elements live until the next completed load replaces them.
+    // The skin in force: built by the last completed load (empty before one).
+    // Its elements live until the next completed load replaces them.
     const TSkinDefinition& Skin() const { return Skin_; }
     // Expands and parses the held packed skin; false for an older format
     // (after its message), the previous skin then stays.
@@ -147,13 +128,18 @@ public:
     // The window of the last form-skin question, for OnFormSkin handlers.
     HWND FormSkinWindow() const { return FormSkinWindow_; }
 
-    // The platform's caption font, read when the component is loaded (null before).
+    // The platform's caption font for skinned captions, read when the
+    // component is loaded or its first skin loads, whichever comes first, and
+    // kept (the same handle) for the component's life; owned by the
+    // component. Null only before both.
     HFONT CaptionFont() const { return CaptionFont_.Get(); }
     // The four 16 x 16 glyphs of the skinned system menu (restore, maximise,
     // minimise, close); owned by the component.
     HIMAGELIST MenuGlyphs() const { return MenuGlyphs_.Get(); }
-    // A brush of the skin's ButtonFace colour, made by each load (null before);
-    // owned by the component.
+    // A brush of the ButtonFace colour of the skin in force, for skinned
+    // backgrounds: made by each completed load and valid until the next one
+    // replaces it (a failed load keeps it); null before the first. Owned by
+    // the component.
     HBRUSH BackgroundBrush() const { return BackgroundBrush_.Get(); }
     // The application's small icon on magenta (the transparent colour), at the
     // small-icon size; empty when the program has no icon.
@@ -202,6 +188,8 @@ private:
     void EnsureRegistered();
     void SetActiveMainform(bool active);
     void SetActiveOnlyThisForm(bool active);
+    // Reads the caption font unless it is held already.
+    void EnsureCaptionFont();
 
     bool Active_ = false;
     int DisableTag_ = 99;
@@ -213,15 +201,23 @@ private:
     bool MenuUpdate_ = true;
     bool MenuMerge_ = false;
     bool NoSkin_ = true;
+    bool HasSkin_ = false;
     std::vector<std::uint8_t> Packed_;
     TSkinDefinition Skin_;
     MessageSink Sink_;
     HWND FormSkinWindow_ = nullptr;
     FontHandle CaptionFont_;
-    TImageListHandle MenuGlyphs_;
+    ImageListHandle MenuGlyphs_;
     BrushHandle BackgroundBrush_;
     Bitmap AppIcon_;
     SIZE MaximizedSize_{};
 };
+
+// Assigns path to skin's SkinFile for a host form's creation handler, which
+// must go on to switch skinning on and load its pages whatever the file holds:
+// a damaged file leaves the platform's look without a word, and the LZH
+// decoder's error is shown by the application's error message instead of
+// escaping. Returns whether a skin was loaded from path.
+bool AssignSkinFile(TSkinData& skin, const std::wstring& path);
 
 } // namespace veyra

@@ -1,44 +1,26 @@
 #pragma once
 
-// Move-only owners of GDI handles and of device-context state, so painting
-// code never deletes, releases or deselects anything by hand.
+// Owners of GDI handles and scopes of device-context state, so painting code
+// never deletes, releases, deselects or resets anything by hand.
 
 #include <windows.h>
 
 #include <utility>
 
+#include "UniqueHandle.h"
+
 namespace veyra {
 
-// Owns one GDI object (bitmap, region, font, brush, pen) and deletes it.
+// Frees a GDI object (bitmap, region, font, brush, pen).
 template <typename Handle>
-class GdiObject {
-public:
-    GdiObject() = default;
-    explicit GdiObject(Handle handle) : Handle_(handle) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    GdiObject(GdiObject&& other) noexcept : Handle_(std::exchange(other.Handle_, nullptr)) {}
-    GdiObject& operator=(GdiObject&& other) noexcept {
-        Reset(std::exchange(other.Handle_, nullptr));
-        return *this;
-    }
-    ~GdiObject() { Reset(); }
-
-    Handle Get() const { return Handle_; }
-    explicit operator bool() const { return Handle_ != nullptr; }
-    // Gives up ownership: the caller deletes the handle (or hands it to the
-    // system, as SetWindowRgn takes its region).
-    Handle Release() { return std::exchange(Handle_, nullptr); }
-    // Deletes the handle held and takes handle instead.
-    void Reset(Handle handle = nullptr) {
-        if (Handle_ != nullptr && Handle_ != handle)
-            DeleteObject(Handle_);
-        Handle_ = handle;
-    }
-
-private:
-    Handle Handle_ = nullptr;
+struct GdiObjectDeleter {
+    static constexpr Handle Null = nullptr;
+    void operator()(Handle handle) const { DeleteObject(handle); }
 };
+
+// Owns one GDI object and deletes it.
+template <typename Handle>
+using GdiObject = UniqueHandle<Handle, GdiObjectDeleter<Handle>>;
 
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
@@ -126,6 +108,39 @@ public:
 private:
     HDC Dc_;
     int Saved_;
+};
+
+// Sets how a DC fills behind text and hatches (TRANSPARENT or OPAQUE) for a
+// scope, cheaper than saving the whole DC for one setting.
+class BkModeScope {
+public:
+    BkModeScope(HDC dc, int mode) : Dc_(dc), Previous_(SetBkMode(dc, mode)) {}
+    BkModeScope(const BkModeScope&) = delete;
+    BkModeScope& operator=(const BkModeScope&) = delete;
+    ~BkModeScope() {
+        if (Previous_ != 0)
+            SetBkMode(Dc_, Previous_);
+    }
+
+private:
+    HDC Dc_;
+    int Previous_;
+};
+
+// Sets a DC's text colour for a scope.
+class TextColourScope {
+public:
+    TextColourScope(HDC dc, COLORREF colour) : Dc_(dc), Previous_(SetTextColor(dc, colour)) {}
+    TextColourScope(const TextColourScope&) = delete;
+    TextColourScope& operator=(const TextColourScope&) = delete;
+    ~TextColourScope() {
+        if (Previous_ != CLR_INVALID)
+            SetTextColor(Dc_, Previous_);
+    }
+
+private:
+    HDC Dc_;
+    COLORREF Previous_;
 };
 
 } // namespace veyra

@@ -13,6 +13,7 @@
 #include "framework/TabSheet.h"
 #include "framework/WebBrowser.h"
 #include "skin/component/SkinData.h"
+#include "UnusableSkinFile.h"
 
 namespace veyra {
 namespace {
@@ -220,6 +221,29 @@ TEST(FormMain, FindsTheSkinBesideTheExecutableFromAnyWorkingDirectory)
     EXPECT_EQ(form->SkinData->SkinFile(), expected);
     EXPECT_TRUE(fs::path(expected).is_absolute());
     EXPECT_EQ(expected.find(elsewhere.wstring()), std::wstring::npos);
+}
+
+TEST(FormMain, ASkinFileThatIsNoSkinLeavesThePlatformLookQuietlyAndThePagesStillLoad)
+{
+    namespace fs = std::filesystem;
+    const fs::path path = fs::path(ExecutableDirectory()) / "skin" / "skin.skn";
+    ASSERT_FALSE(fs::exists(path)) << "the test would replace the skin beside the test program";
+    const std::vector<TNav> blank{{"WebBrowserDDE", L"about:blank"},
+                                  {"WebBrowserDDEHistory", L"about:blank"},
+                                  {"WebBrowserDDEChart", L"about:blank"},
+                                  {"WebBrowserDDENorm", L"about:blank"}};
+    for (const test::TUnusable kind : {test::TUnusable::Folder, test::TUnusable::Locked,
+                                       test::TUnusable::Oversized, test::TUnusable::Damaged}) {
+        const test::TUnusableSkinFile file(path, kind);
+        test::TMessageBoxRecorder boxes;
+        test::TRecordingWebViews views;
+        const auto form = CreateMainForm();
+        EXPECT_TRUE(boxes.Messages.empty()) << test::NameOf(kind) << ": " << boxes.Messages.front();
+        EXPECT_FALSE(form->SkinData->HasSkin()) << test::NameOf(kind);
+        EXPECT_TRUE(form->SkinData->Active()) << test::NameOf(kind) << ": the creation handler went on";
+        EXPECT_EQ(views.Navigations, blank) << test::NameOf(kind);
+    }
+    fs::remove(path.parent_path());
 }
 
 TEST(ProviderConfig, ReadsTheHostAndFallsBackToTheDefault)

@@ -2,13 +2,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "framework/FormReader.h"
 #include "framework/Framework.h"
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "skin/component/SkinData.h"
+#include "skin/data/SystemColours.h"
 #include "tools/packer/SkinPacker.h"
+#include "UnusableSkinFile.h"
 
 namespace veyra {
 namespace {
@@ -30,6 +33,18 @@ struct TSkinFile {
     ~TSkinFile() { fs::remove(Path); }
     fs::path Path;
 };
+
+// The file's bytes as the SkinStream property stores them.
+std::vector<std::uint8_t> StoredStreamOf(const TSkinFile& file)
+{
+    std::ifstream in(file.Path, std::ios::binary);
+    const std::vector<std::uint8_t> packed{std::istreambuf_iterator<char>(in), {}};
+    std::vector<std::uint8_t> stream(4 + packed.size());
+    for (int i = 0; i < 4; ++i)
+        stream[i] = static_cast<std::uint8_t>(packed.size() >> (8 * i));
+    std::copy(packed.begin(), packed.end(), stream.begin() + 4);
+    return stream;
+}
 
 struct TRecordingSkin {
     TRecordingSkin() { Skin.SetMessageSink([this](std::string_view text) { Messages.emplace_back(text); }); }
@@ -105,6 +120,56 @@ TEST(SkinData, AnOlderFormatShowsItsMessageAndKeepsTheSkinOff)
     EXPECT_EQ(r.Skin.Skin().SkinName, "Probe") << "the previous skin stays";
 }
 
+TEST(SkinData, AFileThatIsNoSkinLeavesTheSkinInForceAndSaysNothing)
+{
+    TSkinFile good(20000, "veyra-good.skn");
+    TSkinFile older(10000, "veyra-older.skn");
+    const fs::path unusable = fs::temp_directory_path() / "veyra-unusable.skn";
+    struct TCase {
+        const char* Name;
+        fs::path Path;
+        std::optional<test::TUnusable> Made; // what is put at Path for the case
+        std::size_t Messages;
+    };
+    const TCase cases[] = {
+        {"missing", fs::temp_directory_path() / "veyra-no-such.skn", std::nullopt, 0},
+        {"folder", unusable, test::TUnusable::Folder, 0},
+        {"locked", unusable, test::TUnusable::Locked, 0},
+        {"oversized", unusable, test::TUnusable::Oversized, 0},
+        {"older", older.Path, std::nullopt, 1},
+    };
+    for (const TCase& c : cases) {
+        std::optional<test::TUnusableSkinFile> file;
+        if (c.Made)
+            file.emplace(c.Path, *c.Made);
+        TRecordingSkin r;
+        r.Skin.SetSkinFile(good.Path.wstring());
+        ASSERT_TRUE(r.Skin.HasSkin());
+        const HBRUSH brush = r.Skin.BackgroundBrush();
+        const HFONT font = r.Skin.CaptionFont();
+        ASSERT_NE(brush, nullptr);
+        ASSERT_NE(font, nullptr);
+
+        EXPECT_NO_THROW(r.Skin.SetSkinFile(c.Path.wstring())) << c.Name;
+        EXPECT_TRUE(r.Skin.NoSkin()) << c.Name << ": switching on stays blocked";
+        EXPECT_EQ(r.Messages.size(), c.Messages) << c.Name;
+        EXPECT_TRUE(r.Skin.HasSkin()) << c.Name;
+        EXPECT_EQ(r.Skin.Skin().SkinName, "Probe") << c.Name << ": the elements in force stay";
+        EXPECT_EQ(r.Skin.BackgroundBrush(), brush) << c.Name;
+        EXPECT_EQ(r.Skin.CaptionFont(), font) << c.Name;
+        LOGBRUSH logBrush{};
+        EXPECT_EQ(GetObjectW(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush)) << c.Name;
+    }
+
+    // Nothing loaded yet: such a file leaves no skin at all.
+    const test::TUnusableSkinFile file(unusable, test::TUnusable::Oversized);
+    TRecordingSkin fresh;
+    EXPECT_NO_THROW(fresh.Skin.SetSkinFile(unusable.wstring()));
+    EXPECT_FALSE(fresh.Skin.HasSkin());
+    EXPECT_TRUE(fresh.Skin.PackedSkin().empty());
+    EXPECT_TRUE(fresh.Messages.empty());
+}
+
 TEST(SkinData, ADamagedFileIsAnErrorForTheCaller)
 {
     const fs::path path = fs::temp_directory_path() / "veyra-damaged.skn";
@@ -134,6 +199,57 @@ TEST(SkinData, StoredSkinStreamMustMatchItsLength)
     r.Skin.SetSkinStream(stream);
     EXPECT_FALSE(r.Skin.NoSkin()) << "a stored skin is loaded";
     EXPECT_EQ(r.Skin.SkinStream(), stream);
+}
+
+TEST(SkinData, AStoredSkinStreamOfLengthZeroHoldsNoSkin)
+{
+    TSkinFile file(20000);
+    TRecordingSkin r;
+    r.Skin.SetSkinStream(StoredStreamOf(file));
+    ASSERT_FALSE(r.Skin.PackedSkin().empty());
+
+    r.Skin.SetSkinStream({0, 0, 0, 0});
+    EXPECT_TRUE(r.Skin.PackedSkin().empty()) << "the skin held before does not stay";
+    EXPECT_EQ(r.Skin.SkinStream(), (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    EXPECT_TRUE(r.Skin.HasSkin()) << "the skin in force is not taken from the windows";
+}
+
+// Sets one system colour for the scope, and the table of system colours back
+// to the built-in defaults, as they are before anything has read the platform's.
+class TSystemColourScope {
+public:
+    TSystemColourScope(int index, COLORREF colour) : Index_(index), Previous_(GetSysColor(index))
+    {
+        SetSysColors(1, &Index_, &colour);
+        SystemColours::ResetToDefaults();
+    }
+    ~TSystemColourScope()
+    {
+        SetSysColors(1, &Index_, &Previous_);
+        RefreshSystemColours();
+    }
+
+private:
+    int Index_;
+    COLORREF Previous_;
+};
+
+TEST(SkinData, GeneratedImagesUseTheSystemColoursOfTheMomentOfLoading)
+{
+    const Colour face = Rgb(200, 40, 90);
+    const TSystemColourScope scope(COLOR_BTNFACE, face);
+    ASSERT_NE(ResolveColour(clBtnFace), face) << "the table starts stale";
+
+    TSkinFile file(20000); // no [Colours]: ButtonFace is the system's button face
+    TRecordingSkin r;
+    r.Skin.SetSkinStream(StoredStreamOf(file));
+    ASSERT_TRUE(r.Skin.HasSkin());
+    ASSERT_EQ(r.Skin.Skin().Colours.ButtonFace, clBtnFace);
+    const TDataSkinObject* toolbar = r.Skin.Skin().Find("Toolbar");
+    ASSERT_NE(toolbar, nullptr);
+    ASSERT_FALSE(toolbar->Image.IsEmpty());
+    EXPECT_TRUE(SameRgb(toolbar->Image.At(0, 0), PixelOf(Blend(face, kWhite, 150))))
+        << std::hex << toolbar->Image.At(0, 0) << ": the tool-bar gradient starts from this machine's button face";
 }
 
 // A form that holds a skin component read from a description.
