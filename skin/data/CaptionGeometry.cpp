@@ -1,6 +1,7 @@
 #include "CaptionGeometry.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace veyra {
 namespace {
@@ -26,7 +27,9 @@ TFrameMetrics ComputeFrameMetrics(const TSkinDefinition& skin, TBorderKind kind,
 }
 
 Rect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameMetrics& m) {
-    return {x + m.BorderLeft, y + m.TitleHeight + m.MenuBarHeight, x + cx - m.BorderRight, y + cy - m.BorderBottom};
+    using W = std::int64_t;
+    return {SaturateToInt(W{x} + m.BorderLeft), SaturateToInt(W{y} + m.TitleHeight + m.MenuBarHeight),
+            SaturateToInt(W{x} + cx - m.BorderRight), SaturateToInt(W{y} + cy - m.BorderBottom)};
 }
 
 int BorderFrameIndex(const TDataSkinObject& border, bool active) {
@@ -35,33 +38,38 @@ int BorderFrameIndex(const TDataSkinObject& border, bool active) {
 
 Rect PlaceCaptionText(const TDataSkinTitle& title, const TCaptionInput& in) {
     const Rect& r = in.TitleRect;
-    Rect t{r.Left, r.Top, r.Left + in.TextWidth + title.TXTBackleft + title.TXTBackRight, r.Top + in.TextHeight};
+    // The title's numbers come from the skin and may be any int: the
+    // arithmetic is done in 64 bits and saturates rather than wraps.
+    Rect t{r.Left, r.Top,
+           SaturateToInt(std::int64_t{r.Left} + in.TextWidth + title.TXTBackleft + title.TXTBackRight),
+           SaturateToInt(std::int64_t{r.Top} + in.TextHeight)};
     const int rw = r.Width();
     const int tw = t.Width();
     const int textShift = title.LeftWidth;
     const int textShiftVert = title.TopHeight;
     const int textRightClip = title.RightWidth;
 
-    int dx = 0;
-    switch (title.TextAlignment) {
-    case 0: dx = textShift; break;
-    case 1: dx = (rw - tw) / 2; break;
-    case 2: dx = rw - textRightClip - tw; break;
+    std::int64_t dx = 0;
+    const auto alignment = static_cast<TTextAlignment>(title.TextAlignment);
+    switch (alignment) {
+    case TTextAlignment::Left: dx = textShift; break;
+    case TTextAlignment::Centre: dx = (std::int64_t{rw} - tw) / 2; break;
+    case TTextAlignment::Right: dx = std::int64_t{rw} - textRightClip - tw; break;
     default: dx = 0; break;
     }
     if (in.RightToLeft)
-        dx = rw - textRightClip - tw;
-    const int dy = (r.Height() - t.Height()) / 2 + textShiftVert / 2;
-    t = t.Offset(dx, dy);
+        dx = std::int64_t{rw} - textRightClip - tw;
+    const std::int64_t dy = (std::int64_t{r.Height()} - t.Height()) / 2 + textShiftVert / 2;
+    t = t.Offset(SaturateToInt(dx), SaturateToInt(dy));
 
     if (in.Popup) {
         if (in.ButtonsLeftEdge > 5 && in.ButtonsLeftEdge - 5 < t.Right)
             t.Right = in.ButtonsLeftEdge - 5;
     } else {
-        t.Right = std::min(t.Right, r.Right - textRightClip);
+        t.Right = std::min(t.Right, SaturateToInt(std::int64_t{r.Right} - textRightClip));
     }
-    if (in.Kind == TBorderKind::Dialog && title.TextAlignment == 0)
-        t.Left -= 16;
+    if (in.Kind == TBorderKind::Dialog && alignment == TTextAlignment::Left)
+        t.Left = SaturateToInt(std::int64_t{t.Left} - 16);
     return t;
 }
 
@@ -116,23 +124,27 @@ TButtonVisibility EvaluateTitleButton(const TDataSkinSysButton& button, const TW
     return result;
 }
 
+// Xcoord and Ycoord may be any int: positions are worked out in 64 bits and
+// saturate at int's limits.
 Rect TitleButtonRect(const TDataSkinSysButton& button, const TButtonLayoutInput& in) {
+    using W = std::int64_t;
     const int width = FrameWidth(button);
     const int height = button.Image.Height();
     const TFrameMetrics& m = in.Metrics;
     switch (button.Align) {
     case TTitleAlign::Left: return RectOfSize(button.Xcoord, button.Ycoord, width, height);
-    case TTitleAlign::Right: return RectOfSize(in.WindowWidth - button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::Right: return RectOfSize(SaturateToInt(W{in.WindowWidth} - button.Xcoord), button.Ycoord, width, height);
     case TTitleAlign::BeforeText:
     case TTitleAlign::BeforeText2:
-        return RectOfSize(in.TitleTextRect.Left - width - button.Xcoord, button.Ycoord, width, height);
+        return RectOfSize(SaturateToInt(W{in.TitleTextRect.Left} - width - button.Xcoord), button.Ycoord, width,
+                          height);
     case TTitleAlign::AfterText:
-    case TTitleAlign::AfterText2: return RectOfSize(in.TitleTextRect.Right + button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::AfterText2: return RectOfSize(SaturateToInt(W{in.TitleTextRect.Right} + button.Xcoord), button.Ycoord, width, height);
     case TTitleAlign::MenuBar: {
-        const int y = (m.MenuBarHeight - height) / 2 + m.TitleHeight;
-        const int x = in.RightToLeft ? button.Xcoord + in.MenuBarLeftWidth + m.BorderLeft
-                                     : in.WindowWidth - button.Xcoord - m.BorderRight - in.MenuBarLeftWidth;
-        return RectOfSize(x, y, width, height);
+        const W y = (W{m.MenuBarHeight} - height) / 2 + m.TitleHeight;
+        const W x = in.RightToLeft ? W{button.Xcoord} + in.MenuBarLeftWidth + m.BorderLeft
+                                   : W{in.WindowWidth} - button.Xcoord - m.BorderRight - in.MenuBarLeftWidth;
+        return RectOfSize(SaturateToInt(x), SaturateToInt(y), width, height);
     }
     default: return RectOfSize(0, 0, width, height);
     }

@@ -60,6 +60,9 @@ enum class TTitleVisibility : std::int32_t {
     ApplicationLast = 2000,
 };
 
+// Where the caption text sits on the title bar ("TextAlignment" of the title).
+enum class TTextAlignment : std::int32_t { Left = 0, Centre = 1, Right = 2 };
+
 // What clicking a title button comes down to.
 enum class TTitleCommand { Close, MaximizeRestore, Minimize, SystemMenu, MdiMinimize, MdiRestore, MdiClose, Application };
 

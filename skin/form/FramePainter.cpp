@@ -146,9 +146,11 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     DrawBitmapToDc(dc, 0, 0, pixels);
 
     if (!in.Minimized && m.MenuBarHeight > 0) {
-        const BrushHandle face(CreateSolidBrush(ToColorRef(skin.Colours.ButtonFace)));
+        BrushHandle ownFace;
+        if (!in.FaceBrush)
+            ownFace.Reset(CreateSolidBrush(ToColorRef(skin.Colours.ButtonFace)));
         const RECT strip{m.BorderLeft, m.TitleHeight, w - m.BorderRight, m.TitleHeight + m.MenuBarHeight};
-        FillRect(dc, &strip, face.Get());
+        FillRect(dc, &strip, in.FaceBrush ? in.FaceBrush : ownFace.Get());
     }
     SetBkMode(dc, OPAQUE);
     return result;

@@ -39,6 +39,8 @@ struct TFramePaintInput {
     bool Minimized = false;
     std::wstring Caption; // the window text; the painter adds the blanks around it
     HFONT CaptionFont = nullptr;
+    // A brush of the skin's face colour for the menu-bar strip; null makes one.
+    HBRUSH FaceBrush = nullptr;
     bool RightToLeft = false;
     bool Popup = false;      // the window has WS_POPUP
     int ButtonsLeftEdge = 0; // from the previous paint's button layout

@@ -927,18 +927,18 @@ void TWinSkinForm::ShowSystemMenu(POINT screen)
         source.State = WindowState_;
         source.Sizeable = (Style_ & WS_THICKFRAME) != 0;
         source.Glyphs = SkinData_ ? SkinData_->MenuGlyphs() : nullptr;
-        source.Command = [this](int command) {
+        source.Command = [this](TSystemMenuCommand command) {
             switch (command) {
-            case 0:
+            case TSystemMenuCommand::Restore:
                 RestoreWindow();
                 break;
-            case 1:
+            case TSystemMenuCommand::Maximize:
                 ToggleMaximize();
                 break;
-            case 2:
+            case TSystemMenuCommand::Minimize:
                 ToggleMinimize();
                 break;
-            default:
+            case TSystemMenuCommand::Close:
                 StopTimer();
                 PostMessageW(Handle(), WM_CLOSE, 0, 0);
                 break;
@@ -1607,6 +1607,7 @@ TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int 
     in.Minimized = WindowState_ == TWindowState::Minimized;
     in.Caption = CaptionText();
     in.CaptionFont = CaptionFont();
+    in.FaceBrush = ButtonFaceBrush();
     in.RightToLeft = RightToLeft_;
     in.Popup = (Style_ & WS_POPUP) != 0;
     in.ButtonsLeftEdge = ButtonsLeftEdge_;

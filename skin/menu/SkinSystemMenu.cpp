@@ -70,7 +70,7 @@ void TSkinSystemMenu::AddFixedItems(const TSystemMenuSource& source)
     // The old platform's menu cannot be read reliably: a fixed one.
     struct TFixedItem {
         const wchar_t* Caption;
-        int Command;
+        int Tag; // the command's number, 100 for the separator
         bool Shown;
     };
     const TFixedItem fixed[] = {{L" Restore ", 0, true},
@@ -83,14 +83,15 @@ void TSkinSystemMenu::AddFixedItems(const TSystemMenuSource& source)
             continue;
         auto* item = new TMenuItem(Menu_);
         item->SetCaption(entry.Caption);
-        item->SetTag(entry.Command);
-        item->SetImageIndex(entry.Command);
-        if (entry.Command == 3)
+        item->SetTag(entry.Tag);
+        item->SetImageIndex(entry.Tag);
+        const auto command = static_cast<TSystemMenuCommand>(entry.Tag);
+        if (command == TSystemMenuCommand::Close)
             item->SetShortCutText(L"ALT+F4");
-        const int command = entry.Command;
+        const bool separator = entry.Tag > static_cast<int>(TSystemMenuCommand::Close);
         const auto carryOut = source.Command;
-        item->OnClick = [carryOut, command](TObject*) {
-            if (carryOut && command <= 3)
+        item->OnClick = [carryOut, command, separator](TObject*) {
+            if (carryOut && !separator)
                 carryOut(command);
         };
         Menu_->Items()->Add(item);

@@ -13,6 +13,9 @@ namespace veyra {
 class TComponent;
 class TPopupMenu;
 
+// The items of the fixed system menu; the numbers are their glyphs.
+enum class TSystemMenuCommand : int { Restore = 0, Maximize = 1, Minimize = 2, Close = 3 };
+
 // What the skinned copy of a window's system menu is built from.
 struct TSystemMenuSource {
     HWND Window = nullptr;
@@ -25,9 +28,9 @@ struct TSystemMenuSource {
     bool Sizeable = false;
     // The four glyphs: restore, maximise, minimise, close.
     HIMAGELIST Glyphs = nullptr;
-    // Carries out restore (0), maximise (1), minimise (2) or close (3) for the
-    // fixed menu of platforms whose system menu cannot be read.
-    std::function<void(int command)> Command;
+    // Carries out a command of the fixed menu of platforms whose system menu
+    // cannot be read.
+    std::function<void(TSystemMenuCommand command)> Command;
 };
 
 // The skinned copy of a window's system menu: an owner-drawn popup menu of
