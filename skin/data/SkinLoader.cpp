@@ -146,10 +146,12 @@ private:
     const TSkinReader& Members_;
     TSkinDefinition& D_;
     const TSkinLoadOptions& Options_;
+    std::int64_t PixelsLoaded_ = 0;
 };
 
 // The member named by the file-name part of value, if value names a ".bmp"
-// (written in lower case) and the member is a readable BMP.
+// (written in lower case), the member is a readable BMP and the skin's image
+// budget still has room for it.
 void SkinBuilder::LoadImage(Bitmap& bitmap, const std::string& value) {
     bitmap = Bitmap();
     const std::size_t cut = value.find_last_of("\\:");
@@ -164,7 +166,15 @@ void SkinBuilder::LoadImage(Bitmap& bitmap, const std::string& value) {
         return;
     }
     try {
-        bitmap = ReadBmp(member);
+        BmpReader reader(member);
+        const std::int64_t pixels = reader.PixelCount();
+        if (pixels > Options_.MaxImagePixels - PixelsLoaded_) {
+            D_.Notes.push_back("image \"" + fileName + "\" would take the skin's images past " +
+                               std::to_string(Options_.MaxImagePixels) + " pixels");
+            return;
+        }
+        bitmap = reader.Read();
+        PixelsLoaded_ += pixels;
     } catch (const std::exception& e) {
         D_.Notes.push_back("image \"" + fileName + "\" cannot be read: " + e.what());
         bitmap = Bitmap();

@@ -16,6 +16,11 @@ struct TSkinLoadOptions {
     // The width of a horizontal scroll-bar arrow: the combo box button is two
     // pixels wider. The platform's own value on Windows.
     int HScrollArrowWidth = 17;
+    // The pixels that all images of one skin may take together. One image is
+    // capped by Bitmap::kMaxPixels, but a small file can name a few bytes of
+    // run-length data that stand for that many pixels from every section;
+    // images past the budget load as empty, with a note.
+    std::int64_t MaxImagePixels = 32ll * 1024 * 1024;
 };
 
 // Builds a skin definition from the bytes of a packed skin file. Returns false

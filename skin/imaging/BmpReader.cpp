@@ -333,6 +333,11 @@ Bitmap BmpReader::Read() {
     return bitmap;
 }
 
+std::int64_t BmpReader::PixelCount() const {
+    const Header h = ReadHeader();
+    return h.Width * h.Height;
+}
+
 Bitmap ReadBmp(std::span<const std::uint8_t> file) { return BmpReader(file).Read(); }
 
 } // namespace veyra

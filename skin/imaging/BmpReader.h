@@ -29,6 +29,11 @@ public:
     // pixel or an alpha mask, else 24-bit (alpha 255). Throws EBmpDamaged.
     Bitmap Read();
 
+    // How many pixels Read would give, from the headers alone: a few bytes of
+    // run-length data can stand for the largest bitmap, so callers that read
+    // many files can check the cost before paying it. Throws EBmpDamaged.
+    std::int64_t PixelCount() const;
+
 private:
     struct Header;
     struct BitField {

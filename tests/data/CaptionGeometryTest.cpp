@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "skin/data/CaptionGeometry.h"
 
 namespace veyra {
@@ -101,6 +103,25 @@ TEST_F(CaptionPlacement, PopupsStopFivePixelsBeforeTheButtonsAndDialogsShiftLeft
     EXPECT_EQ(PlaceCaptionText(Title, In).Width(), 58) << "the text back margins widen the text";
 }
 
+// A skin's caption numbers may be any int: they saturate instead of wrapping,
+// so text pushed past the title is not drawn and a huge clip does not widen it.
+TEST_F(CaptionPlacement, HostileNumbersSaturateInsteadOfWrapping) {
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    Title.SetMargins({kMax, kMin, kMin, 0});
+    Title.TextAlignment = 0;
+    EXPECT_TRUE(PlaceCaptionText(Title, In).IsEmpty()) << "shifted past the title";
+    Title.SetMargins({0, 0, 30, 0});
+    Title.TXTBackleft = kMax;
+    Title.TXTBackRight = kMax;
+    for (const int alignment : {0, 1, 2}) {
+        Title.TextAlignment = alignment;
+        for (const TBorderKind kind : {TBorderKind::Sizeable, TBorderKind::Dialog}) {
+            In.Kind = kind;
+            EXPECT_EQ(PlaceCaptionText(Title, In).Right, 404 - 30) << "alignment " << alignment;
+        }
+    }
+}
+
 TEST(TitleButtonVisibility, CodesAndActionRules) {
     const TWindowTraits w = NormalWindow();
     EXPECT_TRUE(EvaluateTitleButton(*Button(0, 1, 30, 5, 20, 3), w).Visible);
@@ -162,6 +183,25 @@ TEST(TitleButtonLayout, PlacesButtonsByAlignAndFindsTheButtonsLeftEdge) {
     EXPECT_EQ(onMenuBar, RectOfSize(800 - 40 - 4 - 2, (19 - 14) / 2 + 30, 16, 14));
     in.RightToLeft = true;
     EXPECT_EQ(LayoutTitleButtons(buttons, mdi, in).Bounds[5].Left, 40 + 2 + 4);
+}
+
+TEST(TitleButtonLayout, HostileCoordinatesSaturateOffTheWindow) {
+    constexpr int kMax = std::numeric_limits<int>::max(), kMin = std::numeric_limits<int>::min();
+    TButtonLayoutInput in;
+    in.WindowWidth = 300;
+    in.TitleTextRect = {40, 8, 200, 22};
+    in.Metrics = {4, 30, 4, 4, 19};
+    const struct {
+        int Align, Xcoord, Left;
+    } cases[] = {
+        {1, kMin, kMax}, {0, kMax, kMax}, {2, kMin, kMax}, {3, kMax, kMax}, {100, kMin, kMax},
+    };
+    for (const auto& c : cases) {
+        const auto button = Button(0, c.Align, c.Xcoord, kMax, 20, 1, 0, 0);
+        const Rect r = TitleButtonRect(*button, in);
+        EXPECT_EQ(r.Left, c.Left) << "align " << c.Align;
+        EXPECT_TRUE(r.IsEmpty() || Intersect(r, {0, 0, 300, 60}).IsEmpty()) << "align " << c.Align;
+    }
 }
 
 TEST(TitleButtonLayout, HitTestFindsTheFirstVisibleButtonWithAnActionUnderThePoint) {

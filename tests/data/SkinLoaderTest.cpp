@@ -91,6 +91,47 @@ TEST(SkinLoaderElements, DamagedImageIsAnEmptyImageNotAnError) {
     EXPECT_EQ(d.Notes.size(), 1u);
 }
 
+// An 8-bit run-length BMP of width x height whose data is only the
+// end-of-bitmap mark: a few hundred bytes that stand for every pixel.
+std::vector<std::uint8_t> EmptyRleBmp(std::int32_t width, std::int32_t height) {
+    std::vector<std::uint8_t> file;
+    const auto put = [&](std::uint64_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    };
+    const std::uint32_t offset = 14 + 40 + 4 * 256; // headers and a grey-less palette of 256
+    file = {'B', 'M'};
+    for (const auto& [value, bytes] : {std::pair<std::uint32_t, int>{offset + 2, 4}, {0, 4}, {offset, 4}, {40, 4},
+                                      {static_cast<std::uint32_t>(width), 4}, {static_cast<std::uint32_t>(height), 4},
+                                      {1, 2}, {8, 2}, {1, 4} /* RLE8 */, {2, 4}, {0, 8}, {256, 4}, {0, 4}})
+        put(value, bytes);
+    file.resize(offset, 0);
+    put(0x0100, 2); // end of bitmap
+    return file;
+}
+
+// Every section naming one small file of 8M pixels: without a budget the
+// skin would take a quarter gigabyte per section.
+TEST(SkinLoaderElements, ImagesPastTheSkinsPixelBudgetLoadAsEmptyWithANote) {
+    const char* sections[] = {"Progress.Chunk", "GroupBoxEdge", "StatusBarEdges", "ToolBars",  "MenuItem",
+                              "MenuBackground", "Scrollbar",    "HorzScroll",     "VertScroll", "Headerbar"};
+    std::string ini;
+    for (const char* section : sections)
+        ini += std::string("[") + section + "]\r\nImage=big.bmp\r\n";
+    const TSkinDefinition d = SkinTestPackage(ini).Raw("big.bmp", EmptyRleBmp(4096, 2048)).Load();
+    std::int64_t pixels = 0;
+    int loaded = 0;
+    for (const char* section : sections) {
+        const Bitmap& image = d.Find(section)->Image;
+        pixels += static_cast<std::int64_t>(image.Width()) * image.Height();
+        loaded += !image.IsEmpty();
+    }
+    EXPECT_EQ(loaded, 4) << "four images of 8M pixels fit the default 32M";
+    EXPECT_LE(pixels, TSkinLoadOptions{}.MaxImagePixels);
+    ASSERT_EQ(d.Notes.size(), std::size(sections) - 4);
+    EXPECT_NE(d.Notes.front().find("past"), std::string::npos) << d.Notes.front();
+}
+
 TEST(SkinLoaderButtons, RadioAndCheckFrameCountsAreDerivedFromTheImages) {
     const TSkinDefinition a = SkinTestPackage("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButton=c.bmp\r\n")
                                   .Strip("r.bmp", 52, 13)
