@@ -79,7 +79,8 @@ void DrawElement(const TDataSkinObject& e) {
         if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&e))
             DrawElementAt(e, border->Image2, size, target);
         if (const auto* buttons = dynamic_cast<const TDataSkinButton*>(&e)) {
-            DrawFrameStretched(target, size, buttons->CheckImage, Transparency::KeyColour, buttons->CheckButtonFrame, 1);
+            DrawFrameStretched(target, size, buttons->CheckImage, Transparency::KeyColour, buttons->CheckButtonFrame,
+                               1);
             DrawFrameStretched(target, size, buttons->RadioImage, Transparency::KeyColour, buttons->RadioButtonFrame,
                                buttons->RadioButtonFrame);
         }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "BuiltinImages.h"
+#include "SkinFields.h"
 #include "skin/imaging/Blit.h"
 #include "skin/imaging/BmpReader.h"
 #include "skin/imaging/Gradient.h"
@@ -96,14 +97,29 @@ Bitmap CopyPart(const Bitmap& source, const Rect& part) {
     return copy;
 }
 
-// How a section element is read: where its image is, whether "Frame" and the
-// text colours are read, and what a "Tile" above 1 becomes.
+// How a section element is read: where its image is, which of the common
+// fields it reads, and what a "Tile" above 1 becomes.
 struct SectionLoad {
     const char* ImageKey = "Image";
-    bool ReadFrame = false;
-    bool ReadColours = true;
+    TFieldGroup Groups = TFieldGroup::All;
     std::int32_t TileAbove1 = 0;
 };
+
+// The title and the menu-bar strip keep common fields under keys of their
+// own in "Personality": the caption's back image and text shifts, the
+// strip's image and its tiling flags.
+constexpr std::array<TSkinField<TDataSkinObject>, 4> kTitleKeys = {{
+    {"LeftWidth", "TextShift", TFieldKind::Integer, 0, &TDataSkinObject::LeftWidth},
+    {"TopHeight", "TextShiftVert", TFieldKind::Integer, 0, &TDataSkinObject::TopHeight},
+    {"RightWidth", "TextRightClip", TFieldKind::Integer, 0, &TDataSkinObject::RightWidth},
+    {"Image", "TextBack", TFieldKind::Image, 0, &TDataSkinObject::Image},
+}};
+constexpr std::array<TSkinField<TDataSkinObject>, 4> kMenuBarKeys = {{
+    {"LeftWidth", "TileLeftMenu", TFieldKind::Integer, 1, &TDataSkinObject::LeftWidth},
+    {"RightWidth", "TileRightMenu", TFieldKind::Integer, 1, &TDataSkinObject::RightWidth},
+    {"Image", "menuBar", TFieldKind::Image, 0, &TDataSkinObject::Image},
+    {"Tile", "TileMenu", TFieldKind::Integer, 1, &TDataSkinObject::Tile},
+}};
 
 class SkinBuilder {
 public:
@@ -124,8 +140,9 @@ private:
     void LoadTitleButtons();
     void LoadMdiImages();
     void LoadRow(const ElementRow& row);
-    void ReadColours(TDataSkinObject& element, const char* section);
-    void ReadGenericKeys(TDataSkinObject& element, const char* section, bool readFrame);
+    template <class T>
+    void ReadFields(T& element, std::span<const TSkinField<T>> fields, const char* section,
+                    TFieldGroup groups = TFieldGroup::All, const char* imageKey = nullptr);
     template <class T> T* LoadSection(const char* section, const SectionLoad& how);
     void LoadGeneric(const char* section);
     void LoadWithSecondImage(const char* section, const char* secondKey);
@@ -209,19 +226,14 @@ void SkinBuilder::LoadTitleButtons() {
             section == "BUTTON.RADIO" || section == "BUTTON.CHECKBOX")
             continue;
         const char* s = section.c_str();
-        if (Int(s, "Action", 0) == -1 && Int(s, "Visibility", -1) != 0)
-            continue; // switched off
+        // A placeholder is switched off unless it says it always shows; a
+        // missing "Visibility" counts as saying nothing here.
+        if (static_cast<TTitleAction>(Int(s, "Action", 0)) == TTitleAction::None &&
+            static_cast<TTitleVisibility>(Int(s, "Visibility", -1)) != TTitleVisibility::Always)
+            continue;
         auto button = std::make_unique<TDataSkinSysButton>(section);
-        button->Action = static_cast<TTitleAction>(Int(s, "Action", 0));
-        button->Align = static_cast<TTitleAlign>(Int(s, "Align", 0));
-        button->Xcoord = Int(s, "Xcoord", 0);
-        button->Ycoord = Int(s, "Ycoord", 0);
-        button->Visibility = static_cast<TTitleVisibility>(Int(s, "Visibility", 0));
-        button->Visibility1 = static_cast<TTitleVisibility>(
-            Int(s, "Visibility1", button->Action == TTitleAction::None ? -1 : 0));
-        button->CombineOp = Int(s, "CombineOp", -1);
-        button->Frame = Int(s, "frame", 0);
-        LoadImage(button->Image, Str(s, "ButtonImage"));
+        ReadFields<TDataSkinObject>(*button, kObjectFields, s, TFieldGroup::Frame | TFieldGroup::Image, "ButtonImage");
+        ReadFields<TDataSkinSysButton>(*button, kSysButtonFields, s);
         if (button->Frame == 0) {
             button->Frame = 6;
             if (!button->Image.IsEmpty()) {
@@ -265,26 +277,46 @@ void SkinBuilder::LoadMdiImages() {
     }
 }
 
-void SkinBuilder::ReadColours(TDataSkinObject& element, const char* section) {
-    element.NormalColour = Int(section, "NormalColour", -1);
-    element.MouseOverColour = Int(section, "MouseOverColour", -1);
-    element.PressedColour = Int(section, "PressedColour", -1);
-    const Colour text = D_.Colours.ButtonText;
-    element.NormalColour2 = ColourOrDefault(Str(section, "NormalColour2"), text);
-    element.MouseOverColour2 = ColourOrDefault(Str(section, "MouseOverColour2"), text);
-    element.PressedColour2 = ColourOrDefault(Str(section, "PressedColour2"), text);
+// A caption colour only when the skin gives all three components.
+std::optional<Colour> TitleColour(const TQuickIni& ini, const char* section, const std::string& stem) {
+    const std::int32_t r = ini.ReadInteger(section, stem + "R", -1);
+    const std::int32_t g = ini.ReadInteger(section, stem + "G", -1);
+    const std::int32_t b = ini.ReadInteger(section, stem + "B", -1);
+    if (r < 0 || g < 0 || b < 0)
+        return std::nullopt;
+    return Rgb(r, g, b);
 }
 
-void SkinBuilder::ReadGenericKeys(TDataSkinObject& element, const char* section, bool readFrame) {
-    element.Style = Int(section, "Style", 0);
-    element.LeftWidth = Int(section, "LeftWidth", 0);
-    element.RightWidth = Int(section, "RightWidth", 0);
-    element.TopHeight = Int(section, "TopHeight", 0);
-    element.BottomHeight = Int(section, "BottomHeight", 0);
-    if (readFrame)
-        element.Frame = Int(section, "Frame", 0);
-    element.Trans = Int(section, "Trans", 0);
-    element.Tile = Int(section, "Tile", 0);
+// Reads the fields of a table that have a key and belong to one of groups;
+// imageKey, when given, replaces the key of the common image.
+template <class T>
+void SkinBuilder::ReadFields(T& element, std::span<const TSkinField<T>> fields, const char* section,
+                             TFieldGroup groups, const char* imageKey) {
+    for (const TSkinField<T>& field : fields) {
+        if (!field.Key || (field.Group != TFieldGroup::None && (field.Group & groups) == TFieldGroup::None))
+            continue;
+        const char* s = field.Section ? field.Section : section;
+        const char* key = field.Group == TFieldGroup::Image && imageKey ? imageKey : field.Key;
+        std::visit(
+            [&](auto member) {
+                auto& value = element.*member;
+                using Value = std::remove_cvref_t<decltype(value)>;
+                if constexpr (std::is_same_v<Value, Bitmap>) {
+                    LoadImage(value, Str(s, key));
+                } else if constexpr (std::is_same_v<Value, bool>) {
+                    value = !Str(s, key).empty();
+                } else if constexpr (std::is_same_v<Value, Colour>) {
+                    value = field.Kind == TFieldKind::CaptionColour
+                                ? TitleColour(Ini_, s, key).value_or(static_cast<Colour>(field.Default))
+                                : ColourOrDefault(Str(s, key), D_.Colours.ButtonText);
+                } else if constexpr (!std::is_same_v<Value, std::string>) {
+                    const std::int32_t fallback =
+                        field.DefaultOf ? field.DefaultOf(element) : static_cast<std::int32_t>(field.Default);
+                    value = static_cast<Value>(Int(s, key, fallback));
+                }
+            },
+            field.Field);
+    }
 }
 
 template <class T> T* SkinBuilder::LoadSection(const char* section, const SectionLoad& how) {
@@ -293,10 +325,7 @@ template <class T> T* SkinBuilder::LoadSection(const char* section, const Sectio
     if (image.empty())
         return nullptr;
     auto element = std::make_unique<T>(section);
-    LoadImage(element->Image, image);
-    ReadGenericKeys(*element, section, how.ReadFrame);
-    if (how.ReadColours)
-        ReadColours(*element, section);
+    ReadFields<TDataSkinObject>(*element, kObjectFields, section, how.Groups, how.ImageKey);
     if (element->Tile > 1)
         element->Tile = how.TileAbove1;
     T* loaded = element.get();
@@ -304,80 +333,45 @@ template <class T> T* SkinBuilder::LoadSection(const char* section, const Sectio
     return loaded;
 }
 
-void SkinBuilder::LoadGeneric(const char* section) {
-    LoadSection<TDataSkinObject>(section, {.ReadFrame = true});
-}
+void SkinBuilder::LoadGeneric(const char* section) { LoadSection<TDataSkinObject>(section, {}); }
 
 void SkinBuilder::LoadWithSecondImage(const char* section, const char* secondKey) {
-    if (auto* element = LoadSection<TDataSkinBorder>(section, {}))
+    const SectionLoad how{.Groups = Without(TFieldGroup::All, TFieldGroup::Frame)};
+    if (auto* element = LoadSection<TDataSkinBorder>(section, how))
         LoadImage(element->Image2, Str(section, secondKey));
 }
 
 void SkinBuilder::LoadProgress() {
-    LoadSection<TDataSkinBorder>("Progress", {.ImageKey = "Bitmap", .ReadColours = false, .TileAbove1 = 1});
+    LoadSection<TDataSkinBorder>(
+        "Progress", {.ImageKey = "Bitmap",
+                     .Groups = Without(TFieldGroup::All, TFieldGroup::Frame | TFieldGroup::TextColours),
+                     .TileAbove1 = 1});
 }
 
 void SkinBuilder::LoadGroupBox() {
     const char* section = "GroupBox";
-    if (auto* element = LoadSection<TDataSkinBoxLabel>(section, {})) {
-        element->BackgroundAlignment = Int(section, "BackgroundAlignment", 0);
-        element->BackgroundLeftShift = Int(section, "BackgroundLeftShift", 0);
-        element->BackgroundRightShift = Int(section, "BackgroundRightShift", 0);
-    }
+    if (auto* element =
+            LoadSection<TDataSkinBoxLabel>(section, {.Groups = Without(TFieldGroup::All, TFieldGroup::Frame)}))
+        ReadFields<TDataSkinBoxLabel>(*element, kBoxLabelFields, section);
 }
 
+// Always present and refilled in place; its image is the "Bitmap" key, and it
+// has no style or frame count of its own.
 void SkinBuilder::LoadButtons() {
     const char* section = "Buttons";
     TDataSkinButton& b = D_.Buttons;
-    b.LeftWidth = Int(section, "LeftWidth", 0);
-    b.RightWidth = Int(section, "RightWidth", 0);
-    b.TopHeight = Int(section, "TopHeight", 0);
-    b.BottomHeight = Int(section, "BottomHeight", 0);
-    b.Trans = Int(section, "Trans", 0);
-    LoadImage(b.Image, Str(section, "Bitmap"));
-    b.Tile = Int(section, "Tile", 0);
-    LoadImage(b.CheckImage, Str(section, "CheckButton"));
-    LoadImage(b.RadioImage, Str(section, "RadioButton"));
-    b.NormalColour = Int(section, "NormalColour", -1);
-    b.MouseOverColour = Int(section, "MouseOverColour", -1);
-    b.PressedColour = Int(section, "PressedColour", -1);
-    b.RadioButtonFrame = Int(section, "RadioButtonFrame", 0);
-    b.CheckButtonFrame = Int(section, "CheckButtonFrame", 0);
+    ReadFields<TDataSkinObject>(b, kObjectFields, section,
+                                Without(TFieldGroup::All, TFieldGroup::Frame | TFieldGroup::Style), "Bitmap");
+    ReadFields<TDataSkinButton>(b, kButtonFields, section);
     if (b.Tile > 1)
         b.Tile = 0;
-    const std::string normal = Str(section, "NormalColour2");
-    const std::string over = Str(section, "MouseOverColour2");
-    const std::string pressed = Str(section, "PressedColour2");
-    b.NormalColour2Given = !normal.empty();
-    b.MouseOverColour2Given = !over.empty();
-    b.PressedColour2Given = !pressed.empty();
-    b.NormalColour2 = ColourOrDefault(normal, D_.Colours.ButtonText);
-    b.MouseOverColour2 = ColourOrDefault(over, D_.Colours.ButtonText);
-    b.PressedColour2 = ColourOrDefault(pressed, D_.Colours.ButtonText);
-}
-
-// A caption colour only when the skin gives all three components.
-std::optional<Colour> TitleColour(const TQuickIni& ini, const std::string& stem) {
-    const std::int32_t r = ini.ReadInteger(kPersonality, stem + "R", -1);
-    const std::int32_t g = ini.ReadInteger(kPersonality, stem + "G", -1);
-    const std::int32_t b = ini.ReadInteger(kPersonality, stem + "B", -1);
-    if (r < 0 || g < 0 || b < 0)
-        return std::nullopt;
-    return Rgb(r, g, b);
 }
 
 void SkinBuilder::LoadTitle() {
     TDataSkinTitle& t = D_.Title;
-    LoadImage(t.Image, Str(kPersonality, "TextBack"));
-    t.SetMargins({Int(kPersonality, "TextShift", 0), Int(kPersonality, "TextShiftVert", 0),
-                  Int(kPersonality, "TextRightClip", 0), 0});
-    t.TextAlignment = Int(kPersonality, "TextAlignment", 0);
-    t.Textbackground = Int(kPersonality, "Textbackground", 0);
-    t.TXTBackleft = Int(kPersonality, "TXTBackleft", 0);
-    t.TXTBackRight = Int(kPersonality, "TXTBackRight", 0);
-    t.FontHeight = Int("Fonts", "FontHeight", 14);
-    t.ActiveText = TitleColour(Ini_, "ActiveText").value_or(TDataSkinTitle::kNoTextColour);
-    t.InActiveText = TitleColour(Ini_, "InActiveText").value_or(TDataSkinTitle::kNoTextColour);
+    ReadFields<TDataSkinObject>(t, kTitleKeys, kPersonality);
+    t.BottomHeight = 0;
+    ReadFields<TDataSkinTitle>(t, kTitleFields, kPersonality);
     t.Frame = 2;
 }
 
@@ -385,16 +379,11 @@ void SkinBuilder::LoadTitle() {
 // of the strip's ends, not margins.
 void SkinBuilder::LoadMenuBar() {
     D_.Remove(kPersonality);
-    const std::string image = Str(kPersonality, "menuBar");
-    if (image.empty())
+    if (Str(kPersonality, "menuBar").empty())
         return;
     auto element = std::make_unique<TDataSkinObject>(kPersonality);
-    LoadImage(element->Image, image);
-    element->TopHeight = 0;
-    element->BottomHeight = 0;
-    element->Tile = std::min(Int(kPersonality, "TileMenu", 1), 1);
-    element->LeftWidth = Int(kPersonality, "TileLeftMenu", 1);
-    element->RightWidth = Int(kPersonality, "TileRightMenu", 1);
+    ReadFields<TDataSkinObject>(*element, kMenuBarKeys, kPersonality);
+    element->Tile = std::min(element->Tile, 1);
     element->Frame = 2;
     D_.Put(std::move(element));
 }
