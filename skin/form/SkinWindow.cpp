@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/Control.h"
+
 namespace veyra {
 
 TSkinWindow::TSkinWindow(HWND window) : Handle_(window) {}
@@ -11,6 +13,7 @@ TSkinWindow::~TSkinWindow()
     // The window may outlive this object: never leave an entry behind that
     // points at freed memory.
     RemoveSubclass();
+    UnhookControl();
     *Alive_ = false;
 }
 
@@ -101,6 +104,56 @@ LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam,
     if (guard.Alive())
         self->Call_ = call.Outer;
     return result;
+}
+
+void TSkinWindow::HookControl(TControl& control)
+{
+    if (HookedControl_)
+        return;
+    OldHook_ = control.WindowProc();
+    control.SetWindowProc(TWndMethod::Of<&TSkinWindow::HookEntry>(this));
+    HookedControl_ = &control;
+}
+
+void TSkinWindow::UnhookControl()
+{
+    TControl* control = std::exchange(HookedControl_, nullptr);
+    if (control && control->WindowProc() == TWndMethod::Of<&TSkinWindow::HookEntry>(this))
+        control->SetWindowProc(OldHook_);
+}
+
+void TSkinWindow::ForgetHookedControl() { HookedControl_ = nullptr; }
+
+void TSkinWindow::CallOldHook(TMessage& message)
+{
+    if (HookCall_) {
+        if (HookCall_->OldCalled)
+            return;
+        HookCall_->OldCalled = true;
+    }
+    OldHook_(message);
+}
+
+void TSkinWindow::HookEntry(TMessage& message)
+{
+    TCall call;
+    call.Outer = HookCall_;
+    HookCall_ = &call;
+    const TAliveGuard guard(*this);
+    // Kept aside: the handler may free this object before the fallback needs it.
+    const TWndMethod old = OldHook_;
+    try {
+        HookProc(message);
+    } catch (...) {
+        // The framework hands errors of its own handlers to the application;
+        // ours must not take the message with them, nor deliver it twice.
+        if (!call.OldCalled) {
+            call.OldCalled = true;
+            old(message);
+        }
+    }
+    if (guard.Alive())
+        HookCall_ = call.Outer;
 }
 
 } // namespace veyra

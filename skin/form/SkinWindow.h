@@ -4,11 +4,16 @@
 
 #include <memory>
 
+#include "framework/WndMethod.h"
+
 namespace veyra {
 
+class TControl;
+
 // The subclassing base of every skinning object: a window, a control, a menu
-// bar or a popup menu. It sits in the window's subclass chain, gives every
-// message to one virtual handler, and guarantees two things to the classes
+// bar or a popup menu. It sits in the window's subclass chain, and in front of
+// a framework control's message hook when there is one, gives every message
+// to one virtual handler per path, and guarantees two things to the classes
 // built on it:
 //
 //  - a message reaches the previous handler exactly once when the handler
@@ -60,6 +65,21 @@ protected:
     // Whether the message being handled has been passed on already.
     bool OldCalled() const;
 
+    // Puts this object's handler in front of a framework control's message
+    // hook; the framework's own messages then reach HookProc first.
+    void HookControl(TControl& control);
+    // Gives the control back the hook it had, unless somebody hooked in
+    // front of us since (they give ours back, which then is the old one).
+    void UnhookControl();
+    // The hooked control is being freed: nothing is given back to it.
+    void ForgetHookedControl();
+    bool ControlHooked() const { return HookedControl_ != nullptr; }
+    // The object's handler of the framework control's messages; whatever it
+    // does not answer goes to CallOldHook. The same two guarantees hold.
+    virtual void HookProc(TMessage& message) { CallOldHook(message); }
+    // Hands the framework message being handled to the previous hook, once.
+    void CallOldHook(TMessage& message);
+
 private:
     // One message being handled; they nest when a handler sends the window
     // another message.
@@ -73,12 +93,17 @@ private:
                                          DWORD_PTR refData);
     // The previous handler for a call whose object may be gone already.
     static LRESULT PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The one entry of the framework hook.
+    void HookEntry(TMessage& message);
 
     HWND Handle_;
     bool Subclassed_ = false;
     // The window procedure as others saw it right after we joined the chain.
     LONG_PTR ChainProc_ = 0;
     TCall* Call_ = nullptr;
+    TControl* HookedControl_ = nullptr;
+    TWndMethod OldHook_;
+    TCall* HookCall_ = nullptr;
     std::shared_ptr<bool> Alive_ = std::make_shared<bool>(true);
 };
 

@@ -67,13 +67,6 @@ FontHandle PlatformCaptionFont()
 
 } // namespace
 
-// One framework message being handled by the form hook; they nest when a
-// handler sends the form another message.
-struct TWinSkinForm::THookCall {
-    THookCall* Outer = nullptr;
-    bool Called = false;
-};
-
 TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, TEngineState& engine, HMODULE module,
                            std::wstring className)
     : TComponent(owner), TSkinWindow(window), Engine_(engine), Module_(module),
@@ -89,7 +82,7 @@ TWinSkinForm::~TWinSkinForm()
     try {
         if (Subclassed() && IsWindow(Handle()))
             UnhookWindow();
-        RestoreFormHook();
+        UnhookControl();
     } catch (...) {
     }
     FreeControlObjects();
@@ -101,7 +94,7 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == TOperation::opRemove) {
         if (component == Control_) {
-            FormHookInstalled_ = false;
+            ForgetHookedControl();
             Control_ = nullptr;
         }
         if (component == Timer_)
@@ -191,11 +184,8 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     InitSkin(skinData);
     if (!Subclassed())
         return;
-    if (SkinFrame_) {
-        OldControlWndProc_ = form->WindowProc();
-        form->SetWindowProc(TWndMethod::Of<&TWinSkinForm::FormMessageHook>(this));
-        FormHookInstalled_ = true;
-    }
+    if (SkinFrame_)
+        HookControl(*form);
     OldColor_ = form->Color();
     if (const TSkinDefinition* skin = Skin())
         form->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
@@ -314,17 +304,6 @@ void TWinSkinForm::InitSkin(TSkinData* skinData)
 
     if (IsMaximizedMdiChild())
         Engine_.MaximizedMdiChildMode = true;
-}
-
-void TWinSkinForm::RestoreFormHook()
-{
-    if (!FormHookInstalled_ || !Control_)
-        return;
-    FormHookInstalled_ = false;
-    // Put back only what we replaced: somebody who hooked in front of us
-    // keeps their hook (they restore ours, which then is the old one).
-    if (Control_->WindowProc() == TWndMethod::Of<&TWinSkinForm::FormMessageHook>(this))
-        Control_->SetWindowProc(OldControlWndProc_);
 }
 
 // ---------------------------------------------------------------------------
@@ -1065,60 +1044,33 @@ std::vector<HWND> TWinSkinForm::DiscoverChildWindows()
 // ---------------------------------------------------------------------------
 // The framework form's message hook
 
-void TWinSkinForm::CallOldHook(TMessage& message)
+void TWinSkinForm::HookProc(TMessage& message)
 {
-    if (HookCall_) {
-        if (HookCall_->Called)
-            return;
-        HookCall_->Called = true;
-    }
-    OldControlWndProc_(message);
-}
-
-void TWinSkinForm::FormMessageHook(TMessage& message)
-{
-    THookCall call;
-    call.Outer = HookCall_;
-    HookCall_ = &call;
-    const TAliveGuard guard(*this);
-    // Kept aside: the handler may free this object before the fallback needs it.
-    const TWndMethod old = OldControlWndProc_;
-    try {
-        switch (message.Msg) {
-        case WM_SETTEXT:
-            OnFormSetText(message);
-            break;
-        case SKINMSG_SKINCHANGED:
-            Reskin();
-            break;
-        case SKINMSG_PAINTFRAME:
-            if (message.LParam != kSkinSignature) {
-                CallOldHook(message);
-                break;
-            }
-            if (message.WParam)
-                PaintFrame(reinterpret_cast<HDC>(message.WParam));
-            message.Result = kSkinSignature;
-            break;
-        case SKINMSG_QUERY:
-            message.Result = message.LParam == kSkinSignature ? kSkinSignature : 1;
-            break;
-        // Seam: CM_DIALOGCHAR opens the menu bar by its accelerators once the
-        // menu bar exists; until then the old hook has it.
-        default:
+    switch (message.Msg) {
+    case WM_SETTEXT:
+        OnFormSetText(message);
+        break;
+    case SKINMSG_SKINCHANGED:
+        Reskin();
+        break;
+    case SKINMSG_PAINTFRAME:
+        if (message.LParam != kSkinSignature) {
             CallOldHook(message);
             break;
         }
-    } catch (...) {
-        // The framework hands errors of its own handlers to the application;
-        // ours must not take the message with them, nor deliver it twice.
-        if (!call.Called && message.Msg != SKINMSG_SKINCHANGED && message.Msg != SKINMSG_QUERY) {
-            call.Called = true;
-            old(message);
-        }
+        if (message.WParam)
+            PaintFrame(reinterpret_cast<HDC>(message.WParam));
+        message.Result = kSkinSignature;
+        break;
+    case SKINMSG_QUERY:
+        message.Result = message.LParam == kSkinSignature ? kSkinSignature : 1;
+        break;
+    // Seam: CM_DIALOGCHAR opens the menu bar by its accelerators once the
+    // menu bar exists; until then the old hook has it.
+    default:
+        CallOldHook(message);
+        break;
     }
-    if (guard.Alive())
-        HookCall_ = call.Outer;
 }
 
 void TWinSkinForm::OnFormSetText(TMessage& message)
@@ -1158,7 +1110,7 @@ void TWinSkinForm::ReloadSkin()
         return;
     // A framework form re-skins through its message hook, so that whoever
     // hooks in front of us sees the request too.
-    if (Control_ && FormHookInstalled_)
+    if (Control_ && ControlHooked())
         Control_->Perform(SKINMSG_SKINCHANGED, 0, 0);
     else
         Reskin();
@@ -1238,7 +1190,7 @@ void TWinSkinForm::UnhookWindow()
     StopTimer();
     if (!Subclassed())
         return;
-    RestoreFormHook();
+    UnhookControl();
     RemoveSubclass();
     FreeControlObjects();
     FreeMenuBar();
@@ -1270,7 +1222,7 @@ void TWinSkinForm::Unskin()
     }
     SystemMenu_.Free();
     StopTimer();
-    RestoreFormHook();
+    UnhookControl();
     RemoveSubclass();
     FreeControlObjects();
     if (Control_ && LifeState_ != TLifeState::InNcDestroy)

@@ -140,12 +140,10 @@ public:
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    // The framework form's messages while its frame is skinned.
+    void HookProc(TMessage& message) override;
 
 private:
-    // The framework form's message hook while skinned.
-    void FormMessageHook(TMessage& message);
-    // Hands a framework message to the form's previous hook, once per message.
-    void CallOldHook(TMessage& message);
 
     // Whether the frame messages are ours to answer: a skinned frame on a
     // top-level window or MDI child.
@@ -181,7 +179,6 @@ private:
 
     // Pieces of the life cycle.
     void ReadWindowTraits();
-    void RestoreFormHook();
     void LightDetach();
     void Reskin();
     void FinishSkinning(const TAliveGuard& guard);
@@ -250,12 +247,6 @@ private:
     const TSkinDefinition* SkinOverride_ = nullptr;
 
     bool UnicodeWindow_ = true;
-    TWndMethod OldControlWndProc_;
-    bool FormHookInstalled_ = false;
-    // The framework message being handled by FormMessageHook, and whether
-    // it went on to the old hook already.
-    struct THookCall;
-    THookCall* HookCall_ = nullptr;
 
     HWND MDIClientHandle_ = nullptr;
     bool MenuUpdate_ = true;

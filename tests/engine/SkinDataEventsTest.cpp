@@ -10,6 +10,7 @@
 #include "framework/FormReader.h"
 #include "skin/component/SkinData.h"
 #include "skin/manager/SkinManage.h"
+#include "framework/WindowClass.h"
 
 namespace veyra {
 namespace {
@@ -101,13 +102,6 @@ const char* const kEventLines = "    OnFormSkin = SkinDataFormSkin\n"
                                 "    OnBeforeSkinForm = SkinDataBeforeSkinForm\n"
                                 "    OnAfterSkinForm = SkinDataAfterSkinForm\n";
 
-std::wstring WindowClassOf(HWND window)
-{
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
-
 TEST_F(SkinDataEvents, EveryStoredEventRunsTheFormsMethodWhenTheSkinRaisesIt)
 {
     TSkinEventsForm form(nullptr);
@@ -127,7 +121,7 @@ TEST_F(SkinDataEvents, EveryStoredEventRunsTheFormsMethodWhenTheSkinRaisesIt)
     form.SetBounds(40, 40, 320, 220);
     form.HandleNeeded();
     const HWND window = form.WindowHandle();
-    const std::wstring windowClass = WindowClassOf(window);
+    const std::wstring windowClass = ClassNameOf(window);
     form.Show();
     MgrTestPump(100);
     ASSERT_NE(TSkinManage::Instance()->Find(window), nullptr) << "the handler let the form be skinned";

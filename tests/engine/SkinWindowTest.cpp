@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "FormTestSupport.h"
+#include "framework/CustomForm.h"
 #include "skin/form/SkinWindow.h"
 
 namespace veyra {
@@ -20,12 +21,24 @@ public:
     using TSkinWindow::TSkinWindow;
     using THandler = std::function<LRESULT(TProbeWindow&)>;
     THandler Handler;
+    using THookHandler = std::function<void(TProbeWindow&, TMessage&)>;
+    THookHandler HookHandler;
 
     bool Attach() { return Subclass(); }
     void Detach() { RemoveSubclass(); }
     LRESULT PassOn() { return CallOld(WM_APP, 1, 2); }
+    void Hook(TControl& control) { HookControl(control); }
+    void PassOnHook(TMessage& message) { CallOldHook(message); }
 
 protected:
+    void HookProc(TMessage& message) override
+    {
+        if (HookHandler)
+            HookHandler(*this, message);
+        else
+            CallOldHook(message);
+    }
+
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
     {
         if (msg == WM_APP + 1 && Handler)
@@ -89,6 +102,40 @@ TEST(SkinWindow, MessagesReachThePreviousHandlerExactlyOnceWhateverTheHandlerDoe
             delete probe;
         // The window works on without the object.
         EXPECT_EQ(SendMessageW(window.Handle(), WM_APP, 0, 0), TTestWindow::kTestAnswer);
+    }
+}
+
+// The framework hook path keeps the same promises: the previous hook sees a
+// message once, whether the handler passes it on twice, throws after passing
+// it on, or throws before (then the message goes on as if we were not there).
+TEST(SkinWindow, FrameworkMessagesReachThePreviousHookExactlyOnce)
+{
+    struct TCase {
+        const char* Name;
+        TProbeWindow::THookHandler Handler;
+        int Delivered;
+    };
+    const TCase cases[] = {
+        {"passes on twice", [](TProbeWindow& w, TMessage& m) { w.PassOnHook(m); w.PassOnHook(m); }, 1},
+        {"throws after passing on",
+         [](TProbeWindow& w, TMessage& m) { w.PassOnHook(m); throw std::runtime_error("after"); }, 1},
+        {"throws before passing on", [](TProbeWindow&, TMessage&) { throw std::runtime_error("before"); }, 1},
+        {"answers itself", [](TProbeWindow&, TMessage& m) { m.Result = 7; }, 0},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TForm form(nullptr);
+        int delivered = 0;
+        const TWndMethod counting(&delivered, [](void* data, TMessage&) { ++*static_cast<int*>(data); });
+        form.SetWindowProc(counting);
+        {
+            TProbeWindow probe(nullptr);
+            probe.Hook(form);
+            probe.HookHandler = c.Handler;
+            form.Perform(WM_APP + 5, 0, 0);
+            EXPECT_EQ(delivered, c.Delivered);
+        }
+        EXPECT_EQ(form.WindowProc(), counting) << "the hook it had is given back";
     }
 }
 

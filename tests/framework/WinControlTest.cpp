@@ -10,16 +10,10 @@
 #include "framework/CustomForm.h"
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
+#include "framework/WindowClass.h"
 
 namespace veyra {
 namespace {
-
-std::wstring WindowClassOf(HWND window)
-{
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    return name;
-}
 
 // A form with one page control, built in code.
 struct TPlainForm {
@@ -39,15 +33,15 @@ TEST(WinControl, WindowClassIsNamedAfterTheFrameworkClassAndSuperclassesTheSyste
     TPlainForm f;
     const HWND pages = f.Pages->Handle();
     ASSERT_NE(pages, nullptr);
-    EXPECT_EQ(WindowClassOf(pages), L"TPageControl");
-    EXPECT_EQ(WindowClassOf(f.Form.Handle()), L"TForm");
+    EXPECT_EQ(ClassNameOf(pages), L"TPageControl");
+    EXPECT_EQ(ClassNameOf(f.Form.Handle()), L"TForm");
     EXPECT_EQ(GetParent(pages), f.Form.WindowHandle());
     // The system tab control behind it answers its own messages.
     auto* sheet = new TTabSheet(&f.Form);
     sheet->SetPageControl(f.Pages);
     sheet->SetCaption(L"Alpha");
     EXPECT_EQ(SendMessageW(pages, TCM_GETITEMCOUNT, 0, 0), 1);
-    EXPECT_EQ(WindowClassOf(sheet->Handle()), L"TTabSheet");
+    EXPECT_EQ(ClassNameOf(sheet->Handle()), L"TTabSheet");
 }
 
 TEST(WinControl, ControlOfsPropertyFindsTheObjectOfAWindow)
