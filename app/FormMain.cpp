@@ -9,24 +9,23 @@
 
 namespace veyra {
 
-const TClassInfo& TFormMain::StaticClass()
-{
+const TClassInfo& TFormMain::StaticClass() {
     static const TClassInfo info(
         "TFormMain", &TForm::StaticClass(), {}, nullptr,
-        {{"FormCreate", [](TObject& self, TObject* sender) { static_cast<TFormMain&>(self).FormCreate(sender); }},
-         {"FormShow", [](TObject& self, TObject* sender) { static_cast<TFormMain&>(self).FormShow(sender); }}});
+        {{"FormCreate",
+          [](TObject& self, TObject* sender) { static_cast<TFormMain&>(self).FormCreate(sender); }},
+         {"FormShow",
+          [](TObject& self, TObject* sender) { static_cast<TFormMain&>(self).FormShow(sender); }}});
     return info;
 }
 
-void RegisterViewerClasses()
-{
+void RegisterViewerClasses() {
     RegisterFrameworkClasses();
     RegisterComponentClass(TSkinData::StaticClass());
     RegisterComponentClass(TFormMain::StaticClass());
 }
 
-TFormMain::TFormMain(TComponent* owner) : TForm(owner)
-{
+TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     RegisterViewerClasses();
     ReadDescription(L"TFORMMAIN");
     PageControl1 = Field<TPageControl>("PageControl1");
@@ -41,18 +40,15 @@ TFormMain::TFormMain(TComponent* owner) : TForm(owner)
     SkinData = Field<TSkinData>("SkinData");
 }
 
-template <class T>
-T* TFormMain::Field(const char* name)
-{
+template <class T> T* TFormMain::Field(const char* name) {
     T* component = As<T>(FindComponent(name));
     if (!component)
-        throw std::runtime_error(std::string("The main window's description has no ") + T::StaticClass().ClassName() +
-                                 " named " + name);
+        throw std::runtime_error(std::string("The main window's description has no ") +
+                                 T::StaticClass().ClassName() + " named " + name);
     return component;
 }
 
-void TFormMain::FormCreate(TObject*)
-{
+void TFormMain::FormCreate(TObject*) {
     const std::wstring directory = ExecutableDirectory();
     Provider_ = TProviderConfig::Load(directory);
     // Whatever the file holds, the skin is switched on and the pages load:
@@ -64,8 +60,7 @@ void TFormMain::FormCreate(TObject*)
         view->Navigate(L"about:blank");
 }
 
-void TFormMain::FormShow(TObject*)
-{
+void TFormMain::FormShow(TObject*) {
     const auto views = WebViews();
     for (std::size_t i = 0; i < views.size(); ++i)
         views[i]->Navigate(Provider_.PageUrl(kPagePaths[i]));

@@ -29,8 +29,8 @@ public:
 
     // The provider pages, in the order of the web views.
     static constexpr const wchar_t* kPagePaths[4] = {
-        L"/thirdparty/dde_live.aspx", L"/thirdparty/dde_history.aspx", L"/thirdparty/dde_analy_img.aspx",
-        L"/thirdparty/dde_target_img.aspx"};
+        L"/thirdparty/dde_live.aspx", L"/thirdparty/dde_history.aspx",
+        L"/thirdparty/dde_analy_img.aspx", L"/thirdparty/dde_target_img.aspx"};
 
     TPageControl* PageControl1 = nullptr;
     TTabSheet* TabSheet1 = nullptr;
@@ -44,14 +44,12 @@ public:
     TSkinData* SkinData = nullptr;
 
     // The web views in navigation order.
-    std::array<TWebBrowser*, 4> WebViews() const
-    {
+    std::array<TWebBrowser*, 4> WebViews() const {
         return {WebBrowserDDE, WebBrowserDDEHistory, WebBrowserDDEChart, WebBrowserDDENorm};
     }
 
 private:
-    template <class T>
-    T* Field(const char* name);
+    template <class T> T* Field(const char* name);
 
     TProviderConfig Provider_;
 };

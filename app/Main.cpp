@@ -4,8 +4,7 @@
 #include "framework/Application.h"
 #include "skin/manager/SkinManage.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-{
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace veyra;
     try {
         Application().Initialize();

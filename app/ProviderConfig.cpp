@@ -6,11 +6,11 @@
 
 namespace veyra {
 
-std::wstring ExecutableDirectory()
-{
+std::wstring ExecutableDirectory() {
     std::vector<wchar_t> path(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
             return {};
         if (length < path.size())
@@ -22,21 +22,19 @@ std::wstring ExecutableDirectory()
     return slash == std::wstring::npos ? std::wstring() : full.substr(0, slash + 1);
 }
 
-bool TProviderConfig::IsUsableHost(const std::wstring& text)
-{
+bool TProviderConfig::IsUsableHost(const std::wstring& text) {
     if (text.empty() || text.size() > 253)
         return false;
     for (const wchar_t c : text) {
-        const bool ok = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') || (c >= L'0' && c <= L'9') ||
-                        c == L'.' || c == L'-' || c == L':';
+        const bool ok = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
+                        (c >= L'0' && c <= L'9') || c == L'.' || c == L'-' || c == L':';
         if (!ok)
             return false;
     }
     return text.front() != L'.' && text.front() != L'-' && text.front() != L':';
 }
 
-TProviderConfig TProviderConfig::Load(const std::wstring& directory)
-{
+TProviderConfig TProviderConfig::Load(const std::wstring& directory) {
     TProviderConfig config;
     wchar_t host[300] = {};
     const std::wstring file = directory + kFileName;
@@ -48,8 +46,7 @@ TProviderConfig TProviderConfig::Load(const std::wstring& directory)
     return config;
 }
 
-std::wstring TProviderConfig::PageUrl(const std::wstring& path) const
-{
+std::wstring TProviderConfig::PageUrl(const std::wstring& path) const {
     return L"http://" + Host_ + path;
 }
 

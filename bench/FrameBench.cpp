@@ -58,7 +58,8 @@ TLoadedSkin LoadDefaultSkin() {
             members.push_back({entry.path().filename().string(), ReadFile(entry.path())});
     if (members.empty())
         return {nullptr, "no skin files in " + folder.string()};
-    std::sort(members.begin(), members.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
+    std::sort(members.begin(), members.end(),
+              [](const auto& a, const auto& b) { return a.Name < b.Name; });
     auto skin = std::make_unique<TSkinDefinition>();
     if (!LoadSkinDefinition(tools::PackSkin(members, 20000), *skin, {}, [](std::string_view) {}))
         return {nullptr, "the default skin is of an older format"};
@@ -92,28 +93,32 @@ std::optional<TFrameCase> FrameCase(benchmark::State& state) {
 
 // The non-client pixels of a w x h window: what a frame paint covers.
 std::int64_t FramePixels(const TFrameMetrics& m, int w, int h) {
-    const std::int64_t sides = static_cast<std::int64_t>(m.BorderLeft + m.BorderRight) * (h - m.TitleHeight);
-    const std::int64_t bottom = static_cast<std::int64_t>(w - m.BorderLeft - m.BorderRight) * m.BorderBottom;
+    const std::int64_t sides =
+        static_cast<std::int64_t>(m.BorderLeft + m.BorderRight) * (h - m.TitleHeight);
+    const std::int64_t bottom =
+        static_cast<std::int64_t>(w - m.BorderLeft - m.BorderRight) * m.BorderBottom;
     return static_cast<std::int64_t>(w) * m.TitleHeight + sides + bottom;
 }
 
 // What a frame paint composes off screen, in the painter's order: the side
 // and bottom borders, then the title bar (side borders' tops, top border,
 // title buttons) as one bitmap. Returns the title bar.
-Bitmap ComposeFrame(const TFrameCase& c, int w, int h, Bitmap& left, Bitmap& right, Bitmap& bottom) {
+Bitmap ComposeFrame(const TFrameCase& c, int w, int h, Bitmap& left, Bitmap& right,
+                    Bitmap& bottom) {
     const TSkinDefinition& skin = *c.Skin;
     const TFrameMetrics& m = c.Metrics;
     left = BuildBorderPiece(skin.Left, TBorderPiece::Left, m.BorderLeft, h, true);
     right = BuildBorderPiece(skin.Right, TBorderPiece::Right, m.BorderRight, h, true);
-    bottom = BuildBorderPiece(skin.Bottom, TBorderPiece::Bottom, w - m.BorderLeft - m.BorderRight, m.BorderBottom,
-                              true);
+    bottom = BuildBorderPiece(skin.Bottom, TBorderPiece::Bottom, w - m.BorderLeft - m.BorderRight,
+                              m.BorderBottom, true);
 
     Bitmap title(w, m.TitleHeight);
     const Rect titleRect{m.BorderLeft, 0, w - m.BorderRight, m.TitleHeight};
     DrawBitmap(title, 0, 0, left);
     DrawBitmap(title, w - m.BorderRight, 0, right);
-    DrawBitmap(title, titleRect.Left, 0,
-               BuildBorderPiece(skin.Top, TBorderPiece::Top, titleRect.Width(), titleRect.Height(), true));
+    DrawBitmap(
+        title, titleRect.Left, 0,
+        BuildBorderPiece(skin.Top, TBorderPiece::Top, titleRect.Width(), titleRect.Height(), true));
 
     TCaptionInput caption;
     caption.TitleRect = titleRect;
@@ -126,23 +131,25 @@ Bitmap ComposeFrame(const TFrameCase& c, int w, int h, Bitmap& left, Bitmap& rig
     const TTitleButtonLayout layout = LayoutTitleButtons(skin.TitleButtons, c.Traits, layoutInput);
     for (std::size_t i = 0; i < skin.TitleButtons.size(); ++i) {
         const TDataSkinSysButton& button = *skin.TitleButtons[i];
-        if (!layout.State[i].Visible || layout.Bounds[i].IsEmpty() || button.Visibility == TTitleVisibility::MdiMaximizedChild ||
-            IsIconAction(button.Action))
+        if (!layout.State[i].Visible || layout.Bounds[i].IsEmpty() ||
+            button.Visibility == TTitleVisibility::MdiMaximizedChild || IsIconAction(button.Action))
             continue;
-        DrawFrameStretched(title, layout.Bounds[i], button.Image, Transparency::KeyColour, std::max(button.Frame, 1),
+        DrawFrameStretched(title, layout.Bounds[i], button.Image, Transparency::KeyColour,
+                           std::max(button.Frame, 1),
                            TitleButtonFrameInTitle(button, true, layout.State[i].Enabled));
     }
     return title;
 }
 
 // The opaque runs of one shaped border piece, as the region rebuild scans them.
-void AddShape(std::vector<Rect>& shape, const TDataSkinBorder& border, FrameLayout layout, int x, int y, int width,
-              int height, std::int64_t& scanned) {
+void AddShape(std::vector<Rect>& shape, const TDataSkinBorder& border, FrameLayout layout, int x,
+              int y, int width, int height, std::int64_t& scanned) {
     if (width <= 0 || height <= 0)
         return;
-    const Bitmap piece = BuildSlicedFrame({0, 0, width, height}, border.Image, border.GetMargins(), layout,
-                                          border.Tile == 1 ? MiddleFill::Stretch : MiddleFill::Tile, border.Frame,
-                                          BorderFrameIndex(border, true));
+    const Bitmap piece =
+        BuildSlicedFrame({0, 0, width, height}, border.Image, border.GetMargins(), layout,
+                         border.Tile == 1 ? MiddleFill::Stretch : MiddleFill::Tile, border.Frame,
+                         BorderFrameIndex(border, true));
     const std::vector<Rect> runs = RegionOfBitmap(piece, x, y, KeyTolerance{1, 1, 1});
     shape.insert(shape.end(), runs.begin(), runs.end());
     scanned += static_cast<std::int64_t>(width) * height;
@@ -155,29 +162,33 @@ std::vector<Rect> FrameShape(const TFrameCase& c, int w, int h, std::int64_t& sc
     const TSkinDefinition& skin = *c.Skin;
     const TFrameMetrics& m = c.Metrics;
     const int innerWidth = w - m.BorderLeft - m.BorderRight;
-    std::vector<Rect> shape{Rect{m.BorderLeft, m.TitleHeight, w - m.BorderRight, h - m.BorderBottom}};
+    std::vector<Rect> shape{
+        Rect{m.BorderLeft, m.TitleHeight, w - m.BorderRight, h - m.BorderBottom}};
     if (skin.Left.Trans == 1)
         AddShape(shape, skin.Left, FrameLayout::Horizontal, 0, 0, m.BorderLeft, h, scanned);
     else
         shape.push_back(Rect{0, 0, m.BorderLeft, h});
     if (skin.Right.Trans == 1)
-        AddShape(shape, skin.Right, FrameLayout::Horizontal, w - m.BorderRight, 0, m.BorderRight, h, scanned);
+        AddShape(shape, skin.Right, FrameLayout::Horizontal, w - m.BorderRight, 0, m.BorderRight, h,
+                 scanned);
     else
         shape.push_back(Rect{w - m.BorderRight, 0, w, h});
     if (skin.Bottom.Trans == 1)
-        AddShape(shape, skin.Bottom, FrameLayout::Vertical, m.BorderLeft, h - m.BorderBottom, innerWidth,
-                 m.BorderBottom, scanned);
+        AddShape(shape, skin.Bottom, FrameLayout::Vertical, m.BorderLeft, h - m.BorderBottom,
+                 innerWidth, m.BorderBottom, scanned);
     else
         shape.push_back(Rect{m.BorderLeft, h - m.BorderBottom, w - m.BorderRight, h});
     if (skin.Top.Trans == 1)
-        AddShape(shape, skin.Top, FrameLayout::Vertical, m.BorderLeft, 0, innerWidth, m.TitleHeight, scanned);
+        AddShape(shape, skin.Top, FrameLayout::Vertical, m.BorderLeft, 0, innerWidth, m.TitleHeight,
+                 scanned);
     else
         shape.push_back(Rect{m.BorderLeft, 0, w - m.BorderRight, m.TitleHeight});
     return shape;
 }
 
 void CopyPixels(benchmark::State& state, std::int64_t pixels) {
-    std::vector<Pixel> from(static_cast<std::size_t>(pixels), 0x12345678), to(static_cast<std::size_t>(pixels));
+    std::vector<Pixel> from(static_cast<std::size_t>(pixels), 0x12345678),
+        to(static_cast<std::size_t>(pixels));
     for (auto _ : state) {
         std::memcpy(to.data(), from.data(), to.size() * sizeof(Pixel));
         benchmark::DoNotOptimize(to.data());
@@ -197,8 +208,10 @@ void BM_FramePaint(benchmark::State& state) {
         benchmark::DoNotOptimize(title.Row(0));
         benchmark::DoNotOptimize(bottom.Row(0));
     }
-    state.counters["pixels"] = static_cast<double>(FramePixels(c->Metrics, kWindowWidth, kWindowHeight));
-    state.SetItemsProcessed(state.iterations() * FramePixels(c->Metrics, kWindowWidth, kWindowHeight));
+    state.counters["pixels"] =
+        static_cast<double>(FramePixels(c->Metrics, kWindowWidth, kWindowHeight));
+    state.SetItemsProcessed(state.iterations() *
+                            FramePixels(c->Metrics, kWindowWidth, kWindowHeight));
 }
 BENCHMARK(BM_FramePaint)->Unit(benchmark::kMicrosecond);
 
@@ -249,8 +262,10 @@ void BM_FrameResizeStep(benchmark::State& state) {
     for (auto _ : state) {
         const int grow = step++ & 1;
         std::int64_t scanned = 0;
-        const std::vector<Rect> shape = FrameShape(*c, kWindowWidth + grow, kWindowHeight + grow, scanned);
-        const Bitmap title = ComposeFrame(*c, kWindowWidth + grow, kWindowHeight + grow, left, right, bottom);
+        const std::vector<Rect> shape =
+            FrameShape(*c, kWindowWidth + grow, kWindowHeight + grow, scanned);
+        const Bitmap title =
+            ComposeFrame(*c, kWindowWidth + grow, kWindowHeight + grow, left, right, bottom);
         benchmark::DoNotOptimize(shape.data());
         benchmark::DoNotOptimize(title.Row(0));
         pixels += scanned + FramePixels(c->Metrics, kWindowWidth + grow, kWindowHeight + grow);

@@ -52,16 +52,24 @@ void CopyPixels(benchmark::State& state, std::size_t pixels) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(pixels));
 }
 
-void BM_NineSliceStretched(benchmark::State& state) { ComposeFrame(state, MiddleFill::Stretch); }
+void BM_NineSliceStretched(benchmark::State& state) {
+    ComposeFrame(state, MiddleFill::Stretch);
+}
 BENCHMARK(BM_NineSliceStretched)->Unit(benchmark::kMicrosecond);
 
-void BM_NineSliceStretched_Baseline(benchmark::State& state) { CopyPixels(state, kWindowWidth * kWindowHeight); }
+void BM_NineSliceStretched_Baseline(benchmark::State& state) {
+    CopyPixels(state, kWindowWidth * kWindowHeight);
+}
 BENCHMARK(BM_NineSliceStretched_Baseline)->Unit(benchmark::kMicrosecond);
 
-void BM_NineSliceTiled(benchmark::State& state) { ComposeFrame(state, MiddleFill::Tile); }
+void BM_NineSliceTiled(benchmark::State& state) {
+    ComposeFrame(state, MiddleFill::Tile);
+}
 BENCHMARK(BM_NineSliceTiled)->Unit(benchmark::kMicrosecond);
 
-void BM_NineSliceTiled_Baseline(benchmark::State& state) { CopyPixels(state, kWindowWidth * kWindowHeight); }
+void BM_NineSliceTiled_Baseline(benchmark::State& state) {
+    CopyPixels(state, kWindowWidth * kWindowHeight);
+}
 BENCHMARK(BM_NineSliceTiled_Baseline)->Unit(benchmark::kMicrosecond);
 
 // The title strip of the window above: 1000 x 30 with rounded transparent
@@ -80,7 +88,9 @@ void BM_RegionScan(benchmark::State& state) {
 }
 BENCHMARK(BM_RegionScan)->Unit(benchmark::kMicrosecond);
 
-void BM_RegionScan_Baseline(benchmark::State& state) { CopyPixels(state, kWindowWidth * 30); }
+void BM_RegionScan_Baseline(benchmark::State& state) {
+    CopyPixels(state, kWindowWidth * 30);
+}
 BENCHMARK(BM_RegionScan_Baseline)->Unit(benchmark::kMicrosecond);
 
 } // namespace

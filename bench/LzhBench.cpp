@@ -19,8 +19,9 @@ const std::vector<std::uint8_t>& MixedInput() {
         std::vector<std::uint8_t> out;
         out.reserve(kSize);
         std::mt19937 generator(42);
-        const char* words[] = {"[Buttons]", "Image=button.bmp", "LeftWidth=4", "TopHeight=3",
-                               "Trans=1", "Tile=0", "ButtonFace=236,233,216", "; comment"};
+        const char* words[] = {
+            "[Buttons]", "Image=button.bmp",       "LeftWidth=4", "TopHeight=3", "Trans=1",
+            "Tile=0",    "ButtonFace=236,233,216", "; comment"};
         while (out.size() < kSize / 3) {
             const char* w = words[generator() % 8];
             out.insert(out.end(), w, w + std::strlen(w));
@@ -37,7 +38,8 @@ const std::vector<std::uint8_t>& MixedInput() {
             }
         }
         while (out.size() < kSize)
-            out.insert(out.end(), 1 + generator() % 200, static_cast<std::uint8_t>(generator() % 4));
+            out.insert(out.end(), 1 + generator() % 200,
+                       static_cast<std::uint8_t>(generator() % 4));
         out.resize(kSize);
         return out;
     }();
@@ -56,7 +58,8 @@ const std::vector<std::uint8_t>& RandomInput() {
     return data;
 }
 
-void DecodeInto(const std::vector<std::uint8_t>& stream, std::vector<std::uint8_t>& output, std::size_t size) {
+void DecodeInto(const std::vector<std::uint8_t>& stream, std::vector<std::uint8_t>& output,
+                std::size_t size) {
     std::size_t written = 0;
     std::size_t read = 0;
     veyra::TLZH decoder;

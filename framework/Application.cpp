@@ -9,8 +9,7 @@
 namespace veyra {
 namespace {
 
-std::wstring ExecutableTitle()
-{
+std::wstring ExecutableTitle() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring title = path;
@@ -22,20 +21,17 @@ std::wstring ExecutableTitle()
 
 } // namespace
 
-const TClassInfo& TApplication::StaticClass()
-{
+const TClassInfo& TApplication::StaticClass() {
     static const TClassInfo info("TApplication", &TComponent::StaticClass());
     return info;
 }
 
-TApplication& Application()
-{
+TApplication& Application() {
     static TApplication application;
     return application;
 }
 
-std::wstring ExceptionMessage(const std::exception_ptr& error)
-{
+std::wstring ExceptionMessage(const std::exception_ptr& error) {
     try {
         if (error)
             std::rethrow_exception(error);
@@ -47,35 +43,31 @@ std::wstring ExceptionMessage(const std::exception_ptr& error)
     return {};
 }
 
-TApplication::TApplication() : TComponent(nullptr), Title(ExecutableTitle())
-{
+TApplication::TApplication() : TComponent(nullptr), Title(ExecutableTitle()) {
     MessageBox_ = [](const std::wstring& text, const std::wstring& caption) {
         MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
     };
 }
 
-TApplication::~TApplication()
-{
+TApplication::~TApplication() {
     if (OleInitialized_)
         OleUninitialize();
 }
 
-void TApplication::Initialize()
-{
+void TApplication::Initialize() {
     if (!OleInitialized_)
         OleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    INITCOMMONCONTROLSEX icc{sizeof icc,
+                             ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
 }
 
-void TApplication::AdoptForm(TCustomForm& form)
-{
+void TApplication::AdoptForm(TCustomForm& form) {
     if (!MainForm_)
         MainForm_ = &form;
 }
 
-void TApplication::Run()
-{
+void TApplication::Run() {
     Terminated_ = false;
     if (MainForm_) {
         try {
@@ -88,8 +80,7 @@ void TApplication::Run()
     }
 }
 
-bool TApplication::ProcessMessage(MSG& msg)
-{
+bool TApplication::ProcessMessage(MSG& msg) {
     if (msg.message == WM_QUIT) {
         Terminated_ = true;
         return false;
@@ -101,14 +92,19 @@ bool TApplication::ProcessMessage(MSG& msg)
     return true;
 }
 
-bool TApplication::IsDialogMessage(const MSG& msg)
-{
+bool TApplication::IsDialogMessage(const MSG& msg) {
     // Navigation keys and Alt+character go to the form first: CM_DIALOGKEY
     // and CM_DIALOGCHAR; a non-zero answer means the form used the key.
     UINT request = 0;
     if (msg.message == WM_KEYDOWN) {
         switch (msg.wParam) {
-        case VK_TAB: case VK_RETURN: case VK_ESCAPE: case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+        case VK_TAB:
+        case VK_RETURN:
+        case VK_ESCAPE:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN:
         case VK_CANCEL:
             request = CM_DIALOGKEY;
             break;
@@ -132,15 +128,13 @@ bool TApplication::IsDialogMessage(const MSG& msg)
     }
 }
 
-void TApplication::ProcessMessages()
-{
+void TApplication::ProcessMessages() {
     MSG msg;
     while (!Terminated_ && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         ProcessMessage(msg);
 }
 
-bool TApplication::HandleMessage()
-{
+bool TApplication::HandleMessage() {
     if (Terminated_)
         return false;
     MSG msg;
@@ -152,14 +146,12 @@ bool TApplication::HandleMessage()
     return ProcessMessage(msg);
 }
 
-void TApplication::Terminate()
-{
+void TApplication::Terminate() {
     if (!Terminated_)
         PostQuitMessage(0);
 }
 
-void TApplication::HandleException(TObject* sender) noexcept
-{
+void TApplication::HandleException(TObject* sender) noexcept {
     const std::exception_ptr error = std::current_exception();
     try {
         if (OnException)
@@ -171,8 +163,7 @@ void TApplication::HandleException(TObject* sender) noexcept
     }
 }
 
-void TApplication::ShowException(const std::wstring& message) noexcept
-{
+void TApplication::ShowException(const std::wstring& message) noexcept {
     try {
         std::wstring text = message;
         if (!text.empty() && text.back() != L'.' && text.back() != L'!' && text.back() != L'?')
@@ -183,13 +174,12 @@ void TApplication::ShowException(const std::wstring& message) noexcept
     }
 }
 
-TApplication::TMessageBoxFunction TApplication::SetMessageBoxFunction(TMessageBoxFunction function)
-{
+TApplication::TMessageBoxFunction
+TApplication::SetMessageBoxFunction(TMessageBoxFunction function) {
     return std::exchange(MessageBox_, std::move(function));
 }
 
-void TApplication::Notification(TComponent* component, TOperation operation)
-{
+void TApplication::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == TOperation::opRemove && component == MainForm_)
         MainForm_ = nullptr;

@@ -26,9 +26,7 @@ public:
 
     // Creates a form of class T owned by the application, runs its creation
     // handler, and makes it the main form if there is none yet.
-    template <class T>
-    T& CreateForm()
-    {
+    template <class T> T& CreateForm() {
         std::unique_ptr<T> form(new T(nullptr));
         InsertComponent(form.get());
         form->AfterConstruction();
@@ -57,7 +55,8 @@ public:
 
     // The message box used by ShowException (text, caption); replaceable, for
     // example to record the messages instead.
-    using TMessageBoxFunction = std::function<void(const std::wstring& text, const std::wstring& caption)>;
+    using TMessageBoxFunction =
+        std::function<void(const std::wstring& text, const std::wstring& caption)>;
     TMessageBoxFunction SetMessageBoxFunction(TMessageBoxFunction function);
 
     // Takes over error handling from ShowException when assigned.

@@ -16,12 +16,12 @@ struct TAtlHost {
     GetControlFunction GetControl = nullptr;
     bool Ready = false;
 
-    TAtlHost()
-    {
+    TAtlHost() {
         Library = LoadLibraryW(L"atl.dll");
         if (!Library)
             return;
-        auto init = reinterpret_cast<InitFunction>(reinterpret_cast<void*>(GetProcAddress(Library, "AtlAxWinInit")));
+        auto init = reinterpret_cast<InitFunction>(
+            reinterpret_cast<void*>(GetProcAddress(Library, "AtlAxWinInit")));
         GetControl = reinterpret_cast<GetControlFunction>(
             reinterpret_cast<void*>(GetProcAddress(Library, "AtlAxGetControl")));
         Ready = init && GetControl && init();
@@ -30,8 +30,7 @@ struct TAtlHost {
     // controls' windows use its window procedure until they are gone.
 };
 
-const TAtlHost& AtlHost()
-{
+const TAtlHost& AtlHost() {
     static const TAtlHost host;
     return host;
 }
@@ -39,7 +38,8 @@ const TAtlHost& AtlHost()
 // A BSTR owned for one call.
 class TBstr {
 public:
-    explicit TBstr(const std::wstring& text) : Value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    explicit TBstr(const std::wstring& text)
+        : Value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
     ~TBstr() { SysFreeString(Value_); }
     TBstr(const TBstr&) = delete;
     TBstr& operator=(const TBstr&) = delete;
@@ -51,15 +51,15 @@ private:
 
 } // namespace
 
-std::unique_ptr<TAxWebView> TAxWebView::Create(HWND host)
-{
+std::unique_ptr<TAxWebView> TAxWebView::Create(HWND host) {
     const TAtlHost& atl = AtlHost();
     if (!atl.Ready)
         return nullptr;
     RECT r{};
     GetClientRect(host, &r);
-    const HWND window = CreateWindowExW(0, L"AtlAxWin", L"Shell.Explorer.2", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                        0, 0, r.right, r.bottom, host, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND window = CreateWindowExW(
+        0, L"AtlAxWin", L"Shell.Explorer.2", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, r.right,
+        r.bottom, host, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return nullptr;
     IUnknown* unknown = nullptr;
@@ -75,25 +75,23 @@ std::unique_ptr<TAxWebView> TAxWebView::Create(HWND host)
     return std::unique_ptr<TAxWebView>(new TAxWebView(window, browser));
 }
 
-TAxWebView::~TAxWebView()
-{
+TAxWebView::~TAxWebView() {
     Browser_->Release();
     if (IsWindow(Window_))
         DestroyWindow(Window_);
 }
 
-HRESULT TAxWebView::Navigate(const std::wstring& url)
-{
+HRESULT TAxWebView::Navigate(const std::wstring& url) {
     const TBstr address(url);
     VARIANT empty;
     VariantInit(&empty);
     return Browser_->Navigate(address.Get(), &empty, &empty, &empty, &empty);
 }
 
-void TAxWebView::SetBounds(const RECT& bounds)
-{
+void TAxWebView::SetBounds(const RECT& bounds) {
     if (IsWindow(Window_))
-        MoveWindow(Window_, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+        MoveWindow(Window_, bounds.left, bounds.top, bounds.right - bounds.left,
+                   bounds.bottom - bounds.top, TRUE);
 }
 
 } // namespace veyra

@@ -26,8 +26,7 @@ public:
     using Factory = TComponent* (*)(TComponent* owner);
 
     TClassInfo(std::string name, const TClassInfo* parent, std::vector<TPropInfo> properties = {},
-               Factory factory = nullptr,
-               std::vector<TMethodInfo> methods = {});
+               Factory factory = nullptr, std::vector<TMethodInfo> methods = {});
 
     // The class name as declared, for example "TFormMain".
     const std::string& ClassName() const { return Name_; }
@@ -58,10 +57,8 @@ private:
 namespace detail {
 
 // The class and the event handler type of a member function pointer.
-template <class M>
-struct TMethodTraits;
-template <class C, class R, class... A>
-struct TMethodTraits<R (C::*)(A...)> {
+template <class M> struct TMethodTraits;
+template <class C, class R, class... A> struct TMethodTraits<R (C::*)(A...)> {
     using Class = C;
     using Handler = std::function<R(A...)>;
 };
@@ -73,27 +70,26 @@ template <class C, class R, class... A>
 struct TMethodTraits<R (C::*)(A...) const noexcept> : TMethodTraits<R (C::*)(A...)> {};
 
 template <auto Method, class C, class R, class... A>
-std::any BindMethod(TObject& self, std::function<R(A...)>*)
-{
+std::any BindMethod(TObject& self, std::function<R(A...)>*) {
     // A class that publishes a method of another class is a registration
     // fault; it must not turn into a call on an object of the wrong type.
     auto* object = dynamic_cast<C*>(&self);
     if (!object)
         throw std::logic_error("the method belongs to a class the form is not of");
-    return std::function<R(A...)>([object](A... args) -> R { return (object->*Method)(std::forward<A>(args)...); });
+    return std::function<R(A...)>(
+        [object](A... args) -> R { return (object->*Method)(std::forward<A>(args)...); });
 }
 
 } // namespace detail
 
 // Publishes the member function Method under name, with the handler type its
 // parameters give: PublishMethod<&TFormMain::SkinDataFormSkin>("SkinDataFormSkin").
-template <auto Method>
-TMethodInfo PublishMethod(std::string name)
-{
+template <auto Method> TMethodInfo PublishMethod(std::string name) {
     using Traits = detail::TMethodTraits<decltype(Method)>;
     using Class = typename Traits::Class;
     using Handler = typename Traits::Handler;
-    static_assert(std::is_base_of_v<TObject, Class>, "a published method belongs to a framework class");
+    static_assert(std::is_base_of_v<TObject, Class>,
+                  "a published method belongs to a framework class");
     return TMethodInfo(std::move(name), typeid(Handler), [](TObject& self) {
         return detail::BindMethod<Method, Class>(self, static_cast<Handler*>(nullptr));
     });
@@ -105,14 +101,12 @@ void RegisterComponentClass(const TClassInfo& cls);
 const TClassInfo* FindClass(std::string_view name);
 
 // Builds the property list of class T from typed getters and setters.
-template <class T>
-class TPropertyList {
+template <class T> class TPropertyList {
 public:
     // An integer property; constants lists names that may be written instead of numbers.
     template <class G, class S>
     TPropertyList& Integer(std::string name, G get, S set,
-                           std::vector<std::pair<std::string, std::int64_t>> constants = {})
-    {
+                           std::vector<std::pair<std::string, std::int64_t>> constants = {}) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkInteger);
         p.Constants = std::move(constants);
         BindOrd(p, get, set);
@@ -120,32 +114,26 @@ public:
     }
     // An enumeration with its value names in order.
     template <class G, class S>
-    TPropertyList& Enum(std::string name, std::vector<std::string> values, G get, S set)
-    {
+    TPropertyList& Enum(std::string name, std::vector<std::string> values, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkEnumeration);
         p.ValueNames = std::move(values);
         BindOrd(p, get, set);
         return *this;
     }
     // A Boolean: an enumeration of False and True.
-    template <class G, class S>
-    TPropertyList& Bool(std::string name, G get, S set)
-    {
+    template <class G, class S> TPropertyList& Bool(std::string name, G get, S set) {
         return Enum(std::move(name), {"False", "True"}, get, set);
     }
     // A set whose bit i is the value name i.
     template <class G, class S>
-    TPropertyList& Set(std::string name, std::vector<std::string> values, G get, S set)
-    {
+    TPropertyList& Set(std::string name, std::vector<std::string> values, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkSet);
         p.ValueNames = std::move(values);
         BindOrd(p, get, set);
         return *this;
     }
     // A byte string in the system's ANSI code page.
-    template <class G, class S>
-    TPropertyList& String(std::string name, G get, S set)
-    {
+    template <class G, class S> TPropertyList& String(std::string name, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkString);
         p.GetAnsi = [get](const TObject& o) { return std::string(std::invoke(get, Self(o))); };
         if constexpr (!std::is_null_pointer_v<S>)
@@ -153,9 +141,7 @@ public:
         return *this;
     }
     // A UTF-16 string.
-    template <class G, class S>
-    TPropertyList& WString(std::string name, G get, S set)
-    {
+    template <class G, class S> TPropertyList& WString(std::string name, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkWString);
         p.GetWide = [get](const TObject& o) { return std::wstring(std::invoke(get, Self(o))); };
         if constexpr (!std::is_null_pointer_v<S>)
@@ -163,9 +149,7 @@ public:
         return *this;
     }
     // An object reference (or an owned sub-object) of class cls.
-    template <class V, class G, class S>
-    TPropertyList& Object(std::string name, G get, S set)
-    {
+    template <class V, class G, class S> TPropertyList& Object(std::string name, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkClass);
         p.ObjectClassOf = &V::StaticClass;
         p.GetObject = [get](const TObject& o) -> TObject* { return std::invoke(get, Self(o)); };
@@ -176,9 +160,9 @@ public:
     // An event stored in member; published methods bind to it when their
     // parameters are exactly the handler's.
     template <class Handler, class C>
-    TPropertyList& Event(std::string name, std::function<Handler> C::*member)
-    {
-        static_assert(std::is_base_of_v<C, T>, "the event is a member of the class or of an ancestor");
+    TPropertyList& Event(std::string name, std::function<Handler> C::*member) {
+        static_assert(std::is_base_of_v<C, T>,
+                      "the event is a member of the class or of an ancestor");
         TPropInfo& p = Add(std::move(name), TTypeKind::tkMethod);
         p.EventType = &typeid(std::function<Handler>);
         p.SetMethod = [member](TObject& o, const std::any& handler) {
@@ -187,21 +171,23 @@ public:
         return *this;
     }
     // A list of text lines.
-    template <class G, class S>
-    TPropertyList& Strings(std::string name, G get, S set)
-    {
+    template <class G, class S> TPropertyList& Strings(std::string name, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkStrings);
-        p.GetStrings = [get](const TObject& o) { return std::vector<std::wstring>(std::invoke(get, Self(o))); };
-        p.SetStrings = [set](TObject& o, const std::vector<std::wstring>& v) { std::invoke(set, Self(o), v); };
+        p.GetStrings = [get](const TObject& o) {
+            return std::vector<std::wstring>(std::invoke(get, Self(o)));
+        };
+        p.SetStrings = [set](TObject& o, const std::vector<std::wstring>& v) {
+            std::invoke(set, Self(o), v);
+        };
         return *this;
     }
     // Binary data, stored as hexadecimal in form descriptions.
-    template <class G, class S>
-    TPropertyList& Binary(std::string name, G get, S set)
-    {
+    template <class G, class S> TPropertyList& Binary(std::string name, G get, S set) {
         TPropInfo& p = Add(std::move(name), TTypeKind::tkBinary);
         p.GetBinary = [get](const TObject& o) { return std::invoke(get, Self(o)); };
-        p.SetBinary = [set](TObject& o, const std::vector<std::uint8_t>& v) { std::invoke(set, Self(o), v); };
+        p.SetBinary = [set](TObject& o, const std::vector<std::uint8_t>& v) {
+            std::invoke(set, Self(o), v);
+        };
         return *this;
     }
 
@@ -212,18 +198,17 @@ private:
     static T& Self(TObject& o) { return static_cast<T&>(o); }
     static const T& Self(const TObject& o) { return static_cast<const T&>(o); }
 
-    TPropInfo& Add(std::string name, TTypeKind kind)
-    {
+    TPropInfo& Add(std::string name, TTypeKind kind) {
         Items_.push_back(TPropInfo{});
         Items_.back().Name = std::move(name);
         Items_.back().Kind = kind;
         return Items_.back();
     }
 
-    template <class G, class S>
-    static void BindOrd(TPropInfo& p, G get, S set)
-    {
-        p.GetOrd = [get](const TObject& o) { return static_cast<std::int64_t>(std::invoke(get, Self(o))); };
+    template <class G, class S> static void BindOrd(TPropInfo& p, G get, S set) {
+        p.GetOrd = [get](const TObject& o) {
+            return static_cast<std::int64_t>(std::invoke(get, Self(o)));
+        };
         if constexpr (!std::is_null_pointer_v<S>) {
             p.SetOrd = [set](TObject& o, std::int64_t v) {
                 // The value has the type the getter gives.

@@ -7,8 +7,7 @@
 namespace veyra {
 namespace {
 
-bool IsIdentifier(std::string_view name)
-{
+bool IsIdentifier(std::string_view name) {
     if (name.empty())
         return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
@@ -20,15 +19,13 @@ bool IsIdentifier(std::string_view name)
     return true;
 }
 
-void Erase(std::vector<TComponent*>& list, TComponent* item)
-{
+void Erase(std::vector<TComponent*>& list, TComponent* item) {
     list.erase(std::remove(list.begin(), list.end(), item), list.end());
 }
 
 } // namespace
 
-const TClassInfo& TComponent::StaticClass()
-{
+const TClassInfo& TComponent::StaticClass() {
     static const TClassInfo info("TComponent", &TObject::StaticClass(),
                                  TPropertyList<TComponent>()
                                      .String("Name", &TComponent::Name, &TComponent::SetName)
@@ -37,14 +34,12 @@ const TClassInfo& TComponent::StaticClass()
     return info;
 }
 
-TComponent::TComponent(TComponent* owner)
-{
+TComponent::TComponent(TComponent* owner) {
     if (owner)
         owner->InsertComponent(this);
 }
 
-TComponent::~TComponent()
-{
+TComponent::~TComponent() {
     State_ |= csDestroying;
     // Those that watch this component forget it before it goes.
     const std::vector<TComponent*> watchers = FreeNotifies_;
@@ -61,8 +56,7 @@ TComponent::~TComponent()
         Owner_->RemoveComponent(this);
 }
 
-TComponent* TComponent::FindComponent(std::string_view name) const
-{
+TComponent* TComponent::FindComponent(std::string_view name) const {
     if (name.empty())
         return nullptr;
     for (TComponent* c : Components_)
@@ -71,8 +65,7 @@ TComponent* TComponent::FindComponent(std::string_view name) const
     return nullptr;
 }
 
-void TComponent::SetName(const std::string& name)
-{
+void TComponent::SetName(const std::string& name) {
     if (name == Name_)
         return;
     if (!name.empty() && !IsIdentifier(name))
@@ -85,19 +78,16 @@ void TComponent::SetName(const std::string& name)
     Name_ = name;
 }
 
-void TComponent::Loaded()
-{
+void TComponent::Loaded() {
     State_ &= ~(csLoading | csReading);
 }
 
-void TComponent::Notification(TComponent* component, TOperation operation)
-{
+void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == TOperation::opRemove)
         Erase(FreeNotifies_, component);
 }
 
-void TComponent::FreeNotification(TComponent* component)
-{
+void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this)
         return;
     if (std::find(FreeNotifies_.begin(), FreeNotifies_.end(), component) == FreeNotifies_.end())
@@ -107,16 +97,14 @@ void TComponent::FreeNotification(TComponent* component)
         component->FreeNotifies_.push_back(this);
 }
 
-void TComponent::RemoveFreeNotification(TComponent* component)
-{
+void TComponent::RemoveFreeNotification(TComponent* component) {
     if (!component)
         return;
     Erase(FreeNotifies_, component);
     Erase(component->FreeNotifies_, this);
 }
 
-void TComponent::InsertComponent(TComponent* component)
-{
+void TComponent::InsertComponent(TComponent* component) {
     if (!component || component->Owner_ == this)
         return;
     if (component->Owner_)
@@ -128,8 +116,7 @@ void TComponent::InsertComponent(TComponent* component)
     NotifyTree(component, TOperation::opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent* component)
-{
+void TComponent::RemoveComponent(TComponent* component) {
     if (!component || component->Owner_ != this)
         return;
     NotifyTree(component, TOperation::opRemove);
@@ -137,8 +124,7 @@ void TComponent::RemoveComponent(TComponent* component)
     component->Owner_ = nullptr;
 }
 
-void TComponent::NotifyTree(TComponent* component, TOperation operation)
-{
+void TComponent::NotifyTree(TComponent* component, TOperation operation) {
     Notification(component, operation);
     const std::vector<TComponent*> owned = Components_;
     for (TComponent* c : owned)

@@ -20,7 +20,12 @@ public:
 enum class TOperation { opInsert, opRemove };
 
 // Component state flags.
-enum TComponentStateFlag : std::uint32_t { csLoading = 1, csReading = 2, csDestroying = 4, csDesigning = 8 };
+enum TComponentStateFlag : std::uint32_t {
+    csLoading = 1,
+    csReading = 2,
+    csDestroying = 4,
+    csDesigning = 8
+};
 
 // A framework object in an owner tree: the owner destroys what it owns.
 class TComponent : public TObject {

@@ -6,14 +6,14 @@
 
 namespace veyra {
 
-const TClassInfo& TControl::StaticClass()
-{
+const TClassInfo& TControl::StaticClass() {
     static const TClassInfo info(
         "TControl", &TComponent::StaticClass(),
         TPropertyList<TControl>()
-            .Enum("Align", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}, &TControl::Align,
-                  &TControl::SetAlign)
-            .Set("Anchors", {"akLeft", "akTop", "akRight", "akBottom"}, &TControl::Anchors, &TControl::SetAnchors)
+            .Enum("Align", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"},
+                  &TControl::Align, &TControl::SetAlign)
+            .Set("Anchors", {"akLeft", "akTop", "akRight", "akBottom"}, &TControl::Anchors,
+                 &TControl::SetAnchors)
             .WString("Caption", &TControl::Caption, &TControl::SetCaption)
             .Integer("Color", &TControl::Color, &TControl::SetColor, ColorNames())
             .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
@@ -28,20 +28,17 @@ const TClassInfo& TControl::StaticClass()
     return info;
 }
 
-TControl::TControl(TComponent* owner) : TComponent(owner), Font_(std::make_unique<TFont>())
-{
+TControl::TControl(TComponent* owner) : TComponent(owner), Font_(std::make_unique<TFont>()) {
     WindowProc_ = DefaultWindowProc();
     Font_->OnChange = [this] { OwnFontChanged(); };
 }
 
-TControl::~TControl()
-{
+TControl::~TControl() {
     if (Parent_)
         Parent_->RemoveControl(this);
 }
 
-void TControl::SetParent(TWinControl* parent)
-{
+void TControl::SetParent(TWinControl* parent) {
     if (parent == Parent_)
         return;
     if (parent == this)
@@ -55,8 +52,7 @@ void TControl::SetParent(TWinControl* parent)
     }
 }
 
-void TControl::SetBounds(int left, int top, int width, int height)
-{
+void TControl::SetBounds(int left, int top, int width, int height) {
     width = std::max(width, 0);
     height = std::max(height, 0);
     if (left == Left_ && top == Top_ && width == Width_ && height == Height_)
@@ -72,8 +68,7 @@ void TControl::SetBounds(int left, int top, int width, int height)
         RequestParentLayout();
 }
 
-void TControl::SetBoundsForLayout(const RECT& bounds)
-{
+void TControl::SetBoundsForLayout(const RECT& bounds) {
     ++LayoutDepth_;
     try {
         SetBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
@@ -84,23 +79,20 @@ void TControl::SetBoundsForLayout(const RECT& bounds)
     --LayoutDepth_;
 }
 
-void TControl::SetAlign(TAlign align)
-{
+void TControl::SetAlign(TAlign align) {
     if (align == Align_)
         return;
     Align_ = align;
     RequestParentLayout();
 }
 
-void TControl::SetAnchors(std::uint32_t anchors)
-{
+void TControl::SetAnchors(std::uint32_t anchors) {
     Anchors_ = anchors & (akLeft | akTop | akRight | akBottom);
     if (!IsLoading())
         UpdateAnchorRules();
 }
 
-void TControl::UpdateAnchorRules()
-{
+void TControl::UpdateAnchorRules() {
     AnchorRulesValid_ = false;
     if (!Parent_ || PlacedByParent())
         return;
@@ -109,8 +101,7 @@ void TControl::UpdateAnchorRules()
     AnchorRulesValid_ = true;
 }
 
-void TControl::ApplyAnchors(SIZE parentClient)
-{
+void TControl::ApplyAnchors(SIZE parentClient) {
     if (!AnchorRulesValid_ || Align_ != alNone)
         return;
     const int dx = parentClient.cx - AnchorParentSize_.cx;
@@ -129,8 +120,7 @@ void TControl::ApplyAnchors(SIZE parentClient)
     SetBoundsForLayout(r);
 }
 
-void TControl::SetVisible(bool visible)
-{
+void TControl::SetVisible(bool visible) {
     if (visible == Visible_)
         return;
     Visible_ = visible;
@@ -139,16 +129,14 @@ void TControl::SetVisible(bool visible)
     RequestParentLayout();
 }
 
-void TControl::SetEnabled(bool enabled)
-{
+void TControl::SetEnabled(bool enabled) {
     if (enabled == Enabled_)
         return;
     Enabled_ = enabled;
     Perform(CM_ENABLEDCHANGED, 0, 0);
 }
 
-void TControl::SetCaption(const std::wstring& caption)
-{
+void TControl::SetCaption(const std::wstring& caption) {
     if (caption == Caption_)
         return;
     Caption_ = caption;
@@ -156,8 +144,7 @@ void TControl::SetCaption(const std::wstring& caption)
     Perform(CM_TEXTCHANGED, 0, 0);
 }
 
-void TControl::SetColor(TColor color)
-{
+void TControl::SetColor(TColor color) {
     if (color == Color_)
         return;
     Color_ = color;
@@ -165,22 +152,19 @@ void TControl::SetColor(TColor color)
     Invalidate();
 }
 
-void TControl::SetFont(TFont* font)
-{
+void TControl::SetFont(TFont* font) {
     if (font && font != Font_.get())
         Font_->Assign(*font);
 }
 
-void TControl::SetParentFont(bool parentFont)
-{
+void TControl::SetParentFont(bool parentFont) {
     if (parentFont == ParentFont_)
         return;
     ParentFont_ = parentFont;
     FollowParentFont();
 }
 
-void TControl::FollowParentFont()
-{
+void TControl::FollowParentFont() {
     if (ParentFont_ && Parent_) {
         FontFromParent_ = true;
         Font_->Assign(*Parent_->Font());
@@ -188,41 +172,35 @@ void TControl::FollowParentFont()
     }
 }
 
-void TControl::OwnFontChanged()
-{
+void TControl::OwnFontChanged() {
     // A font set on the control itself stops it following its parent's font.
     if (!FontFromParent_)
         ParentFont_ = false;
     FontChanged();
 }
 
-void TControl::FontChanged()
-{
+void TControl::FontChanged() {
     Invalidate();
 }
 
-LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage message{msg, wParam, lParam, 0};
     WindowProc_(message);
     return message.Result;
 }
 
-void TControl::WndProc(TMessage& message)
-{
+void TControl::WndProc(TMessage& message) {
     DefaultHandler(message);
 }
 
 void TControl::DefaultHandler(TMessage&) {}
 
-void TControl::RequestParentLayout()
-{
+void TControl::RequestParentLayout() {
     if (Parent_ && !Parent_->IsLoading())
         Parent_->AlignControls();
 }
 
-void TControl::Loaded()
-{
+void TControl::Loaded() {
     TComponent::Loaded();
     UpdateAnchorRules();
 }

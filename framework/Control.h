@@ -70,7 +70,9 @@ public:
     // the control's own WndProc; whoever replaces it keeps the old one, calls
     // it, and puts it back when done.
     const TWndMethod& WindowProc() const { return WindowProc_; }
-    void SetWindowProc(const TWndMethod& method) { WindowProc_ = method ? method : DefaultWindowProc(); }
+    void SetWindowProc(const TWndMethod& method) {
+        WindowProc_ = method ? method : DefaultWindowProc();
+    }
     // The control's own message handling, the hook it starts with.
     TWndMethod DefaultWindowProc() { return TWndMethod::Of<&TControl::WndProc>(this); }
     // Sends a message through WindowProc and returns its result.

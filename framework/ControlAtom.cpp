@@ -5,42 +5,38 @@
 
 namespace veyra {
 
-std::wstring TControlAtom::Name()
-{
+std::wstring TControlAtom::Name() {
     wchar_t text[40];
-    const auto module = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr)));
-    std::swprintf(text, 40, L"ControlOfs%.8X%.8X", module, static_cast<unsigned>(GetCurrentThreadId()));
+    const auto module =
+        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr)));
+    std::swprintf(text, 40, L"ControlOfs%.8X%.8X", module,
+                  static_cast<unsigned>(GetCurrentThreadId()));
     return text;
 }
 
-ATOM TControlAtom::Atom()
-{
+ATOM TControlAtom::Atom() {
     // One framework thread per process: the name is made once, on that thread.
     static const ATOM atom = GlobalAddAtomW(Name().c_str());
     return atom;
 }
 
-UINT TControlAtom::Message()
-{
+UINT TControlAtom::Message() {
     static const UINT message = RegisterWindowMessageW(Name().c_str());
     return message;
 }
 
-TWinControl* TControlAtom::Find(HWND window)
-{
+TWinControl* TControlAtom::Find(HWND window) {
     if (!window || !Atom())
         return nullptr;
     return static_cast<TWinControl*>(GetPropW(window, MAKEINTATOM(Atom())));
 }
 
-void TControlAtom::Attach(HWND window, TWinControl* control)
-{
+void TControlAtom::Attach(HWND window, TWinControl* control) {
     Message();
     SetPropW(window, MAKEINTATOM(Atom()), control);
 }
 
-void TControlAtom::Detach(HWND window)
-{
+void TControlAtom::Detach(HWND window) {
     RemovePropW(window, MAKEINTATOM(Atom()));
 }
 

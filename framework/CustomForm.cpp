@@ -6,8 +6,7 @@
 
 namespace veyra {
 
-const TClassInfo& TCustomForm::StaticClass()
-{
+const TClassInfo& TCustomForm::StaticClass() {
     static const TClassInfo info(
         "TCustomForm", &TWinControl::StaticClass(),
         TPropertyList<TCustomForm>()
@@ -18,28 +17,25 @@ const TClassInfo& TCustomForm::StaticClass()
             .Event("OnHide", &TCustomForm::OnHide)
             .Event("OnShow", &TCustomForm::OnShow)
             .Enum("Position",
-                  {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter",
-                   "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"},
+                  {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
+                   "poScreenCenter", "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"},
                   &TCustomForm::Position, &TCustomForm::SetPosition)
             .Take());
     return info;
 }
 
-const TClassInfo& TForm::StaticClass()
-{
+const TClassInfo& TForm::StaticClass() {
     static const TClassInfo info("TForm", &TCustomForm::StaticClass());
     return info;
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
-{
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
     // A form starts hidden; Show makes it visible.
     SetVisible(false);
     Screen().AddForm(this);
 }
 
-TCustomForm::~TCustomForm()
-{
+TCustomForm::~TCustomForm() {
     if (Created_ && OnDestroy) {
         try {
             OnDestroy(this);
@@ -51,19 +47,16 @@ TCustomForm::~TCustomForm()
     DestroyHandle();
 }
 
-void TCustomForm::ReadDescription(const wchar_t* resourceName)
-{
+void TCustomForm::ReadDescription(const wchar_t* resourceName) {
     TFormReader::ReadFromResource(*this, resourceName);
 }
 
-void TCustomForm::AfterConstruction()
-{
+void TCustomForm::AfterConstruction() {
     Created_ = true;
     DoCreate();
 }
 
-void TCustomForm::DoCreate()
-{
+void TCustomForm::DoCreate() {
     // An error in the creation handler is reported, and the form lives on.
     if (OnCreate) {
         try {
@@ -74,27 +67,23 @@ void TCustomForm::DoCreate()
     }
 }
 
-void TCustomForm::DoShow()
-{
+void TCustomForm::DoShow() {
     if (OnShow)
         OnShow(this);
 }
 
-void TCustomForm::DoHide()
-{
+void TCustomForm::DoHide() {
     if (OnHide)
         OnHide(this);
 }
 
-void TCustomForm::Show()
-{
+void TCustomForm::Show() {
     SetVisible(true);
     if (HandleAllocated())
         SetForegroundWindow(WindowHandle());
 }
 
-void TCustomForm::SetVisible(bool visible)
-{
+void TCustomForm::SetVisible(bool visible) {
     if (visible == Visible())
         return;
     if (visible) {
@@ -112,21 +101,18 @@ void TCustomForm::SetVisible(bool visible)
     TWinControl::SetVisible(visible);
 }
 
-void TCustomForm::Close()
-{
+void TCustomForm::Close() {
     if (Application().MainForm() == this)
         Application().Terminate();
     Hide();
 }
 
-void TCustomForm::Release()
-{
+void TCustomForm::Release() {
     if (HandleAllocated())
         PostMessageW(WindowHandle(), CM_RELEASE, 0, 0);
 }
 
-void TCustomForm::SetClientWidth(int width)
-{
+void TCustomForm::SetClientWidth(int width) {
     if (IsLoading() || !HandleAllocated()) {
         DesignClientSize_.cx = width;
         return;
@@ -134,8 +120,7 @@ void TCustomForm::SetClientWidth(int width)
     SetWidth(Width() - ClientSize().cx + width);
 }
 
-void TCustomForm::SetClientHeight(int height)
-{
+void TCustomForm::SetClientHeight(int height) {
     if (IsLoading() || !HandleAllocated()) {
         DesignClientSize_.cy = height;
         return;
@@ -143,8 +128,7 @@ void TCustomForm::SetClientHeight(int height)
     SetHeight(Height() - ClientSize().cy + height);
 }
 
-SIZE TCustomForm::ClientSize() const
-{
+SIZE TCustomForm::ClientSize() const {
     if (HandleAllocated())
         return TWinControl::ClientSize();
     SIZE size = TWinControl::ClientSize();
@@ -155,25 +139,22 @@ SIZE TCustomForm::ClientSize() const
     return size;
 }
 
-void TCustomForm::CreateParams(TCreateParams& params)
-{
+void TCustomForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     params.WndParent = nullptr;
     PlaceOnScreen(params);
 }
 
-void TCustomForm::PlaceOnScreen(TCreateParams& params) const
-{
-    if (Position_ == poScreenCenter || Position_ == poDesktopCenter || Position_ == poMainFormCenter ||
-        Position_ == poOwnerFormCenter) {
+void TCustomForm::PlaceOnScreen(TCreateParams& params) const {
+    if (Position_ == poScreenCenter || Position_ == poDesktopCenter ||
+        Position_ == poMainFormCenter || Position_ == poOwnerFormCenter) {
         params.X = (GetSystemMetrics(SM_CXSCREEN) - params.Width) / 2;
         params.Y = (GetSystemMetrics(SM_CYSCREEN) - params.Height) / 2;
     }
 }
 
-void TCustomForm::WndProc(TMessage& message)
-{
+void TCustomForm::WndProc(TMessage& message) {
     switch (message.Msg) {
     case WM_CLOSE:
         WmClose(message);
@@ -187,8 +168,7 @@ void TCustomForm::WndProc(TMessage& message)
     }
 }
 
-void TCustomForm::WmClose(TMessage& message)
-{
+void TCustomForm::WmClose(TMessage& message) {
     Close();
     message.Result = 0;
 }

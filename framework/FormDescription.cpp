@@ -17,12 +17,15 @@ namespace {
 // Nesting deeper than any real form is taken as a damaged description.
 constexpr int kMaxDepth = 64;
 
-bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsIdentChar(char c) { return IsIdentStart(c) || (c >= '0' && c <= '9'); }
+bool IsIdentStart(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool IsIdentChar(char c) {
+    return IsIdentStart(c) || (c >= '0' && c <= '9');
+}
 
 // A character in quotes, for messages.
-std::string Quoted(char c)
-{
+std::string Quoted(char c) {
     std::string text(3, '"');
     text[1] = c;
     return text;
@@ -30,15 +33,13 @@ std::string Quoted(char c)
 
 class TParser {
 public:
-    explicit TParser(std::string_view text) : Text_(text)
-    {
+    explicit TParser(std::string_view text) : Text_(text) {
         // A UTF-8 byte-order mark is not part of the description.
         if (Text_.substr(0, 3) == "\xEF\xBB\xBF")
             Pos_ = 3;
     }
 
-    TFormObject ParseRoot()
-    {
+    TFormObject ParseRoot() {
         SkipBlank();
         TFormObject root = ParseObject(0);
         SkipBlank();
@@ -48,20 +49,20 @@ public:
     }
 
 private:
-    [[noreturn]] void Fail(const std::string& what) const { throw EFormDescriptionError(Line_, what); }
+    [[noreturn]] void Fail(const std::string& what) const {
+        throw EFormDescriptionError(Line_, what);
+    }
     bool AtEnd() const { return Pos_ >= Text_.size(); }
     char Peek() const { return AtEnd() ? '\0' : Text_[Pos_]; }
 
-    void Advance()
-    {
+    void Advance() {
         if (Text_[Pos_] == '\n')
             ++Line_;
         ++Pos_;
     }
 
     // Skips spaces, line ends and comment lines.
-    void SkipBlank()
-    {
+    void SkipBlank() {
         while (!AtEnd()) {
             if (static_cast<unsigned char>(Peek()) <= ' ') {
                 Advance();
@@ -75,14 +76,12 @@ private:
     }
 
     // Skips spaces and tabs only: a value ends at its line's end.
-    void SkipSpaces()
-    {
+    void SkipSpaces() {
         while (!AtEnd() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\r'))
             Advance();
     }
 
-    void ExpectLineEnd()
-    {
+    void ExpectLineEnd() {
         SkipSpaces();
         if (Text_.substr(Pos_, 2) == "//")
             return;
@@ -90,8 +89,7 @@ private:
             Fail("unexpected " + Quoted(Peek()) + " after the value");
     }
 
-    std::string Ident(const char* what)
-    {
+    std::string Ident(const char* what) {
         SkipSpaces();
         if (!IsIdentStart(Peek()))
             Fail(std::string("expected ") + what);
@@ -101,8 +99,7 @@ private:
         return std::string(Text_.substr(start, Pos_ - start));
     }
 
-    std::string DottedName()
-    {
+    std::string DottedName() {
         std::string name = Ident("a property name");
         while (Peek() == '.') {
             Advance();
@@ -112,8 +109,7 @@ private:
         return name;
     }
 
-    TFormObject ParseObject(int depth)
-    {
+    TFormObject ParseObject(int depth) {
         if (depth > kMaxDepth)
             Fail("objects are nested too deeply");
         TFormObject object;
@@ -148,8 +144,7 @@ private:
         }
     }
 
-    TFormProperty ParseProperty()
-    {
+    TFormProperty ParseProperty() {
         TFormProperty prop;
         prop.Line = Line_;
         prop.Name = DottedName();
@@ -163,8 +158,7 @@ private:
         return prop;
     }
 
-    TFormValue ParseValue()
-    {
+    TFormValue ParseValue() {
         const char c = Peek();
         if (c == '\'')
             return TFormValue{QuotedText()};
@@ -183,8 +177,7 @@ private:
         Fail(Quoted(c) + " does not start a value");
     }
 
-    std::string QuotedText()
-    {
+    std::string QuotedText() {
         std::string out;
         Advance(); // opening quote
         for (;;) {
@@ -201,8 +194,7 @@ private:
         }
     }
 
-    std::int64_t Number()
-    {
+    std::int64_t Number() {
         const std::size_t start = Pos_;
         bool negative = false;
         if (Peek() == '-' || Peek() == '+') {
@@ -215,7 +207,8 @@ private:
         std::uint64_t magnitude = 0;
         int digits = 0;
         for (; !AtEnd(); Advance()) {
-            const int d = base == 16 ? HexDigitValue(Peek()) : (Peek() >= '0' && Peek() <= '9' ? Peek() - '0' : -1);
+            const int d = base == 16 ? HexDigitValue(Peek())
+                                     : (Peek() >= '0' && Peek() <= '9' ? Peek() - '0' : -1);
             if (d < 0)
                 break;
             if (magnitude > (UINT64_MAX - static_cast<unsigned>(d)) / static_cast<unsigned>(base))
@@ -227,20 +220,19 @@ private:
             Fail(NumberMessage(start, "\"", "\" is not a number"));
         if (magnitude > (negative ? std::uint64_t{1} << 63 : static_cast<std::uint64_t>(INT64_MAX)))
             Fail("the number is out of range");
-        return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+        return negative ? static_cast<std::int64_t>(0 - magnitude)
+                        : static_cast<std::int64_t>(magnitude);
     }
 
     // The text of a number read so far and the character after it, in a message.
-    std::string NumberMessage(std::size_t start, const char* before, const char* after) const
-    {
+    std::string NumberMessage(std::size_t start, const char* before, const char* after) const {
         std::string message(before);
         message.append(Text_.substr(start, Pos_ - start + 1));
         message.append(after);
         return message;
     }
 
-    TFormValue::Set SetValue()
-    {
+    TFormValue::Set SetValue() {
         TFormValue::Set set;
         Advance(); // [
         SkipSpaces();
@@ -261,8 +253,7 @@ private:
         }
     }
 
-    TFormValue::List ListValue()
-    {
+    TFormValue::List ListValue() {
         TFormValue::List list;
         Advance(); // (
         for (;;) {
@@ -279,8 +270,7 @@ private:
         }
     }
 
-    TFormValue::Binary BinaryValue()
-    {
+    TFormValue::Binary BinaryValue() {
         TFormValue::Binary binary;
         Advance(); // {
         int high = -1;
@@ -315,8 +305,7 @@ private:
 
 } // namespace
 
-const char* TFormValue::KindName() const
-{
+const char* TFormValue::KindName() const {
     switch (Value.index()) {
     case 0:
         return "a number";
@@ -333,8 +322,7 @@ const char* TFormValue::KindName() const
     }
 }
 
-TFormObject ParseFormDescription(std::string_view text)
-{
+TFormObject ParseFormDescription(std::string_view text) {
     return TParser(text).ParseRoot();
 }
 

@@ -13,9 +13,8 @@ namespace veyra {
 class EFormDescriptionError : public std::runtime_error {
 public:
     EFormDescriptionError(int line, const std::string& what)
-        : std::runtime_error("Form description, line " + std::to_string(line) + ": " + what), Line_(line)
-    {
-    }
+        : std::runtime_error("Form description, line " + std::to_string(line) + ": " + what),
+          Line_(line) {}
     // The line, counted from 1, where the problem was found.
     int Line() const { return Line_; }
 

@@ -11,13 +11,12 @@
 namespace veyra {
 namespace {
 
-std::string Describe(const TFormObject& object, const TFormProperty& prop)
-{
+std::string Describe(const TFormObject& object, const TFormProperty& prop) {
     return "property " + prop.Name + " of " + object.Name + " (" + object.ClassName + ")";
 }
 
-std::int64_t OrdinalValue(const TPropInfo& info, const TFormValue& value, const std::string& where, int line)
-{
+std::int64_t OrdinalValue(const TPropInfo& info, const TFormValue& value, const std::string& where,
+                          int line) {
     if (info.Kind == TTypeKind::tkInteger) {
         if (const auto* number = std::get_if<std::int64_t>(&value.Value))
             return *number;
@@ -48,8 +47,7 @@ std::int64_t OrdinalValue(const TPropInfo& info, const TFormValue& value, const 
 }
 
 template <class T>
-const T& ValueAs(const TFormValue& value, const std::string& where, const char* kind, int line)
-{
+const T& ValueAs(const TFormValue& value, const std::string& where, const char* kind, int line) {
     const T* v = std::get_if<T>(&value.Value);
     if (!v)
         throw EFormDescriptionError(line, where + " takes " + kind + ", not " + value.KindName());
@@ -58,8 +56,7 @@ const T& ValueAs(const TFormValue& value, const std::string& where, const char* 
 
 } // namespace
 
-void TFormReader::Read(TComponent& root, std::string_view description)
-{
+void TFormReader::Read(TComponent& root, std::string_view description) {
     const TFormObject tree = ParseFormDescription(description);
     TFormReader reader(root);
     try {
@@ -73,22 +70,21 @@ void TFormReader::Read(TComponent& root, std::string_view description)
         component->Loaded();
 }
 
-void TFormReader::ReadFromResource(TComponent& root, const wchar_t* name)
-{
+void TFormReader::ReadFromResource(TComponent& root, const wchar_t* name) {
     const HMODULE module = GetModuleHandleW(nullptr);
     const HRSRC info = FindResourceW(module, name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
     const HGLOBAL data = info ? LoadResource(module, info) : nullptr;
     const void* bytes = data ? LockResource(data) : nullptr;
     if (!bytes)
-        throw std::runtime_error("The form description " + WideToUtf8(name) + " is missing from the program");
+        throw std::runtime_error("The form description " + WideToUtf8(name) +
+                                 " is missing from the program");
     Read(root, std::string_view(static_cast<const char*>(bytes), SizeofResource(module, info)));
 }
 
-void TFormReader::ReadRoot(const TFormObject& object)
-{
+void TFormReader::ReadRoot(const TFormObject& object) {
     if (!Root_.ClassType().InheritsFrom(object.ClassName))
-        throw EFormDescriptionError(object.Line, "the description is of " + object.ClassName + ", not of " +
-                                                     Root_.ClassName());
+        throw EFormDescriptionError(object.Line, "the description is of " + object.ClassName +
+                                                     ", not of " + Root_.ClassName());
     Root_.BeginLoading();
     Created_.push_back(&Root_);
     try {
@@ -101,14 +97,14 @@ void TFormReader::ReadRoot(const TFormObject& object)
         ReadChild(child, &Root_);
 }
 
-void TFormReader::ReadChild(const TFormObject& object, TComponent* container)
-{
+void TFormReader::ReadChild(const TFormObject& object, TComponent* container) {
     const TClassInfo* cls = FindClass(object.ClassName);
     if (!cls)
         throw EFormDescriptionError(object.Line, "unknown class " + object.ClassName);
     TComponent* component = cls->Create(nullptr);
     if (!component)
-        throw EFormDescriptionError(object.Line, "the class " + object.ClassName + " cannot be created by name");
+        throw EFormDescriptionError(object.Line,
+                                    "the class " + object.ClassName + " cannot be created by name");
     component->BeginLoading();
     try {
         component->SetName(object.Name);
@@ -122,8 +118,8 @@ void TFormReader::ReadChild(const TFormObject& object, TComponent* container)
         if (auto* parent = As<TWinControl>(container)) {
             control->SetParent(parent);
         } else {
-            throw EFormDescriptionError(object.Line,
-                                        object.Name + " is a control and needs a windowed control around it");
+            throw EFormDescriptionError(
+                object.Line, object.Name + " is a control and needs a windowed control around it");
         }
     }
     ReadProperties(*component, object);
@@ -131,23 +127,25 @@ void TFormReader::ReadChild(const TFormObject& object, TComponent* container)
         ReadChild(child, component);
 }
 
-void TFormReader::ReadProperties(TObject& target, const TFormObject& object)
-{
+void TFormReader::ReadProperties(TObject& target, const TFormObject& object) {
     for (const TFormProperty& prop : object.Properties)
         WriteProperty(target, object, prop);
 }
 
-void TFormReader::WriteProperty(TObject& target, const TFormObject& object, const TFormProperty& prop)
-{
+void TFormReader::WriteProperty(TObject& target, const TFormObject& object,
+                                const TFormProperty& prop) {
     // "Font.Height": walk the sub-objects to the last part.
     TObject* owner = &target;
     std::string_view path = prop.Name;
     for (std::size_t dot = path.find('.'); dot != std::string_view::npos; dot = path.find('.')) {
         const std::string part(path.substr(0, dot));
         const TPropInfo* info = owner->ClassType().FindProperty(part);
-        TObject* sub = info && info->Kind == TTypeKind::tkClass && info->GetObject ? info->GetObject(*owner) : nullptr;
+        TObject* sub = info && info->Kind == TTypeKind::tkClass && info->GetObject
+                           ? info->GetObject(*owner)
+                           : nullptr;
         if (!sub)
-            throw EFormDescriptionError(prop.Line, Describe(object, prop) + ": " + part + " is not a sub-object");
+            throw EFormDescriptionError(prop.Line, Describe(object, prop) + ": " + part +
+                                                       " is not a sub-object");
         owner = sub;
         path.remove_prefix(dot + 1);
     }
@@ -163,8 +161,7 @@ void TFormReader::WriteProperty(TObject& target, const TFormObject& object, cons
     }
 }
 
-void TFormReader::WriteValue(TObject& target, const TPropInfo& info, const TFormProperty& prop)
-{
+void TFormReader::WriteValue(TObject& target, const TPropInfo& info, const TFormProperty& prop) {
     const std::string where = "property " + prop.Name;
     const TFormValue& value = prop.Value;
     switch (info.Kind) {
@@ -178,37 +175,43 @@ void TFormReader::WriteValue(TObject& target, const TPropInfo& info, const TForm
     }
     case TTypeKind::tkString:
         if (info.SetAnsi)
-            info.SetAnsi(target, WideToAnsi(Utf8ToWide(ValueAs<std::string>(value, where, "a text", prop.Line))));
+            info.SetAnsi(target, WideToAnsi(Utf8ToWide(
+                                     ValueAs<std::string>(value, where, "a text", prop.Line))));
         return;
     case TTypeKind::tkWString:
         if (info.SetWide)
-            info.SetWide(target, Utf8ToWide(ValueAs<std::string>(value, where, "a text", prop.Line)));
+            info.SetWide(target,
+                         Utf8ToWide(ValueAs<std::string>(value, where, "a text", prop.Line)));
         return;
     case TTypeKind::tkClass:
         // Components may be named before they are created: resolved at the end.
-        Fixups_.push_back({&target, &info, ValueAs<TFormValue::Ident>(value, where, "a component name", prop.Line).Name,
-                           prop.Line});
+        Fixups_.push_back(
+            {&target, &info,
+             ValueAs<TFormValue::Ident>(value, where, "a component name", prop.Line).Name,
+             prop.Line});
         return;
     case TTypeKind::tkMethod:
         BindMethod(target, info, prop);
         return;
     case TTypeKind::tkStrings: {
         std::vector<std::wstring> lines;
-        for (const std::string& item : ValueAs<TFormValue::List>(value, where, "a list", prop.Line).Items)
+        for (const std::string& item :
+             ValueAs<TFormValue::List>(value, where, "a list", prop.Line).Items)
             lines.push_back(Utf8ToWide(item));
         info.SetStrings(target, lines);
         return;
     }
     case TTypeKind::tkBinary:
-        info.SetBinary(target, ValueAs<TFormValue::Binary>(value, where, "hexadecimal data", prop.Line).Bytes);
+        info.SetBinary(
+            target, ValueAs<TFormValue::Binary>(value, where, "hexadecimal data", prop.Line).Bytes);
         return;
     }
 }
 
-void TFormReader::BindMethod(TObject& target, const TPropInfo& info, const TFormProperty& prop)
-{
+void TFormReader::BindMethod(TObject& target, const TPropInfo& info, const TFormProperty& prop) {
     const std::string& name =
-        ValueAs<TFormValue::Ident>(prop.Value, "property " + prop.Name, "a method name", prop.Line).Name;
+        ValueAs<TFormValue::Ident>(prop.Value, "property " + prop.Name, "a method name", prop.Line)
+            .Name;
     const TMethodInfo* method = Root_.ClassType().FindMethod(name);
     if (!method)
         throw EFormDescriptionError(prop.Line, Root_.ClassName() + " has no method " + name);
@@ -216,26 +219,26 @@ void TFormReader::BindMethod(TObject& target, const TPropInfo& info, const TForm
     // the event would call it with arguments of other types.
     if (!method->Fits(info))
         throw EFormDescriptionError(prop.Line, "the method " + name + " of " + Root_.ClassName() +
-                                                   " does not take the parameters of the event " + prop.Name);
+                                                   " does not take the parameters of the event " +
+                                                   prop.Name);
     if (info.SetMethod)
         info.SetMethod(target, method->Bind(Root_));
 }
 
-void TFormReader::ResolveFixups()
-{
+void TFormReader::ResolveFixups() {
     for (const TFixup& fixup : Fixups_) {
-        TComponent* found = SameText(Root_.Name(), fixup.Reference) ? &Root_ : Root_.FindComponent(fixup.Reference);
+        TComponent* found =
+            SameText(Root_.Name(), fixup.Reference) ? &Root_ : Root_.FindComponent(fixup.Reference);
         if (!found || !found->InheritsFrom(*fixup.Property->ObjectClass()))
             throw EFormDescriptionError(fixup.Line, "property " + fixup.Property->Name + ": no " +
-                                                        fixup.Property->ObjectClass()->ClassName() + " named " +
-                                                        fixup.Reference);
+                                                        fixup.Property->ObjectClass()->ClassName() +
+                                                        " named " + fixup.Reference);
         if (fixup.Property->SetObject)
             fixup.Property->SetObject(*fixup.Target, found);
     }
 }
 
-void TFormReader::Unwind() noexcept
-{
+void TFormReader::Unwind() noexcept {
     // Newest first, so that children go before their parents.
     for (auto it = Created_.rbegin(); it != Created_.rend(); ++it) {
         if (*it == &Root_)

@@ -10,11 +10,10 @@
 
 namespace veyra {
 
-void RegisterFrameworkClasses()
-{
-    for (const TClassInfo* cls : {&TPageControl::StaticClass(), &TTabSheet::StaticClass(),
-                                  &TWebBrowser::StaticClass(), &TTimer::StaticClass(), &TPopupMenu::StaticClass(),
-                                  &TMenuItem::StaticClass()})
+void RegisterFrameworkClasses() {
+    for (const TClassInfo* cls :
+         {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TWebBrowser::StaticClass(),
+          &TTimer::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

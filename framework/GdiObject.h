@@ -12,8 +12,7 @@ namespace veyra {
 
 // The framework's GDI owners are the imaging layer's: one owner for every
 // GDI object in the program.
-template <class H>
-using TGdiObject = GdiObject<H>;
+template <class H> using TGdiObject = GdiObject<H>;
 using TSelectObject = SelectObjectScope;
 
 // BeginPaint and EndPaint around one WM_PAINT, however the painting ends.
@@ -38,10 +37,10 @@ inline constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000u);
 // skin core's, so framework and skin speak of the same colours.
 
 // The RGB value of a colour, system colours resolved now.
-inline COLORREF ColorToRGB(TColor color)
-{
+inline COLORREF ColorToRGB(TColor color) {
     const auto raw = static_cast<std::uint32_t>(color);
-    return (raw & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(raw & 0xFF)) : raw & 0x00FFFFFFu;
+    return (raw & 0xFF000000u) == 0xFF000000u ? GetSysColor(static_cast<int>(raw & 0xFF))
+                                              : raw & 0x00FFFFFFu;
 }
 
 } // namespace veyra

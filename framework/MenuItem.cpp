@@ -8,8 +8,7 @@ namespace {
 
 // Every live item by its command. Messages from platform menus are resolved
 // here, so an item that has gone is never reached through an old menu.
-std::map<UINT, TMenuItem*>& LiveItems()
-{
+std::map<UINT, TMenuItem*>& LiveItems() {
     static std::map<UINT, TMenuItem*> items;
     return items;
 }
@@ -17,8 +16,7 @@ std::map<UINT, TMenuItem*>& LiveItems()
 // Commands are handed out in rising order and only reused after the whole
 // range has been used, so that a menu built before an item was freed does not
 // name a newer item.
-UINT AllocateCommand()
-{
+UINT AllocateCommand() {
     static UINT next = 1;
     for (UINT tries = 0; tries < TMenuItem::MaxCommand; ++tries) {
         const UINT command = next;
@@ -31,62 +29,56 @@ UINT AllocateCommand()
 
 } // namespace
 
-const TClassInfo& TMenuItem::StaticClass()
-{
-    static const TClassInfo info("TMenuItem", &TComponent::StaticClass(),
-                                 TPropertyList<TMenuItem>()
-                                     .WString("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-                                     .Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
-                                     .Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
-                                     .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
-                                     .WString("ShortCutText", &TMenuItem::ShortCutText, &TMenuItem::SetShortCutText)
-                                     .Event("OnClick", &TMenuItem::OnClick)
-                                     .Event("OnDrawItem", &TMenuItem::OnDrawItem)
-                                     .Event("OnMeasureItem", &TMenuItem::OnMeasureItem)
-                                     .Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); });
+const TClassInfo& TMenuItem::StaticClass() {
+    static const TClassInfo info(
+        "TMenuItem", &TComponent::StaticClass(),
+        TPropertyList<TMenuItem>()
+            .WString("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+            .Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
+            .Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+            .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
+            .WString("ShortCutText", &TMenuItem::ShortCutText, &TMenuItem::SetShortCutText)
+            .Event("OnClick", &TMenuItem::OnClick)
+            .Event("OnDrawItem", &TMenuItem::OnDrawItem)
+            .Event("OnMeasureItem", &TMenuItem::OnMeasureItem)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TMenuItem(owner); });
     return info;
 }
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), Command_(AllocateCommand())
-{
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner), Command_(AllocateCommand()) {
     LiveItems()[Command_] = this;
 }
 
-TMenuItem::~TMenuItem()
-{
+TMenuItem::~TMenuItem() {
     LiveItems().erase(Command_);
     Clear();
     if (Parent_)
         Parent_->Remove(this);
 }
 
-void TMenuItem::SetCaption(const std::wstring& caption)
-{
+void TMenuItem::SetCaption(const std::wstring& caption) {
     if (caption != Caption_) {
         Caption_ = caption;
         Changed();
     }
 }
 
-void TMenuItem::SetEnabled(bool enabled)
-{
+void TMenuItem::SetEnabled(bool enabled) {
     if (enabled != Enabled_) {
         Enabled_ = enabled;
         Changed();
     }
 }
 
-void TMenuItem::SetChecked(bool checked)
-{
+void TMenuItem::SetChecked(bool checked) {
     if (checked != Checked_) {
         Checked_ = checked;
         Changed();
     }
 }
 
-void TMenuItem::SetImageIndex(int index)
-{
+void TMenuItem::SetImageIndex(int index) {
     // Every negative index means "no image".
     index = std::max(index, -1);
     if (index != ImageIndex_) {
@@ -95,21 +87,18 @@ void TMenuItem::SetImageIndex(int index)
     }
 }
 
-void TMenuItem::SetShortCutText(const std::wstring& text)
-{
+void TMenuItem::SetShortCutText(const std::wstring& text) {
     if (text != ShortCutText_) {
         ShortCutText_ = text;
         Changed();
     }
 }
 
-void TMenuItem::Add(TMenuItem* item)
-{
+void TMenuItem::Add(TMenuItem* item) {
     Insert(Count(), item);
 }
 
-void TMenuItem::Insert(int index, TMenuItem* item)
-{
+void TMenuItem::Insert(int index, TMenuItem* item) {
     if (!item)
         throw EMenuError("No menu item to insert");
     for (const TMenuItem* above = this; above; above = above->Parent_)
@@ -126,22 +115,19 @@ void TMenuItem::Insert(int index, TMenuItem* item)
     Changed();
 }
 
-void TMenuItem::Remove(TMenuItem* item)
-{
+void TMenuItem::Remove(TMenuItem* item) {
     if (IndexOf(item) < 0)
         return;
     Detach(item);
     Changed();
 }
 
-void TMenuItem::Detach(TMenuItem* item)
-{
+void TMenuItem::Detach(TMenuItem* item) {
     Items_.erase(std::find(Items_.begin(), Items_.end(), item));
     item->Parent_ = nullptr;
 }
 
-void TMenuItem::Clear()
-{
+void TMenuItem::Clear() {
     if (Items_.empty())
         return;
     while (!Items_.empty()) {
@@ -152,29 +138,25 @@ void TMenuItem::Clear()
     Changed();
 }
 
-TMenuItem* TMenuItem::Items(int index) const
-{
+TMenuItem* TMenuItem::Items(int index) const {
     if (index < 0 || index >= Count())
         throw EMenuError("Menu index " + std::to_string(index) + " is out of range");
     return Items_[static_cast<std::size_t>(index)];
 }
 
-int TMenuItem::IndexOf(const TMenuItem* item) const
-{
+int TMenuItem::IndexOf(const TMenuItem* item) const {
     const auto it = std::find(Items_.begin(), Items_.end(), item);
     return it == Items_.end() ? -1 : static_cast<int>(it - Items_.begin());
 }
 
-const TMenuItem* TMenuItem::Root() const
-{
+const TMenuItem* TMenuItem::Root() const {
     const TMenuItem* root = this;
     while (root->Parent_)
         root = root->Parent_;
     return root;
 }
 
-TMenuItem* TMenuItem::Find(UINT command)
-{
+TMenuItem* TMenuItem::Find(UINT command) {
     if (command == Command_)
         return this;
     for (TMenuItem* child : Items_)
@@ -183,20 +165,17 @@ TMenuItem* TMenuItem::Find(UINT command)
     return nullptr;
 }
 
-void TMenuItem::Click()
-{
+void TMenuItem::Click() {
     if (Enabled_ && OnClick)
         OnClick(this);
 }
 
-TMenuItem* TMenuItem::FromCommand(UINT command)
-{
+TMenuItem* TMenuItem::FromCommand(UINT command) {
     const auto it = LiveItems().find(command);
     return it == LiveItems().end() ? nullptr : it->second;
 }
 
-void TMenuItem::Changed()
-{
+void TMenuItem::Changed() {
     TMenuItem* root = this;
     while (root->Parent_)
         root = root->Parent_;

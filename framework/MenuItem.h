@@ -19,7 +19,8 @@ public:
 };
 
 // Paints one owner-drawn item into rect of dc.
-using TMenuDrawItemEvent = std::function<void(TObject* sender, HDC dc, const RECT& rect, bool selected)>;
+using TMenuDrawItemEvent =
+    std::function<void(TObject* sender, HDC dc, const RECT& rect, bool selected)>;
 // Answers the size of one owner-drawn item; width and height come in as the platform proposed them.
 using TMenuMeasureItemEvent = std::function<void(TObject* sender, HDC dc, int& width, int& height)>;
 

@@ -39,16 +39,19 @@ public:
     static void Measure(const TMenuItem& item, HDC dc, int& width, int& height);
     // Paints item into rect of dc; state holds the ODS_* flags of the draw
     // request, images (not owned, may be null) the menu's image list.
-    static void Draw(const TMenuItem& item, HIMAGELIST images, HDC dc, const RECT& rect, UINT state);
+    static void Draw(const TMenuItem& item, HIMAGELIST images, HDC dc, const RECT& rect,
+                     UINT state);
     // A new font like the platform's menu font (caller owns it); empty when the
     // platform cannot say, and the stock GUI font serves instead.
     static TGdiObject<HFONT> CreateMenuFont();
 
 private:
     static void DrawSeparator(HDC dc, const RECT& rect);
-    static void DrawGlyph(const TMenuItem& item, HIMAGELIST images, HDC dc, const RECT& box, COLORREF background);
+    static void DrawGlyph(const TMenuItem& item, HIMAGELIST images, HDC dc, const RECT& box,
+                          COLORREF background);
     static void DrawCheckMark(HDC dc, const RECT& box, COLORREF colour);
-    static void DrawCaption(const TMenuItem& item, HDC dc, const RECT& rect, UINT state, COLORREF colour);
+    static void DrawCaption(const TMenuItem& item, HDC dc, const RECT& rect, UINT state,
+                            COLORREF colour);
 };
 
 // Selects the platform's menu font into a device context for the scope.
@@ -68,8 +71,7 @@ private:
 class TSavedDcScope {
 public:
     explicit TSavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {}
-    ~TSavedDcScope()
-    {
+    ~TSavedDcScope() {
         if (Saved_)
             RestoreDC(Dc_, Saved_);
     }

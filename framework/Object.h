@@ -11,7 +11,9 @@ class TClassInfo;
 #define VEYRA_CLASS()                                                                              \
 public:                                                                                            \
     static const ::veyra::TClassInfo& StaticClass();                                               \
-    const ::veyra::TClassInfo& ClassType() const override { return StaticClass(); }
+    const ::veyra::TClassInfo& ClassType() const override {                                        \
+        return StaticClass();                                                                      \
+    }
 
 // The root of every framework class.
 class TObject {
@@ -28,17 +30,11 @@ public:
     // Whether the object's class is cls or derives from it.
     bool InheritsFrom(const TClassInfo& cls) const;
     // Whether the object is a T.
-    template <class T>
-    bool Is() const
-    {
-        return InheritsFrom(T::StaticClass());
-    }
+    template <class T> bool Is() const { return InheritsFrom(T::StaticClass()); }
 };
 
 // The object as a T, or nullptr when it is none or not a T.
-template <class T>
-T* As(TObject* object)
-{
+template <class T> T* As(TObject* object) {
     return object && object->Is<T>() ? static_cast<T*>(object) : nullptr;
 }
 

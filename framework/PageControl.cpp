@@ -8,17 +8,19 @@
 
 namespace veyra {
 
-const TClassInfo& TPageControl::StaticClass()
-{
+const TClassInfo& TPageControl::StaticClass() {
     static const TClassInfo info(
         "TPageControl", &TWinControl::StaticClass(),
         TPropertyList<TPageControl>()
-            .Object<TTabSheet>("ActivePage", &TPageControl::ActivePage, &TPageControl::SetActivePage)
-            .Integer("ActivePageIndex", &TPageControl::ActivePageIndex, &TPageControl::SetActivePageIndex)
+            .Object<TTabSheet>("ActivePage", &TPageControl::ActivePage,
+                               &TPageControl::SetActivePage)
+            .Integer("ActivePageIndex", &TPageControl::ActivePageIndex,
+                     &TPageControl::SetActivePageIndex)
             .Event("OnChange", &TPageControl::OnChange)
-            .Enum("Style", {"tsTabs", "tsButtons", "tsFlatButtons"}, &TPageControl::Style, &TPageControl::SetStyle)
-            .Enum("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"}, &TPageControl::TabPosition,
-                  &TPageControl::SetTabPosition)
+            .Enum("Style", {"tsTabs", "tsButtons", "tsFlatButtons"}, &TPageControl::Style,
+                  &TPageControl::SetStyle)
+            .Enum("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
+                  &TPageControl::TabPosition, &TPageControl::SetTabPosition)
             .Take(),
         [](TComponent* owner) -> TComponent* { return new TPageControl(owner); });
     return info;
@@ -26,8 +28,7 @@ const TClassInfo& TPageControl::StaticClass()
 
 TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {}
 
-TPageControl::~TPageControl()
-{
+TPageControl::~TPageControl() {
     // The sheets must not report back to a page control that is going away.
     for (TTabSheet* page : Pages_)
         RemoveFreeNotification(page);
@@ -35,19 +36,16 @@ TPageControl::~TPageControl()
     ActivePage_ = nullptr;
 }
 
-TTabSheet* TPageControl::Pages(int index) const
-{
+TTabSheet* TPageControl::Pages(int index) const {
     return index >= 0 && index < PageCount() ? Pages_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-int TPageControl::IndexOfPage(const TTabSheet* page) const
-{
+int TPageControl::IndexOfPage(const TTabSheet* page) const {
     const auto it = std::find(Pages_.begin(), Pages_.end(), page);
     return it == Pages_.end() ? -1 : static_cast<int>(it - Pages_.begin());
 }
 
-void TPageControl::CreateParams(TCreateParams& params)
-{
+void TPageControl::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.SysClassName = WC_TABCONTROLW;
     params.Style |= WS_TABSTOP;
@@ -57,19 +55,16 @@ void TPageControl::CreateParams(TCreateParams& params)
         params.Style |= TCS_BUTTONS | (Style_ == tsFlatButtons ? TCS_FLATBUTTONS : 0);
 }
 
-void TPageControl::WindowCreated()
-{
+void TPageControl::WindowCreated() {
     RebuildTabs();
 }
 
-void TPageControl::CreateChildHandles()
-{
+void TPageControl::CreateChildHandles() {
     TWinControl::CreateChildHandles();
     ShowActivePage();
 }
 
-void TPageControl::RebuildTabs()
-{
+void TPageControl::RebuildTabs() {
     const HWND window = WindowHandle();
     if (!window)
         return;
@@ -80,14 +75,14 @@ void TPageControl::RebuildTabs()
         item.mask = TCIF_TEXT | TCIF_IMAGE;
         item.pszText = text.data();
         item.iImage = Pages_[static_cast<std::size_t>(i)]->ImageIndex();
-        SendMessageW(window, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        SendMessageW(window, TCM_INSERTITEMW, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(&item));
     }
     SendMessageW(window, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
     ShowActivePage();
 }
 
-void TPageControl::UpdateTab(TTabSheet* page)
-{
+void TPageControl::UpdateTab(TTabSheet* page) {
     const int index = IndexOfPage(page);
     if (!WindowHandle() || index < 0)
         return;
@@ -96,20 +91,19 @@ void TPageControl::UpdateTab(TTabSheet* page)
     item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = text.data();
     item.iImage = page->ImageIndex();
-    SendMessageW(WindowHandle(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(WindowHandle(), TCM_SETITEMW, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&item));
     // A longer caption may wrap the tabs into another row.
     ShowActivePage();
 }
 
-void TPageControl::FontChanged()
-{
+void TPageControl::FontChanged() {
     TWinControl::FontChanged();
     // The tabs' height follows the font, and the pages' area with it.
     ShowActivePage();
 }
 
-void TPageControl::InsertPage(TTabSheet* page)
-{
+void TPageControl::InsertPage(TTabSheet* page) {
     if (IndexOfPage(page) >= 0)
         return;
     Pages_.push_back(page);
@@ -120,8 +114,7 @@ void TPageControl::InsertPage(TTabSheet* page)
     ShowActivePage();
 }
 
-void TPageControl::RemovePage(TTabSheet* page)
-{
+void TPageControl::RemovePage(TTabSheet* page) {
     const int index = IndexOfPage(page);
     if (index < 0)
         return;
@@ -133,15 +126,13 @@ void TPageControl::RemovePage(TTabSheet* page)
     ShowActivePage();
 }
 
-void TPageControl::Notification(TComponent* component, TOperation operation)
-{
+void TPageControl::Notification(TComponent* component, TOperation operation) {
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == ActivePage_)
         ActivePage_ = nullptr;
 }
 
-void TPageControl::SetActivePage(TTabSheet* page)
-{
+void TPageControl::SetActivePage(TTabSheet* page) {
     if (page && IndexOfPage(page) < 0)
         return;
     ActivePage_ = page;
@@ -150,13 +141,11 @@ void TPageControl::SetActivePage(TTabSheet* page)
     ShowActivePage();
 }
 
-void TPageControl::SetActivePageIndex(int index)
-{
+void TPageControl::SetActivePageIndex(int index) {
     SetActivePage(Pages(index));
 }
 
-void TPageControl::ShowActivePage()
-{
+void TPageControl::ShowActivePage() {
     const RECT area = AlignRect();
     for (TTabSheet* page : Pages_) {
         page->SetBoundsForLayout(area);
@@ -170,8 +159,7 @@ void TPageControl::ShowActivePage()
     }
 }
 
-RECT TPageControl::AlignRect() const
-{
+RECT TPageControl::AlignRect() const {
     RECT r{0, 0, Width(), Height()};
     if (WindowHandle()) {
         GetClientRect(WindowHandle(), &r);
@@ -184,8 +172,7 @@ RECT TPageControl::AlignRect() const
     return r;
 }
 
-void TPageControl::WndProc(TMessage& message)
-{
+void TPageControl::WndProc(TMessage& message) {
     switch (message.Msg) {
     case CN_NOTIFY:
         CnNotify(message);
@@ -199,8 +186,7 @@ void TPageControl::WndProc(TMessage& message)
     }
 }
 
-void TPageControl::CnNotify(TMessage& message)
-{
+void TPageControl::CnNotify(TMessage& message) {
     const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
     if (!header || header->code != static_cast<UINT>(TCN_SELCHANGE)) {
         message.Result = 0;

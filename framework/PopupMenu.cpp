@@ -23,19 +23,16 @@ namespace {
 constexpr UINT TrackFlags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN;
 constexpr wchar_t PopupListClassName[] = L"TPopupList";
 
-std::vector<TPopupMenu*>& LivePopups()
-{
+std::vector<TPopupMenu*>& LivePopups() {
     static std::vector<TPopupMenu*> popups;
     return popups;
 }
 
-UINT DefaultTrack(HMENU menu, UINT flags, int x, int y, HWND owner)
-{
+UINT DefaultTrack(HMENU menu, UINT flags, int x, int y, HWND owner) {
     return static_cast<UINT>(TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr));
 }
 
-TPopupMenu::TTrackFunction& CurrentTrackFunction()
-{
+TPopupMenu::TTrackFunction& CurrentTrackFunction() {
     static TPopupMenu::TTrackFunction track = &DefaultTrack;
     return track;
 }
@@ -43,8 +40,7 @@ TPopupMenu::TTrackFunction& CurrentTrackFunction()
 MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw);
 
 // Adds item at the end of menu, with its submenu when it has children.
-void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
-{
+void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
@@ -52,7 +48,8 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
     // The command, not the item's address: a message from an old menu is then
     // resolved among the live items and never reaches a freed one.
     info.dwItemData = item.Command();
-    info.fState = (item.Enabled() ? 0u : MFS_DISABLED | MFS_GRAYED) | (item.Checked() ? MFS_CHECKED : 0u);
+    info.fState =
+        (item.Enabled() ? 0u : MFS_DISABLED | MFS_GRAYED) | (item.Checked() ? MFS_CHECKED : 0u);
     std::wstring text;
     if (item.IsLine()) {
         info.fType = MFT_SEPARATOR | (ownerDraw ? MFT_OWNERDRAW : 0u);
@@ -61,7 +58,8 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
     } else {
         info.fType = MFT_STRING;
         info.fMask |= MIIM_STRING;
-        text = item.ShortCutText().empty() ? item.Caption() : item.Caption() + L"\t" + item.ShortCutText();
+        text = item.ShortCutText().empty() ? item.Caption()
+                                           : item.Caption() + L"\t" + item.ShortCutText();
         info.dwTypeData = text.data();
     }
     MenuHandle subMenu;
@@ -75,8 +73,7 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw)
     subMenu.Release(); // now destroyed with its parent menu
 }
 
-MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw)
-{
+MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw) {
     MenuHandle menu(CreatePopupMenu());
     if (!menu)
         throw EMenuError("The platform refused to create a menu");
@@ -86,13 +83,13 @@ MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw)
 }
 
 // The live item that an owner-draw request names by its item data, or nullptr.
-TMenuItem* ItemOfData(ULONG_PTR data)
-{
-    return data > 0 && data <= TMenuItem::MaxCommand ? TMenuItem::FromCommand(static_cast<UINT>(data)) : nullptr;
+TMenuItem* ItemOfData(ULONG_PTR data) {
+    return data > 0 && data <= TMenuItem::MaxCommand
+               ? TMenuItem::FromCommand(static_cast<UINT>(data))
+               : nullptr;
 }
 
-bool OnMeasureItem(MEASUREITEMSTRUCT& request)
-{
+bool OnMeasureItem(MEASUREITEMSTRUCT& request) {
     TMenuItem* item = request.CtlType == ODT_MENU ? ItemOfData(request.itemData) : nullptr;
     if (!item)
         return false;
@@ -111,25 +108,26 @@ bool OnMeasureItem(MEASUREITEMSTRUCT& request)
     return true;
 }
 
-bool OnDrawItem(const DRAWITEMSTRUCT& request)
-{
-    TMenuItem* item = request.CtlType == ODT_MENU && request.hDC ? ItemOfData(request.itemData) : nullptr;
+bool OnDrawItem(const DRAWITEMSTRUCT& request) {
+    TMenuItem* item =
+        request.CtlType == ODT_MENU && request.hDC ? ItemOfData(request.itemData) : nullptr;
     if (!item)
         return false;
     TSavedDcScope saved(request.hDC);
     TMenuFontScope font(request.hDC);
     if (item->OnDrawItem) {
-        item->OnDrawItem(item, request.hDC, request.rcItem, (request.itemState & ODS_SELECTED) != 0);
+        item->OnDrawItem(item, request.hDC, request.rcItem,
+                         (request.itemState & ODS_SELECTED) != 0);
     } else {
         const TPopupMenu* menu = TPopupMenu::MenuOf(item);
-        TMenuPainter::Draw(*item, menu ? menu->Images() : nullptr, request.hDC, request.rcItem, request.itemState);
+        TMenuPainter::Draw(*item, menu ? menu->Images() : nullptr, request.hDC, request.rcItem,
+                           request.itemState);
     }
     return true;
 }
 
 // A menu tracked without TPM_RETURNCMD reports its choice here.
-bool OnCommand(WPARAM wParam, LPARAM lParam)
-{
+bool OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) != 0 || lParam != 0)
         return false;
     TMenuItem* item = TMenuItem::FromCommand(LOWORD(wParam));
@@ -143,8 +141,7 @@ bool OnCommand(WPARAM wParam, LPARAM lParam)
     return true;
 }
 
-LRESULT CALLBACK PopupListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK PopupListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         switch (message) {
         case WM_MEASUREITEM:
@@ -176,14 +173,12 @@ public:
     TPopupListOwner() = default;
     TPopupListOwner(const TPopupListOwner&) = delete;
     TPopupListOwner& operator=(const TPopupListOwner&) = delete;
-    ~TPopupListOwner()
-    {
+    ~TPopupListOwner() {
         if (Window_ && IsWindow(Window_))
             DestroyWindow(Window_);
     }
 
-    HWND Get()
-    {
+    HWND Get() {
         // A window destroyed behind our back (or never made) is made again.
         if (!Window_ || !IsWindow(Window_))
             Window_ = Create();
@@ -191,8 +186,7 @@ public:
     }
 
 private:
-    static HWND Create()
-    {
+    static HWND Create() {
         const HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
@@ -202,8 +196,8 @@ private:
         if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
             return nullptr;
         // An ordinary hidden top-level window: a message-only window cannot own a tracked menu.
-        return CreateWindowExW(WS_EX_TOOLWINDOW, PopupListClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                               instance, nullptr);
+        return CreateWindowExW(WS_EX_TOOLWINDOW, PopupListClassName, L"", WS_POPUP, 0, 0, 0, 0,
+                               nullptr, nullptr, instance, nullptr);
     }
 
     HWND Window_ = nullptr;
@@ -211,30 +205,28 @@ private:
 
 } // namespace
 
-HWND PopupListWindow()
-{
+HWND PopupListWindow() {
     static TPopupListOwner owner;
     return owner.Get();
 }
 
-const TClassInfo& TPopupMenu::StaticClass()
-{
-    static const TClassInfo info("TPopupMenu", &TComponent::StaticClass(),
-                                 TPropertyList<TPopupMenu>()
-                                     .Bool("OwnerDraw", &TPopupMenu::OwnerDraw, &TPopupMenu::SetOwnerDraw)
-                                     .Event("OnPopup", &TPopupMenu::OnPopup)
-                                     .Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); });
+const TClassInfo& TPopupMenu::StaticClass() {
+    static const TClassInfo info(
+        "TPopupMenu", &TComponent::StaticClass(),
+        TPropertyList<TPopupMenu>()
+            .Bool("OwnerDraw", &TPopupMenu::OwnerDraw, &TPopupMenu::SetOwnerDraw)
+            .Event("OnPopup", &TPopupMenu::OnPopup)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TPopupMenu(owner); });
     return info;
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr))
-{
+TPopupMenu::TPopupMenu(TComponent* owner)
+    : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr)) {
     LivePopups().push_back(this);
 }
 
-TPopupMenu::~TPopupMenu()
-{
+TPopupMenu::~TPopupMenu() {
     auto& popups = LivePopups();
     popups.erase(std::remove(popups.begin(), popups.end(), this), popups.end());
     if (Tracking_) {
@@ -247,29 +239,26 @@ TPopupMenu::~TPopupMenu()
     Items_.reset();
 }
 
-void TPopupMenu::SetOwnerDraw(bool ownerDraw)
-{
+void TPopupMenu::SetOwnerDraw(bool ownerDraw) {
     OwnerDraw_ = ownerDraw;
 }
 
-HMENU TPopupMenu::Handle()
-{
-    const bool stale = !Handle_ || BuiltVersion_ != Items_->Version() || BuiltOwnerDraw_ != OwnerDraw_;
+HMENU TPopupMenu::Handle() {
+    const bool stale =
+        !Handle_ || BuiltVersion_ != Items_->Version() || BuiltOwnerDraw_ != OwnerDraw_;
     // The platform menu on screen must stay as it is until it closes.
     if (stale && !(Tracking_ && Tracking_->Shown))
         Rebuild();
     return Handle_.Get();
 }
 
-void TPopupMenu::Rebuild()
-{
+void TPopupMenu::Rebuild() {
     Handle_ = BuildMenu(*Items_, OwnerDraw_);
     BuiltVersion_ = Items_->Version();
     BuiltOwnerDraw_ = OwnerDraw_;
 }
 
-void TPopupMenu::Popup(int x, int y)
-{
+void TPopupMenu::Popup(int x, int y) {
     if (Tracking_)
         return;
     TTrackState state;
@@ -278,8 +267,7 @@ void TPopupMenu::Popup(int x, int y)
     struct TTrackingScope {
         TPopupMenu& Menu;
         TTrackState& State;
-        ~TTrackingScope()
-        {
+        ~TTrackingScope() {
             if (State.Alive)
                 Menu.Tracking_ = nullptr;
         }
@@ -303,15 +291,13 @@ void TPopupMenu::Popup(int x, int y)
         item->Click();
 }
 
-TPopupMenu::TTrackFunction TPopupMenu::SetTrackFunction(TTrackFunction track)
-{
+TPopupMenu::TTrackFunction TPopupMenu::SetTrackFunction(TTrackFunction track) {
     TTrackFunction previous = std::move(CurrentTrackFunction());
     CurrentTrackFunction() = track ? std::move(track) : TTrackFunction(&DefaultTrack);
     return previous;
 }
 
-TPopupMenu* TPopupMenu::MenuOf(const TMenuItem* item)
-{
+TPopupMenu* TPopupMenu::MenuOf(const TMenuItem* item) {
     if (!item)
         return nullptr;
     const TMenuItem* root = item->Root();

@@ -8,9 +8,7 @@
 namespace veyra {
 namespace {
 
-template <class F>
-auto Guarded(F&& f, decltype(f()) fallback) noexcept -> decltype(f())
-{
+template <class F> auto Guarded(F&& f, decltype(f()) fallback) noexcept -> decltype(f()) {
     try {
         return f();
     } catch (...) {
@@ -18,8 +16,7 @@ auto Guarded(F&& f, decltype(f()) fallback) noexcept -> decltype(f())
     }
 }
 
-std::string_view Trim(std::string_view text)
-{
+std::string_view Trim(std::string_view text) {
     while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
         text.remove_prefix(1);
     while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
@@ -27,8 +24,7 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
-bool ParseSet(const TPropInfo& prop, std::string_view text, std::int64_t& value)
-{
+bool ParseSet(const TPropInfo& prop, std::string_view text, std::int64_t& value) {
     text = Trim(text);
     if (text.size() < 2 || text.front() != '[' || text.back() != ']')
         return false;
@@ -48,8 +44,7 @@ bool ParseSet(const TPropInfo& prop, std::string_view text, std::int64_t& value)
     return true;
 }
 
-bool OrdinalFromText(const TPropInfo& prop, std::string_view text, std::int64_t& value)
-{
+bool OrdinalFromText(const TPropInfo& prop, std::string_view text, std::int64_t& value) {
     switch (prop.Kind) {
     case TTypeKind::tkInteger:
         return ParseInteger(Trim(text), value) || prop.ConstantValue(Trim(text), value);
@@ -67,8 +62,7 @@ bool OrdinalFromText(const TPropInfo& prop, std::string_view text, std::int64_t&
 
 } // namespace
 
-bool ParseInteger(std::string_view text, std::int64_t& value)
-{
+bool ParseInteger(std::string_view text, std::int64_t& value) {
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -82,50 +76,49 @@ bool ParseInteger(std::string_view text, std::int64_t& value)
     if (text.empty())
         return false;
     std::uint64_t magnitude = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (error != std::errc() || end != text.data() + text.size())
         return false;
     // A hexadecimal literal may spell a 32-bit pattern such as $FF00000F.
-    const std::uint64_t limit = negative ? std::uint64_t{1} << 63 : std::numeric_limits<std::int64_t>::max();
+    const std::uint64_t limit =
+        negative ? std::uint64_t{1} << 63 : std::numeric_limits<std::int64_t>::max();
     if (magnitude > limit)
         return false;
-    value = negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+    value =
+        negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
     return true;
 }
 
-const TPropInfo* FindPropInfo(const TObject* object, std::string_view name)
-{
+const TPropInfo* FindPropInfo(const TObject* object, std::string_view name) {
     return object ? object->ClassType().FindProperty(name) : nullptr;
 }
 
-bool HasProperty(const TObject* object, std::string_view name)
-{
+bool HasProperty(const TObject* object, std::string_view name) {
     return FindPropInfo(object, name) != nullptr;
 }
 
-std::int64_t GetIntProp(const TObject* object, std::string_view name)
-{
+std::int64_t GetIntProp(const TObject* object, std::string_view name) {
     const TPropInfo* p = FindPropInfo(object, name);
     if (!p || p->Kind != TTypeKind::tkInteger || !p->GetOrd)
         return -1;
     return Guarded([&] { return p->GetOrd(*object); }, std::int64_t{-1});
 }
 
-std::string GetEnumPropText(const TObject* object, std::string_view name)
-{
+std::string GetEnumPropText(const TObject* object, std::string_view name) {
     const TPropInfo* p = FindPropInfo(object, name);
     if (!p || p->Kind != TTypeKind::tkEnumeration || !p->GetOrd)
         return {};
     return Guarded(
         [&] {
             const std::int64_t v = p->GetOrd(*object);
-            return v >= 0 && v < static_cast<std::int64_t>(p->ValueNames.size()) ? p->ValueNames[v] : std::string();
+            return v >= 0 && v < static_cast<std::int64_t>(p->ValueNames.size()) ? p->ValueNames[v]
+                                                                                 : std::string();
         },
         std::string());
 }
 
-std::string GetSetPropText(const TObject* object, std::string_view name)
-{
+std::string GetSetPropText(const TObject* object, std::string_view name) {
     const TPropInfo* p = FindPropInfo(object, name);
     if (!p || p->Kind != TTypeKind::tkSet || !p->GetOrd)
         return {};
@@ -145,8 +138,7 @@ std::string GetSetPropText(const TObject* object, std::string_view name)
         std::string());
 }
 
-std::wstring GetStrPropW(const TObject* object, std::string_view name)
-{
+std::wstring GetStrPropW(const TObject* object, std::string_view name) {
     const TPropInfo* p = FindPropInfo(object, name);
     if (!p)
         return {};
@@ -157,8 +149,7 @@ std::wstring GetStrPropW(const TObject* object, std::string_view name)
     return {};
 }
 
-TObject* GetObjectPropOf(const TObject* object, std::string_view name, const TClassInfo& cls)
-{
+TObject* GetObjectPropOf(const TObject* object, std::string_view name, const TClassInfo& cls) {
     const TPropInfo* p = FindPropInfo(object, name);
     if (!p || p->Kind != TTypeKind::tkClass || !p->GetObject)
         return nullptr;
@@ -166,8 +157,7 @@ TObject* GetObjectPropOf(const TObject* object, std::string_view name, const TCl
     return value && value->InheritsFrom(cls) ? value : nullptr;
 }
 
-bool SetPropText(TObject* object, std::string_view name, std::wstring_view text)
-{
+bool SetPropText(TObject* object, std::string_view name, std::wstring_view text) {
     const TPropInfo* p = FindPropInfo(object, name);
     if (!p)
         return false;

@@ -15,7 +15,17 @@ class TClassInfo;
 
 // What a published property holds. Booleans are enumerations named False and
 // True; sets are bit masks over their value names.
-enum class TTypeKind { tkInteger, tkEnumeration, tkSet, tkString, tkWString, tkClass, tkMethod, tkStrings, tkBinary };
+enum class TTypeKind {
+    tkInteger,
+    tkEnumeration,
+    tkSet,
+    tkString,
+    tkWString,
+    tkClass,
+    tkMethod,
+    tkStrings,
+    tkBinary
+};
 
 // The framework's event type: a handler that is told who raised the event.
 using TNotifyEvent = std::function<void(TObject* sender)>;
@@ -26,8 +36,9 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 struct TPropInfo {
     std::string Name;
     TTypeKind Kind = TTypeKind::tkInteger;
-    std::vector<std::string> ValueNames;                         // enumerations and sets
-    std::vector<std::pair<std::string, std::int64_t>> Constants; // integers that may be written by name
+    std::vector<std::string> ValueNames; // enumerations and sets
+    std::vector<std::pair<std::string, std::int64_t>>
+        Constants; // integers that may be written by name
     // The class of a tkClass value, asked for when needed: two classes may
     // refer to each other (a page control and its pages).
     const TClassInfo& (*ObjectClassOf)() = nullptr;
@@ -51,9 +62,9 @@ struct TPropInfo {
 
     // The class of a tkClass value, or nullptr.
     const TClassInfo* ObjectClass() const { return ObjectClassOf ? &ObjectClassOf() : nullptr; }
-    bool IsOrdinal() const
-    {
-        return Kind == TTypeKind::tkInteger || Kind == TTypeKind::tkEnumeration || Kind == TTypeKind::tkSet;
+    bool IsOrdinal() const {
+        return Kind == TTypeKind::tkInteger || Kind == TTypeKind::tkEnumeration ||
+               Kind == TTypeKind::tkSet;
     }
     // The index of a value name (case-blind), or -1.
     int ValueIndex(std::string_view name) const;

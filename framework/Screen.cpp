@@ -6,14 +6,12 @@
 
 namespace veyra {
 
-TScreen& Screen()
-{
+TScreen& Screen() {
     static TScreen screen;
     return screen;
 }
 
-std::vector<TCustomForm*> TScreen::Forms() const
-{
+std::vector<TCustomForm*> TScreen::Forms() const {
     std::vector<TCustomForm*> ordered;
     for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
         for (TCustomForm* form : Forms_)
@@ -26,23 +24,19 @@ std::vector<TCustomForm*> TScreen::Forms() const
     return ordered;
 }
 
-int TScreen::Width() const
-{
+int TScreen::Width() const {
     return GetSystemMetrics(SM_CXSCREEN);
 }
 
-int TScreen::Height() const
-{
+int TScreen::Height() const {
     return GetSystemMetrics(SM_CYSCREEN);
 }
 
-void TScreen::AddForm(TCustomForm* form)
-{
+void TScreen::AddForm(TCustomForm* form) {
     Forms_.push_back(form);
 }
 
-void TScreen::RemoveForm(TCustomForm* form)
-{
+void TScreen::RemoveForm(TCustomForm* form) {
     Forms_.erase(std::remove(Forms_.begin(), Forms_.end(), form), Forms_.end());
 }
 

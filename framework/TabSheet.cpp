@@ -4,49 +4,43 @@
 
 namespace veyra {
 
-const TClassInfo& TTabSheet::StaticClass()
-{
-    static const TClassInfo info("TTabSheet", &TWinControl::StaticClass(),
-                                 TPropertyList<TTabSheet>()
-                                     .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex)
-                                     .Object<TPageControl>("PageControl", &TTabSheet::PageControl,
-                                                           &TTabSheet::SetPageControl)
-                                     .Integer("PageIndex", &TTabSheet::PageIndex, nullptr)
-                                     .Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TTabSheet(owner); });
+const TClassInfo& TTabSheet::StaticClass() {
+    static const TClassInfo info(
+        "TTabSheet", &TWinControl::StaticClass(),
+        TPropertyList<TTabSheet>()
+            .Integer("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex)
+            .Object<TPageControl>("PageControl", &TTabSheet::PageControl,
+                                  &TTabSheet::SetPageControl)
+            .Integer("PageIndex", &TTabSheet::PageIndex, nullptr)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TTabSheet(owner); });
     return info;
 }
 
-TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner)
-{
+TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
     // Only the active page is visible; the page control shows it.
     SetVisible(false);
     SetAlign(alNone);
 }
 
-TTabSheet::~TTabSheet()
-{
+TTabSheet::~TTabSheet() {
     if (auto* pages = PageControl())
         pages->RemovePage(this);
 }
 
-TPageControl* TTabSheet::PageControl() const
-{
+TPageControl* TTabSheet::PageControl() const {
     return As<TPageControl>(Parent());
 }
 
-void TTabSheet::SetPageControl(TPageControl* pageControl)
-{
+void TTabSheet::SetPageControl(TPageControl* pageControl) {
     SetParent(pageControl);
 }
 
-int TTabSheet::PageIndex() const
-{
+int TTabSheet::PageIndex() const {
     return PageControl() ? PageControl()->IndexOfPage(this) : -1;
 }
 
-void TTabSheet::SetImageIndex(int index)
-{
+void TTabSheet::SetImageIndex(int index) {
     if (index == ImageIndex_)
         return;
     ImageIndex_ = index;
@@ -54,8 +48,7 @@ void TTabSheet::SetImageIndex(int index)
         pages->UpdateTab(this);
 }
 
-void TTabSheet::SetParent(TWinControl* parent)
-{
+void TTabSheet::SetParent(TWinControl* parent) {
     if (parent == Parent())
         return;
     if (auto* old = PageControl())
@@ -65,8 +58,7 @@ void TTabSheet::SetParent(TWinControl* parent)
         pages->InsertPage(this);
 }
 
-void TTabSheet::TextChanged()
-{
+void TTabSheet::TextChanged() {
     TWinControl::TextChanged();
     if (auto* pages = PageControl())
         pages->UpdateTab(this);

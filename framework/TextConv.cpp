@@ -5,8 +5,7 @@
 namespace veyra {
 namespace {
 
-std::wstring ToWide(UINT codePage, std::string_view text)
-{
+std::wstring ToWide(UINT codePage, std::string_view text) {
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
@@ -16,12 +15,12 @@ std::wstring ToWide(UINT codePage, std::string_view text)
     return out;
 }
 
-std::string FromWide(UINT codePage, std::wstring_view text)
-{
+std::string FromWide(UINT codePage, std::wstring_view text) {
     if (text.empty())
         return {};
     const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    const int length =
+        WideCharToMultiByte(codePage, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(length), '\0');
     WideCharToMultiByte(codePage, 0, text.data(), size, out.data(), length, nullptr, nullptr);
     return out;
@@ -29,9 +28,17 @@ std::string FromWide(UINT codePage, std::wstring_view text)
 
 } // namespace
 
-std::wstring Utf8ToWide(std::string_view text) { return ToWide(CP_UTF8, text); }
-std::string WideToUtf8(std::wstring_view text) { return FromWide(CP_UTF8, text); }
-std::wstring AnsiToWide(std::string_view text) { return ToWide(CP_ACP, text); }
-std::string WideToAnsi(std::wstring_view text) { return FromWide(CP_ACP, text); }
+std::wstring Utf8ToWide(std::string_view text) {
+    return ToWide(CP_UTF8, text);
+}
+std::string WideToUtf8(std::wstring_view text) {
+    return FromWide(CP_UTF8, text);
+}
+std::wstring AnsiToWide(std::string_view text) {
+    return ToWide(CP_ACP, text);
+}
+std::string WideToAnsi(std::wstring_view text) {
+    return FromWide(CP_ACP, text);
+}
 
 } // namespace veyra

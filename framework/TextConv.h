@@ -16,6 +16,8 @@ std::wstring AnsiToWide(std::string_view text);
 // UTF-16 to the system's ANSI code page (unmappable characters become '?').
 std::string WideToAnsi(std::wstring_view text);
 // Compares two ASCII names without regard to letter case.
-inline bool SameText(std::string_view a, std::string_view b) { return EqualsIgnoreAsciiCase(a, b); }
+inline bool SameText(std::string_view a, std::string_view b) {
+    return EqualsIgnoreAsciiCase(a, b);
+}
 
 } // namespace veyra

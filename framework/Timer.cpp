@@ -7,61 +7,54 @@
 namespace veyra {
 namespace {
 
-std::map<UINT_PTR, TTimer*>& RunningTimers()
-{
+std::map<UINT_PTR, TTimer*>& RunningTimers() {
     static std::map<UINT_PTR, TTimer*> timers;
     return timers;
 }
 
 } // namespace
 
-const TClassInfo& TTimer::StaticClass()
-{
-    static const TClassInfo info("TTimer", &TComponent::StaticClass(),
-                                 TPropertyList<TTimer>()
-                                     .Bool("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
-                                     .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval)
-                                     .Event("OnTimer", &TTimer::OnTimer)
-                                     .Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TTimer(owner); });
+const TClassInfo& TTimer::StaticClass() {
+    static const TClassInfo info(
+        "TTimer", &TComponent::StaticClass(),
+        TPropertyList<TTimer>()
+            .Bool("Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
+            .Integer("Interval", &TTimer::Interval, &TTimer::SetInterval)
+            .Event("OnTimer", &TTimer::OnTimer)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TTimer(owner); });
     return info;
 }
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner)
-{
+TTimer::TTimer(TComponent* owner) : TComponent(owner) {
     UpdateTimer();
 }
 
-TTimer::~TTimer()
-{
+TTimer::~TTimer() {
     Enabled_ = false;
     UpdateTimer();
 }
 
-void TTimer::SetEnabled(bool enabled)
-{
+void TTimer::SetEnabled(bool enabled) {
     if (enabled != Enabled_) {
         Enabled_ = enabled;
         UpdateTimer();
     }
 }
 
-void TTimer::SetInterval(int interval)
-{
+void TTimer::SetInterval(int interval) {
     if (interval != Interval_) {
         Interval_ = std::max(interval, 0);
         UpdateTimer();
     }
 }
 
-void TTimer::Loaded()
-{
+void TTimer::Loaded() {
     TComponent::Loaded();
     UpdateTimer();
 }
 
-void TTimer::UpdateTimer()
-{
+void TTimer::UpdateTimer() {
     if (Id_) {
         RunningTimers().erase(Id_.Get());
         Id_.Reset();
@@ -73,8 +66,7 @@ void TTimer::UpdateTimer()
     }
 }
 
-void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
-{
+void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     const auto it = RunningTimers().find(id);
     if (it == RunningTimers().end())
         return;

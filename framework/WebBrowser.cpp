@@ -8,91 +8,85 @@
 namespace veyra {
 namespace {
 
-TWebBrowser::TViewFactory& ViewFactory()
-{
-    static TWebBrowser::TViewFactory factory = [](TWebBrowser&, HWND host) -> std::unique_ptr<IWebView> {
+TWebBrowser::TViewFactory& ViewFactory() {
+    static TWebBrowser::TViewFactory factory = [](TWebBrowser&,
+                                                  HWND host) -> std::unique_ptr<IWebView> {
         return TAxWebView::Create(host);
     };
     return factory;
 }
 
-std::string ResultText(HRESULT result)
-{
+std::string ResultText(HRESULT result) {
     char code[16];
     std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(result));
     wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = text ? text : L"";
     if (text)
         LocalFree(text);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
+    while (!message.empty() &&
+           (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
         message.pop_back();
     return message.empty() ? std::string(code) : WideToUtf8(message) + " (" + code + ")";
 }
 
 } // namespace
 
-const TClassInfo& TWebBrowser::StaticClass()
-{
-    static const TClassInfo info("TWebBrowser", &TWinControl::StaticClass(),
-                                 TPropertyList<TWebBrowser>()
-                                     .WString("LocationURL", &TWebBrowser::LocationURL, nullptr)
-                                     .Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TWebBrowser(owner); });
+const TClassInfo& TWebBrowser::StaticClass() {
+    static const TClassInfo info(
+        "TWebBrowser", &TWinControl::StaticClass(),
+        TPropertyList<TWebBrowser>()
+            .WString("LocationURL", &TWebBrowser::LocationURL, nullptr)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TWebBrowser(owner); });
     return info;
 }
 
-TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner)
-{
+TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) {
     SetColor(clWindow);
 }
 
-TWebBrowser::~TWebBrowser()
-{
+TWebBrowser::~TWebBrowser() {
     // The engine's window is a child of ours: let it go first.
     View_.reset();
     DestroyHandle();
 }
 
-TWebBrowser::TViewFactory TWebBrowser::SetViewFactory(TViewFactory factory)
-{
+TWebBrowser::TViewFactory TWebBrowser::SetViewFactory(TViewFactory factory) {
     return std::exchange(ViewFactory(), std::move(factory));
 }
 
-const wchar_t* TWebBrowser::UnavailableText()
-{
+const wchar_t* TWebBrowser::UnavailableText() {
     return L"The web browser control is not available on this system.";
 }
 
-void TWebBrowser::WindowCreated()
-{
+void TWebBrowser::WindowCreated() {
     View_.reset();
     if (ViewFactory())
         View_ = ViewFactory()(*this, WindowHandle());
     PlaceView();
 }
 
-void TWebBrowser::Navigate(const std::wstring& url)
-{
+void TWebBrowser::Navigate(const std::wstring& url) {
     HandleNeeded();
     LocationURL_ = url;
     if (!View_)
         return;
     const HRESULT result = View_->Navigate(url);
     if (FAILED(result))
-        throw EWebBrowserError(result, "The web page " + WideToUtf8(url) + " cannot be opened: " + ResultText(result));
+        throw EWebBrowserError(result, "The web page " + WideToUtf8(url) +
+                                           " cannot be opened: " + ResultText(result));
 }
 
-void TWebBrowser::PlaceView()
-{
+void TWebBrowser::PlaceView() {
     RECT r{};
     if (View_ && WindowHandle() && GetClientRect(WindowHandle(), &r))
         View_->SetBounds(r);
 }
 
-void TWebBrowser::WndProc(TMessage& message)
-{
+void TWebBrowser::WndProc(TMessage& message) {
     switch (message.Msg) {
     case WM_SIZE:
         TWinControl::WndProc(message);
@@ -110,8 +104,7 @@ void TWebBrowser::WndProc(TMessage& message)
     }
 }
 
-void TWebBrowser::WmPaint(TMessage& message)
-{
+void TWebBrowser::WmPaint(TMessage& message) {
     const TPaintScope paint(WindowHandle());
     const HDC dc = paint.Dc();
     if (!View_ && dc) {

@@ -13,7 +13,8 @@ namespace veyra {
 // A failure result of the web view, raised as an error.
 class EWebBrowserError : public std::runtime_error {
 public:
-    EWebBrowserError(HRESULT result, const std::string& what) : std::runtime_error(what), Result_(result) {}
+    EWebBrowserError(HRESULT result, const std::string& what)
+        : std::runtime_error(what), Result_(result) {}
     HRESULT Result() const { return Result_; }
 
 private:

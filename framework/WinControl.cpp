@@ -16,27 +16,25 @@ namespace {
 TWinControl* CreationControl = nullptr;
 
 // The procedure each of our window classes passes unhandled messages to.
-std::map<std::wstring, WNDPROC>& ClassDefaultProcs()
-{
+std::map<std::wstring, WNDPROC>& ClassDefaultProcs() {
     static std::map<std::wstring, WNDPROC> procs;
     return procs;
 }
 
 } // namespace
 
-const TClassInfo& TWinControl::StaticClass()
-{
-    static const TClassInfo info("TWinControl", &TControl::StaticClass(),
-                                 TPropertyList<TWinControl>()
-                                     .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
-                                     .Take());
+const TClassInfo& TWinControl::StaticClass() {
+    static const TClassInfo info(
+        "TWinControl", &TControl::StaticClass(),
+        TPropertyList<TWinControl>()
+            .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+            .Take());
     return info;
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
-TWinControl::~TWinControl()
-{
+TWinControl::~TWinControl() {
     DestroyHandle();
     // Children die with their parent even when another component owns them.
     while (!Controls_.empty()) {
@@ -46,19 +44,16 @@ TWinControl::~TWinControl()
     }
 }
 
-TWinControl* TWinControl::FromHandle(HWND window)
-{
+TWinControl* TWinControl::FromHandle(HWND window) {
     return TControlAtom::Find(window);
 }
 
-HWND TWinControl::Handle()
-{
+HWND TWinControl::Handle() {
     HandleNeeded();
     return Handle_;
 }
 
-void TWinControl::HandleNeeded()
-{
+void TWinControl::HandleNeeded() {
     if (Handle_)
         return;
     if (Parent())
@@ -68,8 +63,7 @@ void TWinControl::HandleNeeded()
         CreateWnd();
 }
 
-void TWinControl::CreateParams(TCreateParams& params)
-{
+void TWinControl::CreateParams(TCreateParams& params) {
     params.Caption = Caption();
     params.Style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     if (Visible())
@@ -84,8 +78,7 @@ void TWinControl::CreateParams(TCreateParams& params)
     params.WinClassName = Utf8ToWide(ClassName());
 }
 
-void TWinControl::RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc)
-{
+void TWinControl::RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc) {
     auto& procs = ClassDefaultProcs();
     if (const auto it = procs.find(params.WinClassName); it != procs.end()) {
         defaultProc = it->second;
@@ -109,26 +102,26 @@ void TWinControl::RegisterWindowClass(const TCreateParams& params, WNDPROC& defa
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = params.WinClassName.c_str();
     if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("Cannot register the window class " + WideToUtf8(params.WinClassName));
+        throw std::runtime_error("Cannot register the window class " +
+                                 WideToUtf8(params.WinClassName));
     procs[params.WinClassName] = defaultProc;
 }
 
-void TWinControl::CreateWnd()
-{
+void TWinControl::CreateWnd() {
     TCreateParams params;
     CreateParams(params);
     RegisterWindowClass(params, DefWndProc_);
     CreationControl = this;
     const HWND window =
-        CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
-                        params.Y, params.Width, params.Height, params.WndParent, nullptr, GetModuleHandleW(nullptr),
-                        nullptr);
+        CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
+                        params.Style, params.X, params.Y, params.Width, params.Height,
+                        params.WndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
     const DWORD error = GetLastError();
     CreationControl = nullptr;
     if (!window) {
         Handle_ = nullptr;
-        throw std::runtime_error("Cannot create the window of " + Name() + " (" + ClassName() + "), error " +
-                                 std::to_string(error));
+        throw std::runtime_error("Cannot create the window of " + Name() + " (" + ClassName() +
+                                 "), error " + std::to_string(error));
     }
     SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), FALSE);
     // A top-level window may have been placed elsewhere than asked (centred).
@@ -139,31 +132,27 @@ void TWinControl::CreateWnd()
     AlignControls();
 }
 
-void TWinControl::CreateChildHandles()
-{
+void TWinControl::CreateChildHandles() {
     for (TControl* child : Controls_)
         if (auto* win = As<TWinControl>(child); win && !win->Handle_)
             win->CreateWnd();
 }
 
-void TWinControl::DestroyHandle()
-{
+void TWinControl::DestroyHandle() {
     if (Handle_)
         DestroyWindow(Handle_);
     // A window destroyed by someone else's code still ends here clean.
     FinishDestroy();
 }
 
-void TWinControl::FinishDestroy()
-{
+void TWinControl::FinishDestroy() {
     if (Handle_) {
         TControlAtom::Detach(Handle_);
         Handle_ = nullptr;
     }
 }
 
-LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWinControl* control = TControlAtom::Find(window);
     if (!control && CreationControl) {
         control = std::exchange(CreationControl, nullptr);
@@ -186,16 +175,14 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
     return message.Result;
 }
 
-void TWinControl::DefaultHandler(TMessage& message)
-{
+void TWinControl::DefaultHandler(TMessage& message) {
     if (!Handle_)
         return;
-    message.Result =
-        CallWindowProcW(DefWndProc_ ? DefWndProc_ : DefWindowProcW, Handle_, message.Msg, message.WParam, message.LParam);
+    message.Result = CallWindowProcW(DefWndProc_ ? DefWndProc_ : DefWindowProcW, Handle_,
+                                     message.Msg, message.WParam, message.LParam);
 }
 
-void TWinControl::WndProc(TMessage& message)
-{
+void TWinControl::WndProc(TMessage& message) {
     switch (message.Msg) {
     case WM_ERASEBKGND:
         WmEraseBkgnd(message);
@@ -233,8 +220,7 @@ void TWinControl::WndProc(TMessage& message)
     TControl::WndProc(message);
 }
 
-void TWinControl::WmMouseMove(TMessage& message)
-{
+void TWinControl::WmMouseMove(TMessage& message) {
     if (!MouseInControl_) {
         MouseInControl_ = true;
         // The platform says when the mouse leaves; that becomes CM_MOUSELEAVE.
@@ -245,8 +231,7 @@ void TWinControl::WmMouseMove(TMessage& message)
     DefaultHandler(message);
 }
 
-void TWinControl::WmMouseLeave(TMessage& message)
-{
+void TWinControl::WmMouseLeave(TMessage& message) {
     if (MouseInControl_) {
         MouseInControl_ = false;
         Perform(CM_MOUSELEAVE, 0, 0);
@@ -254,32 +239,28 @@ void TWinControl::WmMouseLeave(TMessage& message)
     DefaultHandler(message);
 }
 
-void TWinControl::WmSetFocus(TMessage& message)
-{
+void TWinControl::WmSetFocus(TMessage& message) {
     DefaultHandler(message);
     // The form hears which of its controls has the focus now.
     if (TWinControl* form = ParentForm(); form && form != this)
         form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
-TWinControl* TWinControl::ParentForm()
-{
+TWinControl* TWinControl::ParentForm() {
     TWinControl* top = this;
     while (top->Parent())
         top = top->Parent();
     return top;
 }
 
-TWinControl* TWinControl::FindOwningControl(HWND window)
-{
+TWinControl* TWinControl::FindOwningControl(HWND window) {
     for (; window; window = GetParent(window))
         if (TWinControl* control = FromHandle(window))
             return control;
     return nullptr;
 }
 
-void TWinControl::WmEraseBkgnd(TMessage& message)
-{
+void TWinControl::WmEraseBkgnd(TMessage& message) {
     if (DefWndProc_ && DefWndProc_ != DefWindowProcW) {
         DefaultHandler(message);
         return;
@@ -291,20 +272,17 @@ void TWinControl::WmEraseBkgnd(TMessage& message)
     message.Result = 1;
 }
 
-void TWinControl::WmSize(TMessage&)
-{
+void TWinControl::WmSize(TMessage&) {
     AlignControls();
 }
 
-void TWinControl::WmWindowPosChanged(TMessage& message)
-{
+void TWinControl::WmWindowPosChanged(TMessage& message) {
     if (!ApplyingBounds_)
         ReadBoundsFromWindow();
     DefaultHandler(message);
 }
 
-void TWinControl::ReadBoundsFromWindow()
-{
+void TWinControl::ReadBoundsFromWindow() {
     RECT r{};
     if (!Handle_ || !GetWindowRect(Handle_, &r))
         return;
@@ -320,8 +298,7 @@ void TWinControl::ReadBoundsFromWindow()
     ApplyingBounds_ = false;
 }
 
-bool TWinControl::ReflectToChild(TMessage& message)
-{
+bool TWinControl::ReflectToChild(TMessage& message) {
     HWND from = nullptr;
     if (message.Msg == WM_NOTIFY && message.LParam)
         from = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
@@ -334,46 +311,41 @@ bool TWinControl::ReflectToChild(TMessage& message)
     return true;
 }
 
-void TWinControl::BoundsChanged()
-{
+void TWinControl::BoundsChanged() {
     if (Handle_ && !ApplyingBounds_) {
         ApplyingBounds_ = true;
-        SetWindowPos(Handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(Handle_, nullptr, Left(), Top(), Width(), Height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         ApplyingBounds_ = false;
     }
     // Moved but not resized: the children keep their places.
 }
 
-void TWinControl::TextChanged()
-{
+void TWinControl::TextChanged() {
     if (Handle_)
         SetWindowTextW(Handle_, Caption().c_str());
 }
 
-void TWinControl::FontChanged()
-{
+void TWinControl::FontChanged() {
     if (Handle_)
         SendMessageW(Handle_, WM_SETFONT, reinterpret_cast<WPARAM>(Font()->Handle()), TRUE);
     for (TControl* child : Controls_)
         child->FollowParentFont();
 }
 
-void TWinControl::VisibleChanged()
-{
+void TWinControl::VisibleChanged() {
     if (!Handle_)
         return;
     const bool child = (GetWindowLongPtrW(Handle_, GWL_STYLE) & WS_CHILD) != 0;
     ShowWindow(Handle_, !Visible() ? SW_HIDE : child ? SW_SHOWNA : SW_SHOW);
 }
 
-void TWinControl::Invalidate()
-{
+void TWinControl::Invalidate() {
     if (Handle_)
         InvalidateRect(Handle_, nullptr, TRUE);
 }
 
-void TWinControl::InsertControl(TControl* control)
-{
+void TWinControl::InsertControl(TControl* control) {
     Controls_.push_back(control);
     if (auto* win = As<TWinControl>(control)) {
         TabList_.push_back(win);
@@ -384,14 +356,12 @@ void TWinControl::InsertControl(TControl* control)
     }
 }
 
-void TWinControl::RemoveControl(TControl* control)
-{
+void TWinControl::RemoveControl(TControl* control) {
     Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
     TabList_.erase(std::remove(TabList_.begin(), TabList_.end(), control), TabList_.end());
 }
 
-int TWinControl::TabOrder() const
-{
+int TWinControl::TabOrder() const {
     if (!Parent())
         return -1;
     const auto& list = Parent()->TabList_;
@@ -399,8 +369,7 @@ int TWinControl::TabOrder() const
     return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
-void TWinControl::SetTabOrder(int order)
-{
+void TWinControl::SetTabOrder(int order) {
     if (!Parent())
         return;
     auto& list = Parent()->TabList_;
@@ -409,30 +378,26 @@ void TWinControl::SetTabOrder(int order)
     list.insert(list.begin() + order, this);
 }
 
-void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const
-{
+void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     for (TWinControl* child : TabList_) {
         list.push_back(child);
         child->GetTabOrderList(list);
     }
 }
 
-SIZE TWinControl::ClientSize() const
-{
+SIZE TWinControl::ClientSize() const {
     RECT r{};
     if (Handle_ && GetClientRect(Handle_, &r))
         return SIZE{r.right, r.bottom};
     return TControl::ClientSize();
 }
 
-RECT TWinControl::AlignRect() const
-{
+RECT TWinControl::AlignRect() const {
     const SIZE size = ClientSize();
     return RECT{0, 0, size.cx, size.cy};
 }
 
-void TWinControl::AlignControls()
-{
+void TWinControl::AlignControls() {
     if (Aligning_)
         return;
     Aligning_ = true;

@@ -2,8 +2,7 @@
 
 namespace veyra {
 
-std::wstring ClassNameOf(HWND window)
-{
+std::wstring ClassNameOf(HWND window) {
     // Class names are at most 256 characters long.
     wchar_t name[257] = {};
     const int length = GetClassNameW(window, name, 257);

@@ -15,15 +15,12 @@ public:
     TWndMethod(void* data, Code code) : Data_(data), Code_(code) {}
 
     // A hook that calls Method on object; the same Method always gives the same code.
-    template <auto Method, class T>
-    static TWndMethod Of(T* object)
-    {
+    template <auto Method, class T> static TWndMethod Of(T* object) {
         return TWndMethod(object, &Trampoline<Method, T>);
     }
 
     // Runs the hook; an empty hook leaves the message unanswered.
-    void operator()(TMessage& message) const
-    {
+    void operator()(TMessage& message) const {
         if (Code_)
             Code_(Data_, message);
     }
@@ -34,9 +31,7 @@ public:
     void* Data() const { return Data_; }
 
 private:
-    template <auto Method, class T>
-    static void Trampoline(void* data, TMessage& message)
-    {
+    template <auto Method, class T> static void Trampoline(void* data, TMessage& message) {
         (static_cast<T*>(data)->*Method)(message);
     }
 

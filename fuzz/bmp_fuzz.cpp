@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const veyra::EBmpDamaged&) {
         return 0;
     }
-    if (bitmap.IsEmpty() || static_cast<std::int64_t>(bitmap.Width()) * bitmap.Height() > veyra::Bitmap::kMaxPixels)
+    if (bitmap.IsEmpty() ||
+        static_cast<std::int64_t>(bitmap.Width()) * bitmap.Height() > veyra::Bitmap::kMaxPixels)
         __builtin_trap();
     if (!(veyra::ReadBmp(veyra::WriteBmp(bitmap)) == bitmap))
         __builtin_trap();

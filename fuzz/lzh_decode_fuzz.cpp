@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             read += k;
             return static_cast<int>(k);
         });
-    if (static_cast<std::int64_t>(out.size()) < stated || static_cast<std::int64_t>(out.size()) > stated + 59)
+    if (static_cast<std::int64_t>(out.size()) < stated ||
+        static_cast<std::int64_t>(out.size()) > stated + 59)
         __builtin_trap();
     return 0;
 }

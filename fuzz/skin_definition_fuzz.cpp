@@ -43,7 +43,8 @@ std::vector<tools::PackMember> SplitInput(std::string_view input) {
         const std::size_t nameEnd = std::min(input.find('\n', nameStart), input.size());
         const std::size_t next = input.find(kMarker, nameEnd);
         const std::size_t dataStart = std::min(nameEnd + 1, input.size());
-        const std::string_view data = input.substr(dataStart, next == std::string_view::npos ? next : next - dataStart);
+        const std::string_view data =
+            input.substr(dataStart, next == std::string_view::npos ? next : next - dataStart);
         std::string name(input.substr(nameStart, nameEnd - nameStart));
         // The package's name list is one name a line.
         std::erase(name, '\r');
@@ -54,18 +55,24 @@ std::vector<tools::PackMember> SplitInput(std::string_view input) {
     return members;
 }
 
-int After(int frame) { return frame == std::numeric_limits<int>::max() ? frame : frame + 1; }
+int After(int frame) {
+    return frame == std::numeric_limits<int>::max() ? frame : frame + 1;
+}
 
 // Every sliced drawing of an element's image at one place, for the frames
 // the engine may pick: the first, the last and one past it.
-void DrawElementAt(const TDataSkinObject& e, const Bitmap& image, const Rect& rect, Bitmap& target) {
+void DrawElementAt(const TDataSkinObject& e, const Bitmap& image, const Rect& rect,
+                   Bitmap& target) {
     const Transparency transparency = e.Trans != 0 ? Transparency::KeyColour : Transparency::Opaque;
     const MiddleFill middle = e.Tile == 1 ? MiddleFill::Tile : MiddleFill::Stretch;
     const Margins margins = e.GetMargins();
     for (const int k : {1, e.Frame, After(e.Frame)}) {
-        DrawSlicedFrame(target, rect, image, FrameLayout::Horizontal, middle, transparency, e.Frame, k, margins);
-        DrawSlicedFrame(target, rect, image, FrameLayout::Vertical, middle, transparency, e.Frame, k, margins);
-        DrawThreeSliceTiled(target, rect, image, FrameLayout::Horizontal, transparency, e.Frame, k, margins);
+        DrawSlicedFrame(target, rect, image, FrameLayout::Horizontal, middle, transparency, e.Frame,
+                        k, margins);
+        DrawSlicedFrame(target, rect, image, FrameLayout::Vertical, middle, transparency, e.Frame,
+                        k, margins);
+        DrawThreeSliceTiled(target, rect, image, FrameLayout::Horizontal, transparency, e.Frame, k,
+                            margins);
         DrawThreeSliceStretched(target, rect, image, FrameLayout::Horizontal, e.Frame, k, margins);
         DrawFrameStretched(target, rect, image, transparency, e.Frame, k);
         DrawFrameCentred(target, rect, image, transparency, e.Frame, k);
@@ -79,10 +86,10 @@ void DrawElement(const TDataSkinObject& e) {
         if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&e))
             DrawElementAt(e, border->Image2, size, target);
         if (const auto* buttons = dynamic_cast<const TDataSkinButton*>(&e)) {
-            DrawFrameStretched(target, size, buttons->CheckImage, Transparency::KeyColour, buttons->CheckButtonFrame,
-                               1);
-            DrawFrameStretched(target, size, buttons->RadioImage, Transparency::KeyColour, buttons->RadioButtonFrame,
-                               buttons->RadioButtonFrame);
+            DrawFrameStretched(target, size, buttons->CheckImage, Transparency::KeyColour,
+                               buttons->CheckButtonFrame, 1);
+            DrawFrameStretched(target, size, buttons->RadioImage, Transparency::KeyColour,
+                               buttons->RadioButtonFrame, buttons->RadioButtonFrame);
         }
     }
     // Partly off the target, as a control scrolled out of view is painted.
@@ -92,7 +99,8 @@ void DrawElement(const TDataSkinObject& e) {
     Bitmap large(200, 60, PixelFormat::Rgb24);
     DrawSlicedFrame(large, large.Bounds(), e.Image, FrameLayout::Horizontal,
                     e.Tile == 1 ? MiddleFill::Tile : MiddleFill::Stretch,
-                    e.Trans != 0 ? Transparency::KeyColour : Transparency::Opaque, e.Frame, 1, e.GetMargins());
+                    e.Trans != 0 ? Transparency::KeyColour : Transparency::Opaque, e.Frame, 1,
+                    e.GetMargins());
 }
 
 void DrawFrameAndTitle(const TSkinDefinition& d) {
@@ -124,7 +132,8 @@ void DrawFrameAndTitle(const TSkinDefinition& d) {
         Bitmap title(width, std::clamp(m.TitleHeight, 1, 400), PixelFormat::Rgb24);
         for (std::size_t i = 0; i < d.TitleButtons.size(); ++i) {
             const TDataSkinSysButton& button = *d.TitleButtons[i];
-            DrawFrameStretched(title, layout.Bounds[i], button.Image, Transparency::KeyColour, button.Frame,
+            DrawFrameStretched(title, layout.Bounds[i], button.Image, Transparency::KeyColour,
+                               button.Frame,
                                TitleButtonFrameInTitle(button, true, layout.State[i].Enabled));
             for (const int state : {1, 2, 3})
                 TitleButtonFrameForState(button, state, layout.State[i].Enabled);

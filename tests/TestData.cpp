@@ -21,7 +21,8 @@ std::vector<std::uint8_t> ReadTestFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot open test file " + path.string());
-    return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return std::vector<std::uint8_t>((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
 }
 
 std::vector<std::uint8_t> Bytes(const std::string& text) {

@@ -25,19 +25,25 @@ double ThreadCpuMicroseconds() {
     if (!GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user))
         return 0;
     const auto micros = [](const FILETIME& t) {
-        return static_cast<double>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10;
+        return static_cast<double>((static_cast<std::uint64_t>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) /
+               10;
     };
     return micros(kernel) + micros(user);
 }
 
-void PrintRule(std::FILE* out) { std::fprintf(out, "%s\n", std::string(78, '-').c_str()); }
+void PrintRule(std::FILE* out) {
+    std::fprintf(out, "%s\n", std::string(78, '-').c_str());
+}
 
 } // namespace
 
 TBenchHarness::TBenchHarness(double minSeconds, std::string filter)
     : MinSeconds_(minSeconds), Filter_(std::move(filter)) {}
 
-void TBenchHarness::Add(TBenchCase benchCase) { Cases_.push_back(std::move(benchCase)); }
+void TBenchHarness::Add(TBenchCase benchCase) {
+    Cases_.push_back(std::move(benchCase));
+}
 
 TBenchResult TBenchHarness::Measure(const TBenchCase& benchCase) const {
     static const double frequency = CounterFrequency();
@@ -57,7 +63,8 @@ TBenchResult TBenchHarness::Measure(const TBenchCase& benchCase) const {
         iterations += batch;
         // Growing batches keep the counter reads out of short cases' times;
         // the estimate of what is left keeps long cases near the minimum time.
-        const double perIteration = static_cast<double>(std::max<std::int64_t>(ticks, 1)) / iterations;
+        const double perIteration =
+            static_cast<double>(std::max<std::int64_t>(ticks, 1)) / iterations;
         const auto left = static_cast<std::int64_t>((wanted - ticks) / perIteration) + 1;
         batch = std::clamp<std::int64_t>(left, 1, std::min<std::int64_t>(batch * 2, 1 << 16));
     }
@@ -83,8 +90,9 @@ bool TBenchHarness::Run(std::FILE* out) {
         }
         Results_.push_back(Measure(benchCase));
         const TBenchResult& r = Results_.back();
-        std::fprintf(out, "%-34s %13.1f us %13.1f us %10lld\n", r.Name.c_str(), r.MicrosecondsPerIteration,
-                     r.CpuMicrosecondsPerIteration, static_cast<long long>(r.Iterations));
+        std::fprintf(out, "%-34s %13.1f us %13.1f us %10lld\n", r.Name.c_str(),
+                     r.MicrosecondsPerIteration, r.CpuMicrosecondsPerIteration,
+                     static_cast<long long>(r.Iterations));
         std::fflush(out);
     }
     PrintRatios(out);
@@ -94,8 +102,9 @@ bool TBenchHarness::Run(std::FILE* out) {
 void TBenchHarness::PrintRatios(std::FILE* out) const {
     std::fprintf(out, "\nratios against the baseline of the same run (time / baseline time):\n");
     for (const TBenchResult& r : Results_) {
-        const auto partner = std::find_if(Results_.begin(), Results_.end(),
-                                          [&](const TBenchResult& b) { return b.Name == r.Name + "_Baseline"; });
+        const auto partner =
+            std::find_if(Results_.begin(), Results_.end(),
+                         [&](const TBenchResult& b) { return b.Name == r.Name + "_Baseline"; });
         if (partner != Results_.end() && partner->MicrosecondsPerIteration > 0)
             std::fprintf(out, "  %-50s %8.2fx\n", r.Name.c_str(),
                          r.MicrosecondsPerIteration / partner->MicrosecondsPerIteration);

@@ -67,8 +67,8 @@ void RegisterBenchClass() {
 class TBenchWindow {
 public:
     explicit TBenchWindow(const wchar_t* caption)
-        : Handle_(CreateWindowExW(0, kClassName, caption, WS_OVERLAPPEDWINDOW, 20, 20, kWidth, kHeight, nullptr,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr)) {}
+        : Handle_(CreateWindowExW(0, kClassName, caption, WS_OVERLAPPEDWINDOW, 20, 20, kWidth,
+                                  kHeight, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)) {}
     TBenchWindow(const TBenchWindow&) = delete;
     TBenchWindow& operator=(const TBenchWindow&) = delete;
     ~TBenchWindow() {
@@ -98,7 +98,8 @@ public:
 
 private:
     static constexpr UINT_PTR kSpyId = 0x5059;
-    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR self) {
         ++reinterpret_cast<TMessageSpy*>(self)->Seen_[msg];
         return DefSubclassProc(window, msg, wParam, lParam);
     }
@@ -148,7 +149,8 @@ std::string CheckRegionFits(HWND window) {
     const SIZE size = OuterSize(window);
     if (box.left != 0 || box.top != 0 || box.right != size.cx || box.bottom != size.cy)
         return "the region (" + std::to_string(box.right) + " x " + std::to_string(box.bottom) +
-               ") was not rebuilt for the window's " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
+               ") was not rebuilt for the window's " + std::to_string(size.cx) + " x " +
+               std::to_string(size.cy);
     return {};
 }
 
@@ -271,7 +273,8 @@ std::string TFrameBench::PrepareSkinnedPaint() {
         return "the skinned window is " + std::to_string(size.cx) + " x " + std::to_string(size.cy);
     if (std::string error = CheckSkinned(Skinned_.Handle()); !error.empty())
         return error;
-    return CheckRepaints(Skinned_.Handle(), [this] { PaintSkinnedFrame(); }, "SKINMSG_REPAINTFRAME");
+    return CheckRepaints(
+        Skinned_.Handle(), [this] { PaintSkinnedFrame(); }, "SKINMSG_REPAINTFRAME");
 }
 
 std::string TFrameBench::PrepareSkinnedResize() {
@@ -284,7 +287,8 @@ std::string TFrameBench::PrepareSkinnedResize() {
         std::string error;
         {
             TMessageSpy spy(Skinned_.Handle());
-            error = CheckRepaints(Skinned_.Handle(), [this] { ResizeStep(Skinned_.Handle()); }, "a resize step");
+            error = CheckRepaints(
+                Skinned_.Handle(), [this] { ResizeStep(Skinned_.Handle()); }, "a resize step");
             StepMessages = std::to_string(spy.CountOf(WM_SIZE)) + " WM_SIZE, " +
                            std::to_string(spy.CountOf(WM_NCCALCSIZE)) + " WM_NCCALCSIZE, " +
                            std::to_string(spy.CountOf(WM_NCPAINT)) + " WM_NCPAINT, " +
@@ -294,7 +298,8 @@ std::string TFrameBench::PrepareSkinnedResize() {
         if (!error.empty())
             return error;
         if (gSizeMessages != sizesBefore + 1)
-            return "a resize step sent " + std::to_string(gSizeMessages - sizesBefore) + " WM_SIZE, not 1";
+            return "a resize step sent " + std::to_string(gSizeMessages - sizesBefore) +
+                   " WM_SIZE, not 1";
         if (std::string error = CheckSkinned(Skinned_.Handle()); !error.empty())
             return error;
     }
@@ -363,16 +368,26 @@ void TFrameBench::BlitOffScreen() {
 }
 
 void TFrameBench::AddCases(TBenchHarness& harness) {
-    harness.Add({"BM_WinFramePainter", [this] { return PreparePainter(); }, [this] { PaintOffScreen(); }});
-    harness.Add({"BM_WinFramePainter_Baseline", [this] { return PreparePainter(); }, [this] { BlitOffScreen(); }});
+    harness.Add(
+        {"BM_WinFramePainter", [this] { return PreparePainter(); }, [this] { PaintOffScreen(); }});
+    harness.Add({"BM_WinFramePainter_Baseline", [this] { return PreparePainter(); },
+                 [this] { BlitOffScreen(); }});
     const HWND skinned = Skinned_.Handle();
     const HWND plain = Plain_.Handle();
-    harness.Add({"BM_WinFramePaint", [this] { return PrepareSkinnedPaint(); }, [this] { PaintSkinnedFrame(); }});
-    harness.Add({"BM_WinFramePaint_Baseline", [this] { return PrepareSkinnedPaint(); }, [this] { BlitBaseline(); }});
+    harness.Add({"BM_WinFramePaint", [this] { return PrepareSkinnedPaint(); },
+                 [this] { PaintSkinnedFrame(); }});
+    harness.Add({"BM_WinFramePaint_Baseline", [this] { return PrepareSkinnedPaint(); },
+                 [this] { BlitBaseline(); }});
     harness.Add({"BM_WinFrameRedraw", [this] { return PrepareSkinnedPaint(); },
-                 [skinned] { RedrawWindow(skinned, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }});
+                 [skinned] {
+                     RedrawWindow(skinned, nullptr, nullptr,
+                                  RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+                 }});
     harness.Add({"BM_WinFrameRedraw_Baseline", [this] { return PreparePlain(); },
-                 [plain] { RedrawWindow(plain, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }});
+                 [plain] {
+                     RedrawWindow(plain, nullptr, nullptr,
+                                  RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+                 }});
     harness.Add({"BM_WinFrameResizeStep", [this] { return PrepareSkinnedResize(); },
                  [this, skinned] { ResizeStep(skinned); }});
     harness.Add({"BM_WinFrameResizeStep_Baseline", [this] { return PreparePlainResize(); },
@@ -420,18 +435,20 @@ bool ParseOptions(int argc, wchar_t** argv, TOptions& options) {
 
 void PrintResizeVerdict(const TBenchHarness& harness, const std::string& stepMessages) {
     if (!stepMessages.empty())
-        std::printf("\none skinned resize step (back to 1000 x 715) sent the window: %s\n", stepMessages.c_str());
+        std::printf("\none skinned resize step (back to 1000 x 715) sent the window: %s\n",
+                    stepMessages.c_str());
     for (const TBenchResult& r : harness.Results())
         if (r.Name == "BM_WinFrameResizeStep")
-            std::printf("\nresize step: %.1f us per step, target under %.0f us: %s\n", r.MicrosecondsPerIteration,
-                        kResizeTargetMicroseconds,
+            std::printf("\nresize step: %.1f us per step, target under %.0f us: %s\n",
+                        r.MicrosecondsPerIteration, kResizeTargetMicroseconds,
                         r.MicrosecondsPerIteration < kResizeTargetMicroseconds ? "met" : "NOT met");
 }
 
 int Run(int argc, wchar_t** argv) {
     TOptions options;
     if (!ParseOptions(argc, argv, options)) {
-        std::fprintf(stderr, "usage: frame_bench [--min-time=SECONDS] [--filter=TEXT] [SKIN.skn]\n");
+        std::fprintf(stderr,
+                     "usage: frame_bench [--min-time=SECONDS] [--filter=TEXT] [SKIN.skn]\n");
         return 2;
     }
     Application().Initialize();
@@ -442,16 +459,21 @@ int Run(int argc, wchar_t** argv) {
                      Narrow(options.SkinPath).c_str());
         return 2;
     }
-    std::printf("skinned WS_OVERLAPPEDWINDOW, %d x %d, skin %s\n", kWidth, kHeight, Narrow(options.SkinPath).c_str());
-    std::printf("BM_WinFramePaint: SendMessage SKINMSG_REPAINTFRAME; baseline: BitBlt %d x %d from a memory DC "
+    std::printf("skinned WS_OVERLAPPEDWINDOW, %d x %d, skin %s\n", kWidth, kHeight,
+                Narrow(options.SkinPath).c_str());
+    std::printf("BM_WinFramePaint: SendMessage SKINMSG_REPAINTFRAME; baseline: BitBlt %d x %d from "
+                "a memory DC "
                 "to the window DC\n",
                 kWidth, kHeight);
-    std::printf("BM_WinFramePainter: PaintFrame into a %d x %d memory DC; baseline: BitBlt memory DC to memory "
+    std::printf("BM_WinFramePainter: PaintFrame into a %d x %d memory DC; baseline: BitBlt memory "
+                "DC to memory "
                 "DC\n",
                 kWidth, kHeight);
-    std::printf("BM_WinFrameRedraw: RedrawWindow RDW_FRAME|RDW_INVALIDATE|RDW_UPDATENOW; baseline: the same on "
+    std::printf("BM_WinFrameRedraw: RedrawWindow RDW_FRAME|RDW_INVALIDATE|RDW_UPDATENOW; baseline: "
+                "the same on "
                 "the unskinned window\n");
-    std::printf("BM_WinFrameResizeStep: SetWindowPos %d x %d <-> %d x %d, then UpdateWindow; baseline: the same "
+    std::printf("BM_WinFrameResizeStep: SetWindowPos %d x %d <-> %d x %d, then UpdateWindow; "
+                "baseline: the same "
                 "on the unskinned window\n\n",
                 kWidth, kHeight, kWidth + 1, kHeight + 1);
     TBenchHarness harness(options.MinSeconds, options.Filter);

@@ -10,12 +10,13 @@ namespace {
 
 // "Gallery --open controls" (or dialog, message, mdi, tag99) opens that
 // window once the main form is up, for screenshots and tests.
-UINT CommandFromLine(const std::wstring& line)
-{
+UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
-        {L"controls", TGalleryMainForm::cmControls},   {L"dialog", TGalleryMainForm::cmSystemDialog},
-        {L"message", TGalleryMainForm::cmMessageBox}, {L"mdi", TGalleryMainForm::cmMdiFrame},
+        {L"controls", TGalleryMainForm::cmControls},
+        {L"dialog", TGalleryMainForm::cmSystemDialog},
+        {L"message", TGalleryMainForm::cmMessageBox},
+        {L"mdi", TGalleryMainForm::cmMdiFrame},
         {L"tag99", TGalleryMainForm::cmUnskinnedForm},
     };
     const auto at = line.find(L"--open ");
@@ -32,8 +33,7 @@ UINT CommandFromLine(const std::wstring& line)
 
 // The gallery: everything a program needs to be skinned is the skin
 // component on its main form and the manager's shutdown at the end.
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int)
-{
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR commandLine, int) {
     using namespace veyra;
     int result = 0;
     try {

@@ -31,8 +31,7 @@ constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmExit, L"E&xit", false},
 };
 
-std::wstring ExecutableDirectory()
-{
+std::wstring ExecutableDirectory() {
     wchar_t path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring directory(path, length);
@@ -41,31 +40,27 @@ std::wstring ExecutableDirectory()
 
 } // namespace
 
-const TClassInfo& TGalleryMainForm::StaticClass()
-{
-    static const TClassInfo info(
-        "TGalleryMainForm", &TForm::StaticClass(), {}, nullptr,
-        {{"FormCreate",
-          [](TObject& self, TObject* sender) { static_cast<TGalleryMainForm&>(self).FormCreate(sender); }}});
+const TClassInfo& TGalleryMainForm::StaticClass() {
+    static const TClassInfo info("TGalleryMainForm", &TForm::StaticClass(), {}, nullptr,
+                                 {{"FormCreate", [](TObject& self, TObject* sender) {
+                                       static_cast<TGalleryMainForm&>(self).FormCreate(sender);
+                                   }}});
     return info;
 }
 
-void RegisterGalleryClasses()
-{
+void RegisterGalleryClasses() {
     RegisterFrameworkClasses();
     RegisterComponentClass(TSkinData::StaticClass());
     RegisterComponentClass(TGalleryMainForm::StaticClass());
 }
 
-TGalleryMainForm::TGalleryMainForm(TComponent* owner) : TForm(owner)
-{
+TGalleryMainForm::TGalleryMainForm(TComponent* owner) : TForm(owner) {
     RegisterGalleryClasses();
     ReadDescription(L"TGALLERYMAIN");
     SkinData = As<TSkinData>(FindComponent("SkinData"));
 }
 
-void TGalleryMainForm::FormCreate(TObject*)
-{
+void TGalleryMainForm::FormCreate(TObject*) {
     BuildMenu();
     BuildButtons();
     if (!SkinData)
@@ -77,8 +72,7 @@ void TGalleryMainForm::FormCreate(TObject*)
         SkinData->SetActive(true);
 }
 
-void TGalleryMainForm::BuildMenu()
-{
+void TGalleryMainForm::BuildMenu() {
     HMENU bar = CreateMenu();
     HMENU windows = CreatePopupMenu();
     HMENU skin = CreatePopupMenu();
@@ -93,22 +87,22 @@ void TGalleryMainForm::BuildMenu()
     SetMenu(Handle(), bar);
 }
 
-void TGalleryMainForm::BuildButtons()
-{
+void TGalleryMainForm::BuildButtons() {
     int y = 16;
     for (const TCommandInfo& info : kCommands) {
         if (!info.Button)
             continue;
-        const HWND button = CreateWindowExW(0, L"Button", info.Text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 16, y, 220,
-                                            28, Handle(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(info.Command)),
-                                            GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+        const HWND button = CreateWindowExW(
+            0, L"Button", info.Text, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 16, y, 220, 28, Handle(),
+            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(info.Command)), GetModuleHandleW(nullptr),
+            nullptr);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                     TRUE);
         y += 36;
     }
 }
 
-void TGalleryMainForm::WndProc(TMessage& message)
-{
+void TGalleryMainForm::WndProc(TMessage& message) {
     if (message.Msg == WM_COMMAND && HIWORD(message.WParam) <= BN_CLICKED) {
         RunCommand(LOWORD(message.WParam));
         message.Result = 0;
@@ -117,8 +111,7 @@ void TGalleryMainForm::WndProc(TMessage& message)
     TForm::WndProc(message);
 }
 
-void TGalleryMainForm::RunCommand(UINT command)
-{
+void TGalleryMainForm::RunCommand(UINT command) {
     switch (command) {
     case cmControls:
         OpenControlsForm();
@@ -127,7 +120,8 @@ void TGalleryMainForm::RunCommand(UINT command)
         gallery::ShowSystemDialog(Handle());
         break;
     case cmMessageBox:
-        MessageBoxW(Handle(), L"A message box is a system dialog too: it is skinned when it is activated.",
+        MessageBoxW(Handle(),
+                    L"A message box is a system dialog too: it is skinned when it is activated.",
                     L"Message box", MB_OK | MB_ICONINFORMATION);
         break;
     case cmMdiFrame:
@@ -149,8 +143,7 @@ void TGalleryMainForm::RunCommand(UINT command)
     }
 }
 
-void TGalleryMainForm::OpenControlsForm()
-{
+void TGalleryMainForm::OpenControlsForm() {
     // Owned by the main form, so it goes with it; hiding keeps it for reuse.
     auto* form = new TForm(this);
     form->SetCaption(L"Controls");
@@ -168,8 +161,7 @@ void TGalleryMainForm::OpenControlsForm()
     form->Show();
 }
 
-void TGalleryMainForm::OpenUnskinnedForm()
-{
+void TGalleryMainForm::OpenUnskinnedForm() {
     auto* form = new TForm(this);
     form->SetTag(99); // a form with this tag is never skinned
     form->SetCaption(L"Never skinned (Tag 99)");

@@ -12,30 +12,25 @@ namespace {
 constexpr UINT kMdiFirstChild = 50000;
 
 // Appends a value to a dialog template, aligned as the template requires.
-template <class T>
-void Put(std::vector<std::uint8_t>& out, const T& value)
-{
+template <class T> void Put(std::vector<std::uint8_t>& out, const T& value) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(&value);
     out.insert(out.end(), bytes, bytes + sizeof value);
 }
 
-void PutText(std::vector<std::uint8_t>& out, const wchar_t* text)
-{
+void PutText(std::vector<std::uint8_t>& out, const wchar_t* text) {
     for (; *text; ++text)
         Put<WORD>(out, static_cast<WORD>(*text));
     Put<WORD>(out, 0);
 }
 
-void AlignToDword(std::vector<std::uint8_t>& out)
-{
+void AlignToDword(std::vector<std::uint8_t>& out) {
     while (out.size() % 4)
         out.push_back(0);
 }
 
 // One item of a dialog template: a system class by its atom.
-void PutItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, short cx, short cy, WORD id,
-             WORD classAtom, const wchar_t* text)
-{
+void PutItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, short cx, short cy,
+             WORD id, WORD classAtom, const wchar_t* text) {
     AlignToDword(out);
     Put(out, DLGITEMTEMPLATE{style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id});
     Put<WORD>(out, 0xFFFF);
@@ -44,8 +39,7 @@ void PutItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, shor
     Put<WORD>(out, 0); // no creation data
 }
 
-INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
-{
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_INITDIALOG)
         return TRUE;
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
@@ -55,18 +49,24 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM)
     return FALSE;
 }
 
-LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam) {
     static HWND client = nullptr;
     switch (msg) {
     case WM_CREATE: {
         CLIENTCREATESTRUCT ccs{GetSubMenu(GetMenu(frame), 0), kMdiFirstChild};
         client = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0, frame,
-                                 nullptr, GetModuleHandleW(nullptr), &ccs);
+                                 WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
+                                 0, 0, 0, 0, frame, nullptr, GetModuleHandleW(nullptr), &ccs);
         for (const wchar_t* title : {L"Child one", L"Child two"}) {
-            MDICREATESTRUCTW mcs{L"GalleryMdiChild", title, GetModuleHandleW(nullptr), CW_USEDEFAULT, CW_USEDEFAULT,
-                                 260, 160, 0, 0};
+            MDICREATESTRUCTW mcs{L"GalleryMdiChild",
+                                 title,
+                                 GetModuleHandleW(nullptr),
+                                 CW_USEDEFAULT,
+                                 CW_USEDEFAULT,
+                                 260,
+                                 160,
+                                 0,
+                                 0};
             SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs));
         }
         return 0;
@@ -83,13 +83,11 @@ LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam
     return DefFrameProcW(frame, client, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK MdiChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK MdiChildProc(HWND child, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefMDIChildProcW(child, msg, wParam, lParam);
 }
 
-void RegisterMdiClasses()
-{
+void RegisterMdiClasses() {
     static bool done = false;
     if (done)
         return;
@@ -111,38 +109,38 @@ void RegisterMdiClasses()
 
 } // namespace
 
-void ShowSystemDialog(HWND owner)
-{
+void ShowSystemDialog(HWND owner) {
     std::vector<std::uint8_t> tpl;
-    Put(tpl, DLGTEMPLATE{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 0, 2, 0, 0,
-                         200, 80});
+    Put(tpl,
+        DLGTEMPLATE{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 0,
+                    2, 0, 0, 200, 80});
     Put<WORD>(tpl, 0); // no menu
     Put<WORD>(tpl, 0); // the system dialog class
     PutText(tpl, L"A system dialog");
     Put<WORD>(tpl, 9);
     PutText(tpl, L"MS Shell Dlg");
-    PutItem(tpl, SS_LEFT, 10, 10, 180, 30, 100, 0x0082, L"This window is of the system class #32770.");
+    PutItem(tpl, SS_LEFT, 10, 10, 180, 30, 100, 0x0082,
+            L"This window is of the system class #32770.");
     PutItem(tpl, BS_DEFPUSHBUTTON | WS_TABSTOP, 75, 55, 50, 14, IDOK, 0x0080, L"OK");
     AlignToDword(tpl);
-    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner,
-                            DialogProc, 0);
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                            reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner, DialogProc, 0);
 }
 
-HWND OpenMdiFrame()
-{
+HWND OpenMdiFrame() {
     RegisterMdiClasses();
     HMENU menu = CreateMenu();
     HMENU window = CreatePopupMenu();
     AppendMenuW(window, MF_STRING, IDCANCEL, L"&Close frame");
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(window), L"&Window");
-    const HWND frame = CreateWindowExW(0, L"GalleryMdiFrame", L"MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                       160, 120, 640, 420, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+    const HWND frame =
+        CreateWindowExW(0, L"GalleryMdiFrame", L"MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                        160, 120, 640, 420, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(frame, SW_SHOW);
     return frame;
 }
 
-int AddStandardControls(HWND parent, int top)
-{
+int AddStandardControls(HWND parent, int top) {
     struct TItem {
         const wchar_t* Class;
         const wchar_t* Text;
@@ -155,7 +153,8 @@ int AddStandardControls(HWND parent, int top)
         {L"Button", L"Radio button", BS_AUTORADIOBUTTON | WS_TABSTOP, 120, 22},
         {L"Button", L"Group box", BS_GROUPBOX, 200, 50},
         {L"Edit", L"Edit", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 200, 24},
-        {L"Edit", L"Memo\r\nwith lines", ES_MULTILINE | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 200, 60},
+        {L"Edit", L"Memo\r\nwith lines", ES_MULTILINE | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 200,
+         60},
         {L"ComboBox", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 200, 120},
         {L"ListBox", L"", LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP, 200, 60},
         {L"ScrollBar", L"", SBS_HORZ, 200, 18},
@@ -169,21 +168,24 @@ int AddStandardControls(HWND parent, int top)
     for (const TItem& item : items) {
         // A group box paints only its frame and caption: what lies inside is
         // the parent's to paint.
-        const DWORD exStyle = (item.Style & BS_GROUPBOX) == BS_GROUPBOX && item.Class == std::wstring(L"Button")
-                                  ? WS_EX_TRANSPARENT
-                                  : 0;
-        const HWND control = CreateWindowExW(exStyle, item.Class, item.Text, WS_CHILD | WS_VISIBLE | item.Style,
-                                             12 + column * 230, y, item.Width, item.Height, parent, nullptr,
-                                             GetModuleHandleW(nullptr), nullptr);
+        const DWORD exStyle =
+            (item.Style & BS_GROUPBOX) == BS_GROUPBOX && item.Class == std::wstring(L"Button")
+                ? WS_EX_TRANSPARENT
+                : 0;
+        const HWND control = CreateWindowExW(
+            exStyle, item.Class, item.Text, WS_CHILD | WS_VISIBLE | item.Style, 12 + column * 230,
+            y, item.Width, item.Height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
         if (std::wcscmp(item.Class, L"ComboBox") == 0 || std::wcscmp(item.Class, L"ListBox") == 0) {
-            const UINT add = std::wcscmp(item.Class, L"ComboBox") == 0 ? CB_ADDSTRING : LB_ADDSTRING;
+            const UINT add =
+                std::wcscmp(item.Class, L"ComboBox") == 0 ? CB_ADDSTRING : LB_ADDSTRING;
             for (const wchar_t* line : {L"First", L"Second", L"Third"})
                 SendMessageW(control, add, 0, reinterpret_cast<LPARAM>(line));
             SendMessageW(control, add == CB_ADDSTRING ? CB_SETCURSEL : LB_SETCURSEL, 0, 0);
         }
         if (std::wcscmp(item.Class, PROGRESS_CLASSW) == 0)
             SendMessageW(control, PBM_SETPOS, 60, 0);
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+        SendMessageW(control, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
         y += (item.Class == std::wstring(L"ComboBox") ? 26 : item.Height) + 8;
         if (y > columnTop + 260 && column == 0) {
             column = 1;
@@ -191,12 +193,13 @@ int AddStandardControls(HWND parent, int top)
         }
     }
     // The up-down control takes the edit made just before it as its buddy.
-    CreateWindowExW(0, L"Edit", L"5", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER, 242, y, 60, 24, parent, nullptr,
-                    GetModuleHandleW(nullptr), nullptr);
-    CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY,
-                    0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    CreateWindowExW(0, STATUSCLASSNAMEW, L"Status bar", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent, nullptr,
-                    GetModuleHandleW(nullptr), nullptr);
+    CreateWindowExW(0, L"Edit", L"5", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER, 242, y, 60, 24,
+                    parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    CreateWindowExW(0, UPDOWN_CLASSW, L"",
+                    WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY, 0, 0,
+                    0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    CreateWindowExW(0, STATUSCLASSNAMEW, L"Status bar", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                    nullptr, GetModuleHandleW(nullptr), nullptr);
     return y - top;
 }
 

@@ -23,16 +23,15 @@
 namespace veyra {
 namespace {
 
-std::vector<std::string> ControlTypeNames()
-{
-    return {"xcMainMenu",    "xcPopupMenu",   "xcMenuItem", "xcToolbar",    "xcControlbar",  "xcCombo",
-            "xcCheckBox",    "xcRadioButton", "xcProgress", "xcScrollbar",  "xcEdit",        "xcButton",
-            "xcBitBtn",      "xcSpeedButton", "xcSpin",     "xcPanel",      "xcGroupBox",    "xcStatusBar",
-            "xcTab",         "xcTrackBar",    "xcSystemMenu", "xcFastReport"};
+std::vector<std::string> ControlTypeNames() {
+    return {"xcMainMenu",   "xcPopupMenu", "xcMenuItem",    "xcToolbar",     "xcControlbar",
+            "xcCombo",      "xcCheckBox",  "xcRadioButton", "xcProgress",    "xcScrollbar",
+            "xcEdit",       "xcButton",    "xcBitBtn",      "xcSpeedButton", "xcSpin",
+            "xcPanel",      "xcGroupBox",  "xcStatusBar",   "xcTab",         "xcTrackBar",
+            "xcSystemMenu", "xcFastReport"};
 }
 
-std::vector<std::string> OptionNames()
-{
+std::vector<std::string> OptionNames() {
     return {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent",    "xoPreview", "xoParentBackGround",
             "xoNoFocusRect",  "xoToolbarBK", "xoMDIChildBorder", "xoMenuBG",  "xoFormScrollbar"};
 }
@@ -50,16 +49,16 @@ using FileHandle = UniqueHandle<HANDLE, FileDeleter>;
 // a file locked by another program, a read error) or is larger than any skin
 // can be. Such a file is no skin, as a missing one is no skin: the packed
 // data alone can be damaged.
-bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out)
-{
-    const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out) {
+    const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return false;
     LARGE_INTEGER size{};
     // A packed file is never larger than what it unpacks to: the bound keeps
     // a stray huge file from being read into memory at all.
-    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 || size.QuadPart > TSkinReader::kMaxUnpackedSize)
+    if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
+        size.QuadPart > TSkinReader::kMaxUnpackedSize)
         return false;
     std::vector<std::uint8_t> bytes;
     try {
@@ -68,8 +67,9 @@ bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out)
         return false;
     }
     DWORD read = 0;
-    if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-                           read != bytes.size()))
+    if (!bytes.empty() &&
+        (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) ||
+         read != bytes.size()))
         return false;
     out = std::move(bytes);
     return true;
@@ -77,8 +77,7 @@ bool ReadWholeFile(const std::wstring& path, std::vector<std::uint8_t>& out)
 
 // A 24-bit-looking DIB section holding bitmap, not selected into any DC, so
 // that an image list can take it.
-BitmapHandle DibFromBitmap(const Bitmap& bitmap)
-{
+BitmapHandle DibFromBitmap(const Bitmap& bitmap) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = bitmap.Width();
@@ -98,8 +97,7 @@ BitmapHandle DibFromBitmap(const Bitmap& bitmap)
 }
 
 // The skinned system menu's glyphs as a 16 x 16 image list, white masked out.
-ImageListHandle MakeMenuGlyphs()
-{
+ImageListHandle MakeMenuGlyphs() {
     const Bitmap glyphs = BuiltinMenuGlyphs();
     ImageListHandle list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, glyphs.Width() / 16, 0));
     const BitmapHandle dib = DibFromBitmap(glyphs);
@@ -109,8 +107,7 @@ ImageListHandle MakeMenuGlyphs()
 }
 
 // The platform's non-client caption font.
-FontHandle ReadCaptionFont()
-{
+FontHandle ReadCaptionFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
@@ -121,8 +118,7 @@ FontHandle ReadCaptionFont()
 // The program's small icon, else its big one: from the main form's window
 // when it exists (the window keeps it), otherwise from the executable's first
 // icon resource, which extracted lands in extracted, to be destroyed with it.
-HICON FindAppIcon(IconHandle& extracted)
-{
+HICON FindAppIcon(IconHandle& extracted) {
     if (TCustomForm* main = Application().MainForm(); main && main->HandleAllocated()) {
         const HWND window = main->WindowHandle();
         for (WPARAM kind : {ICON_SMALL, ICON_BIG})
@@ -144,8 +140,7 @@ HICON FindAppIcon(IconHandle& extracted)
 // process; the library reference is dropped at process end.
 class TOptionalUser32 {
 public:
-    static const TOptionalUser32& Get()
-    {
+    static const TOptionalUser32& Get() {
         static const TOptionalUser32 calls;
         return calls;
     }
@@ -157,8 +152,7 @@ public:
     TTrackMouseEvent TrackMouseEvent = nullptr;
     TGetComboBoxInfo GetComboBoxInfo = nullptr;
 
-    ~TOptionalUser32()
-    {
+    ~TOptionalUser32() {
         if (Library_)
             FreeLibrary(Library_);
     }
@@ -166,17 +160,14 @@ public:
     TOptionalUser32& operator=(const TOptionalUser32&) = delete;
 
 private:
-    TOptionalUser32() : Library_(LoadLibraryW(L"user32.dll"))
-    {
+    TOptionalUser32() : Library_(LoadLibraryW(L"user32.dll")) {
         if (!Library_)
             return;
         GetScrollBarInfo = Lookup<TGetScrollBarInfo>("GetScrollBarInfo");
         TrackMouseEvent = Lookup<TTrackMouseEvent>("TrackMouseEvent");
         GetComboBoxInfo = Lookup<TGetComboBoxInfo>("GetComboBoxInfo");
     }
-    template <class F>
-    F Lookup(const char* name) const
-    {
+    template <class F> F Lookup(const char* name) const {
         return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(Library_, name)));
     }
 
@@ -185,20 +176,20 @@ private:
 
 } // namespace
 
-const TClassInfo& TSkinData::StaticClass()
-{
+const TClassInfo& TSkinData::StaticClass() {
     static const TClassInfo info(
         "TSkinData", &TComponent::StaticClass(),
         TPropertyList<TSkinData>()
             .Bool("Active", &TSkinData::Active, &TSkinData::SetActive)
             .Integer("DisableTag", &TSkinData::DisableTag, &TSkinData::SetDisableTag)
-            .Set("SkinControls", ControlTypeNames(), &TSkinData::SkinControls, &TSkinData::SetSkinControls)
+            .Set("SkinControls", ControlTypeNames(), &TSkinData::SkinControls,
+                 &TSkinData::SetSkinControls)
             .Set("Options", OptionNames(), &TSkinData::Options, &TSkinData::SetOptions)
             .Strings("Skin3rd", &TSkinData::Skin3rd, &TSkinData::SetSkin3rd)
             .WString("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile)
             .String("SkinStore", &TSkinData::SkinStore, [](TSkinData&, const std::string&) {})
-            .Enum("SkinFormtype", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"}, &TSkinData::SkinFormtype,
-                  &TSkinData::SetSkinFormtype)
+            .Enum("SkinFormtype", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"},
+                  &TSkinData::SkinFormtype, &TSkinData::SetSkinFormtype)
             .String("Version", &TSkinData::Version, [](TSkinData&, const std::string&) {})
             .Bool("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate)
             .Bool("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge)
@@ -213,70 +204,147 @@ const TClassInfo& TSkinData::StaticClass()
     return info;
 }
 
-const std::vector<std::wstring>& TSkinData::DefaultSkin3rd()
-{
-    static const std::vector<std::wstring> lines = {
-        L"TCategoryButtons=scrollbar", L"TPngBitBtn=pngbitbtn", L"TVirtualStringTree=scrollbar",
-        L"TVirtualDrawTree=scrollbar", L"TTBXDockablePanel=Panel", L"TAdvPanelGroup=scrollbar",
-        L"TComboboxex=combobox", L"TRxSpeedButton=speedbutton", L"THTMLViewer=scrollbar", L"TDBCtrlGrid=scrollbar",
-        L"TfrSpeedButton=speedbutton", L"TfrTBButton=speedbutton", L"TControlBar=Panel", L"TTBDock=Panel",
-        L"TTBToolbar=Panel", L"TImageEnMView=scrollbar", L"TImageEnView=scrollbar", L"TAdvMemo=scrollbar",
-        L"TDBAdvMemo=scrollbar", L"TcxDBLookupComboBox=combobox", L"TcxDBComboBox=combobox",
-        L"TcxDBDateEdit=combobox", L"TcxDBImageComboBox=combobox", L"TcxDBCalcEdit=combobox",
-        L"TcxDBBlobEdit=combobox", L"TcxDBPopupEdit=combobox", L"TcxDBFontNameComboBox=combobox",
-        L"TcxDBShellComboBox=combobox", L"TRxLookupEdit=combobox", L"TRxDBLookupCombo=combobox", L"TRzGroup=panel",
-        L"TRzButton=button", L"TRzBitbtn=bitbtn", L"TRzMenuButton=menubtn", L"TRzCheckGroup=CheckGroup",
-        L"TRzRadioGroup=Radiogroup", L"TRzButtonEdit=Edit", L"TRzDBRadioGroup=Radiogroup",
-        L"TRzDBRadioButton=Radiobutton", L"TRzDateTimeEdit=combobox", L"TRzColorEdit=combobox",
-        L"TRzDateTimePicker=combobox", L"TRzDBDateTimeEdit=combobox", L"TRzDbColorEdit=combobox",
-        L"TRzDBDateTimePicker=combobox", L"TLMDButton=bitbtn", L"TLMDGroupBox=Groupbox", L"TDBCheckboxEh=Checkbox",
-        L"TDBCheckboxEh=Checkbox", L"TLMDCHECKBOX=Checkbox", L"TLMDDBCHECKBOX=Checkbox",
-        L"TLMDRadiobutton=Radiobutton", L"TLMDCalculator=panel", L"TLMDGROUPBOX=Panel", L"TLMDSIMPLEPANEL=Panel",
-        L"TLMDDBCalendar=Panel", L"TLMDButtonPanel=Panel", L"TLMDLMDCalculator=Panel", L"TLMDHeaderPanel=Panel",
-        L"TLMDTechnicalLine=Panel", L"TLMDLMDClock=Panel", L"TLMDTrackbar=panel", L"TLMDListCombobox=combobox",
-        L"TLMDCheckListCombobox=combobox", L"TLMDHeaderListCombobox=combobox", L"TLMDImageCombobox=combobox",
-        L"TLMDColorCombobox=combobox", L"TLMDFontCombobox=combobox", L"TLMDFontSizeCombobox=combobox",
-        L"TLMDFontSizeCombobox=combobox", L"TLMDPrinterCombobox=combobox", L"TLMDDriveCombobox=combobox",
-        L"TLMDCalculatorComboBox=combobox", L"TLMDTrackBarComboBox=combobox", L"TLMDCalendarComboBox=combobox",
-        L"TLMDTreeComboBox=combobox", L"TLMDRADIOGROUP=radiogroup", L"TLMDCheckGroup=CheckGroup",
-        L"TLMDDBRADIOGROUP=radiogroup", L"TLMDDBCheckGroup=CheckGroup", L"TLMDCalculatorEdit=edit",
-        L"TLMDEDIT=Edit", L"TLMDMASKEDIT=Edit", L"TLMDBROWSEEDIT=Edit", L"TLMDEXTSPINEDIT=Edit",
-        L"TLMDCALENDAREDIT=Edit", L"TLMDFILEOPENEDIT=Edit", L"TLMDFILESAVEEDIT=Edit", L"TLMDCOLOREDIT=Edit",
-        L"TLMDDBEDIT=Edit", L"TLMDDBMASKEDIT=Edit", L"TLMDDBEXTSPINEDIT=Edit", L"TLMDDBSPINEDIT=Edit",
-        L"TLMDDBEDITDBLookup=Edit", L"TLMDEDITDBLookup=Edit", L"TDBLookupCombobox=Combobox",
-        L"TWWDBCombobox=Combobox", L"TWWDBLookupCombo=Combobox", L"TWWDBCombobox=Combobox",
-        L"TWWKeyCombo=Combobox", L"TWWTempKeyCombo=combobox", L"TWWDBDateTimePicker=Combobox",
-        L"TWWRADIOGROUP=radiogroup", L"TWWDBEDIT=Edit", L"TcxButton=bitbtn", L"TcxDBRadioGroup=radiogroup",
-        L"TcxRadioGroup=radiogroup", L"TcxGroupbox=groupbox", L"TOVCPICTUREFIELD=Edit", L"TOVCDBPICTUREFIELD=Edit",
-        L"TOVCSLIDEREDIT=Edit", L"TOVCDBSLIDEREDIT=Edit", L"TOVCSIMPLEFIELD=Edit", L"TOVCDBSIMPLEFIELD=Edit",
-        L"TO32DBFLEXEDIT=Edit", L"TOVCNUMERICFIELD=Edit", L"TOVCDBNUMERICFIELD=Edit"};
+const std::vector<std::wstring>& TSkinData::DefaultSkin3rd() {
+    static const std::vector<std::wstring> lines = {L"TCategoryButtons=scrollbar",
+                                                    L"TPngBitBtn=pngbitbtn",
+                                                    L"TVirtualStringTree=scrollbar",
+                                                    L"TVirtualDrawTree=scrollbar",
+                                                    L"TTBXDockablePanel=Panel",
+                                                    L"TAdvPanelGroup=scrollbar",
+                                                    L"TComboboxex=combobox",
+                                                    L"TRxSpeedButton=speedbutton",
+                                                    L"THTMLViewer=scrollbar",
+                                                    L"TDBCtrlGrid=scrollbar",
+                                                    L"TfrSpeedButton=speedbutton",
+                                                    L"TfrTBButton=speedbutton",
+                                                    L"TControlBar=Panel",
+                                                    L"TTBDock=Panel",
+                                                    L"TTBToolbar=Panel",
+                                                    L"TImageEnMView=scrollbar",
+                                                    L"TImageEnView=scrollbar",
+                                                    L"TAdvMemo=scrollbar",
+                                                    L"TDBAdvMemo=scrollbar",
+                                                    L"TcxDBLookupComboBox=combobox",
+                                                    L"TcxDBComboBox=combobox",
+                                                    L"TcxDBDateEdit=combobox",
+                                                    L"TcxDBImageComboBox=combobox",
+                                                    L"TcxDBCalcEdit=combobox",
+                                                    L"TcxDBBlobEdit=combobox",
+                                                    L"TcxDBPopupEdit=combobox",
+                                                    L"TcxDBFontNameComboBox=combobox",
+                                                    L"TcxDBShellComboBox=combobox",
+                                                    L"TRxLookupEdit=combobox",
+                                                    L"TRxDBLookupCombo=combobox",
+                                                    L"TRzGroup=panel",
+                                                    L"TRzButton=button",
+                                                    L"TRzBitbtn=bitbtn",
+                                                    L"TRzMenuButton=menubtn",
+                                                    L"TRzCheckGroup=CheckGroup",
+                                                    L"TRzRadioGroup=Radiogroup",
+                                                    L"TRzButtonEdit=Edit",
+                                                    L"TRzDBRadioGroup=Radiogroup",
+                                                    L"TRzDBRadioButton=Radiobutton",
+                                                    L"TRzDateTimeEdit=combobox",
+                                                    L"TRzColorEdit=combobox",
+                                                    L"TRzDateTimePicker=combobox",
+                                                    L"TRzDBDateTimeEdit=combobox",
+                                                    L"TRzDbColorEdit=combobox",
+                                                    L"TRzDBDateTimePicker=combobox",
+                                                    L"TLMDButton=bitbtn",
+                                                    L"TLMDGroupBox=Groupbox",
+                                                    L"TDBCheckboxEh=Checkbox",
+                                                    L"TDBCheckboxEh=Checkbox",
+                                                    L"TLMDCHECKBOX=Checkbox",
+                                                    L"TLMDDBCHECKBOX=Checkbox",
+                                                    L"TLMDRadiobutton=Radiobutton",
+                                                    L"TLMDCalculator=panel",
+                                                    L"TLMDGROUPBOX=Panel",
+                                                    L"TLMDSIMPLEPANEL=Panel",
+                                                    L"TLMDDBCalendar=Panel",
+                                                    L"TLMDButtonPanel=Panel",
+                                                    L"TLMDLMDCalculator=Panel",
+                                                    L"TLMDHeaderPanel=Panel",
+                                                    L"TLMDTechnicalLine=Panel",
+                                                    L"TLMDLMDClock=Panel",
+                                                    L"TLMDTrackbar=panel",
+                                                    L"TLMDListCombobox=combobox",
+                                                    L"TLMDCheckListCombobox=combobox",
+                                                    L"TLMDHeaderListCombobox=combobox",
+                                                    L"TLMDImageCombobox=combobox",
+                                                    L"TLMDColorCombobox=combobox",
+                                                    L"TLMDFontCombobox=combobox",
+                                                    L"TLMDFontSizeCombobox=combobox",
+                                                    L"TLMDFontSizeCombobox=combobox",
+                                                    L"TLMDPrinterCombobox=combobox",
+                                                    L"TLMDDriveCombobox=combobox",
+                                                    L"TLMDCalculatorComboBox=combobox",
+                                                    L"TLMDTrackBarComboBox=combobox",
+                                                    L"TLMDCalendarComboBox=combobox",
+                                                    L"TLMDTreeComboBox=combobox",
+                                                    L"TLMDRADIOGROUP=radiogroup",
+                                                    L"TLMDCheckGroup=CheckGroup",
+                                                    L"TLMDDBRADIOGROUP=radiogroup",
+                                                    L"TLMDDBCheckGroup=CheckGroup",
+                                                    L"TLMDCalculatorEdit=edit",
+                                                    L"TLMDEDIT=Edit",
+                                                    L"TLMDMASKEDIT=Edit",
+                                                    L"TLMDBROWSEEDIT=Edit",
+                                                    L"TLMDEXTSPINEDIT=Edit",
+                                                    L"TLMDCALENDAREDIT=Edit",
+                                                    L"TLMDFILEOPENEDIT=Edit",
+                                                    L"TLMDFILESAVEEDIT=Edit",
+                                                    L"TLMDCOLOREDIT=Edit",
+                                                    L"TLMDDBEDIT=Edit",
+                                                    L"TLMDDBMASKEDIT=Edit",
+                                                    L"TLMDDBEXTSPINEDIT=Edit",
+                                                    L"TLMDDBSPINEDIT=Edit",
+                                                    L"TLMDDBEDITDBLookup=Edit",
+                                                    L"TLMDEDITDBLookup=Edit",
+                                                    L"TDBLookupCombobox=Combobox",
+                                                    L"TWWDBCombobox=Combobox",
+                                                    L"TWWDBLookupCombo=Combobox",
+                                                    L"TWWDBCombobox=Combobox",
+                                                    L"TWWKeyCombo=Combobox",
+                                                    L"TWWTempKeyCombo=combobox",
+                                                    L"TWWDBDateTimePicker=Combobox",
+                                                    L"TWWRADIOGROUP=radiogroup",
+                                                    L"TWWDBEDIT=Edit",
+                                                    L"TcxButton=bitbtn",
+                                                    L"TcxDBRadioGroup=radiogroup",
+                                                    L"TcxRadioGroup=radiogroup",
+                                                    L"TcxGroupbox=groupbox",
+                                                    L"TOVCPICTUREFIELD=Edit",
+                                                    L"TOVCDBPICTUREFIELD=Edit",
+                                                    L"TOVCSLIDEREDIT=Edit",
+                                                    L"TOVCDBSLIDEREDIT=Edit",
+                                                    L"TOVCSIMPLEFIELD=Edit",
+                                                    L"TOVCDBSIMPLEFIELD=Edit",
+                                                    L"TO32DBFLEXEDIT=Edit",
+                                                    L"TOVCNUMERICFIELD=Edit",
+                                                    L"TOVCDBNUMERICFIELD=Edit"};
     return lines;
 }
 
 TSkinData::TSkinData(TComponent* owner)
     : TComponent(owner), SkinControls_(AllControlTypes & ~(Bit(xcMenuItem) | Bit(xcFastReport))),
-      Skin3rd_(DefaultSkin3rd()), Sink_(DefaultMessageSink()), MenuGlyphs_(MakeMenuGlyphs()),
-      MaximizedSize_{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)}
-{
-}
+      Skin3rd_(DefaultSkin3rd()), Sink_(DefaultMessageSink()),
+      MenuGlyphs_(MakeMenuGlyphs()), MaximizedSize_{GetSystemMetrics(SM_CXMAXIMIZED),
+                                                    GetSystemMetrics(SM_CYMAXIMIZED)} {}
 
-TSkinData::~TSkinData()
-{
+TSkinData::~TSkinData() {
     // The manager lets go of every window that still paints with this
     // component's skin before the skin goes away.
     if (TSkinManage* manager = TSkinManage::Instance())
         manager->Unregister(this);
 }
 
-void TSkinData::EnsureRegistered()
-{
+void TSkinData::EnsureRegistered() {
     TSkinManage* manager = TSkinManage::Instance();
     if (!manager || !manager->IsRegistered(this))
         Loaded();
 }
 
-void TSkinData::SetActive(bool active)
-{
+void TSkinData::SetActive(bool active) {
     if (active == Active_)
         return;
     Active_ = active;
@@ -295,8 +363,7 @@ void TSkinData::SetActive(bool active)
     }
 }
 
-void TSkinData::SetActiveMainform(bool active)
-{
+void TSkinData::SetActiveMainform(bool active) {
     if (active && NoSkin_)
         return;
     EnsureRegistered();
@@ -306,8 +373,7 @@ void TSkinData::SetActiveMainform(bool active)
         manager.SetRunningState(TRunningState::Running);
 }
 
-void TSkinData::SetActiveOnlyThisForm(bool active)
-{
+void TSkinData::SetActiveOnlyThisForm(bool active) {
     EnsureRegistered();
     TSkinManage& manager = TSkinManage::Create();
     if (active && NoSkin_) {
@@ -317,13 +383,11 @@ void TSkinData::SetActiveOnlyThisForm(bool active)
     manager.Post(active ? TSkinRequest::SkinOn : TSkinRequest::SkinOff, kRequestDelayMs, this);
 }
 
-std::string TSkinData::SkinStore() const
-{
+std::string TSkinData::SkinStore() const {
     return IsDesigning() && !Packed_.empty() ? "(Good)" : "(none)";
 }
 
-void TSkinData::SetSkinFile(const std::wstring& path)
-{
+void TSkinData::SetSkinFile(const std::wstring& path) {
     NoSkin_ = true;
     SkinFile_ = path;
     if (IsDesigning()) {
@@ -339,8 +403,7 @@ void TSkinData::SetSkinFile(const std::wstring& path)
         SkinChanged();
 }
 
-std::vector<std::uint8_t> TSkinData::SkinStream() const
-{
+std::vector<std::uint8_t> TSkinData::SkinStream() const {
     const auto size = static_cast<std::uint32_t>(Packed_.size());
     std::vector<std::uint8_t> out;
     out.reserve(4 + Packed_.size());
@@ -350,17 +413,18 @@ std::vector<std::uint8_t> TSkinData::SkinStream() const
     return out;
 }
 
-void TSkinData::SetSkinStream(const std::vector<std::uint8_t>& stream)
-{
+void TSkinData::SetSkinStream(const std::vector<std::uint8_t>& stream) {
     // The stored length is checked against what follows it instead of being
     // trusted: a lying length must not read past the data or swallow it.
     if (stream.size() < 4)
         throw std::invalid_argument("the stored skin has no length");
-    const std::int32_t length = static_cast<std::int32_t>(stream[0] | (stream[1] << 8) | (stream[2] << 16) |
-                                                          (static_cast<std::uint32_t>(stream[3]) << 24));
+    const std::int32_t length =
+        static_cast<std::int32_t>(stream[0] | (stream[1] << 8) | (stream[2] << 16) |
+                                  (static_cast<std::uint32_t>(stream[3]) << 24));
     if (length < 0 || static_cast<std::size_t>(length) != stream.size() - 4)
-        throw std::invalid_argument("the stored skin's length " + std::to_string(length) + " does not match its " +
-                                    std::to_string(stream.size() - 4) + " bytes");
+        throw std::invalid_argument("the stored skin's length " + std::to_string(length) +
+                                    " does not match its " + std::to_string(stream.size() - 4) +
+                                    " bytes");
     // Length 0 stores "no skin held": an earlier packed skin does not stay
     // behind to be streamed out again. The skin in force, if any, stays.
     Packed_.assign(stream.begin() + 4, stream.end());
@@ -370,8 +434,7 @@ void TSkinData::SetSkinStream(const std::vector<std::uint8_t>& stream)
         LoadSkin();
 }
 
-bool TSkinData::LoadSkin()
-{
+bool TSkinData::LoadSkin() {
     NoSkin_ = true;
     if (IsDesigning())
         return false;
@@ -393,16 +456,14 @@ bool TSkinData::LoadSkin()
     return true;
 }
 
-void TSkinData::EnsureCaptionFont()
-{
+void TSkinData::EnsureCaptionFont() {
     // Read once: windows may hold the handle between paints, so a second
     // Loaded (after the manager was made anew) must not free it under them.
     if (!CaptionFont_)
         CaptionFont_ = ReadCaptionFont();
 }
 
-void TSkinData::SkinChanged()
-{
+void TSkinData::SkinChanged() {
     if (IsLoading() || IsDesigning())
         return;
     EnsureRegistered();
@@ -415,8 +476,7 @@ void TSkinData::SkinChanged()
         manager.Post(TSkinRequest::SkinChanged, kRequestDelayMs, this);
 }
 
-bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, bool doSkin)
-{
+bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, bool doSkin) {
     FormSkinWindow_ = window;
     if (OnFormSkin) {
         OnFormSkin(this, className, doSkin);
@@ -429,14 +489,12 @@ bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, boo
     return doSkin;
 }
 
-void TSkinData::CaptureAppIcon()
-{
+void TSkinData::CaptureAppIcon() {
     IconHandle extracted;
     CaptureIcon(FindAppIcon(extracted));
 }
 
-void TSkinData::CaptureIcon(HICON icon)
-{
+void TSkinData::CaptureIcon(HICON icon) {
     AppIcon_ = Bitmap();
     if (!icon)
         return;
@@ -454,8 +512,7 @@ void TSkinData::CaptureIcon(HICON icon)
     }
 }
 
-void TSkinData::Loaded()
-{
+void TSkinData::Loaded() {
     TComponent::Loaded();
     if (IsDesigning())
         return;
@@ -484,20 +541,17 @@ void TSkinData::Loaded()
         manager.Attach(form->WindowHandle());
 }
 
-bool TSkinData::HasGetScrollBarInfo()
-{
+bool TSkinData::HasGetScrollBarInfo() {
     return TOptionalUser32::Get().GetScrollBarInfo != nullptr;
 }
 
-bool TSkinData::OptionalGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info)
-{
+bool TSkinData::OptionalGetScrollBarInfo(HWND window, LONG objectId, SCROLLBARINFO& info) {
     const auto call = TOptionalUser32::Get().GetScrollBarInfo;
     info.cbSize = sizeof info;
     return call && call(window, objectId, &info);
 }
 
-bool TSkinData::OptionalTrackMouseLeave(HWND window)
-{
+bool TSkinData::OptionalTrackMouseLeave(HWND window) {
     const auto call = TOptionalUser32::Get().TrackMouseEvent;
     if (!call)
         return false;
@@ -505,15 +559,13 @@ bool TSkinData::OptionalTrackMouseLeave(HWND window)
     return call(&track) != FALSE;
 }
 
-bool TSkinData::OptionalGetComboBoxInfo(HWND combo, COMBOBOXINFO& info)
-{
+bool TSkinData::OptionalGetComboBoxInfo(HWND combo, COMBOBOXINFO& info) {
     const auto call = TOptionalUser32::Get().GetComboBoxInfo;
     info.cbSize = sizeof info;
     return call && call(combo, &info);
 }
 
-bool AssignSkinFile(TSkinData& skin, const std::wstring& path)
-{
+bool AssignSkinFile(TSkinData& skin, const std::wstring& path) {
     try {
         skin.SetSkinFile(path);
     } catch (const ElzhException&) {

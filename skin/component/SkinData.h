@@ -23,26 +23,56 @@ class TControl;
 
 // Kinds of control that the skin paints; bit i of SkinControls is value i.
 enum TSkinControlType {
-    xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
-    xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox,
-    xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport
+    xcMainMenu,
+    xcPopupMenu,
+    xcMenuItem,
+    xcToolbar,
+    xcControlbar,
+    xcCombo,
+    xcCheckBox,
+    xcRadioButton,
+    xcProgress,
+    xcScrollbar,
+    xcEdit,
+    xcButton,
+    xcBitBtn,
+    xcSpeedButton,
+    xcSpin,
+    xcPanel,
+    xcGroupBox,
+    xcStatusBar,
+    xcTab,
+    xcTrackBar,
+    xcSystemMenu,
+    xcFastReport
 };
 
 // Behaviour switches; bit i of Options is value i.
 enum TSkinOption {
-    xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
-    xoMDIChildBorder, xoMenuBG, xoFormScrollbar
+    xoMDIScrollbar,
+    xoMenuMerge,
+    xoTransparent,
+    xoPreview,
+    xoParentBackGround,
+    xoNoFocusRect,
+    xoToolbarBK,
+    xoMDIChildBorder,
+    xoMenuBG,
+    xoFormScrollbar
 };
 
 // Which windows a skin component skins.
 enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 // The bit of a set value.
-constexpr std::uint32_t Bit(int value) { return std::uint32_t{1} << value; }
+constexpr std::uint32_t Bit(int value) {
+    return std::uint32_t{1} << value;
+}
 
 // Asked before a window is skinned: aName is its class name; the handler may
 // clear DoSkin to leave the window alone.
-using TFormSkinEvent = std::function<void(TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
+using TFormSkinEvent =
+    std::function<void(TObject* Sender, const std::wstring& aName, bool& DoSkin)>;
 // Asked by the control discovery for each control: the handler may hand back
 // its own skinning object in SkinnedControl.
 class TSkinData;
@@ -51,7 +81,8 @@ using TSkinControlEvent =
                        const std::wstring& ControlClass, TComponent*& SkinnedControl)>;
 // Raised around the skinning of a window: Sender is its framework form (null
 // for a foreign window), ahwnd the window, aName its class name.
-using TSkinFormNotifyEvent = std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
+using TSkinFormNotifyEvent =
+    std::function<void(TObject* Sender, HWND ahwnd, const std::wstring& aName)>;
 
 // The component that an application drops on its main form to skin the whole
 // process. It holds the packed skin, builds the skin definition from it, keeps

@@ -13,11 +13,12 @@ enum class TBorderPiece { Left = 1, Right = 2, Top = 3, Bottom = 4 };
 // borders hold their frames stacked; the middle stretched when the border's
 // Tile (its "Stretch" key) is 1, else tiled. A negative size gives an empty
 // bitmap. The caller owns the result.
-Bitmap BuildBorderPiece(const TDataSkinObject& border, TBorderPiece piece, int width, int height, bool active);
+Bitmap BuildBorderPiece(const TDataSkinObject& border, TBorderPiece piece, int width, int height,
+                        bool active);
 
 // The same piece rendered into target, which takes its size and keeps its
 // storage where it can (a negative size empties it).
-void RenderBorderPiece(Bitmap& target, const TDataSkinObject& border, TBorderPiece piece, int width, int height,
-                       bool active);
+void RenderBorderPiece(Bitmap& target, const TDataSkinObject& border, TBorderPiece piece, int width,
+                       int height, bool active);
 
 } // namespace veyra

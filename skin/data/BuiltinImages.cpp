@@ -15,7 +15,8 @@ constexpr Pixel kBlackPixel = PixelOf(kBlack);
 // Draws rows of characters: each character one pixel, looked up in a small
 // palette of (character, pixel) pairs.
 template <std::size_t N>
-Bitmap FromPattern(std::span<const std::string_view> rows, const std::array<std::pair<char, Pixel>, N>& palette) {
+Bitmap FromPattern(std::span<const std::string_view> rows,
+                   const std::array<std::pair<char, Pixel>, N>& palette) {
     const int height = static_cast<int>(rows.size());
     const int width = height > 0 ? static_cast<int>(rows[0].size()) : 0;
     Bitmap bitmap(width, height, PixelFormat::Rgb24);
@@ -64,14 +65,17 @@ constexpr std::array<std::string_view, 16> kMenuGlyphRows = {
 
 } // namespace
 
-Bitmap BuiltinTrackImage() { return FromPattern(std::span<const std::string_view>(kTrackRows), kTrackPalette); }
+Bitmap BuiltinTrackImage() {
+    return FromPattern(std::span<const std::string_view>(kTrackRows), kTrackPalette);
+}
 
 Bitmap BuiltinTrackVertImage() {
     return FromPattern(std::span<const std::string_view>(kTrackVertRows), kTrackPalette);
 }
 
 Bitmap BuiltinMenuGlyphs() {
-    constexpr std::array<std::pair<char, Pixel>, 2> palette = {{{'#', kBlackPixel}, {'.', kWhitePixel}}};
+    constexpr std::array<std::pair<char, Pixel>, 2> palette = {
+        {{'#', kBlackPixel}, {'.', kWhitePixel}}};
     return FromPattern(std::span<const std::string_view>(kMenuGlyphRows), palette);
 }
 

@@ -15,20 +15,24 @@ int FrameHeight(const TDataSkinObject& element) {
     return element.Image.Height() / std::max(element.Frame, 1);
 }
 
-bool AnyBox(const TWindowTraits& w) { return w.HasMinimizeBox || w.HasMaximizeBox; }
+bool AnyBox(const TWindowTraits& w) {
+    return w.HasMinimizeBox || w.HasMaximizeBox;
+}
 
 } // namespace
 
-TFrameMetrics ComputeFrameMetrics(const TSkinDefinition& skin, TBorderKind kind, int menuBarHeight) {
+TFrameMetrics ComputeFrameMetrics(const TSkinDefinition& skin, TBorderKind kind,
+                                  int menuBarHeight) {
     if (kind == TBorderKind::NoCaption)
         return {};
-    return {FrameWidth(skin.Left), FrameHeight(skin.Top), FrameWidth(skin.Right), FrameHeight(skin.Bottom),
-            menuBarHeight};
+    return {FrameWidth(skin.Left), FrameHeight(skin.Top), FrameWidth(skin.Right),
+            FrameHeight(skin.Bottom), menuBarHeight};
 }
 
 Rect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameMetrics& m) {
     using W = std::int64_t;
-    return {SaturateToInt(W{x} + m.BorderLeft), SaturateToInt(W{y} + m.TitleHeight + m.MenuBarHeight),
+    return {SaturateToInt(W{x} + m.BorderLeft),
+            SaturateToInt(W{y} + m.TitleHeight + m.MenuBarHeight),
             SaturateToInt(W{x} + cx - m.BorderRight), SaturateToInt(W{y} + cy - m.BorderBottom)};
 }
 
@@ -40,9 +44,10 @@ Rect PlaceCaptionText(const TDataSkinTitle& title, const TCaptionInput& in) {
     const Rect& r = in.TitleRect;
     // The title's numbers come from the skin and may be any int: the
     // arithmetic is done in 64 bits and saturates rather than wraps.
-    Rect t{r.Left, r.Top,
-           SaturateToInt(std::int64_t{r.Left} + in.TextWidth + title.TXTBackleft + title.TXTBackRight),
-           SaturateToInt(std::int64_t{r.Top} + in.TextHeight)};
+    Rect t{
+        r.Left, r.Top,
+        SaturateToInt(std::int64_t{r.Left} + in.TextWidth + title.TXTBackleft + title.TXTBackRight),
+        SaturateToInt(std::int64_t{r.Top} + in.TextHeight)};
     const int rw = r.Width();
     const int tw = t.Width();
     const int textShift = title.LeftWidth;
@@ -52,10 +57,18 @@ Rect PlaceCaptionText(const TDataSkinTitle& title, const TCaptionInput& in) {
     std::int64_t dx = 0;
     const auto alignment = static_cast<TTextAlignment>(title.TextAlignment);
     switch (alignment) {
-    case TTextAlignment::Left: dx = textShift; break;
-    case TTextAlignment::Centre: dx = (std::int64_t{rw} - tw) / 2; break;
-    case TTextAlignment::Right: dx = std::int64_t{rw} - textRightClip - tw; break;
-    default: dx = 0; break;
+    case TTextAlignment::Left:
+        dx = textShift;
+        break;
+    case TTextAlignment::Centre:
+        dx = (std::int64_t{rw} - tw) / 2;
+        break;
+    case TTextAlignment::Right:
+        dx = std::int64_t{rw} - textRightClip - tw;
+        break;
+    default:
+        dx = 0;
+        break;
     }
     if (in.RightToLeft)
         dx = std::int64_t{rw} - textRightClip - tw;
@@ -73,25 +86,37 @@ Rect PlaceCaptionText(const TDataSkinTitle& title, const TCaptionInput& in) {
     return t;
 }
 
-bool VisibilityTest(TTitleVisibility code, bool firstTest, TTitleAction action, const TWindowTraits& w,
-                    const TButtonQuery& query) {
+bool VisibilityTest(TTitleVisibility code, bool firstTest, TTitleAction action,
+                    const TWindowTraits& w, const TButtonQuery& query) {
     using V = TTitleVisibility;
     if (code < V::Always)
         return false; // an undefined code never shows
     switch (code) {
-    case V::Always: return true;
-    case V::Maximized: return w.Maximized;
-    case V::NotMaximized: return !w.Maximized;
-    case V::Active: return w.Active;
-    case V::Inactive: return !w.Active;
-    case V::Never: return false;
+    case V::Always:
+        return true;
+    case V::Maximized:
+        return w.Maximized;
+    case V::NotMaximized:
+        return !w.Maximized;
+    case V::Active:
+        return w.Active;
+    case V::Inactive:
+        return !w.Active;
+    case V::Never:
+        return false;
     case V::AnyBox:
-    case V::AnyBox2: return firstTest ? AnyBox(w) && w.HasSystemMenu : AnyBox(w);
-    case V::NoMaximizeBox: return !w.HasMaximizeBox;
-    case V::NoMinimizeBox: return !w.HasMinimizeBox;
-    case V::MdiMaximizedChild: return w.MdiFrameWithMaximizedChild;
-    case V::DialogFrame: return firstTest && !w.IsDialogClass && w.Kind == TBorderKind::Dialog;
-    default: break;
+    case V::AnyBox2:
+        return firstTest ? AnyBox(w) && w.HasSystemMenu : AnyBox(w);
+    case V::NoMaximizeBox:
+        return !w.HasMaximizeBox;
+    case V::NoMinimizeBox:
+        return !w.HasMinimizeBox;
+    case V::MdiMaximizedChild:
+        return w.MdiFrameWithMaximizedChild;
+    case V::DialogFrame:
+        return firstTest && !w.IsDialogClass && w.Kind == TBorderKind::Dialog;
+    default:
+        break;
     }
     if (code >= V::FirstTestOnlyFirst && code <= V::FirstTestOnlyLast)
         return firstTest;
@@ -111,15 +136,20 @@ TButtonVisibility EvaluateTitleButton(const TDataSkinSysButton& button, const TW
         if (!w.HasSystemMenu)
             result.Visible = false;
         break;
-    case TTitleAction::MaximizeRestore: result.Enabled = w.HasMaximizeBox && w.HasSystemMenu; break;
-    case TTitleAction::Minimize: result.Enabled = w.HasMinimizeBox && w.HasSystemMenu; break;
+    case TTitleAction::MaximizeRestore:
+        result.Enabled = w.HasMaximizeBox && w.HasSystemMenu;
+        break;
+    case TTitleAction::Minimize:
+        result.Enabled = w.HasMinimizeBox && w.HasSystemMenu;
+        break;
     case TTitleAction::SystemMenuIcon:
     case TTitleAction::SystemMenuIcon2:
     case TTitleAction::SystemMenu:
         if (w.Kind == TBorderKind::Dialog)
             result.Visible = false;
         break;
-    default: break;
+    default:
+        break;
     }
     return result;
 }
@@ -132,27 +162,35 @@ Rect TitleButtonRect(const TDataSkinSysButton& button, const TButtonLayoutInput&
     const int height = button.Image.Height();
     const TFrameMetrics& m = in.Metrics;
     switch (button.Align) {
-    case TTitleAlign::Left: return RectOfSize(button.Xcoord, button.Ycoord, width, height);
-    case TTitleAlign::Right: return RectOfSize(SaturateToInt(W{in.WindowWidth} - button.Xcoord), button.Ycoord, width, height);
+    case TTitleAlign::Left:
+        return RectOfSize(button.Xcoord, button.Ycoord, width, height);
+    case TTitleAlign::Right:
+        return RectOfSize(SaturateToInt(W{in.WindowWidth} - button.Xcoord), button.Ycoord, width,
+                          height);
     case TTitleAlign::BeforeText:
     case TTitleAlign::BeforeText2:
-        return RectOfSize(SaturateToInt(W{in.TitleTextRect.Left} - width - button.Xcoord), button.Ycoord, width,
-                          height);
+        return RectOfSize(SaturateToInt(W{in.TitleTextRect.Left} - width - button.Xcoord),
+                          button.Ycoord, width, height);
     case TTitleAlign::AfterText:
-    case TTitleAlign::AfterText2: return RectOfSize(SaturateToInt(W{in.TitleTextRect.Right} + button.Xcoord), button.Ycoord, width, height);
+    case TTitleAlign::AfterText2:
+        return RectOfSize(SaturateToInt(W{in.TitleTextRect.Right} + button.Xcoord), button.Ycoord,
+                          width, height);
     case TTitleAlign::MenuBar: {
         const W y = (W{m.MenuBarHeight} - height) / 2 + m.TitleHeight;
-        const W x = in.RightToLeft ? W{button.Xcoord} + in.MenuBarLeftWidth + m.BorderLeft
-                                   : W{in.WindowWidth} - button.Xcoord - m.BorderRight - in.MenuBarLeftWidth;
+        const W x = in.RightToLeft
+                        ? W{button.Xcoord} + in.MenuBarLeftWidth + m.BorderLeft
+                        : W{in.WindowWidth} - button.Xcoord - m.BorderRight - in.MenuBarLeftWidth;
         return RectOfSize(SaturateToInt(x), SaturateToInt(y), width, height);
     }
-    default: return RectOfSize(0, 0, width, height);
+    default:
+        return RectOfSize(0, 0, width, height);
     }
 }
 
-TTitleButtonLayout LayoutTitleButtons(const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
-                                      const TWindowTraits& window, const TButtonLayoutInput& in,
-                                      const TButtonQuery& query) {
+TTitleButtonLayout
+LayoutTitleButtons(const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
+                   const TWindowTraits& window, const TButtonLayoutInput& in,
+                   const TButtonQuery& query) {
     TTitleButtonLayout layout;
     for (const auto& button : buttons) {
         TButtonVisibility state = EvaluateTitleButton(*button, window, query);
@@ -182,11 +220,12 @@ int TitleButtonFrameForState(const TDataSkinSysButton& button, int state, bool e
     return state;
 }
 
-int TitleButtonAt(const TTitleButtonLayout& layout, const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
-                  int x, int y) {
+int TitleButtonAt(const TTitleButtonLayout& layout,
+                  const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons, int x, int y) {
     const std::size_t count = std::min({buttons.size(), layout.Bounds.size(), layout.State.size()});
     for (std::size_t i = 0; i < count; ++i)
-        if (layout.State[i].Visible && HasAction(buttons[i]->Action) && layout.Bounds[i].Contains(x, y))
+        if (layout.State[i].Visible && HasAction(buttons[i]->Action) &&
+            layout.Bounds[i].Contains(x, y))
             return static_cast<int>(i);
     return -1;
 }

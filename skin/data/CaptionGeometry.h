@@ -41,8 +41,8 @@ int BorderFrameIndex(const TDataSkinObject& border, bool active);
 
 // What the caption text placement needs to know of the window.
 struct TCaptionInput {
-    Rect TitleRect;          // where the title bar is drawn
-    int TextWidth = 0;       // the measured caption, prefix and suffix included
+    Rect TitleRect;    // where the title bar is drawn
+    int TextWidth = 0; // the measured caption, prefix and suffix included
     int TextHeight = 0;
     bool RightToLeft = false;
     bool Popup = false;      // the window has WS_POPUP
@@ -84,8 +84,8 @@ TButtonVisibility EvaluateTitleButton(const TDataSkinSysButton& button, const TW
                                       const TButtonQuery& query = nullptr);
 
 // One visibility test: the first (Visibility) or the second (Visibility1).
-bool VisibilityTest(TTitleVisibility code, bool firstTest, TTitleAction action, const TWindowTraits& window,
-                    const TButtonQuery& query = nullptr);
+bool VisibilityTest(TTitleVisibility code, bool firstTest, TTitleAction action,
+                    const TWindowTraits& window, const TButtonQuery& query = nullptr);
 
 // Everything the button layout needs besides the buttons themselves.
 struct TButtonLayoutInput {
@@ -107,9 +107,10 @@ struct TTitleButtonLayout {
 };
 
 // Lays out every visible button with a non-empty image.
-TTitleButtonLayout LayoutTitleButtons(const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
-                                      const TWindowTraits& window, const TButtonLayoutInput& in,
-                                      const TButtonQuery& query = nullptr);
+TTitleButtonLayout
+LayoutTitleButtons(const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
+                   const TWindowTraits& window, const TButtonLayoutInput& in,
+                   const TButtonQuery& query = nullptr);
 
 // The frame a button shows in the composed title bar: 1 when the window is
 // active and the button enabled, 4 otherwise, but 1 for images with fewer
@@ -123,8 +124,8 @@ int TitleButtonFrameForState(const TDataSkinSysButton& button, int state, bool e
 // visible, has an action and holds the point (x, y) in window coordinates;
 // -1 when none does. Painting and the mouse use the same layout, so what is
 // clicked is what was drawn.
-int TitleButtonAt(const TTitleButtonLayout& layout, const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons,
-                  int x, int y);
+int TitleButtonAt(const TTitleButtonLayout& layout,
+                  const std::vector<std::unique_ptr<TDataSkinSysButton>>& buttons, int x, int y);
 
 // What the non-client hit test answers for a point in window coordinates,
 // given the platform's own answer (only HTNOWHERE and HTCAPTION are changed).

@@ -28,8 +28,8 @@ enum class TTitleAction : std::int32_t {
 
 // Where a title button sits ("Align").
 enum class TTitleAlign : std::int32_t {
-    Left = 0,      // at Xcoord from the window's left edge
-    Right = 1,     // Xcoord in from the window's right edge
+    Left = 0,  // at Xcoord from the window's left edge
+    Right = 1, // Xcoord in from the window's right edge
     BeforeText = 2,
     AfterText = 3,
     BeforeText2 = 8,
@@ -64,10 +64,18 @@ enum class TTitleVisibility : std::int32_t {
 enum class TTextAlignment : std::int32_t { Left = 0, Centre = 1, Right = 2 };
 
 // What clicking a title button comes down to.
-enum class TTitleCommand { Close, MaximizeRestore, Minimize, SystemMenu, MdiMinimize, MdiRestore, MdiClose, Application };
+enum class TTitleCommand {
+    Close,
+    MaximizeRestore,
+    Minimize,
+    SystemMenu,
+    MdiMinimize,
+    MdiRestore,
+    MdiClose,
+    Application
+};
 
-constexpr TTitleCommand WindowCommandOf(TTitleAction action)
-{
+constexpr TTitleCommand WindowCommandOf(TTitleAction action) {
     switch (action) {
     case TTitleAction::Close:
         return TTitleCommand::Close;
@@ -96,23 +104,22 @@ constexpr TTitleCommand WindowCommandOf(TTitleAction action)
 }
 
 // A button that is drawn as the window's icon.
-constexpr bool IsIconAction(TTitleAction action)
-{
+constexpr bool IsIconAction(TTitleAction action) {
     return action == TTitleAction::SystemMenuIcon || action == TTitleAction::SystemMenuIcon2;
 }
 
 // A button that opens the system menu.
-constexpr bool IsSystemMenuAction(TTitleAction action)
-{
+constexpr bool IsSystemMenuAction(TTitleAction action) {
     return WindowCommandOf(action) == TTitleCommand::SystemMenu;
 }
 
 // A button the mouse can hit: every action but the negative ones.
-constexpr bool HasAction(TTitleAction action) { return static_cast<std::int32_t>(action) >= 0; }
+constexpr bool HasAction(TTitleAction action) {
+    return static_cast<std::int32_t>(action) >= 0;
+}
 
 // A visibility the application decides through SKINMSG_BUTTONQUERY.
-constexpr bool IsApplicationVisibility(TTitleVisibility code)
-{
+constexpr bool IsApplicationVisibility(TTitleVisibility code) {
     return code >= TTitleVisibility::ApplicationFirst && code <= TTitleVisibility::ApplicationLast;
 }
 

@@ -64,7 +64,8 @@ void ReadExtraColours(const TQuickIni& ini, TSkinColours& scheme) {
 void ReadCustomColours(const TQuickIni& ini, TSkinColours& scheme) {
     for (std::size_t i = 0; i < TSkinColours::kCustomCount; ++i) {
         const std::string key = "Color" + std::to_string(i);
-        scheme.CustomColours[i] = ColourOrDefault(ini.ReadString(kCustomSection, key, {}), kCustomDefault);
+        scheme.CustomColours[i] =
+            ColourOrDefault(ini.ReadString(kCustomSection, key, {}), kCustomDefault);
     }
 }
 
@@ -97,7 +98,9 @@ Colour ColourOrDefault(std::string_view text, Colour defaultColour) {
     return text.empty() ? defaultColour : ParseColour(text);
 }
 
-std::span<const TSkinColourMember> SkinColourMembers() { return kMembers; }
+std::span<const TSkinColourMember> SkinColourMembers() {
+    return kMembers;
+}
 
 TSkinColours LoadColourScheme(const TQuickIni& ini) {
     TSkinColours scheme;

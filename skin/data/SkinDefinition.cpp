@@ -6,7 +6,9 @@
 
 namespace veyra {
 
-bool SameName(std::string_view a, std::string_view b) { return EqualsIgnoreAsciiCase(a, b); }
+bool SameName(std::string_view a, std::string_view b) {
+    return EqualsIgnoreAsciiCase(a, b);
+}
 
 TSkinDefinition::TSkinDefinition() : Fixed_{&Left, &Right, &Top, &Bottom, &Buttons, &Title} {}
 

@@ -21,7 +21,9 @@ public:
     // definition moves field by field and is never copied.
     TSkinDefinition(const TSkinDefinition&) = delete;
     TSkinDefinition& operator=(const TSkinDefinition&) = delete;
-    TSkinDefinition(TSkinDefinition&& other) noexcept : TSkinDefinition() { *this = std::move(other); }
+    TSkinDefinition(TSkinDefinition&& other) noexcept : TSkinDefinition() {
+        *this = std::move(other);
+    }
     TSkinDefinition& operator=(TSkinDefinition&& other) noexcept;
 
     // The section names of the definition, in file order, repeats included.

@@ -50,13 +50,14 @@ constexpr TFieldGroup Without(TFieldGroup all, TFieldGroup some) {
 
 // One field of class T.
 template <class T> struct TSkinField {
-    using Member = std::variant<std::int32_t T::*, Colour T::*, bool T::*, std::string T::*, Bitmap T::*,
-                                TTitleAction T::*, TTitleAlign T::*, TTitleVisibility T::*>;
+    using Member =
+        std::variant<std::int32_t T::*, Colour T::*, bool T::*, std::string T::*, Bitmap T::*,
+                     TTitleAction T::*, TTitleAlign T::*, TTitleVisibility T::*>;
 
-    const char* Name;              // as tools show the field
-    const char* Key;               // read from this key of the element's section; nullptr: from none
+    const char* Name; // as tools show the field
+    const char* Key;  // read from this key of the element's section; nullptr: from none
     TFieldKind Kind;
-    std::int64_t Default;          // for Integer and CaptionColour
+    std::int64_t Default; // for Integer and CaptionColour
     Member Field;
     TFieldGroup Group = TFieldGroup::None;
     const char* Section = nullptr; // a section other than the element's own
@@ -67,10 +68,14 @@ template <class T> struct TSkinField {
 // The fields every element has, in declared order, with the keys of a
 // generic section.
 inline constexpr std::array<TSkinField<TDataSkinObject>, 16> kObjectFields = {{
-    {"LeftWidth", "LeftWidth", TFieldKind::Integer, 0, &TDataSkinObject::LeftWidth, TFieldGroup::Margins},
-    {"TopHeight", "TopHeight", TFieldKind::Integer, 0, &TDataSkinObject::TopHeight, TFieldGroup::Margins},
-    {"RightWidth", "RightWidth", TFieldKind::Integer, 0, &TDataSkinObject::RightWidth, TFieldGroup::Margins},
-    {"BottomHeight", "BottomHeight", TFieldKind::Integer, 0, &TDataSkinObject::BottomHeight, TFieldGroup::Margins},
+    {"LeftWidth", "LeftWidth", TFieldKind::Integer, 0, &TDataSkinObject::LeftWidth,
+     TFieldGroup::Margins},
+    {"TopHeight", "TopHeight", TFieldKind::Integer, 0, &TDataSkinObject::TopHeight,
+     TFieldGroup::Margins},
+    {"RightWidth", "RightWidth", TFieldKind::Integer, 0, &TDataSkinObject::RightWidth,
+     TFieldGroup::Margins},
+    {"BottomHeight", "BottomHeight", TFieldKind::Integer, 0, &TDataSkinObject::BottomHeight,
+     TFieldGroup::Margins},
     {"Image", "Image", TFieldKind::Image, 0, &TDataSkinObject::Image, TFieldGroup::Image},
     {"Trans", "Trans", TFieldKind::Integer, 0, &TDataSkinObject::Trans, TFieldGroup::Trans},
     {"Tile", "Tile", TFieldKind::Integer, 0, &TDataSkinObject::Tile, TFieldGroup::Tile},
@@ -79,14 +84,14 @@ inline constexpr std::array<TSkinField<TDataSkinObject>, 16> kObjectFields = {{
     {"Style", "Style", TFieldKind::Integer, 0, &TDataSkinObject::Style, TFieldGroup::Style},
     {"NormalColour", "NormalColour", TFieldKind::Integer, -1, &TDataSkinObject::NormalColour,
      TFieldGroup::TextColours},
-    {"MouseOverColour", "MouseOverColour", TFieldKind::Integer, -1, &TDataSkinObject::MouseOverColour,
-     TFieldGroup::TextColours},
+    {"MouseOverColour", "MouseOverColour", TFieldKind::Integer, -1,
+     &TDataSkinObject::MouseOverColour, TFieldGroup::TextColours},
     {"PressedColour", "PressedColour", TFieldKind::Integer, -1, &TDataSkinObject::PressedColour,
      TFieldGroup::TextColours},
     {"NormalColour2", "NormalColour2", TFieldKind::Colour, 0, &TDataSkinObject::NormalColour2,
      TFieldGroup::TextColours},
-    {"MouseOverColour2", "MouseOverColour2", TFieldKind::Colour, 0, &TDataSkinObject::MouseOverColour2,
-     TFieldGroup::TextColours},
+    {"MouseOverColour2", "MouseOverColour2", TFieldKind::Colour, 0,
+     &TDataSkinObject::MouseOverColour2, TFieldGroup::TextColours},
     {"PressedColour2", "PressedColour2", TFieldKind::Colour, 0, &TDataSkinObject::PressedColour2,
      TFieldGroup::TextColours},
 }};
@@ -100,18 +105,25 @@ inline constexpr std::array<TSkinField<TDataSkinBorder>, 1> kBorderFields = {{
 inline constexpr std::array<TSkinField<TDataSkinButton>, 7> kButtonFields = {{
     {"CheckImage", "CheckButton", TFieldKind::Image, 0, &TDataSkinButton::CheckImage},
     {"RadioImage", "RadioButton", TFieldKind::Image, 0, &TDataSkinButton::RadioImage},
-    {"RadioButtonFrame", "RadioButtonFrame", TFieldKind::Integer, 0, &TDataSkinButton::RadioButtonFrame},
-    {"CheckButtonFrame", "CheckButtonFrame", TFieldKind::Integer, 0, &TDataSkinButton::CheckButtonFrame},
-    {"NormalColour2Given", "NormalColour2", TFieldKind::KeyGiven, 0, &TDataSkinButton::NormalColour2Given},
-    {"MouseOverColour2Given", "MouseOverColour2", TFieldKind::KeyGiven, 0, &TDataSkinButton::MouseOverColour2Given},
-    {"PressedColour2Given", "PressedColour2", TFieldKind::KeyGiven, 0, &TDataSkinButton::PressedColour2Given},
+    {"RadioButtonFrame", "RadioButtonFrame", TFieldKind::Integer, 0,
+     &TDataSkinButton::RadioButtonFrame},
+    {"CheckButtonFrame", "CheckButtonFrame", TFieldKind::Integer, 0,
+     &TDataSkinButton::CheckButtonFrame},
+    {"NormalColour2Given", "NormalColour2", TFieldKind::KeyGiven, 0,
+     &TDataSkinButton::NormalColour2Given},
+    {"MouseOverColour2Given", "MouseOverColour2", TFieldKind::KeyGiven, 0,
+     &TDataSkinButton::MouseOverColour2Given},
+    {"PressedColour2Given", "PressedColour2", TFieldKind::KeyGiven, 0,
+     &TDataSkinButton::PressedColour2Given},
 }};
 
 inline constexpr std::array<TSkinField<TDataSkinBoxLabel>, 3> kBoxLabelFields = {{
-    {"BackgroundLeftShift", "BackgroundLeftShift", TFieldKind::Integer, 0, &TDataSkinBoxLabel::BackgroundLeftShift},
+    {"BackgroundLeftShift", "BackgroundLeftShift", TFieldKind::Integer, 0,
+     &TDataSkinBoxLabel::BackgroundLeftShift},
     {"BackgroundRightShift", "BackgroundRightShift", TFieldKind::Integer, 0,
      &TDataSkinBoxLabel::BackgroundRightShift},
-    {"BackgroundAlignment", "BackgroundAlignment", TFieldKind::Integer, 0, &TDataSkinBoxLabel::BackgroundAlignment},
+    {"BackgroundAlignment", "BackgroundAlignment", TFieldKind::Integer, 0,
+     &TDataSkinBoxLabel::BackgroundAlignment},
 }};
 
 // The title's own section is "Personality"; its font height alone comes from
@@ -119,7 +131,8 @@ inline constexpr std::array<TSkinField<TDataSkinBoxLabel>, 3> kBoxLabelFields = 
 inline constexpr std::array<TSkinField<TDataSkinTitle>, 7> kTitleFields = {{
     {"TextAlignment", "TextAlignment", TFieldKind::Integer, 0, &TDataSkinTitle::TextAlignment},
     {"Textbackground", "Textbackground", TFieldKind::Integer, 0, &TDataSkinTitle::Textbackground},
-    {"FontHeight", "FontHeight", TFieldKind::Integer, 14, &TDataSkinTitle::FontHeight, TFieldGroup::None, "Fonts"},
+    {"FontHeight", "FontHeight", TFieldKind::Integer, 14, &TDataSkinTitle::FontHeight,
+     TFieldGroup::None, "Fonts"},
     {"TXTBackleft", "TXTBackleft", TFieldKind::Integer, 0, &TDataSkinTitle::TXTBackleft},
     {"TXTBackRight", "TXTBackRight", TFieldKind::Integer, 0, &TDataSkinTitle::TXTBackRight},
     {"ActiveText", "ActiveText", TFieldKind::CaptionColour, TDataSkinTitle::kNoTextColour,
@@ -141,13 +154,14 @@ inline constexpr std::array<TSkinField<TDataSkinSysButton>, 7> kSysButtonFields 
     {"Ycoord", "Ycoord", TFieldKind::Integer, 0, &TDataSkinSysButton::Ycoord},
     {"CombineOp", "CombineOp", TFieldKind::Integer, -1, &TDataSkinSysButton::CombineOp},
     {"Visibility", "Visibility", TFieldKind::Integer, 0, &TDataSkinSysButton::Visibility},
-    {"Visibility1", "Visibility1", TFieldKind::Integer, 0, &TDataSkinSysButton::Visibility1, TFieldGroup::None,
-     nullptr, &DefaultVisibility1},
+    {"Visibility1", "Visibility1", TFieldKind::Integer, 0, &TDataSkinSysButton::Visibility1,
+     TFieldGroup::None, nullptr, &DefaultVisibility1},
 }};
 
 // Hands each field of a table to visitor, by name, in table order.
 template <class T>
-void VisitFieldTable(const T& element, std::span<const TSkinField<T>> fields, TSkinFieldVisitor& visitor) {
+void VisitFieldTable(const T& element, std::span<const TSkinField<T>> fields,
+                     TSkinFieldVisitor& visitor) {
     for (const TSkinField<T>& field : fields) {
         std::visit(
             [&](auto member) {

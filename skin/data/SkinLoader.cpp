@@ -19,13 +19,28 @@ namespace veyra {
 namespace {
 
 // How a section becomes an element.
-enum class LoaderKind { Buttons, Title, Progress, Generic, MenuBar, GroupBox, WithSecondImage, None };
+enum class LoaderKind {
+    Buttons,
+    Title,
+    Progress,
+    Generic,
+    MenuBar,
+    GroupBox,
+    WithSecondImage,
+    None
+};
 
 // How the element's frame count is settled once every section is read.
 enum class FrameRule { FromKey, Fixed, ProgressStyle, FixedWhenZero, FrameCountKey };
 
 // What follows right after the row is loaded.
-enum class AfterLoad { Nothing, ClampMarginsTo4, MirrorComboButtonImage, BuiltinTrack, BuiltinTrackVert };
+enum class AfterLoad {
+    Nothing,
+    ClampMarginsTo4,
+    MirrorComboButtonImage,
+    BuiltinTrack,
+    BuiltinTrackVert
+};
 
 struct ElementRow {
     const char* Section;
@@ -53,7 +68,8 @@ constexpr std::array<ElementRow, 33> kElementRows = {{
     {"ToolBars", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     // The second key never occurs: the combo button's second image is made below.
     {"ComboButton", LoaderKind::WithSecondImage, "****", FrameRule::Fixed, 4, AfterLoad::Nothing},
-    {"SunkEdge", LoaderKind::Generic, nullptr, FrameRule::Fixed, 4, AfterLoad::MirrorComboButtonImage},
+    {"SunkEdge", LoaderKind::Generic, nullptr, FrameRule::Fixed, 4,
+     AfterLoad::MirrorComboButtonImage},
     {"ExtraImages", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     {"Headerbar", LoaderKind::Generic, nullptr, FrameRule::FixedWhenZero, 5, AfterLoad::Nothing},
     {"MenuItem", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
@@ -61,30 +77,33 @@ constexpr std::array<ElementRow, 33> kElementRows = {{
     {"Scrollbar", LoaderKind::Generic, nullptr, FrameRule::Fixed, 23, AfterLoad::Nothing},
     {"HorzScroll", LoaderKind::Generic, nullptr, FrameRule::Fixed, 4, AfterLoad::Nothing},
     {"VertScroll", LoaderKind::Generic, nullptr, FrameRule::Fixed, 4, AfterLoad::Nothing},
-    {"HorzScrollThumb", LoaderKind::Generic, nullptr, FrameRule::FrameCountKey, 3, AfterLoad::Nothing},
-    {"VertScrollThumb", LoaderKind::Generic, nullptr, FrameRule::FrameCountKey, 3, AfterLoad::Nothing},
+    {"HorzScrollThumb", LoaderKind::Generic, nullptr, FrameRule::FrameCountKey, 3,
+     AfterLoad::Nothing},
+    {"VertScrollThumb", LoaderKind::Generic, nullptr, FrameRule::FrameCountKey, 3,
+     AfterLoad::Nothing},
     {"Trackbar.ThumbHorz", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     {"Trackbar.ThumbVert", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     {"Trackbar.ThumbLeft", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     {"Trackbar.ThumbRight", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     {"Trackbar.ThumbUp", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
     {"Trackbar.ThumbDown", LoaderKind::Generic, nullptr, FrameRule::Fixed, 5, AfterLoad::Nothing},
-    {"UpDown.Horz", LoaderKind::WithSecondImage, "GlyphImage", FrameRule::Fixed, 8, AfterLoad::Nothing},
-    {"UpDown.Vert", LoaderKind::WithSecondImage, "GlyphImage", FrameRule::Fixed, 8, AfterLoad::Nothing},
+    {"UpDown.Horz", LoaderKind::WithSecondImage, "GlyphImage", FrameRule::Fixed, 8,
+     AfterLoad::Nothing},
+    {"UpDown.Vert", LoaderKind::WithSecondImage, "GlyphImage", FrameRule::Fixed, 8,
+     AfterLoad::Nothing},
     {"Track", LoaderKind::Generic, nullptr, FrameRule::FromKey, 0, AfterLoad::BuiltinTrack},
     {"TRACKVERT", LoaderKind::Generic, nullptr, FrameRule::FromKey, 0, AfterLoad::BuiltinTrackVert},
     {nullptr, LoaderKind::None, nullptr, FrameRule::FromKey, 0, AfterLoad::Nothing},
 }};
 
 // Sections read outside the element table.
-constexpr std::array<const char*, 5> kOtherSections = {"Personality", "TitlebarSkin", "MDICONTROLS", "Fonts",
-                                                       "Customcolors"};
+constexpr std::array<const char*, 5> kOtherSections = {"Personality", "TitlebarSkin", "MDICONTROLS",
+                                                       "Fonts", "Customcolors"};
 
 constexpr const char* kPersonality = "Personality";
 constexpr int kComboCellWidth = 50;
 constexpr int kComboCellHeight = 21;
 constexpr int kComboArrowSize = 17;
-
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -123,7 +142,8 @@ constexpr std::array<TSkinField<TDataSkinObject>, 4> kMenuBarKeys = {{
 
 class SkinBuilder {
 public:
-    SkinBuilder(const TQuickIni& ini, const TSkinReader& members, TSkinDefinition& d, const TSkinLoadOptions& o)
+    SkinBuilder(const TQuickIni& ini, const TSkinReader& members, TSkinDefinition& d,
+                const TSkinLoadOptions& o)
         : Ini_(ini), Members_(members), D_(d), Options_(o) {}
 
     void Build();
@@ -132,7 +152,9 @@ private:
     std::int32_t Int(const char* section, std::string_view key, std::int32_t fallback) const {
         return Ini_.ReadInteger(section, key, fallback);
     }
-    std::string Str(const char* section, std::string_view key) const { return Ini_.ReadString(section, key, ""); }
+    std::string Str(const char* section, std::string_view key) const {
+        return Ini_.ReadString(section, key, "");
+    }
 
     void LoadImage(Bitmap& bitmap, const std::string& value);
     void LoadBorders();
@@ -232,12 +254,14 @@ void SkinBuilder::LoadTitleButtons() {
             static_cast<TTitleVisibility>(Int(s, "Visibility", -1)) != TTitleVisibility::Always)
             continue;
         auto button = std::make_unique<TDataSkinSysButton>(section);
-        ReadFields<TDataSkinObject>(*button, kObjectFields, s, TFieldGroup::Frame | TFieldGroup::Image, "ButtonImage");
+        ReadFields<TDataSkinObject>(*button, kObjectFields, s,
+                                    TFieldGroup::Frame | TFieldGroup::Image, "ButtonImage");
         ReadFields<TDataSkinSysButton>(*button, kSysButtonFields, s);
         if (button->Frame == 0) {
             button->Frame = 6;
             if (!button->Image.IsEmpty()) {
-                const double ratio = static_cast<double>(button->Image.Width()) / button->Image.Height();
+                const double ratio =
+                    static_cast<double>(button->Image.Width()) / button->Image.Height();
                 button->Frame = ratio <= 3.8 ? 3 : 6;
                 if (!HasAction(button->Action))
                     button->Frame = 6;
@@ -247,8 +271,10 @@ void SkinBuilder::LoadTitleButtons() {
         }
         D_.TitleButtons.push_back(std::move(button));
     }
-    for (const TTitleAction action : {TTitleAction::MdiMinimize, TTitleAction::MdiRestore, TTitleAction::MdiClose}) {
-        auto mdi = std::make_unique<TDataSkinSysButton>("MDI" + std::to_string(static_cast<int>(action)));
+    for (const TTitleAction action :
+         {TTitleAction::MdiMinimize, TTitleAction::MdiRestore, TTitleAction::MdiClose}) {
+        auto mdi =
+            std::make_unique<TDataSkinSysButton>("MDI" + std::to_string(static_cast<int>(action)));
         mdi->Action = action;
         mdi->Align = TTitleAlign::MenuBar;
         mdi->Visibility = TTitleVisibility::MdiMaximizedChild;
@@ -278,7 +304,8 @@ void SkinBuilder::LoadMdiImages() {
 }
 
 // A caption colour only when the skin gives all three components.
-std::optional<Colour> TitleColour(const TQuickIni& ini, const char* section, const std::string& stem) {
+std::optional<Colour> TitleColour(const TQuickIni& ini, const char* section,
+                                  const std::string& stem) {
     const std::int32_t r = ini.ReadInteger(section, stem + "R", -1);
     const std::int32_t g = ini.ReadInteger(section, stem + "G", -1);
     const std::int32_t b = ini.ReadInteger(section, stem + "B", -1);
@@ -293,7 +320,8 @@ template <class T>
 void SkinBuilder::ReadFields(T& element, std::span<const TSkinField<T>> fields, const char* section,
                              TFieldGroup groups, const char* imageKey) {
     for (const TSkinField<T>& field : fields) {
-        if (!field.Key || (field.Group != TFieldGroup::None && (field.Group & groups) == TFieldGroup::None))
+        if (!field.Key ||
+            (field.Group != TFieldGroup::None && (field.Group & groups) == TFieldGroup::None))
             continue;
         const char* s = field.Section ? field.Section : section;
         const char* key = field.Group == TFieldGroup::Image && imageKey ? imageKey : field.Key;
@@ -306,12 +334,14 @@ void SkinBuilder::ReadFields(T& element, std::span<const TSkinField<T>> fields, 
                 } else if constexpr (std::is_same_v<Value, bool>) {
                     value = !Str(s, key).empty();
                 } else if constexpr (std::is_same_v<Value, Colour>) {
-                    value = field.Kind == TFieldKind::CaptionColour
-                                ? TitleColour(Ini_, s, key).value_or(static_cast<Colour>(field.Default))
-                                : ColourOrDefault(Str(s, key), D_.Colours.ButtonText);
+                    value =
+                        field.Kind == TFieldKind::CaptionColour
+                            ? TitleColour(Ini_, s, key).value_or(static_cast<Colour>(field.Default))
+                            : ColourOrDefault(Str(s, key), D_.Colours.ButtonText);
                 } else if constexpr (!std::is_same_v<Value, std::string>) {
-                    const std::int32_t fallback =
-                        field.DefaultOf ? field.DefaultOf(element) : static_cast<std::int32_t>(field.Default);
+                    const std::int32_t fallback = field.DefaultOf
+                                                      ? field.DefaultOf(element)
+                                                      : static_cast<std::int32_t>(field.Default);
                     value = static_cast<Value>(Int(s, key, fallback));
                 }
             },
@@ -333,7 +363,9 @@ template <class T> T* SkinBuilder::LoadSection(const char* section, const Sectio
     return loaded;
 }
 
-void SkinBuilder::LoadGeneric(const char* section) { LoadSection<TDataSkinObject>(section, {}); }
+void SkinBuilder::LoadGeneric(const char* section) {
+    LoadSection<TDataSkinObject>(section, {});
+}
 
 void SkinBuilder::LoadWithSecondImage(const char* section, const char* secondKey) {
     const SectionLoad how{.Groups = Without(TFieldGroup::All, TFieldGroup::Frame)};
@@ -343,15 +375,16 @@ void SkinBuilder::LoadWithSecondImage(const char* section, const char* secondKey
 
 void SkinBuilder::LoadProgress() {
     LoadSection<TDataSkinBorder>(
-        "Progress", {.ImageKey = "Bitmap",
-                     .Groups = Without(TFieldGroup::All, TFieldGroup::Frame | TFieldGroup::TextColours),
-                     .TileAbove1 = 1});
+        "Progress",
+        {.ImageKey = "Bitmap",
+         .Groups = Without(TFieldGroup::All, TFieldGroup::Frame | TFieldGroup::TextColours),
+         .TileAbove1 = 1});
 }
 
 void SkinBuilder::LoadGroupBox() {
     const char* section = "GroupBox";
-    if (auto* element =
-            LoadSection<TDataSkinBoxLabel>(section, {.Groups = Without(TFieldGroup::All, TFieldGroup::Frame)}))
+    if (auto* element = LoadSection<TDataSkinBoxLabel>(
+            section, {.Groups = Without(TFieldGroup::All, TFieldGroup::Frame)}))
         ReadFields<TDataSkinBoxLabel>(*element, kBoxLabelFields, section);
 }
 
@@ -361,7 +394,8 @@ void SkinBuilder::LoadButtons() {
     const char* section = "Buttons";
     TDataSkinButton& b = D_.Buttons;
     ReadFields<TDataSkinObject>(b, kObjectFields, section,
-                                Without(TFieldGroup::All, TFieldGroup::Frame | TFieldGroup::Style), "Bitmap");
+                                Without(TFieldGroup::All, TFieldGroup::Frame | TFieldGroup::Style),
+                                "Bitmap");
     ReadFields<TDataSkinButton>(b, kButtonFields, section);
     if (b.Tile > 1)
         b.Tile = 0;
@@ -390,14 +424,29 @@ void SkinBuilder::LoadMenuBar() {
 
 void SkinBuilder::LoadRow(const ElementRow& row) {
     switch (row.Kind) {
-    case LoaderKind::Buttons: LoadButtons(); break;
-    case LoaderKind::Title: LoadTitle(); break;
-    case LoaderKind::Progress: LoadProgress(); break;
-    case LoaderKind::Generic: LoadGeneric(row.Section); break;
-    case LoaderKind::MenuBar: LoadMenuBar(); break;
-    case LoaderKind::GroupBox: LoadGroupBox(); break;
-    case LoaderKind::WithSecondImage: LoadWithSecondImage(row.Section, row.SecondKey); break;
-    case LoaderKind::None: break;
+    case LoaderKind::Buttons:
+        LoadButtons();
+        break;
+    case LoaderKind::Title:
+        LoadTitle();
+        break;
+    case LoaderKind::Progress:
+        LoadProgress();
+        break;
+    case LoaderKind::Generic:
+        LoadGeneric(row.Section);
+        break;
+    case LoaderKind::MenuBar:
+        LoadMenuBar();
+        break;
+    case LoaderKind::GroupBox:
+        LoadGroupBox();
+        break;
+    case LoaderKind::WithSecondImage:
+        LoadWithSecondImage(row.Section, row.SecondKey);
+        break;
+    case LoaderKind::None:
+        break;
     }
     RunAfterLoad(row);
 }
@@ -414,15 +463,18 @@ std::unique_ptr<TDataSkinObject> BuiltinTrackElement(const char* name, Bitmap im
 
 void SkinBuilder::RunAfterLoad(const ElementRow& row) {
     switch (row.After) {
-    case AfterLoad::Nothing: break;
+    case AfterLoad::Nothing:
+        break;
     case AfterLoad::ClampMarginsTo4:
         if (TDataSkinObject* pane = D_.Find(row.Section)) {
             const Margins m = pane->GetMargins();
-            pane->SetMargins({std::min(m.Left, 4), std::min(m.Top, 4), std::min(m.Right, 4), std::min(m.Bottom, 4)});
+            pane->SetMargins({std::min(m.Left, 4), std::min(m.Top, 4), std::min(m.Right, 4),
+                              std::min(m.Bottom, 4)});
         }
         break;
     case AfterLoad::MirrorComboButtonImage:
-        if (auto* combo = D_.FindAs<TDataSkinBorder>("ComboButton"); combo && !combo->Image.IsEmpty()) {
+        if (auto* combo = D_.FindAs<TDataSkinBorder>("ComboButton");
+            combo && !combo->Image.IsEmpty()) {
             combo->Image2 = combo->Image;
             combo->Image2.SetFormat(PixelFormat::Rgb24);
             Mirror(combo->Image2);
@@ -444,14 +496,21 @@ void SkinBuilder::ApplyFrameRule(const ElementRow& row) {
     if (!element)
         return;
     switch (row.Rule) {
-    case FrameRule::FromKey: break;
-    case FrameRule::Fixed: element->Frame = row.Frames; break;
-    case FrameRule::ProgressStyle: element->Frame = element->Style != 0 ? 1 : 2; break;
+    case FrameRule::FromKey:
+        break;
+    case FrameRule::Fixed:
+        element->Frame = row.Frames;
+        break;
+    case FrameRule::ProgressStyle:
+        element->Frame = element->Style != 0 ? 1 : 2;
+        break;
     case FrameRule::FixedWhenZero:
         if (element->Frame == 0)
             element->Frame = row.Frames;
         break;
-    case FrameRule::FrameCountKey: element->Frame = Int(row.Section, "FrameCount", row.Frames); break;
+    case FrameRule::FrameCountKey:
+        element->Frame = Int(row.Section, "FrameCount", row.Frames);
+        break;
     }
 }
 
@@ -490,12 +549,14 @@ void SkinBuilder::BuildComboComposite() {
     const Rect buttonPart{kComboCellWidth - b, 0, kComboCellWidth, kComboCellHeight};
     for (int k = 1; k <= frames; ++k) {
         Bitmap work(kComboCellWidth, kComboCellHeight, PixelFormat::Rgb24, key);
-        DrawSlicedFrame(work, cell, sunk->Image, FrameLayout::Horizontal, MiddleFill::Stretch, TransparencyOf(*sunk),
-                        sunk->Frame, k, sunk->GetMargins());
-        DrawSlicedFrame(work, buttonPart, combo->Image, FrameLayout::Horizontal, MiddleFill::Stretch,
-                        Transparency::KeyColour, combo->Frame, k, combo->GetMargins());
+        DrawSlicedFrame(work, cell, sunk->Image, FrameLayout::Horizontal, MiddleFill::Stretch,
+                        TransparencyOf(*sunk), sunk->Frame, k, sunk->GetMargins());
+        DrawSlicedFrame(work, buttonPart, combo->Image, FrameLayout::Horizontal,
+                        MiddleFill::Stretch, Transparency::KeyColour, combo->Frame, k,
+                        combo->GetMargins());
         if (extra)
-            DrawFrameCentred(work, buttonPart, extra->Image, Transparency::KeyColour, extra->Frame, k);
+            DrawFrameCentred(work, buttonPart, extra->Image, Transparency::KeyColour, extra->Frame,
+                             k);
         work.FillRect(Rect{2, 2, kComboCellWidth - 1 - b, 18}, key);
         DrawBitmap(result, kComboCellWidth * (k - 1), 0, work);
     }
@@ -584,8 +645,8 @@ void SkinBuilder::Build() {
 
 } // namespace
 
-void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members, TSkinDefinition& definition,
-                         const TSkinLoadOptions& options) {
+void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members,
+                         TSkinDefinition& definition, const TSkinLoadOptions& options) {
     SkinBuilder(ini, members, definition, options).Build();
 }
 

@@ -30,12 +30,13 @@ struct TSkinLoadOptions {
 // definition is an error: missing sections, keys and images give defaults or
 // absent elements.
 bool LoadSkinDefinition(std::span<const std::uint8_t> packed, TSkinDefinition& definition,
-                        const TSkinLoadOptions& options = {}, MessageSink sink = DefaultMessageSink());
+                        const TSkinLoadOptions& options = {},
+                        MessageSink sink = DefaultMessageSink());
 
 // Builds the definition from an unpacked skin: the INI member and the images
 // that it names. The whole order of a load; used by LoadSkinDefinition.
-void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members, TSkinDefinition& definition,
-                         const TSkinLoadOptions& options = {});
+void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members,
+                         TSkinDefinition& definition, const TSkinLoadOptions& options = {});
 
 // The sections that some part of the loader reads, for the skin validator:
 // true when section would be read by a load.

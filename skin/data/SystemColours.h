@@ -7,7 +7,9 @@
 namespace veyra {
 
 // A reference to the platform's system colour with this index.
-constexpr Colour SystemColourRef(std::uint8_t index) { return kSystemColourFlag | index; }
+constexpr Colour SystemColourRef(std::uint8_t index) {
+    return kSystemColourFlag | index;
+}
 
 // The platform's system colours by index, as references that the skin
 // stores and that are resolved (ResolveColour) only when painted.

@@ -4,6 +4,8 @@
 
 namespace veyra {
 
-void RefreshSystemColours() { SystemColours::ResetToDefaults(); }
+void RefreshSystemColours() {
+    SystemColours::ResetToDefaults();
+}
 
 } // namespace veyra

@@ -17,8 +17,7 @@ enum class TLifeState : int {
 };
 
 // Whether the object paints its frame in this state.
-constexpr bool PaintsFrame(TLifeState state)
-{
+constexpr bool PaintsFrame(TLifeState state) {
     return state == TLifeState::Running || state == TLifeState::Reskinning;
 }
 

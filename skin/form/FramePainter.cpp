@@ -27,7 +27,8 @@ Rect DrawCaption(DibSurface& title, const Rect& titleRect, const TFramePaintInpu
     if (in.CaptionFont)
         font.emplace(dc, in.CaptionFont);
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(in.Active ? skin.Colours.TitleTextActive : skin.Colours.TitleTextNoActive));
+    SetTextColor(
+        dc, ToColorRef(in.Active ? skin.Colours.TitleTextActive : skin.Colours.TitleTextNoActive));
 
     const std::wstring text = kCaptionPrefix + in.Caption + kCaptionSuffix;
     RECT measured{titleRect.Left, titleRect.Top, titleRect.Right, titleRect.Bottom};
@@ -44,33 +45,41 @@ Rect DrawCaption(DibSurface& title, const Rect& titleRect, const TFramePaintInpu
     const Rect placed = PlaceCaptionText(t, placement);
 
     if (!t.Image.IsEmpty())
-        DrawThreeSliceTiled(title.Pixels(), Rect{placed.Left, titleRect.Top, placed.Right, titleRect.Bottom}, t.Image,
-                            FrameLayout::Vertical, Transparency::KeyColour, 2, in.Active ? 1 : 2,
-                            Margins{t.TXTBackleft, 0, t.TXTBackRight, 0});
-    RECT textRect{placed.Left + t.TXTBackleft, placed.Top, placed.Right - t.TXTBackRight, placed.Bottom};
-    DrawUtf16Text(dc, text, textRect, DT_SINGLELINE | DT_END_ELLIPSIS | (in.RightToLeft ? DT_RIGHT : 0));
+        DrawThreeSliceTiled(title.Pixels(),
+                            Rect{placed.Left, titleRect.Top, placed.Right, titleRect.Bottom},
+                            t.Image, FrameLayout::Vertical, Transparency::KeyColour, 2,
+                            in.Active ? 1 : 2, Margins{t.TXTBackleft, 0, t.TXTBackRight, 0});
+    RECT textRect{placed.Left + t.TXTBackleft, placed.Top, placed.Right - t.TXTBackRight,
+                  placed.Bottom};
+    DrawUtf16Text(dc, text, textRect,
+                  DT_SINGLELINE | DT_END_ELLIPSIS | (in.RightToLeft ? DT_RIGHT : 0));
     SetBkMode(dc, oldMode);
     return placed;
 }
 
 // The title buttons in the title bitmap; the menu-bar ones are left to the menu bar.
-void DrawTitleButtons(DibSurface& title, const TTitleButtonLayout& layout, const TFramePaintInput& in) {
+void DrawTitleButtons(DibSurface& title, const TTitleButtonLayout& layout,
+                      const TFramePaintInput& in) {
     const auto& buttons = in.Buttons ? *in.Buttons : in.Skin->TitleButtons;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const TDataSkinSysButton& button = *buttons[i];
         const Rect& bounds = layout.Bounds[i];
-        if (!layout.State[i].Visible || bounds.IsEmpty() || button.Visibility == TTitleVisibility::MdiMaximizedChild)
+        if (!layout.State[i].Visible || bounds.IsEmpty() ||
+            button.Visibility == TTitleVisibility::MdiMaximizedChild)
             continue;
         if (IsIconAction(button.Action)) {
             if (in.Icon) {
                 const int size = GetSystemMetrics(SM_CXSMICON);
-                DrawIconEx(title.Dc(), bounds.Left, bounds.Top, in.Icon, size, size, 0, nullptr, DI_NORMAL);
+                DrawIconEx(title.Dc(), bounds.Left, bounds.Top, in.Icon, size, size, 0, nullptr,
+                           DI_NORMAL);
             } else if (in.IconBitmap && !in.IconBitmap->IsEmpty()) {
-                DrawFrameStretched(title.Pixels(), bounds, *in.IconBitmap, Transparency::KeyColour, 1, 1);
+                DrawFrameStretched(title.Pixels(), bounds, *in.IconBitmap, Transparency::KeyColour,
+                                   1, 1);
             }
             continue;
         }
-        DrawFrameStretched(title.Pixels(), bounds, button.Image, Transparency::KeyColour, std::max(button.Frame, 1),
+        DrawFrameStretched(title.Pixels(), bounds, button.Image, Transparency::KeyColour,
+                           std::max(button.Frame, 1),
                            TitleButtonFrameInTitle(button, in.Active, layout.State[i].Enabled));
     }
 }
@@ -96,8 +105,8 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     if (!in.Minimized) {
         RenderBorderPiece(left, skin.Left, TBorderPiece::Left, m.BorderLeft, h, in.Active);
         RenderBorderPiece(right, skin.Right, TBorderPiece::Right, m.BorderRight, h, in.Active);
-        RenderBorderPiece(scratch.Bottom, skin.Bottom, TBorderPiece::Bottom, w - m.BorderLeft - m.BorderRight,
-                          m.BorderBottom, in.Active);
+        RenderBorderPiece(scratch.Bottom, skin.Bottom, TBorderPiece::Bottom,
+                          w - m.BorderLeft - m.BorderRight, m.BorderBottom, in.Active);
         DrawBitmapToDc(dc, 0, 0, left);
         DrawBitmapToDc(dc, w - m.BorderRight, 0, right);
         DrawBitmapToDc(dc, m.BorderLeft, h - m.BorderBottom, scratch.Bottom);
@@ -126,7 +135,8 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
         DrawBitmap(pixels, 0, 0, left);
         DrawBitmap(pixels, w - m.BorderRight, 0, right);
     }
-    RenderBorderPiece(scratch.Top, skin.Top, TBorderPiece::Top, titleRect.Width(), titleRect.Height(), in.Active);
+    RenderBorderPiece(scratch.Top, skin.Top, TBorderPiece::Top, titleRect.Width(),
+                      titleRect.Height(), in.Active);
     DrawBitmap(pixels, titleRect.Left, titleRect.Top, scratch.Top);
     result.TitleTextRect = DrawCaption(title, titleRect, in);
 
@@ -136,7 +146,8 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     layoutInput.Metrics = m;
     layoutInput.MenuBarLeftWidth = in.MenuBarLeftWidth;
     layoutInput.RightToLeft = in.RightToLeft;
-    result.Buttons = LayoutTitleButtons(in.Buttons ? *in.Buttons : skin.TitleButtons, in.Traits, layoutInput, in.Query);
+    result.Buttons = LayoutTitleButtons(in.Buttons ? *in.Buttons : skin.TitleButtons, in.Traits,
+                                        layoutInput, in.Query);
     if (in.TitleBackdrop) {
         title.Pixels(); // what GDI drew into the surface has landed
         *in.TitleBackdrop = pixels;
@@ -149,7 +160,8 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
         BrushHandle ownFace;
         if (!in.FaceBrush)
             ownFace.Reset(CreateSolidBrush(ToColorRef(skin.Colours.ButtonFace)));
-        const RECT strip{m.BorderLeft, m.TitleHeight, w - m.BorderRight, m.TitleHeight + m.MenuBarHeight};
+        const RECT strip{m.BorderLeft, m.TitleHeight, w - m.BorderRight,
+                         m.TitleHeight + m.MenuBarHeight};
         FillRect(dc, &strip, in.FaceBrush ? in.FaceBrush : ownFace.Get());
     }
     SetBkMode(dc, OPAQUE);

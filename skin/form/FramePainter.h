@@ -33,7 +33,7 @@ struct TFramePaintScratch {
 struct TFramePaintInput {
     const TSkinDefinition* Skin = nullptr;
     TFrameMetrics Metrics;
-    int Width = 0;  // outer window size
+    int Width = 0; // outer window size
     int Height = 0;
     bool Active = true;
     bool Minimized = false;
@@ -45,8 +45,9 @@ struct TFramePaintInput {
     bool Popup = false;      // the window has WS_POPUP
     int ButtonsLeftEdge = 0; // from the previous paint's button layout
     TWindowTraits Traits;
-    HICON Icon = nullptr;                // the window's small icon, if it has one
-    const Bitmap* IconBitmap = nullptr;  // drawn with the key colour transparent when there is no icon
+    HICON Icon = nullptr; // the window's small icon, if it has one
+    const Bitmap* IconBitmap =
+        nullptr; // drawn with the key colour transparent when there is no icon
     int MenuBarLeftWidth = 0;
     TButtonQuery Query;
     // The window's own copies of the title buttons; null paints the skin's.

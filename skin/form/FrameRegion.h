@@ -15,7 +15,8 @@ class TSkinDefinition;
 // border transparent (Trans 1), else the whole border. A window without a
 // caption keeps only its client rectangle. scratch is a buffer the caller
 // keeps between calls. The caller owns the region returned.
-RegionHandle BuildFrameRegion(const TSkinDefinition& skin, const TFrameMetrics& metrics, TBorderKind kind,
-                              bool active, int width, int height, Bitmap& scratch);
+RegionHandle BuildFrameRegion(const TSkinDefinition& skin, const TFrameMetrics& metrics,
+                              TBorderKind kind, bool active, int width, int height,
+                              Bitmap& scratch);
 
 } // namespace veyra

@@ -2,15 +2,13 @@
 
 namespace veyra {
 
-TNCObject::~TNCObject()
-{
+TNCObject::~TNCObject() {
     // A hot object that goes away must not be left behind as the hot one.
     if (Hot_.Object == this)
         Hot_.Object = nullptr;
 }
 
-void TNCObject::BecomeHot(TState state)
-{
+void TNCObject::BecomeHot(TState state) {
     if (!Visible)
         return;
     Hot_.Object = this;
@@ -18,23 +16,20 @@ void TNCObject::BecomeHot(TState state)
     Paint();
 }
 
-void TNCObject::MouseDown()
-{
+void TNCObject::MouseDown() {
     if (TNCObject* hot = Hot_.Object; hot && hot != this)
         hot->MouseLeave();
     BecomeHot(Pressed);
 }
 
-void TNCObject::MouseUp()
-{
+void TNCObject::MouseUp() {
     if (!Visible)
         return;
     State = Hot;
     Paint();
 }
 
-void TNCObject::MouseEnter()
-{
+void TNCObject::MouseEnter() {
     TNCObject* hot = Hot_.Object;
     if (hot == this)
         return;
@@ -43,8 +38,7 @@ void TNCObject::MouseEnter()
     BecomeHot(Hot);
 }
 
-void TNCObject::MouseLeave()
-{
+void TNCObject::MouseLeave() {
     if (!Visible)
         return;
     Hot_.Object = nullptr;

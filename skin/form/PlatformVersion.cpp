@@ -6,8 +6,7 @@ namespace veyra {
 
 namespace {
 
-TPlatformVersion ReadPlatformVersion()
-{
+TPlatformVersion ReadPlatformVersion() {
     TPlatformVersion version;
     version.Win9x = (GetVersion() & 0x80000000u) != 0;
     version.NT = !version.Win9x;
@@ -34,14 +33,13 @@ TPlatformVersion ReadPlatformVersion()
 
 } // namespace
 
-const TPlatformVersion& PlatformVersion()
-{
+const TPlatformVersion& PlatformVersion() {
     static const TPlatformVersion version = ReadPlatformVersion();
     return version;
 }
 
-bool CaptionRemovalWanted(const TPlatformVersion& version, bool appWindow, bool hasOwner, bool mdiChild)
-{
+bool CaptionRemovalWanted(const TPlatformVersion& version, bool appWindow, bool hasOwner,
+                          bool mdiChild) {
     // Platforms of this generation (major 5 and up with minor 0) redraw their
     // own caption on activation even when the non-client area is answered by
     // us; a window without WS_CAPTION gives them nothing to draw.

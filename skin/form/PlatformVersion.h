@@ -19,6 +19,7 @@ const TPlatformVersion& PlatformVersion();
 
 // Whether a skinned window drops WS_CAPTION while skinned, so that the
 // platform stops drawing its own caption over the skinned one.
-bool CaptionRemovalWanted(const TPlatformVersion& version, bool appWindow, bool hasOwner, bool mdiChild);
+bool CaptionRemovalWanted(const TPlatformVersion& version, bool appWindow, bool hasOwner,
+                          bool mdiChild);
 
 } // namespace veyra

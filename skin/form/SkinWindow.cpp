@@ -8,8 +8,7 @@ namespace veyra {
 
 TSkinWindow::TSkinWindow(HWND window) : Handle_(window) {}
 
-TSkinWindow::~TSkinWindow()
-{
+TSkinWindow::~TSkinWindow() {
     // The window may outlive this object: never leave an entry behind that
     // points at freed memory.
     RemoveSubclass();
@@ -17,8 +16,7 @@ TSkinWindow::~TSkinWindow()
     *Alive_ = false;
 }
 
-bool TSkinWindow::Subclass()
-{
+bool TSkinWindow::Subclass() {
     if (Subclassed_ || !Handle_ || !IsWindow(Handle_))
         return false;
     // The object's address tells its entry apart from other objects' on the
@@ -31,8 +29,7 @@ bool TSkinWindow::Subclass()
     return true;
 }
 
-void TSkinWindow::RemoveSubclass()
-{
+void TSkinWindow::RemoveSubclass() {
     if (!Subclassed_)
         return;
     Subclassed_ = false;
@@ -53,8 +50,7 @@ void TSkinWindow::RemoveSubclass()
     }
 }
 
-LRESULT TSkinWindow::CallOld(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TSkinWindow::CallOld(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!Call_)
         return DefSubclassProc(Handle_, msg, wParam, lParam);
     // The call record lives on SubclassProc's stack: it is still there when
@@ -62,10 +58,11 @@ LRESULT TSkinWindow::CallOld(UINT msg, WPARAM wParam, LPARAM lParam)
     return PassOn(*Call_, Handle_, msg, wParam, lParam);
 }
 
-bool TSkinWindow::OldCalled() const { return Call_ && Call_->OldCalled; }
+bool TSkinWindow::OldCalled() const {
+    return Call_ && Call_->OldCalled;
+}
 
-LRESULT TSkinWindow::PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TSkinWindow::PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (call.OldCalled)
         return call.OldResult;
     // Marked before the call: a throw from below must not send it twice.
@@ -74,9 +71,8 @@ LRESULT TSkinWindow::PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, L
     return call.OldResult;
 }
 
-LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                           DWORD_PTR refData)
-{
+LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR refData) {
     auto* self = reinterpret_cast<TSkinWindow*>(refData);
     if (!self) {
         // A pass-through entry left by a detached object.
@@ -106,8 +102,7 @@ LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam,
     return result;
 }
 
-void TSkinWindow::HookControl(TControl& control)
-{
+void TSkinWindow::HookControl(TControl& control) {
     if (HookedControl_)
         return;
     OldHook_ = control.WindowProc();
@@ -115,17 +110,17 @@ void TSkinWindow::HookControl(TControl& control)
     HookedControl_ = &control;
 }
 
-void TSkinWindow::UnhookControl()
-{
+void TSkinWindow::UnhookControl() {
     TControl* control = std::exchange(HookedControl_, nullptr);
     if (control && control->WindowProc() == TWndMethod::Of<&TSkinWindow::HookEntry>(this))
         control->SetWindowProc(OldHook_);
 }
 
-void TSkinWindow::ForgetHookedControl() { HookedControl_ = nullptr; }
+void TSkinWindow::ForgetHookedControl() {
+    HookedControl_ = nullptr;
+}
 
-void TSkinWindow::CallOldHook(TMessage& message)
-{
+void TSkinWindow::CallOldHook(TMessage& message) {
     if (HookCall_) {
         if (HookCall_->OldCalled)
             return;
@@ -134,8 +129,7 @@ void TSkinWindow::CallOldHook(TMessage& message)
     OldHook_(message);
 }
 
-void TSkinWindow::HookEntry(TMessage& message)
-{
+void TSkinWindow::HookEntry(TMessage& message) {
     TCall call;
     call.Outer = HookCall_;
     HookCall_ = &call;

@@ -89,8 +89,8 @@ private:
         LRESULT OldResult = 0;
     };
 
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR refData);
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR refData);
     // The previous handler for a call whose object may be gone already.
     static LRESULT PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     // The one entry of the framework hook.

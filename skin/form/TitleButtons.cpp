@@ -11,18 +11,18 @@
 
 namespace veyra {
 
-void TWinSysButton::Paint() { Group_.Paint(*this); }
+void TWinSysButton::Paint() {
+    Group_.Paint(*this);
+}
 
-void TTitleButtons::Clear()
-{
+void TTitleButtons::Clear() {
     Hot_.Object = nullptr;
     Buttons_.clear();
     Elements_.clear();
     Layout_ = {};
 }
 
-void TTitleButtons::Rebuild(const TSkinDefinition* skin, const Bitmap& iconBitmap)
-{
+void TTitleButtons::Rebuild(const TSkinDefinition* skin, const Bitmap& iconBitmap) {
     Clear();
     if (!skin)
         return;
@@ -40,11 +40,11 @@ void TTitleButtons::Rebuild(const TSkinDefinition* skin, const Bitmap& iconBitma
     }
 }
 
-void TTitleButtons::ApplyLayout(const TTitleButtonLayout& layout)
-{
+void TTitleButtons::ApplyLayout(const TTitleButtonLayout& layout) {
     Hot_.Object = nullptr;
     Layout_ = layout;
-    const std::size_t count = std::min({Buttons_.size(), layout.Bounds.size(), layout.State.size()});
+    const std::size_t count =
+        std::min({Buttons_.size(), layout.Bounds.size(), layout.State.size()});
     for (std::size_t i = 0; i < count; ++i) {
         TWinSysButton& button = *Buttons_[i];
         button.BoundsRect = layout.Bounds[i];
@@ -54,14 +54,13 @@ void TTitleButtons::ApplyLayout(const TTitleButtonLayout& layout)
     }
 }
 
-TWinSysButton* TTitleButtons::At(int x, int y) const
-{
+TWinSysButton* TTitleButtons::At(int x, int y) const {
     const int index = TitleButtonAt(Layout_, Elements_, x, y);
-    return index >= 0 && static_cast<std::size_t>(index) < Buttons_.size() ? Buttons_[index].get() : nullptr;
+    return index >= 0 && static_cast<std::size_t>(index) < Buttons_.size() ? Buttons_[index].get()
+                                                                           : nullptr;
 }
 
-void TTitleButtons::Paint(const TWinSysButton& button) const
-{
+void TTitleButtons::Paint(const TWinSysButton& button) const {
     if (!Canvas_.Window || (Canvas_.CanPaint && !Canvas_.CanPaint()) || !button.Visible ||
         button.BoundsRect.IsEmpty())
         return;
@@ -80,10 +79,12 @@ void TTitleButtons::Paint(const TWinSysButton& button) const
                 const int size = GetSystemMetrics(SM_CXSMICON);
                 DrawIconEx(surface.Dc(), 0, 0, Canvas_.Icon, size, size, 0, nullptr, DI_NORMAL);
             } else if (Canvas_.IconBitmap && !Canvas_.IconBitmap->IsEmpty()) {
-                DrawFrameStretched(pixels, target, *Canvas_.IconBitmap, Transparency::KeyColour, 1, 1);
+                DrawFrameStretched(pixels, target, *Canvas_.IconBitmap, Transparency::KeyColour, 1,
+                                   1);
             }
         } else {
-            DrawFrameStretched(pixels, target, data.Image, Transparency::KeyColour, std::max(data.Frame, 1),
+            DrawFrameStretched(pixels, target, data.Image, Transparency::KeyColour,
+                               std::max(data.Frame, 1),
                                TitleButtonFrameForState(data, button.State, button.Enabled));
         }
         WindowDcScope dc(Canvas_.Window);

@@ -23,9 +23,7 @@ class TTitleButtons;
 class TWinSysButton : public TNCObject {
 public:
     TWinSysButton(TNCHotSlot& hot, const TTitleButtons& group, TDataSkinSysButton* buttonData)
-        : TNCObject(hot), ButtonData(buttonData), Group_(group)
-    {
-    }
+        : TNCObject(hot), ButtonData(buttonData), Group_(group) {}
 
     // The skin's element, as this window uses it (the group owns the copy).
     TDataSkinSysButton* ButtonData;

@@ -34,8 +34,7 @@ constexpr WPARAM kSystemCommands[] = {SC_SIZE,       SC_MOVE,       SC_MINIMIZE,
 // How often the hover of the title buttons is checked.
 constexpr UINT kHoverTimerMs = 250;
 
-POINT ScreenPointOf(LPARAM lParam)
-{
+POINT ScreenPointOf(LPARAM lParam) {
     return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
 
@@ -43,11 +42,12 @@ POINT ScreenPointOf(LPARAM lParam)
 // the scope ends.
 class TRedrawOffScope {
 public:
-    explicit TRedrawOffScope(HWND window) : Window_(window) { SendMessageW(Window_, WM_SETREDRAW, FALSE, 0); }
+    explicit TRedrawOffScope(HWND window) : Window_(window) {
+        SendMessageW(Window_, WM_SETREDRAW, FALSE, 0);
+    }
     TRedrawOffScope(const TRedrawOffScope&) = delete;
     TRedrawOffScope& operator=(const TRedrawOffScope&) = delete;
-    ~TRedrawOffScope()
-    {
+    ~TRedrawOffScope() {
         if (IsWindow(Window_))
             SendMessageW(Window_, WM_SETREDRAW, TRUE, 0);
     }
@@ -56,8 +56,7 @@ private:
     HWND Window_;
 };
 
-FontHandle PlatformCaptionFont()
-{
+FontHandle PlatformCaptionFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
     if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
@@ -70,12 +69,9 @@ FontHandle PlatformCaptionFont()
 TWinSkinForm::TWinSkinForm(TComponent* owner, HWND window, TEngineState& engine, HMODULE module,
                            std::wstring className)
     : TComponent(owner), TSkinWindow(window), Engine_(engine), Module_(module),
-      ClassNameText_(std::move(className)), DoubleClickTime_(GetDoubleClickTime())
-{
-}
+      ClassNameText_(std::move(className)), DoubleClickTime_(GetDoubleClickTime()) {}
 
-TWinSkinForm::~TWinSkinForm()
-{
+TWinSkinForm::~TWinSkinForm() {
     // The window may outlive this object (the manager frees it on switch-off
     // after Unskin, or at shutdown): never leave a procedure behind that
     // points at freed memory.
@@ -89,8 +85,7 @@ TWinSkinForm::~TWinSkinForm()
     TitleButtons_.Clear();
 }
 
-void TWinSkinForm::Notification(TComponent* component, TOperation operation)
-{
+void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == TOperation::opRemove) {
         if (component == Control_) {
@@ -102,10 +97,11 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation)
     }
 }
 
-void TWinSkinForm::SetSkinDefinition(const TSkinDefinition* skin) { SkinOverride_ = skin; }
+void TWinSkinForm::SetSkinDefinition(const TSkinDefinition* skin) {
+    SkinOverride_ = skin;
+}
 
-const TSkinDefinition* TWinSkinForm::Skin() const
-{
+const TSkinDefinition* TWinSkinForm::Skin() const {
     if (SkinOverride_)
         return SkinOverride_;
     // The skin in force stays until a new one has loaded completely: a load
@@ -115,37 +111,36 @@ const TSkinDefinition* TWinSkinForm::Skin() const
     return nullptr;
 }
 
-HFONT TWinSkinForm::CaptionFont() const
-{
+HFONT TWinSkinForm::CaptionFont() const {
     if (SkinData_ && SkinData_->CaptionFont())
         return SkinData_->CaptionFont();
     return OwnCaptionFont_.Get();
 }
 
-HBRUSH TWinSkinForm::ButtonFaceBrush() const
-{
+HBRUSH TWinSkinForm::ButtonFaceBrush() const {
     if (!SkinOverride_ && SkinData_ && SkinData_->BackgroundBrush())
         return SkinData_->BackgroundBrush();
     if (!OwnFaceBrush_) {
         const TSkinDefinition* skin = Skin();
-        const Colour colour = ResolveColour(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace);
+        const Colour colour =
+            ResolveColour(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace);
         OwnFaceBrush_.Reset(CreateSolidBrush(static_cast<COLORREF>(colour & 0x00FFFFFFu)));
     }
     return OwnFaceBrush_.Get();
 }
 
-bool TWinSkinForm::AddControlObject(TSkinControl* object)
-{
+bool TWinSkinForm::AddControlObject(TSkinControl* object) {
     if (std::find(ControlObjects_.begin(), ControlObjects_.end(), object) != ControlObjects_.end())
         return true;
     ControlObjects_.push_back(object);
     return false;
 }
 
-void TWinSkinForm::RemoveControlObject(TSkinControl* object) { std::erase(ControlObjects_, object); }
+void TWinSkinForm::RemoveControlObject(TSkinControl* object) {
+    std::erase(ControlObjects_, object);
+}
 
-void TWinSkinForm::FreeControlObjects()
-{
+void TWinSkinForm::FreeControlObjects() {
     // Seam: the control skinning objects are owned by their controls; asking
     // each to detach comes with the control skinning base. Until then the
     // list only forgets them.
@@ -153,14 +148,12 @@ void TWinSkinForm::FreeControlObjects()
     HotControl_ = nullptr;
 }
 
-void TWinSkinForm::RaiseBeforeSkinForm()
-{
+void TWinSkinForm::RaiseBeforeSkinForm() {
     if (SkinData_ && SkinData_->OnBeforeSkinForm)
         SkinData_->OnBeforeSkinForm(Control_, Handle(), ClassNameText_);
 }
 
-void TWinSkinForm::RaiseAfterSkinForm()
-{
+void TWinSkinForm::RaiseAfterSkinForm() {
     if (SkinData_ && SkinData_->OnAfterSkinForm)
         SkinData_->OnAfterSkinForm(Control_, Handle(), ClassNameText_);
 }
@@ -168,8 +161,7 @@ void TWinSkinForm::RaiseAfterSkinForm()
 // ---------------------------------------------------------------------------
 // Attaching
 
-void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
-{
+void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form) {
     Control_ = form;
     if (form)
         form->FreeNotification(this);
@@ -193,8 +185,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     // arrives with the form's owner-drawn menus.
 }
 
-void TWinSkinForm::ReadWindowTraits()
-{
+void TWinSkinForm::ReadWindowTraits() {
     const HWND window = Handle();
     Style_ = GetWindowLongPtrW(window, GWL_STYLE);
     ExStyle_ = GetWindowLongPtrW(window, GWL_EXSTYLE);
@@ -233,14 +224,13 @@ void TWinSkinForm::ReadWindowTraits()
         BorderKind_ = TBorderKind::Dialog;
         IsDialog_ = true;
     }
-    if (CaptionRemovalWanted(PlatformVersion(), (ExStyle_ & WS_EX_APPWINDOW) != 0, OwnerWindow_ != nullptr,
-                             Kind_ == TWindowKind::MdiChild))
+    if (CaptionRemovalWanted(PlatformVersion(), (ExStyle_ & WS_EX_APPWINDOW) != 0,
+                             OwnerWindow_ != nullptr, Kind_ == TWindowKind::MdiChild))
         SavedStyleBits_ |= ssCaptionRemoved;
     UnicodeWindow_ = IsWindowUnicode(window) != FALSE;
 }
 
-void TWinSkinForm::InitSkin(TSkinData* skinData)
-{
+void TWinSkinForm::InitSkin(TSkinData* skinData) {
     const HWND window = Handle();
     if (Subclassed() || !window || !IsWindow(window))
         return;
@@ -273,8 +263,8 @@ void TWinSkinForm::InitSkin(TSkinData* skinData)
             SavedRegion_ = std::move(copy);
     }
 
-    if (Engine_.HideWhileSkinning && !IsChild_ && SkinFrame_ && BorderKind_ != TBorderKind::NoCaption &&
-        (Style_ & WS_VISIBLE)) {
+    if (Engine_.HideWhileSkinning && !IsChild_ && SkinFrame_ &&
+        BorderKind_ != TBorderKind::NoCaption && (Style_ & WS_VISIBLE)) {
         Style_ &= ~static_cast<LONG_PTR>(WS_VISIBLE);
         SetWindowLongPtrW(window, GWL_STYLE, Style_);
         HiddenWhileSkinning_ = true;
@@ -294,7 +284,8 @@ void TWinSkinForm::InitSkin(TSkinData* skinData)
         MenuHandle_ = GetMenu(window);
         if (MenuHandle_ && Kind_ != TWindowKind::MdiChild)
             CreateMenuBar();
-        const bool maximizedMdiMode = Kind_ == TWindowKind::MdiChild && Engine_.MaximizedMdiChildMode;
+        const bool maximizedMdiMode =
+            Kind_ == TWindowKind::MdiChild && Engine_.MaximizedMdiChildMode;
         if (!maximizedMdiMode && WindowState_ != TWindowState::Minimized)
             ApplyCaptionRemoval();
         BuildMetrics();
@@ -309,19 +300,16 @@ void TWinSkinForm::InitSkin(TSkinData* skinData)
 // ---------------------------------------------------------------------------
 // The window procedure
 
-bool TWinSkinForm::HandlesFrame() const
-{
+bool TWinSkinForm::HandlesFrame() const {
     // A plain child window (not an MDI child) has no frame of ours.
     return SkinFrame_ && !(IsChild_ && Kind_ != TWindowKind::MdiChild);
 }
 
-bool TWinSkinForm::OwnsNonClientArea() const
-{
+bool TWinSkinForm::OwnsNonClientArea() const {
     return HandlesFrame() && LifeState_ != TLifeState::Created && !IsMaximizedMdiChild();
 }
 
-LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCPAINT:
         return OnNcPaint(wParam, lParam);
@@ -388,8 +376,7 @@ LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam) {
     // Until the deferred initialisation the platform's frame must not show.
     if (LifeState_ == TLifeState::Created)
         return 0;
@@ -404,8 +391,7 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT TWinSkinForm::OnEraseBkgnd(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnEraseBkgnd(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallOld(WM_ERASEBKGND, wParam, lParam);
     if (Control_)
         return result;
@@ -416,8 +402,7 @@ LRESULT TWinSkinForm::OnEraseBkgnd(WPARAM wParam, LPARAM lParam)
     return 1;
 }
 
-LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
     LifeState_ = TLifeState::InNcDestroy;
     UnhookWindow();
     // Out of the chain now; the message still goes to the procedure that was
@@ -429,8 +414,7 @@ LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam) {
     // Until the deferred initialisation the platform must not draw its caption.
     if (LifeState_ == TLifeState::Created && Kind_ != TWindowKind::MdiChild)
         return 0;
@@ -454,22 +438,20 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM lParam)
     return 1;
 }
 
-LRESULT TWinSkinForm::OnActivate(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnActivate(WPARAM wParam, LPARAM lParam) {
     if (HandlesFrame())
         Active_ = LOBYTE(LOWORD(wParam)) != 0;
     return CallOld(WM_ACTIVATE, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnInitMenuPopup(WPARAM wParam, LPARAM lParam)
-{
-    const bool systemMenu = SystemMenuHandle_ && reinterpret_cast<HMENU>(wParam) == SystemMenuHandle_;
+LRESULT TWinSkinForm::OnInitMenuPopup(WPARAM wParam, LPARAM lParam) {
+    const bool systemMenu =
+        SystemMenuHandle_ && reinterpret_cast<HMENU>(wParam) == SystemMenuHandle_;
     Engine_.PopupMode = systemMenu ? TPopupMode::SystemMenu : TPopupMode::MenuBar;
     return CallOld(WM_INITMENUPOPUP, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallOld(msg, wParam, lParam);
     if (Control_)
         return result;
@@ -479,18 +461,17 @@ LRESULT TWinSkinForm::OnCtlColor(UINT msg, WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HandlesFrame() && wParam < 0xFF00 &&
-        std::find(std::begin(kSystemCommands), std::end(kSystemCommands), wParam) != std::end(kSystemCommands)) {
+        std::find(std::begin(kSystemCommands), std::end(kSystemCommands), wParam) !=
+            std::end(kSystemCommands)) {
         PostMessageW(Handle(), WM_SYSCOMMAND, wParam, 0);
         return 0;
     }
     return CallOld(WM_COMMAND, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallOld(WM_GETMINMAXINFO, wParam, lParam);
     if (!HandlesFrame())
         return result;
@@ -503,8 +484,7 @@ LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT TWinSkinForm::OnWindowPosChanging(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnWindowPosChanging(WPARAM wParam, LPARAM lParam) {
     // The size is final once the old procedure (and the platform's limits)
     // had their say.
     const LRESULT result = CallOld(WM_WINDOWPOSCHANGING, wParam, lParam);
@@ -515,24 +495,23 @@ LRESULT TWinSkinForm::OnWindowPosChanging(WPARAM wParam, LPARAM lParam)
     // now: set before the move, the platform reshapes the window it already
     // has instead of the one it is making, which takes a third of a resize
     // step under Wine. WM_SIZE still checks the region against the size.
-    if (pos && !(pos->flags & SWP_NOSIZE) && Kind_ != TWindowKind::MdiChild && LifeState_ == TLifeState::Running &&
-        WindowState_ == TWindowState::Normal && !IsIconic(Handle()) && !IsZoomed(Handle())) {
+    if (pos && !(pos->flags & SWP_NOSIZE) && Kind_ != TWindowKind::MdiChild &&
+        LifeState_ == TLifeState::Running && WindowState_ == TWindowState::Normal &&
+        !IsIconic(Handle()) && !IsZoomed(Handle())) {
         const SIZE size{pos->cx, pos->cy};
         BuildRegion(false, &size);
     }
     return result;
 }
 
-LRESULT TWinSkinForm::OnWindowPosChanged(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnWindowPosChanged(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallOld(WM_WINDOWPOSCHANGED, wParam, lParam);
     if (HandlesFrame())
         ReadWindowState();
     return result;
 }
 
-LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallOld(WM_SIZE, wParam, lParam);
     if (!HandlesFrame())
         return result;
@@ -542,8 +521,9 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
         WindowState_ = TWindowState::Minimized;
     else if (wParam == SIZE_MAXIMIZED)
         WindowState_ = TWindowState::Maximized;
-    const bool mdiChildAside = Kind_ == TWindowKind::MdiChild &&
-                               (Engine_.MaximizedMdiChildMode || WindowState_ != TWindowState::Normal);
+    const bool mdiChildAside =
+        Kind_ == TWindowKind::MdiChild &&
+        (Engine_.MaximizedMdiChildMode || WindowState_ != TWindowState::Normal);
     // The size change repaints the frame once the window has its new size;
     // a second repaint for the region would double the cost of every step
     // of a resize.
@@ -552,8 +532,7 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     if (!HandlesFrame())
         return CallOld(WM_SYSCOMMAND, wParam, lParam);
     if (!Tracking_ && (wParam & 0xFFF0) == SC_KEYMENU && lParam == ' ') {
@@ -587,8 +566,7 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
     return CallOld(WM_SYSCOMMAND, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     if (!HandlesFrame())
         return CallOld(CM_MENUCHANGED, wParam, lParam);
     // The platform repaints its own frame for the new menu; that must not
@@ -619,8 +597,7 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
-LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCCALCSIZE, wParam, lParam);
     // The platform turns the window rectangle into its own client rectangle
@@ -630,8 +607,9 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
         windowRect = *reinterpret_cast<const RECT*>(lParam);
     CallOld(WM_NCCALCSIZE, wParam, lParam);
     const TFrameMetrics& m = Metrics_;
-    const bool bareWindow = BorderKind_ == TBorderKind::NoCaption ||
-                            (Kind_ == TWindowKind::MdiChild && WindowState_ != TWindowState::Normal);
+    const bool bareWindow =
+        BorderKind_ == TBorderKind::NoCaption ||
+        (Kind_ == TWindowKind::MdiChild && WindowState_ != TWindowState::Normal);
     if (!wParam) {
         // The window rectangle in, the client rectangle out: the same rule as
         // below, so a size computed this way agrees with the one in force.
@@ -639,7 +617,8 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
         // frame stays. The answer to this form of the message is always 0.
         auto* rect = reinterpret_cast<RECT*>(lParam);
         if (rect && !bareWindow) {
-            const Rect client = SkinnedClientRect(windowRect.left, windowRect.top, windowRect.right - windowRect.left,
+            const Rect client = SkinnedClientRect(windowRect.left, windowRect.top,
+                                                  windowRect.right - windowRect.left,
                                                   windowRect.bottom - windowRect.top, m);
             *rect = RECT{client.Left, client.Top, client.Right, client.Bottom};
         }
@@ -657,8 +636,7 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
     return WVR_VALIDRECTS;
 }
 
-LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam) {
     const LRESULT platform = CallOld(WM_NCHITTEST, wParam, lParam);
     if (!OwnsNonClientArea() || (platform != HTNOWHERE && platform != HTCAPTION))
         return platform;
@@ -676,8 +654,7 @@ LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam)
     }
 }
 
-LRESULT TWinSkinForm::OnRepaintFrame()
-{
+LRESULT TWinSkinForm::OnRepaintFrame() {
     PaintFrame(nullptr);
     return 0;
 }
@@ -685,8 +662,7 @@ LRESULT TWinSkinForm::OnRepaintFrame()
 // ---------------------------------------------------------------------------
 // The non-client mouse
 
-LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCMOUSEMOVE, wParam, lParam);
     if (!Active_)
@@ -702,8 +678,7 @@ LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
     return CallOld(WM_NCMOUSEMOVE, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCLBUTTONDOWN, wParam, lParam);
     if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
@@ -718,8 +693,7 @@ LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
     return CallOld(WM_NCLBUTTONDOWN, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCLBUTTONUP, wParam, lParam);
     const POINT screen = ScreenPointOf(lParam);
@@ -733,8 +707,7 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCLBUTTONDBLCLK, wParam, lParam);
     if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
@@ -755,8 +728,7 @@ LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam)
     return CallOld(WM_NCLBUTTONDBLCLK, wParam, lParam);
 }
 
-LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam)
-{
+LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam) {
     if (OwnsNonClientArea() && wParam == HTCAPTION && Kind_ != TWindowKind::MdiChild) {
         ShowSystemMenu(ScreenPointOf(lParam));
         return 0;
@@ -764,8 +736,7 @@ LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam)
     return CallOld(WM_NCRBUTTONDOWN, wParam, lParam);
 }
 
-POINT TWinSkinForm::ToWindowPoint(POINT screen) const
-{
+POINT TWinSkinForm::ToWindowPoint(POINT screen) const {
     POINT point = screen;
     ScreenToClient(Handle(), &point);
     if (!(Kind_ == TWindowKind::MdiChild && WindowState_ == TWindowState::Minimized)) {
@@ -778,16 +749,16 @@ POINT TWinSkinForm::ToWindowPoint(POINT screen) const
 // ---------------------------------------------------------------------------
 // What the buttons do
 
-void TWinSkinForm::StopTimer()
-{
+void TWinSkinForm::StopTimer() {
     if (Timer_)
         Timer_->SetEnabled(false);
 }
 
-void TWinSkinForm::PostSysCommand(UINT command) { PostMessageW(Handle(), WM_SYSCOMMAND, command, 0); }
+void TWinSkinForm::PostSysCommand(UINT command) {
+    PostMessageW(Handle(), WM_SYSCOMMAND, command, 0);
+}
 
-bool TWinSkinForm::SystemMenuOffersClose() const
-{
+bool TWinSkinForm::SystemMenuOffersClose() const {
     const TPlatformVersion& version = PlatformVersion();
     if ((version.NT && version.Major < 5) || version.Win9x)
         return true;
@@ -798,17 +769,16 @@ bool TWinSkinForm::SystemMenuOffersClose() const
     return menu && GetMenuItemInfoW(menu, SC_CLOSE, FALSE, &info);
 }
 
-void TWinSkinForm::SendToActiveMdiChild(UINT command)
-{
+void TWinSkinForm::SendToActiveMdiChild(UINT command) {
     if (Kind_ != TWindowKind::MdiFrame || !MDIClientHandle_)
         return;
-    const auto child = reinterpret_cast<HWND>(SendMessageW(MDIClientHandle_, WM_MDIGETACTIVE, 0, 0));
+    const auto child =
+        reinterpret_cast<HWND>(SendMessageW(MDIClientHandle_, WM_MDIGETACTIVE, 0, 0));
     if (child)
         SendMessageW(child, WM_SYSCOMMAND, command, 0);
 }
 
-void TWinSkinForm::PerformButtonAction(TWinSysButton& button, POINT screen)
-{
+void TWinSkinForm::PerformButtonAction(TWinSysButton& button, POINT screen) {
     const TTitleAction action = button.ButtonData->Action;
     switch (WindowCommandOf(action)) {
     case TTitleCommand::Close:
@@ -843,14 +813,12 @@ void TWinSkinForm::PerformButtonAction(TWinSysButton& button, POINT screen)
     }
 }
 
-void TWinSkinForm::RestoreWindow()
-{
+void TWinSkinForm::RestoreWindow() {
     WindowState_ = TWindowState::Normal;
     PostSysCommand(SC_RESTORE);
 }
 
-void TWinSkinForm::ToggleMaximize()
-{
+void TWinSkinForm::ToggleMaximize() {
     if (WindowState_ == TWindowState::Maximized) {
         RestoreWindow();
         return;
@@ -862,8 +830,7 @@ void TWinSkinForm::ToggleMaximize()
     Hot_.Object = nullptr;
 }
 
-void TWinSkinForm::ToggleMinimize()
-{
+void TWinSkinForm::ToggleMinimize() {
     if (WindowState_ == TWindowState::Minimized) {
         RestoreWindow();
         return;
@@ -873,8 +840,7 @@ void TWinSkinForm::ToggleMinimize()
     PostSysCommand(SC_MINIMIZE);
 }
 
-void TWinSkinForm::HideSystemMenuStyle()
-{
+void TWinSkinForm::HideSystemMenuStyle() {
     // A minimized window keeps the style it was given back for its menu.
     if ((SavedStyleBits_ & ssCaptionRemoved) || WindowState_ == TWindowState::Minimized)
         return;
@@ -883,8 +849,7 @@ void TWinSkinForm::HideSystemMenuStyle()
         SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_SYSMENU));
 }
 
-void TWinSkinForm::PutSystemMenuStyleBack()
-{
+void TWinSkinForm::PutSystemMenuStyleBack() {
     if (!(SavedStyleBits_ & ssHadSystemMenu) || !(Style_ & WS_SYSMENU))
         return;
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
@@ -892,8 +857,7 @@ void TWinSkinForm::PutSystemMenuStyleBack()
         SetWindowLongPtrW(Handle(), GWL_STYLE, style | WS_SYSMENU);
 }
 
-void TWinSkinForm::ShowSystemMenu(POINT screen)
-{
+void TWinSkinForm::ShowSystemMenu(POINT screen) {
     const DWORD now = GetTickCount();
     const int doubleClickTime = static_cast<int>(DoubleClickTime_);
     if (doubleClickTime < 0 || now - LastMenuTick_ > static_cast<DWORD>(doubleClickTime)) {
@@ -901,7 +865,8 @@ void TWinSkinForm::ShowSystemMenu(POINT screen)
         LastMenuTick_ = now;
         TSystemMenuSource source;
         source.Window = Handle();
-        source.PlatformMenu = SystemMenuHandle_ ? SystemMenuHandle_ : GetSystemMenu(Handle(), FALSE);
+        source.PlatformMenu =
+            SystemMenuHandle_ ? SystemMenuHandle_ : GetSystemMenu(Handle(), FALSE);
         source.SavedStyle = SavedStyleBits_;
         source.State = WindowState_;
         source.Sizeable = (Style_ & WS_THICKFRAME) != 0;
@@ -938,8 +903,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen)
 // ---------------------------------------------------------------------------
 // Deferred initialisation
 
-LRESULT TWinSkinForm::OnSkinInit()
-{
+LRESULT TWinSkinForm::OnSkinInit() {
     const HWND window = Handle();
     InitDone_ = true;
     SystemMenuHandle_ = GetSystemMenu(window, FALSE);
@@ -962,7 +926,8 @@ LRESULT TWinSkinForm::OnSkinInit()
         if (Kind_ == TWindowKind::MdiChild) {
             if (WindowState_ == TWindowState::Maximized) {
                 if (Engine_.MdiClientHandle)
-                    PostMessageW(Engine_.MdiClientHandle, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window), 0);
+                    PostMessageW(Engine_.MdiClientHandle, SKINMSG_MDIREDRAW,
+                                 reinterpret_cast<WPARAM>(window), 0);
             } else if (WindowState_ == TWindowState::Minimized) {
                 RestoreCaption();
             } else {
@@ -991,8 +956,7 @@ LRESULT TWinSkinForm::OnSkinInit()
     return 0;
 }
 
-void TWinSkinForm::FinishSkinning(const TAliveGuard& guard)
-{
+void TWinSkinForm::FinishSkinning(const TAliveGuard& guard) {
     // Outside code runs from here on and may free the form (and this
     // object) or recreate its window: the state is final before it runs.
     if (LifeState_ != TLifeState::Destroyed)
@@ -1004,8 +968,7 @@ void TWinSkinForm::FinishSkinning(const TAliveGuard& guard)
         RaiseAfterSkinForm();
 }
 
-std::vector<TControl*> TWinSkinForm::DiscoverControls()
-{
+std::vector<TControl*> TWinSkinForm::DiscoverControls() {
     std::vector<TControl*> found;
     if (!Control_)
         return found;
@@ -1017,7 +980,8 @@ std::vector<TControl*> TWinSkinForm::DiscoverControls()
     // Seam: each control found is mapped to its control skinning class (and
     // the popup menus made owner-drawn) once those classes exist.
     for (TComponent* component : Control_->Components())
-        if (auto* control = dynamic_cast<TControl*>(component); control && control->Tag() != disableTag)
+        if (auto* control = dynamic_cast<TControl*>(component);
+            control && control->Tag() != disableTag)
             add(control);
     std::vector<TWinControl*> tabOrder;
     Control_->GetTabOrderList(tabOrder);
@@ -1032,8 +996,7 @@ std::vector<TControl*> TWinSkinForm::DiscoverControls()
     return found;
 }
 
-std::vector<HWND> TWinSkinForm::DiscoverChildWindows()
-{
+std::vector<HWND> TWinSkinForm::DiscoverChildWindows() {
     std::vector<HWND> found;
     for (HWND child = GetTopWindow(Handle()); child; child = GetWindow(child, GW_HWNDNEXT))
         if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD)
@@ -1044,8 +1007,7 @@ std::vector<HWND> TWinSkinForm::DiscoverChildWindows()
 // ---------------------------------------------------------------------------
 // The framework form's message hook
 
-void TWinSkinForm::HookProc(TMessage& message)
-{
+void TWinSkinForm::HookProc(TMessage& message) {
     switch (message.Msg) {
     case WM_SETTEXT:
         OnFormSetText(message);
@@ -1073,8 +1035,7 @@ void TWinSkinForm::HookProc(TMessage& message)
     }
 }
 
-void TWinSkinForm::OnFormSetText(TMessage& message)
-{
+void TWinSkinForm::OnFormSetText(TMessage& message) {
     const HWND window = Handle();
     if (!IsWindowVisible(window)) {
         CallOldHook(message);
@@ -1093,7 +1054,8 @@ void TWinSkinForm::OnFormSetText(TMessage& message)
         return;
     if (WindowState_ == TWindowState::Maximized) {
         if (Engine_.MdiClientHandle)
-            PostMessageW(Engine_.MdiClientHandle, SKINMSG_MDIREDRAW, reinterpret_cast<WPARAM>(window), 0);
+            PostMessageW(Engine_.MdiClientHandle, SKINMSG_MDIREDRAW,
+                         reinterpret_cast<WPARAM>(window), 0);
     } else if (WindowState_ == TWindowState::Minimized) {
         PaintFrame(nullptr);
     } else {
@@ -1104,8 +1066,7 @@ void TWinSkinForm::OnFormSetText(TMessage& message)
 // ---------------------------------------------------------------------------
 // Re-skin, timer, detaching
 
-void TWinSkinForm::ReloadSkin()
-{
+void TWinSkinForm::ReloadSkin() {
     if (!Subclassed())
         return;
     // A framework form re-skins through its message hook, so that whoever
@@ -1116,8 +1077,7 @@ void TWinSkinForm::ReloadSkin()
         Reskin();
 }
 
-void TWinSkinForm::Reskin()
-{
+void TWinSkinForm::Reskin() {
     OwnFaceBrush_.Reset();
     const TAliveGuard guard(*this);
     const TSkinDefinition* skin = Skin();
@@ -1136,7 +1096,8 @@ void TWinSkinForm::Reskin()
     if (SkinFrame_) {
         BuildMetrics();
         // Seam: the owner-drawn menu hooks are re-applied here with the form's menus.
-        if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption && WindowState_ != TWindowState::Minimized) {
+        if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption &&
+            WindowState_ != TWindowState::Minimized) {
             ApplyFrameSize(true);
             if (guard.Alive() && Control_) {
                 // A new layout for the framework's aligned controls.
@@ -1152,8 +1113,7 @@ void TWinSkinForm::Reskin()
     FinishSkinning(guard);
 }
 
-void TWinSkinForm::TimerTick(TObject*)
-{
+void TWinSkinForm::TimerTick(TObject*) {
     try {
         if (Tracking_)
             return;
@@ -1170,7 +1130,8 @@ void TWinSkinForm::TimerTick(TObject*)
             POINT cursor{};
             RECT bounds{};
             GetCursorPos(&cursor);
-            if (!IsWindow(HotControl_) || !GetWindowRect(HotControl_, &bounds) || !PtInRect(&bounds, cursor)) {
+            if (!IsWindow(HotControl_) || !GetWindowRect(HotControl_, &bounds) ||
+                !PtInRect(&bounds, cursor)) {
                 const HWND control = std::exchange(HotControl_, nullptr);
                 if (IsWindow(control))
                     SendMessageW(control, CM_MOUSELEAVE, 0, 0);
@@ -1181,8 +1142,7 @@ void TWinSkinForm::TimerTick(TObject*)
     }
 }
 
-void TWinSkinForm::UnhookWindow()
-{
+void TWinSkinForm::UnhookWindow() {
     if (!SkinFrame_) {
         LightDetach();
         return;
@@ -1197,8 +1157,7 @@ void TWinSkinForm::UnhookWindow()
     UnsubclassMdiClient();
 }
 
-void TWinSkinForm::LightDetach()
-{
+void TWinSkinForm::LightDetach() {
     StopTimer();
     FreeControlObjects();
     const bool windowLives = LifeState_ != TLifeState::InNcDestroy;
@@ -1212,8 +1171,7 @@ void TWinSkinForm::LightDetach()
             child->Invalidate();
 }
 
-void TWinSkinForm::Unskin()
-{
+void TWinSkinForm::Unskin() {
     if (!Subclassed())
         return;
     if (!SkinFrame_) {
@@ -1230,8 +1188,7 @@ void TWinSkinForm::Unskin()
     RestoreStyleAndSize();
 }
 
-void TWinSkinForm::RestoreStyleAndSize()
-{
+void TWinSkinForm::RestoreStyleAndSize() {
     const HWND window = Handle();
     // The style bits we took away while skinned.
     LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
@@ -1258,7 +1215,8 @@ void TWinSkinForm::RestoreStyleAndSize()
         if (FrameSizeApplied_) {
             // The client area keeps its size; the frame becomes the platform's again.
             width += SavedNonClientSize_.cx - Metrics_.BorderLeft - Metrics_.BorderRight;
-            height += SavedNonClientSize_.cy - Metrics_.TitleHeight - Metrics_.BorderBottom - Metrics_.MenuBarHeight;
+            height += SavedNonClientSize_.cy - Metrics_.TitleHeight - Metrics_.BorderBottom -
+                      Metrics_.MenuBarHeight;
         }
         SetWindowPos(window, nullptr, topLeft.x, topLeft.y, width, height,
                      SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
@@ -1272,8 +1230,7 @@ void TWinSkinForm::RestoreStyleAndSize()
 // ---------------------------------------------------------------------------
 // Frame geometry
 
-void TWinSkinForm::BuildMetrics()
-{
+void TWinSkinForm::BuildMetrics() {
     const TSkinDefinition* skin = Skin();
     const int menuBarHeight = MenuBarActive_ ? GetSystemMetrics(SM_CYMENU) : 0;
     Metrics_ = skin ? ComputeFrameMetrics(*skin, BorderKind_, menuBarHeight) : TFrameMetrics{};
@@ -1287,8 +1244,7 @@ void TWinSkinForm::BuildMetrics()
     RebuildTitleButtons();
 }
 
-void TWinSkinForm::ReadWindowState()
-{
+void TWinSkinForm::ReadWindowState() {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     if (!GetWindowPlacement(Handle(), &placement))
@@ -1308,8 +1264,7 @@ void TWinSkinForm::ReadWindowState()
     }
 }
 
-void TWinSkinForm::ApplyCaptionRemoval()
-{
+void TWinSkinForm::ApplyCaptionRemoval() {
     if (!(SavedStyleBits_ & ssCaptionRemoved))
         return;
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
@@ -1317,8 +1272,7 @@ void TWinSkinForm::ApplyCaptionRemoval()
         SetWindowLongPtrW(Handle(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
 }
 
-void TWinSkinForm::RestoreCaption()
-{
+void TWinSkinForm::RestoreCaption() {
     if (!(SavedStyleBits_ & ssCaptionRemoved))
         return;
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
@@ -1327,14 +1281,12 @@ void TWinSkinForm::RestoreCaption()
         SetWindowLongPtrW(Handle(), GWL_STYLE, style | caption);
 }
 
-void TWinSkinForm::ForceFrameRecalc()
-{
+void TWinSkinForm::ForceFrameRecalc() {
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
-std::wstring TWinSkinForm::ReadCaption() const
-{
+std::wstring TWinSkinForm::ReadCaption() const {
     const HWND window = Handle();
     if (UnicodeWindow_) {
         const int length = GetWindowTextLengthW(window);
@@ -1346,7 +1298,8 @@ std::wstring TWinSkinForm::ReadCaption() const
     // An ANSI window answers in its code page; longer captions are cut at
     // the buffer's end.
     char buffer[1000] = {};
-    const LRESULT copied = SendMessageA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer));
+    const LRESULT copied =
+        SendMessageA(window, WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer));
     const int length = static_cast<int>(copied > 0 ? copied : 0);
     const int wide = MultiByteToWideChar(CP_ACP, 0, buffer, length, nullptr, 0);
     std::wstring text(static_cast<size_t>(wide > 0 ? wide : 0), L'\0');
@@ -1355,21 +1308,20 @@ std::wstring TWinSkinForm::ReadCaption() const
     return text;
 }
 
-int TWinSkinForm::DialogCaptionWidth() const
-{
+int TWinSkinForm::DialogCaptionWidth() const {
     const std::wstring text = kCaptionPrefix + ReadCaption() + kCaptionSuffix;
     WindowDcScope dc(nullptr);
     if (!dc.Get())
         return 0;
     const HFONT font = CaptionFont();
-    SelectObjectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SelectObjectScope selected(dc.Get(), font ? static_cast<HGDIOBJ>(font)
+                                              : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
     GetTextExtentPoint32W(dc.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
     return extent.cx;
 }
 
-void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
-{
+void TWinSkinForm::ApplyFrameSize(bool keepClientRect) {
     const HWND window = Handle();
     if (WindowState_ == TWindowState::Maximized) {
         ForceFrameRecalc();
@@ -1398,15 +1350,18 @@ void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
             clientHeight -= Metrics_.MenuBarHeight;
     }
     int width = clientWidth + Metrics_.BorderLeft + Metrics_.BorderRight;
-    const int height = clientHeight + Metrics_.TitleHeight + Metrics_.BorderBottom + Metrics_.MenuBarHeight;
+    const int height =
+        clientHeight + Metrics_.TitleHeight + Metrics_.BorderBottom + Metrics_.MenuBarHeight;
 
     if (IsDialog_ && !keepClientRect) {
         // A dialog is as wide as its caption needs; its controls stay centred.
         const TSkinDefinition* skin = Skin();
-        const int needed = (skin ? skin->Title.LeftWidth + skin->Title.RightWidth : 0) + DialogCaptionWidth();
+        const int needed =
+            (skin ? skin->Title.LeftWidth + skin->Title.RightWidth : 0) + DialogCaptionWidth();
         if (needed > width) {
             const int shift = (needed - width) / 2;
-            for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            for (HWND child = GetWindow(window, GW_CHILD); child;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
                 RECT bounds{};
                 GetWindowRect(child, &bounds);
                 MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bounds), 2);
@@ -1419,11 +1374,11 @@ void TWinSkinForm::ApplyFrameSize(bool keepClientRect)
     // The object may be freed by what the size change runs; this is the last
     // thing it does.
     FrameSizeApplied_ = true;
-    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    SetWindowPos(window, nullptr, 0, 0, width, height,
+                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
 }
 
-void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size)
-{
+void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size) {
     if (LifeState_ == TLifeState::Destroyed || !SkinFrame_ || !Subclassed())
         return;
     if (Kind_ == TWindowKind::MdiChild && WindowState_ != TWindowState::Normal)
@@ -1440,7 +1395,8 @@ void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size)
     const TSkinDefinition* skin = Skin();
     if (!skin)
         return;
-    RegionHandle region = BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
+    RegionHandle region =
+        BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
     RegionWidth_ = w;
     RegionHeight_ = h;
     // The window owns the region from here on, and deletes the one it had.
@@ -1450,8 +1406,7 @@ void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size)
     }
 }
 
-void TWinSkinForm::PaintFrame(HDC dc)
-{
+void TWinSkinForm::PaintFrame(HDC dc) {
     if (!PaintsFrame(LifeState_) || BorderKind_ == TBorderKind::NoCaption || IsMaximizedMdiChild())
         return;
     try {
@@ -1464,7 +1419,8 @@ void TWinSkinForm::PaintFrame(HDC dc)
             return;
         RECT outer{};
         GetWindowRect(Handle(), &outer);
-        TFramePaintInput input = FramePaintInput(*skin, outer.right - outer.left, outer.bottom - outer.top);
+        TFramePaintInput input =
+            FramePaintInput(*skin, outer.right - outer.left, outer.bottom - outer.top);
         input.TitleBackdrop = &TitleBackdrop_;
         if (!PaintScratch_)
             PaintScratch_ = std::make_unique<TFramePaintScratch>();
@@ -1481,16 +1437,14 @@ void TWinSkinForm::PaintFrame(HDC dc)
 
 // The caption as the window keeps it, read without a message: painting runs
 // inside the window's own message handling.
-std::wstring TWinSkinForm::CaptionText() const
-{
+std::wstring TWinSkinForm::CaptionText() const {
     std::wstring text(1024, L'\0');
     const int length = InternalGetWindowText(Handle(), text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(length, 0)));
     return text;
 }
 
-void TWinSkinForm::RefreshIcon()
-{
+void TWinSkinForm::RefreshIcon() {
     const HWND window = Handle();
     IconHandle_ = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
     if (!IconHandle_)
@@ -1511,7 +1465,8 @@ void TWinSkinForm::RefreshIcon()
         return;
     if (IconBitmap_.IsEmpty()) {
         // Until the window shows an icon, the application's stands in.
-        if (SkinData_ && SkinData_->AppIcon().Width() == width && SkinData_->AppIcon().Height() == height)
+        if (SkinData_ && SkinData_->AppIcon().Width() == width &&
+            SkinData_->AppIcon().Height() == height)
             IconBitmap_ = SkinData_->AppIcon();
         else
             IconBitmap_ = Bitmap(width, height, PixelFormat::Bgra32, PixelOf(kKeyColour));
@@ -1522,17 +1477,17 @@ void TWinSkinForm::RefreshIcon()
         DibSurface surface(width, height);
         surface.Pixels().Fill(PixelOf(kKeyColour));
         // A copy made for the small size looks better than a squeezed big icon.
-        const IconHandle scaled(
-            static_cast<HICON>(CopyImage(IconHandle_, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
-        DrawIconEx(surface.Dc(), 0, 0, scaled ? scaled.Get() : IconHandle_, width, height, 0, nullptr, DI_NORMAL);
+        const IconHandle scaled(static_cast<HICON>(
+            CopyImage(IconHandle_, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
+        DrawIconEx(surface.Dc(), 0, 0, scaled ? scaled.Get() : IconHandle_, width, height, 0,
+                   nullptr, DI_NORMAL);
         IconBitmap_ = surface.Pixels();
     } catch (...) {
         // The previous picture stays.
     }
 }
 
-void TWinSkinForm::RebuildTitleButtons()
-{
+void TWinSkinForm::RebuildTitleButtons() {
     const TSkinDefinition* skin = Skin();
     if (skin && std::any_of(skin->TitleButtons.begin(), skin->TitleButtons.end(),
                             [](const auto& button) { return IsIconAction(button->Action); }))
@@ -1548,8 +1503,8 @@ void TWinSkinForm::RebuildTitleButtons()
     TitleButtons_.SetCanvas(std::move(canvas));
 }
 
-TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int width, int height) const
-{
+TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int width,
+                                               int height) const {
     TFramePaintInput in;
     in.Skin = &skin;
     in.Metrics = Metrics_;
@@ -1586,14 +1541,12 @@ TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int 
 // ---------------------------------------------------------------------------
 // Size grips and the MDI children's state
 
-void TWinSkinForm::NewSizeGrip(HWND grip)
-{
+void TWinSkinForm::NewSizeGrip(HWND grip) {
     if (grip && GetParent(grip) == Handle())
         SizeGrip_ = grip;
 }
 
-void TWinSkinForm::SetChildWindowState(bool maximized)
-{
+void TWinSkinForm::SetChildWindowState(bool maximized) {
     if (Kind_ != TWindowKind::MdiChild || !SkinFrame_ || !Subclassed())
         return;
     if (maximized)
@@ -1608,8 +1561,7 @@ void TWinSkinForm::SetChildWindowState(bool maximized)
 // ---------------------------------------------------------------------------
 // Seams of the later parts
 
-void TWinSkinForm::CreateMenuBar()
-{
+void TWinSkinForm::CreateMenuBar() {
     // Seam: the skinned menu-bar object is created here and builds its buttons
     // from MenuHandle_. What it does to the window is done already: the
     // window gives up its platform menu and the frame makes room for the bar.
@@ -1618,8 +1570,7 @@ void TWinSkinForm::CreateMenuBar()
     SetMenu(Handle(), nullptr);
 }
 
-void TWinSkinForm::FreeMenuBar()
-{
+void TWinSkinForm::FreeMenuBar() {
     if (!MenuBarActive_)
         return;
     MenuBarActive_ = false;
@@ -1635,13 +1586,11 @@ void TWinSkinForm::FreeMenuBar()
     MenuHandle_ = nullptr;
 }
 
-void TWinSkinForm::SubclassMdiClient()
-{
+void TWinSkinForm::SubclassMdiClient() {
     // Seam: the MDI client's own subclassing comes with the MDI handling.
 }
 
-void TWinSkinForm::UnsubclassMdiClient()
-{
+void TWinSkinForm::UnsubclassMdiClient() {
     // Seam: see SubclassMdiClient.
 }
 

@@ -108,7 +108,9 @@ public:
 
     // Title-bar buttons, one per button of the skin, as laid out by the last
     // frame paint.
-    const std::vector<std::unique_ptr<TWinSysButton>>& TitleButtons() const { return TitleButtons_.Buttons(); }
+    const std::vector<std::unique_ptr<TWinSysButton>>& TitleButtons() const {
+        return TitleButtons_.Buttons();
+    }
     // The title or menu-bar object under the mouse or pressed, or null.
     TNCObject* HotObject() const { return Hot_.Object; }
     // A screen point in window coordinates (the non-client area's origin).
@@ -144,7 +146,6 @@ protected:
     void HookProc(TMessage& message) override;
 
 private:
-
     // Whether the frame messages are ours to answer: a skinned frame on a
     // top-level window or MDI child.
     bool HandlesFrame() const;
@@ -200,8 +201,7 @@ private:
     void ApplyCaptionRemoval();
     void RestoreCaption();
     void ReadWindowState();
-    bool IsMaximizedMdiChild() const
-    {
+    bool IsMaximizedMdiChild() const {
         return Kind_ == TWindowKind::MdiChild && WindowState_ == TWindowState::Maximized;
     }
     void PaintFrame(HDC dc);
@@ -265,13 +265,13 @@ private:
     HWND OwnerWindow_ = nullptr;
 
     TFrameMetrics Metrics_;
-    Rect TitleTextRect_;          // where the caption was last drawn
-    int ButtonsLeftEdge_ = 0;     // left edge of the right-anchored title buttons, last layout
-    HICON IconHandle_ = nullptr;  // the window's icon, not owned
-    Bitmap IconBitmap_;           // the icon on the key colour, small-icon size
-    Bitmap TitleBackdrop_;        // the last title bar composed, before its buttons
+    Rect TitleTextRect_;         // where the caption was last drawn
+    int ButtonsLeftEdge_ = 0;    // left edge of the right-anchored title buttons, last layout
+    HICON IconHandle_ = nullptr; // the window's icon, not owned
+    Bitmap IconBitmap_;          // the icon on the key colour, small-icon size
+    Bitmap TitleBackdrop_;       // the last title bar composed, before its buttons
     std::unique_ptr<TFramePaintScratch> PaintScratch_; // buffers reused by every frame paint
-    Bitmap RegionScratch_;        // a border piece rendered for the region scan
+    Bitmap RegionScratch_; // a border piece rendered for the region scan
     TNCHotSlot Hot_;
     TTitleButtons TitleButtons_{Hot_};
     TSkinSystemMenu SystemMenu_{this};

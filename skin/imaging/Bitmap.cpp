@@ -16,8 +16,8 @@ void Bitmap::Allocate(int width, int height, Pixel fill) {
         throw std::invalid_argument("bitmap size " + std::to_string(width) + " x " +
                                     std::to_string(height) + " is negative");
     if (static_cast<std::int64_t>(width) * height > kMaxPixels)
-        throw std::length_error("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
-                                " pixels is too large");
+        throw std::length_error("bitmap of " + std::to_string(width) + " x " +
+                                std::to_string(height) + " pixels is too large");
     Storage_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
     Data_ = Storage_.empty() ? nullptr : Storage_.data();
     Width_ = width;
@@ -101,7 +101,9 @@ void Bitmap::SetSize(int width, int height, Pixel fill) {
     Allocate(width, height, fill);
 }
 
-void Bitmap::Fill(Pixel value) { FillRect(Bounds(), value); }
+void Bitmap::Fill(Pixel value) {
+    FillRect(Bounds(), value);
+}
 
 void Bitmap::FillRect(const Rect& rect, Pixel value) {
     const Rect area = Intersect(rect, Bounds());

@@ -20,9 +20,13 @@ constexpr Pixel PixelOf(Colour c) {
     return kOpaque | static_cast<Pixel>(BlueOf(c)) | static_cast<Pixel>(GreenOf(c)) << 8 |
            static_cast<Pixel>(RedOf(c)) << 16;
 }
-constexpr Colour ColourOf(Pixel p) { return Rgb(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); }
+constexpr Colour ColourOf(Pixel p) {
+    return Rgb(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
+}
 // True when two pixels have the same red, green and blue.
-constexpr bool SameRgb(Pixel a, Pixel b) { return ((a ^ b) & kPixelRgbMask) == 0; }
+constexpr bool SameRgb(Pixel a, Pixel b) {
+    return ((a ^ b) & kPixelRgbMask) == 0;
+}
 
 // What the pixels of a bitmap stand for. Every bitmap stores 32 bits a
 // pixel; Rgb24 says the alpha byte carries nothing (the image is written as a

@@ -37,8 +37,8 @@ KeyRange RangeOf(Colour key, KeyTolerance tolerance) {
 
 } // namespace
 
-std::vector<Rect> RegionOfBitmap(const Bitmap& bitmap, int xOffset, int yOffset, KeyTolerance tolerance,
-                                 Colour key) {
+std::vector<Rect> RegionOfBitmap(const Bitmap& bitmap, int xOffset, int yOffset,
+                                 KeyTolerance tolerance, Colour key) {
     const KeyRange range = RangeOf(ResolveColour(key), tolerance);
     std::vector<Rect> rects;
     const int width = bitmap.Width();

@@ -21,8 +21,8 @@ struct KeyTolerance {
 // A pixel is transparent when each channel lies between the key's value and
 // that value plus its tolerance (capped at 255). Empty for a fully
 // transparent bitmap.
-std::vector<Rect> RegionOfBitmap(const Bitmap& bitmap, int xOffset, int yOffset, KeyTolerance tolerance,
-                                 Colour key = kKeyColour);
+std::vector<Rect> RegionOfBitmap(const Bitmap& bitmap, int xOffset, int yOffset,
+                                 KeyTolerance tolerance, Colour key = kKeyColour);
 
 // The same pixels in fewer rectangles: a rectangle that continues one of the
 // same left and right edges ending just above it is merged into that one.

@@ -16,7 +16,8 @@ std::vector<int> SampleMap(int destStart, int destLength, int clipFrom, int clip
     for (int d = clipFrom; d < clipTo; ++d) {
         const std::int64_t offset = (std::int64_t{d} - destStart) * sourceLength / destLength;
         const std::int64_t s = sourceStart + offset;
-        map[static_cast<std::size_t>(d - clipFrom)] = s >= 0 && s < sourceLimit ? static_cast<int>(s) : -1;
+        map[static_cast<std::size_t>(d - clipFrom)] =
+            s >= 0 && s < sourceLimit ? static_cast<int>(s) : -1;
     }
     return map;
 }
@@ -30,7 +31,8 @@ bool IsIdentityRun(const std::vector<int>& map) {
     return true;
 }
 
-void CopyRow(Pixel* out, const Pixel* in, const std::vector<int>& xs, bool identity, Transparency t) {
+void CopyRow(Pixel* out, const Pixel* in, const std::vector<int>& xs, bool identity,
+             Transparency t) {
     const Pixel key = PixelOf(kKeyColour);
     if (identity && t == Transparency::Opaque) {
         std::memcpy(out, in + xs.front(), xs.size() * sizeof(Pixel));
@@ -54,10 +56,10 @@ void StretchDraw(Bitmap& target, const Rect& dest, const Bitmap& source, const R
     const Rect clip = Intersect(dest, target.Bounds());
     if (clip.IsEmpty())
         return;
-    const std::vector<int> xs = SampleMap(dest.Left, dest.Width(), clip.Left, clip.Right, sourceRect.Left,
-                                          sourceRect.Width(), source.Width());
-    const std::vector<int> ys = SampleMap(dest.Top, dest.Height(), clip.Top, clip.Bottom, sourceRect.Top,
-                                          sourceRect.Height(), source.Height());
+    const std::vector<int> xs = SampleMap(dest.Left, dest.Width(), clip.Left, clip.Right,
+                                          sourceRect.Left, sourceRect.Width(), source.Width());
+    const std::vector<int> ys = SampleMap(dest.Top, dest.Height(), clip.Top, clip.Bottom,
+                                          sourceRect.Top, sourceRect.Height(), source.Height());
     const bool identity = IsIdentityRun(xs);
     const std::size_t rowBytes = xs.size() * sizeof(Pixel);
     // Rows repeated by a vertical stretch are copied from the row above.
@@ -86,7 +88,8 @@ void DrawTransparent(Bitmap& target, const Rect& rect, const Bitmap& source, Col
     if (rect.IsEmpty())
         return;
     const Pixel keyPixel = PixelOf(key);
-    const Rect clip = Intersect(Intersect(rect, target.Bounds()), source.Bounds().Offset(rect.Left, rect.Top));
+    const Rect clip =
+        Intersect(Intersect(rect, target.Bounds()), source.Bounds().Offset(rect.Left, rect.Top));
     for (int y = clip.Top; y < clip.Bottom; ++y) {
         const Pixel* in = source.Row(y - rect.Top) + (clip.Left - rect.Left);
         Pixel* out = target.Row(y) + clip.Left;
@@ -120,7 +123,8 @@ void Tile(Bitmap& target, const Rect& rect, const Bitmap& image, const Rect& sou
     }
     for (int y = clip.Top; y < clip.Bottom; ++y)
         std::memcpy(target.Row(y) + clip.Left,
-                    pattern.data() + static_cast<std::size_t>((std::int64_t{y} - rect.Top) % ph) * width,
+                    pattern.data() +
+                        static_cast<std::size_t>((std::int64_t{y} - rect.Top) % ph) * width,
                     width * sizeof(Pixel));
 }
 

@@ -23,7 +23,8 @@ void DrawBitmap(Bitmap& target, int x, int y, const Bitmap& source,
 
 // Copies the top-left rect-sized part of source to rect, keeping the target's
 // pixels wherever the source pixel is key.
-void DrawTransparent(Bitmap& target, const Rect& rect, const Bitmap& source, Colour key = kKeyColour);
+void DrawTransparent(Bitmap& target, const Rect& rect, const Bitmap& source,
+                     Colour key = kKeyColour);
 
 // Repeats the source piece of image over rect, starting at its top-left
 // corner. The last pieces are not cut at the rectangle's right and bottom

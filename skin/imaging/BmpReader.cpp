@@ -27,7 +27,9 @@ bool IsKnownHeaderSize(std::uint32_t size) {
     return false;
 }
 
-std::string Num(std::uint64_t n) { return std::to_string(n); }
+std::string Num(std::uint64_t n) {
+    return std::to_string(n);
+}
 
 } // namespace
 
@@ -129,7 +131,8 @@ void BmpReader::ReadMasks(Header& h) const {
         // Some writers declare bit fields and leave the masks out; reading the
         // pixels as masks would give wrong colours without a word.
         if (h.PixelOffset < h.TableOffset)
-            throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) + " lies inside the headers");
+            throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) +
+                              " lies inside the headers");
     }
     for (BitField* field : {&h.Red, &h.Green, &h.Blue, &h.Alpha}) {
         if (field->Mask == 0)
@@ -154,12 +157,14 @@ void BmpReader::ReadPalette(Header& h) const {
         throw EBmpDamaged("colour table of " + Num(claimed) + " entries");
     Require(h.TableOffset, claimed * entrySize, "the colour table");
     if (h.PixelOffset < h.TableOffset + claimed * entrySize)
-        throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) + " lies inside the colour table");
+        throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) +
+                          " lies inside the colour table");
     const std::uint64_t used = std::min(claimed, most);
     h.Palette.resize(used);
     for (std::uint64_t i = 0; i < used; ++i) {
         const std::uint8_t* p = File_.data() + h.TableOffset + i * entrySize;
-        h.Palette[i] = kOpaque | static_cast<Pixel>(p[2]) << 16 | static_cast<Pixel>(p[1]) << 8 | p[0];
+        h.Palette[i] =
+            kOpaque | static_cast<Pixel>(p[2]) << 16 | static_cast<Pixel>(p[1]) << 8 | p[0];
     }
 }
 
@@ -175,7 +180,8 @@ Pixel BmpReader::FromBitFields(const Header& h, std::uint32_t value) const {
 }
 
 void BmpReader::DecodeRows(const Header& h, Bitmap& bitmap) const {
-    const std::uint64_t rowBits = static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitsPerPixel);
+    const std::uint64_t rowBits =
+        static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitsPerPixel);
     const std::uint64_t stride = (rowBits + 31) / 32 * 4;
     // The last row's padding may be missing.
     Require(h.PixelOffset, stride * static_cast<std::uint64_t>(h.Height - 1) + (rowBits + 7) / 8,
@@ -185,7 +191,8 @@ void BmpReader::DecodeRows(const Header& h, Bitmap& bitmap) const {
     };
     const int width = static_cast<int>(h.Width);
     for (std::int64_t row = 0; row < h.Height; ++row) {
-        const std::uint8_t* in = File_.data() + h.PixelOffset + static_cast<std::uint64_t>(row) * stride;
+        const std::uint8_t* in =
+            File_.data() + h.PixelOffset + static_cast<std::uint64_t>(row) * stride;
         Pixel* out = bitmap.Row(static_cast<int>(h.TopDown ? row : h.Height - 1 - row));
         switch (h.BitsPerPixel) {
         case 1:
@@ -202,7 +209,8 @@ void BmpReader::DecodeRows(const Header& h, Bitmap& bitmap) const {
         }
         case 16:
             for (int x = 0; x < width; ++x)
-                out[x] = FromBitFields(h, static_cast<std::uint32_t>(in[2 * x] | in[2 * x + 1] << 8));
+                out[x] =
+                    FromBitFields(h, static_cast<std::uint32_t>(in[2 * x] | in[2 * x + 1] << 8));
             break;
         case 24:
             for (int x = 0; x < width; ++x)
@@ -212,7 +220,8 @@ void BmpReader::DecodeRows(const Header& h, Bitmap& bitmap) const {
         case 32:
             for (int x = 0; x < width; ++x) {
                 const std::uint8_t* p = in + 4 * x;
-                out[x] = FromBitFields(h, p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24);
+                out[x] = FromBitFields(h, p[0] | p[1] << 8 | p[2] << 16 |
+                                              static_cast<std::uint32_t>(p[3]) << 24);
             }
             break;
         }
@@ -226,12 +235,15 @@ void BmpReader::DecodeRle(const Header& h, Bitmap& bitmap) const {
         end = h.PixelOffset + h.ImageSize;
     }
     if (h.PixelOffset >= end)
-        throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) + " is past the end of the file");
+        throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) +
+                          " is past the end of the file");
     const bool four = h.Compression == kRle4;
     const std::int64_t width = h.Width, height = h.Height;
     // Pixels that the data skips keep colour 0 of the table.
     bitmap.Fill(h.Palette.empty() ? kOpaque : h.Palette[0]);
-    const auto colour = [&h](std::uint32_t index) { return index < h.Palette.size() ? h.Palette[index] : kOpaque; };
+    const auto colour = [&h](std::uint32_t index) {
+        return index < h.Palette.size() ? h.Palette[index] : kOpaque;
+    };
     // Writers encode whole stored rows, padding included, so runs may go on
     // into the padding; those pixels are dropped. Past the padding is damage.
     const std::int64_t rowBytes = ((four ? (width + 1) / 2 : width) + 3) / 4 * 4;
@@ -283,7 +295,8 @@ void BmpReader::DecodeRle(const Header& h, Bitmap& bitmap) const {
         } else { // value pixels stored as they are, padded to 16 bits
             const std::uint64_t bytes = four ? (value + 1u) / 2 : value;
             if (end - pos < bytes)
-                throw EBmpDamaged("a literal run of " + Num(value) + " pixels runs past the end of the compressed data");
+                throw EBmpDamaged("a literal run of " + Num(value) +
+                                  " pixels runs past the end of the compressed data");
             const Span span = put(value, "a literal run");
             for (int i = 0; i < span.Visible; ++i) {
                 const std::uint8_t byte = File_[pos + (four ? i / 2 : i)];
@@ -310,8 +323,8 @@ Bitmap BmpReader::Read() {
     case kRle8:
     case kRle4:
         if (bpp != (h.Compression == kRle8 ? 8 : 4))
-            throw EBmpDamaged("RLE" + std::string(h.Compression == kRle8 ? "8" : "4") + " with " + Num(bpp) +
-                              " bits per pixel");
+            throw EBmpDamaged("RLE" + std::string(h.Compression == kRle8 ? "8" : "4") + " with " +
+                              Num(bpp) + " bits per pixel");
         break;
     case kJpeg:
     case kPng:
@@ -338,6 +351,8 @@ std::int64_t BmpReader::PixelCount() const {
     return h.Width * h.Height;
 }
 
-Bitmap ReadBmp(std::span<const std::uint8_t> file) { return BmpReader(file).Read(); }
+Bitmap ReadBmp(std::span<const std::uint8_t> file) {
+    return BmpReader(file).Read();
+}
 
 } // namespace veyra

@@ -13,7 +13,8 @@ namespace veyra {
 // formats, compressed data that runs past its rows. The message says what.
 class EBmpDamaged : public std::runtime_error {
 public:
-    explicit EBmpDamaged(const std::string& what) : std::runtime_error("Damaged BMP file: " + what) {}
+    explicit EBmpDamaged(const std::string& what)
+        : std::runtime_error("Damaged BMP file: " + what) {}
 };
 
 // Reads BMP files as skin authors' tools write them: 1, 4, 8, 16, 24 and 32

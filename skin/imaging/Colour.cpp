@@ -25,9 +25,9 @@ std::array<Colour, SystemColours::kCount>& Table() {
 }
 
 int BlendChannel(int a, int b, int weight, int scale) {
-    const long long mixed =
-        (static_cast<long long>(a) * weight + static_cast<long long>(b) * (scale - weight) + scale / 2) /
-        scale;
+    const long long mixed = (static_cast<long long>(a) * weight +
+                             static_cast<long long>(b) * (scale - weight) + scale / 2) /
+                            scale;
     return static_cast<int>(std::clamp<long long>(mixed, 0, 255));
 }
 
@@ -42,7 +42,9 @@ void SystemColours::Set(int index, Colour colour) {
         Table()[static_cast<std::size_t>(index)] = colour & 0x00FFFFFFu;
 }
 
-void SystemColours::ResetToDefaults() { Table() = kClassicScheme; }
+void SystemColours::ResetToDefaults() {
+    Table() = kClassicScheme;
+}
 
 Colour ResolveColour(Colour c) {
     return IsSystemColour(c) ? SystemColours::Get(static_cast<int>(c & 0xFFFFFF)) : c & 0x00FFFFFFu;

@@ -18,10 +18,18 @@ constexpr Colour Rgb(int red, int green, int blue) {
     return static_cast<Colour>(red & 0xFF) | static_cast<Colour>(green & 0xFF) << 8 |
            static_cast<Colour>(blue & 0xFF) << 16;
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>(c >> 8 & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>(c >> 16 & 0xFF); }
-constexpr bool IsSystemColour(Colour c) { return (c & kSystemColourFlag) == kSystemColourFlag; }
+constexpr int RedOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Colour c) {
+    return static_cast<int>(c >> 8 & 0xFF);
+}
+constexpr int BlueOf(Colour c) {
+    return static_cast<int>(c >> 16 & 0xFF);
+}
+constexpr bool IsSystemColour(Colour c) {
+    return (c & kSystemColourFlag) == kSystemColourFlag;
+}
 
 // The colours that system colour references stand for. Natively this is the
 // classic default scheme; the Windows side refreshes it from the platform.

@@ -45,7 +45,8 @@ void DrawBitmapToDc(HDC dc, int x, int y, const Bitmap& bitmap) {
         return;
     // The stride goes in as the DIB's width; only Width() columns are drawn.
     const BITMAPINFO info = TopDown32(bitmap.Stride(), bitmap.Height());
-    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(bitmap.Width()), static_cast<DWORD>(bitmap.Height()), 0, 0, 0,
+    SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(bitmap.Width()),
+                      static_cast<DWORD>(bitmap.Height()), 0, 0, 0,
                       static_cast<UINT>(bitmap.Height()), bitmap.Row(0), &info, DIB_RGB_COLORS);
 }
 

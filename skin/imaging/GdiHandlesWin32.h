@@ -12,15 +12,13 @@
 namespace veyra {
 
 // Frees a GDI object (bitmap, region, font, brush, pen).
-template <typename Handle>
-struct GdiObjectDeleter {
+template <typename Handle> struct GdiObjectDeleter {
     static constexpr Handle Null = nullptr;
     void operator()(Handle handle) const { DeleteObject(handle); }
 };
 
 // Owns one GDI object and deletes it.
-template <typename Handle>
-using GdiObject = UniqueHandle<Handle, GdiObjectDeleter<Handle>>;
+template <typename Handle> using GdiObject = UniqueHandle<Handle, GdiObjectDeleter<Handle>>;
 
 using BitmapHandle = GdiObject<HBITMAP>;
 using RegionHandle = GdiObject<HRGN>;
@@ -63,7 +61,8 @@ public:
     SelectObjectScope(const SelectObjectScope&) = delete;
     SelectObjectScope& operator=(const SelectObjectScope&) = delete;
     SelectObjectScope(SelectObjectScope&& other) noexcept
-        : Dc_(std::exchange(other.Dc_, nullptr)), Previous_(std::exchange(other.Previous_, nullptr)) {}
+        : Dc_(std::exchange(other.Dc_, nullptr)),
+          Previous_(std::exchange(other.Previous_, nullptr)) {}
     SelectObjectScope& operator=(SelectObjectScope&&) = delete;
     ~SelectObjectScope() {
         if (Dc_ != nullptr && Previous_ != nullptr && Previous_ != HGDI_ERROR)

@@ -17,15 +17,16 @@ std::vector<Colour> BuildGradientTable(int n, Colour c1, Colour c2) {
         throw EAssertionFailed();
     std::vector<Colour> table(static_cast<std::size_t>(n));
     if (n == 1) {
-        table[0] = Rgb(RedOf(c1) + (RedOf(c2) - RedOf(c1)) / 2, GreenOf(c1) + (GreenOf(c2) - GreenOf(c1)) / 2,
+        table[0] = Rgb(RedOf(c1) + (RedOf(c2) - RedOf(c1)) / 2,
+                       GreenOf(c1) + (GreenOf(c2) - GreenOf(c1)) / 2,
                        BlueOf(c1) + (BlueOf(c2) - BlueOf(c1)) / 2);
         return table;
     }
     const int c = n - 1;
     for (int i = 0; i < n; ++i)
-        table[static_cast<std::size_t>(i)] = Rgb(Step(RedOf(c1), RedOf(c2), i, c),
-                                                 Step(GreenOf(c1), GreenOf(c2), i, c),
-                                                 Step(BlueOf(c1), BlueOf(c2), i, c));
+        table[static_cast<std::size_t>(i)] =
+            Rgb(Step(RedOf(c1), RedOf(c2), i, c), Step(GreenOf(c1), GreenOf(c2), i, c),
+                Step(BlueOf(c1), BlueOf(c2), i, c));
     return table;
 }
 
@@ -49,8 +50,8 @@ const std::vector<Colour>& GradientCache::GradientTable(int n, Colour c1, Colour
     return slot.Colours;
 }
 
-void GradientFill(Bitmap& target, const Rect& rect, Colour c1, GradientDirection direction, Colour c2,
-                  GradientCache& cache) {
+void GradientFill(Bitmap& target, const Rect& rect, Colour c1, GradientDirection direction,
+                  Colour c2, GradientCache& cache) {
     const Rect visible = Intersect(rect, target.Bounds());
     if (visible.IsEmpty())
         return;

@@ -53,7 +53,7 @@ std::vector<Colour> BuildGradientTable(int n, Colour c1, Colour c2);
 
 // Fills rect with a gradient from c1 to c2 (system colours resolved), one
 // solid line per colour; only the lines inside target are drawn.
-void GradientFill(Bitmap& target, const Rect& rect, Colour c1, GradientDirection direction, Colour c2,
-                  GradientCache& cache = GradientCache::Shared());
+void GradientFill(Bitmap& target, const Rect& rect, Colour c1, GradientDirection direction,
+                  Colour c2, GradientCache& cache = GradientCache::Shared());
 
 } // namespace veyra

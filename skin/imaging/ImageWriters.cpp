@@ -31,7 +31,8 @@ const std::array<std::uint32_t, 256>& CrcTable() {
     return table;
 }
 
-void PutChunk(std::vector<std::uint8_t>& out, const char type[4], const std::vector<std::uint8_t>& data) {
+void PutChunk(std::vector<std::uint8_t>& out, const char type[4],
+              const std::vector<std::uint8_t>& data) {
     PutBe32(out, static_cast<std::uint32_t>(data.size()));
     const std::size_t typeAt = out.size();
     out.insert(out.end(), type, type + 4);
@@ -108,7 +109,7 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap, BmpDepth depth) {
     if (wide) {
         for (std::uint32_t mask : {0x00FF0000u, 0x0000FF00u, 0x000000FFu, 0xFF000000u})
             PutLe(out, mask, 4);
-        PutLe(out, 0x73524742, 4); // "sRGB"
+        PutLe(out, 0x73524742, 4);           // "sRGB"
         out.resize(out.size() + 36 + 12, 0); // end points and gamma, unused with sRGB
     }
     for (int y = bitmap.Height() - 1; y >= 0; --y) {
@@ -121,7 +122,8 @@ std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap, BmpDepth depth) {
 }
 
 std::vector<std::uint8_t> WriteBmp(const Bitmap& bitmap) {
-    return WriteBmp(bitmap, bitmap.Format() == PixelFormat::Rgb24 ? BmpDepth::Bits24 : BmpDepth::Bits32);
+    return WriteBmp(bitmap,
+                    bitmap.Format() == PixelFormat::Rgb24 ? BmpDepth::Bits24 : BmpDepth::Bits32);
 }
 
 std::vector<std::uint8_t> WritePng(const Bitmap& bitmap) {
@@ -134,14 +136,16 @@ std::vector<std::uint8_t> WritePng(const Bitmap& bitmap) {
     header.insert(header.end(), {8, static_cast<std::uint8_t>(alpha ? 6 : 2), 0, 0, 0});
     PutChunk(out, "IHDR", header);
     std::vector<std::uint8_t> raw;
-    raw.reserve(static_cast<std::size_t>(bitmap.Height()) * (1 + 4 * static_cast<std::size_t>(bitmap.Width())));
+    raw.reserve(static_cast<std::size_t>(bitmap.Height()) *
+                (1 + 4 * static_cast<std::size_t>(bitmap.Width())));
     for (int y = 0; y < bitmap.Height(); ++y) {
         raw.push_back(0); // no filter
         const Pixel* row = bitmap.Row(y);
         for (int x = 0; x < bitmap.Width(); ++x) {
             const Pixel p = row[x];
-            raw.insert(raw.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
-                                   static_cast<std::uint8_t>(p)});
+            raw.insert(raw.end(),
+                       {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                        static_cast<std::uint8_t>(p)});
             if (alpha)
                 raw.push_back(static_cast<std::uint8_t>(p >> 24));
         }

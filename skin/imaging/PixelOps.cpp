@@ -6,8 +6,7 @@
 namespace veyra {
 namespace {
 
-template <typename F>
-void ForEachPixel(Bitmap& bitmap, F f) {
+template <typename F> void ForEachPixel(Bitmap& bitmap, F f) {
     for (int y = 0; y < bitmap.Height(); ++y) {
         Pixel* row = bitmap.Row(y);
         for (int x = 0; x < bitmap.Width(); ++x)
@@ -16,8 +15,7 @@ void ForEachPixel(Bitmap& bitmap, F f) {
 }
 
 // Builds the turned image in a new bitmap: source (x, y) lands at place(x, y).
-template <typename F>
-void Rotate(Bitmap& bitmap, F place) {
+template <typename F> void Rotate(Bitmap& bitmap, F place) {
     if (bitmap.IsView())
         throw std::logic_error("a bitmap view cannot be rotated in place");
     Bitmap turned(bitmap.Height(), bitmap.Width(), PixelFormat::Rgb24);

@@ -26,7 +26,9 @@ struct Rect {
     constexpr int Height() const { return SaturateToInt(std::int64_t{Bottom} - Top); }
     // True when the rectangle holds no pixel (empty or inverted).
     constexpr bool IsEmpty() const { return Right <= Left || Bottom <= Top; }
-    constexpr bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+    constexpr bool Contains(int x, int y) const {
+        return x >= Left && x < Right && y >= Top && y < Bottom;
+    }
     // Moved by (dx, dy); coordinates saturate at int's limits.
     constexpr Rect Offset(int dx, int dy) const {
         return {SaturateToInt(std::int64_t{Left} + dx), SaturateToInt(std::int64_t{Top} + dy),
@@ -37,7 +39,8 @@ struct Rect {
 
 // Right and bottom saturate at int's limits.
 constexpr Rect RectOfSize(int left, int top, int width, int height) {
-    return {left, top, SaturateToInt(std::int64_t{left} + width), SaturateToInt(std::int64_t{top} + height)};
+    return {left, top, SaturateToInt(std::int64_t{left} + width),
+            SaturateToInt(std::int64_t{top} + height)};
 }
 
 // The common part of two rectangles; empty when they do not meet.

@@ -9,11 +9,14 @@ namespace {
 // A margin as the pieces use it: none when negative, never more than the
 // frame holds. Margins come straight from the skin file, which may say
 // anything; once cut to the frame, every source coordinate lies inside it.
-int MarginInFrame(int margin, int frameSize) { return std::clamp(margin, 0, std::max(frameSize, 0)); }
+int MarginInFrame(int margin, int frameSize) {
+    return std::clamp(margin, 0, std::max(frameSize, 0));
+}
 
 } // namespace
 
-Rect FrameRect(int imageWidth, int imageHeight, int frameCount, int frameIndex, FrameLayout layout) {
+Rect FrameRect(int imageWidth, int imageHeight, int frameCount, int frameIndex,
+               FrameLayout layout) {
     const std::int64_t n = frameCount < 1 ? 1 : frameCount;
     const std::int64_t k = frameIndex;
     if (layout == FrameLayout::Horizontal) {
@@ -33,7 +36,8 @@ Margins EffectiveMargins(int width, int height, Margins m) {
     return m;
 }
 
-std::array<SlicePiece, 9> NineSlicePieces(const Rect& frame, int width, int height, Margins margins) {
+std::array<SlicePiece, 9> NineSlicePieces(const Rect& frame, int width, int height,
+                                          Margins margins) {
     const int fw = std::max(frame.Width(), 0), fh = std::max(frame.Height(), 0);
     const Margins e = EffectiveMargins(width, height, margins);
     const int l = MarginInFrame(e.Left, fw), t = MarginInFrame(e.Top, fh);
@@ -72,12 +76,14 @@ ThreeSliceTiled ThreeSliceTiledPieces(const Rect& frame, int width, int height, 
     ThreeSliceTiled pieces;
     pieces.Left = {{sx, frame.Top, sx + l, frame.Bottom}, {0, 0, l, height}, l > 0};
     pieces.Right = {{sxEnd - r, frame.Top, sxEnd, frame.Bottom}, {w - r, 0, w, height}, r > 0};
-    pieces.Middle = {{sx + l, frame.Top, sxEnd - r, frame.Bottom}, {l, 0, l + std::max(middleWidth, 0), height},
+    pieces.Middle = {{sx + l, frame.Top, sxEnd - r, frame.Bottom},
+                     {l, 0, l + std::max(middleWidth, 0), height},
                      middleWidth >= 1};
     if (middleWidth >= 1) {
         pieces.MiddleStep = middleWidth;
         const std::int64_t span = std::int64_t{w} - r - l;
-        pieces.MiddleRepeats = span > 0 ? static_cast<int>((span + middleWidth - 1) / middleWidth) : 0;
+        pieces.MiddleRepeats =
+            span > 0 ? static_cast<int>((span + middleWidth - 1) / middleWidth) : 0;
         pieces.Middle.Drawn = pieces.MiddleRepeats > 0;
     }
     return pieces;

@@ -31,7 +31,17 @@ Rect FrameRect(int imageWidth, int imageHeight, int frameCount, int frameIndex, 
 //   +----+-----------+----+
 //   | BL |  Bottom   | BR |
 //   +----+-----------+----+
-enum class NinePiece { TopLeft, BottomLeft, TopRight, Left, Top, Middle, BottomRight, Right, Bottom };
+enum class NinePiece {
+    TopLeft,
+    BottomLeft,
+    TopRight,
+    Left,
+    Top,
+    Middle,
+    BottomRight,
+    Right,
+    Bottom
+};
 
 // One piece of a sliced drawing: Source (in image pixels) is stretched or
 // tiled onto Dest (relative to the destination's top-left corner). A piece
@@ -48,7 +58,8 @@ struct SlicePiece {
 // a skin file says, so any int is taken: a negative margin counts as 0 and a
 // margin larger than the frame is cut to it, so that no piece reads outside
 // the frame or lands outside the destination.
-std::array<SlicePiece, 9> NineSlicePieces(const Rect& frame, int width, int height, Margins margins);
+std::array<SlicePiece, 9> NineSlicePieces(const Rect& frame, int width, int height,
+                                          Margins margins);
 
 // The margins a width x height destination keeps (before they are cut to the
 // frame): negative ones count as 0, and a pair that does not fit is dropped.

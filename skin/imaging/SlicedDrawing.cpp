@@ -10,9 +10,12 @@ Rect FrameOf(const Bitmap& image, int frameCount, int frameIndex, FrameLayout la
 }
 
 // Inverted rectangles reach here from layout arithmetic on small windows.
-bool IsNegative(const Rect& rect) { return rect.Width() < 0 || rect.Height() < 0; }
+bool IsNegative(const Rect& rect) {
+    return rect.Width() < 0 || rect.Height() < 0;
+}
 
-void PutComposed(Bitmap& target, const Rect& rect, const Bitmap& composed, Transparency transparency) {
+void PutComposed(Bitmap& target, const Rect& rect, const Bitmap& composed,
+                 Transparency transparency) {
     if (transparency == Transparency::KeyColour)
         DrawTransparent(target, rect, composed, kKeyColour);
     else
@@ -28,8 +31,8 @@ Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, 
     return result;
 }
 
-void RenderSlicedFrame(Bitmap& result, const Bitmap& image, Margins margins, FrameLayout layout, MiddleFill middle,
-                       int frameCount, int frameIndex) {
+void RenderSlicedFrame(Bitmap& result, const Bitmap& image, Margins margins, FrameLayout layout,
+                       MiddleFill middle, int frameCount, int frameIndex) {
     if (result.IsEmpty())
         return;
     const Rect frame = FrameOf(image, frameCount, frameIndex, layout);
@@ -54,33 +57,38 @@ void DrawSlicedFrame(Bitmap& target, const Rect& rect, const Bitmap& image, Fram
                      Margins margins) {
     if (IsNegative(rect))
         return;
-    const Bitmap composed = BuildSlicedFrame(rect, image, margins, layout, middle, frameCount, frameIndex);
+    const Bitmap composed =
+        BuildSlicedFrame(rect, image, margins, layout, middle, frameCount, frameIndex);
     PutComposed(target, rect, composed, transparency);
 }
 
 void DrawThreeSliceTiled(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,
-                         Transparency transparency, int frameCount, int frameIndex, Margins margins) {
+                         Transparency transparency, int frameCount, int frameIndex,
+                         Margins margins) {
     if (rect.IsEmpty())
         return;
     const Rect frame = FrameOf(image, frameCount, frameIndex, layout);
-    const ThreeSliceTiled pieces = ThreeSliceTiledPieces(frame, rect.Width(), rect.Height(), margins);
+    const ThreeSliceTiled pieces =
+        ThreeSliceTiledPieces(frame, rect.Width(), rect.Height(), margins);
     Bitmap composed(rect.Width(), rect.Height(), image.Format());
     if (pieces.Left.Drawn)
         StretchDraw(composed, pieces.Left.Dest, image, pieces.Left.Source);
     for (int i = 0; pieces.Middle.Drawn && i < pieces.MiddleRepeats; ++i)
-        StretchDraw(composed, pieces.Middle.Dest.Offset(i * pieces.MiddleStep, 0), image, pieces.Middle.Source);
+        StretchDraw(composed, pieces.Middle.Dest.Offset(i * pieces.MiddleStep, 0), image,
+                    pieces.Middle.Source);
     if (pieces.Right.Drawn)
         StretchDraw(composed, pieces.Right.Dest, image, pieces.Right.Source);
     PutComposed(target, rect, composed, transparency);
 }
 
-void DrawThreeSliceStretched(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,
-                             int frameCount, int frameIndex, Margins margins) {
+void DrawThreeSliceStretched(Bitmap& target, const Rect& rect, const Bitmap& image,
+                             FrameLayout layout, int frameCount, int frameIndex, Margins margins) {
     if (rect.IsEmpty())
         return;
     const Rect frame = FrameOf(image, frameCount, frameIndex, layout);
     Bitmap composed(rect.Width(), rect.Height(), image.Format());
-    for (const SlicePiece& piece : ThreeSliceStretchedPieces(frame, rect.Width(), rect.Height(), margins))
+    for (const SlicePiece& piece :
+         ThreeSliceStretchedPieces(frame, rect.Width(), rect.Height(), margins))
         if (piece.Drawn)
             StretchDraw(composed, piece.Dest, image, piece.Source);
     PutComposed(target, rect, composed, Transparency::Opaque);
@@ -88,16 +96,17 @@ void DrawThreeSliceStretched(Bitmap& target, const Rect& rect, const Bitmap& ima
 
 void DrawFrameStretched(Bitmap& target, const Rect& rect, const Bitmap& image,
                         Transparency transparency, int frameCount, int frameIndex) {
-    StretchDraw(target, rect, image, FrameOf(image, frameCount, frameIndex, FrameLayout::Horizontal),
-                transparency);
+    StretchDraw(target, rect, image,
+                FrameOf(image, frameCount, frameIndex, FrameLayout::Horizontal), transparency);
 }
 
-void DrawFrameCentred(Bitmap& target, const Rect& rect, const Bitmap& image, Transparency transparency,
-                      int frameCount, int frameIndex) {
+void DrawFrameCentred(Bitmap& target, const Rect& rect, const Bitmap& image,
+                      Transparency transparency, int frameCount, int frameIndex) {
     if (IsNegative(rect))
         return;
     const Rect frame = FrameOf(image, frameCount, frameIndex, FrameLayout::Horizontal);
-    StretchDraw(target, CentredRect(rect, frame.Width(), frame.Height()), image, frame, transparency);
+    StretchDraw(target, CentredRect(rect, frame.Width(), frame.Height()), image, frame,
+                transparency);
 }
 
 } // namespace veyra

@@ -21,8 +21,8 @@ Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, 
 // Renders the same nine-slice frame into the whole of target (its size is the
 // frame's size), replacing every pixel, without allocating: painting that
 // repeats at one size reuses its buffers.
-void RenderSlicedFrame(Bitmap& target, const Bitmap& image, Margins margins, FrameLayout layout, MiddleFill middle,
-                       int frameCount, int frameIndex);
+void RenderSlicedFrame(Bitmap& target, const Bitmap& image, Margins margins, FrameLayout layout,
+                       MiddleFill middle, int frameCount, int frameIndex);
 
 // Draws BuildSlicedFrame's result at rect, opaque or with the key colour
 // transparent. A rectangle of negative width or height draws nothing.
@@ -33,19 +33,20 @@ void DrawSlicedFrame(Bitmap& target, const Rect& rect, const Bitmap& image, Fram
 // Draws a horizontal three-piece frame (only the left and right margins are
 // used) with the middle repeated, every piece stretched to rect's height.
 void DrawThreeSliceTiled(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,
-                         Transparency transparency, int frameCount, int frameIndex, Margins margins);
+                         Transparency transparency, int frameCount, int frameIndex,
+                         Margins margins);
 
 // Draws a horizontal three-piece frame with the middle stretched, opaque; a
 // rectangle narrower than the frame gets the whole frame stretched.
-void DrawThreeSliceStretched(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,
-                             int frameCount, int frameIndex, Margins margins);
+void DrawThreeSliceStretched(Bitmap& target, const Rect& rect, const Bitmap& image,
+                             FrameLayout layout, int frameCount, int frameIndex, Margins margins);
 
 // Stretches the whole of frame frameIndex (frames side by side) to rect.
 void DrawFrameStretched(Bitmap& target, const Rect& rect, const Bitmap& image,
                         Transparency transparency, int frameCount, int frameIndex);
 
 // Draws frame frameIndex (frames side by side) unscaled, centred in rect.
-void DrawFrameCentred(Bitmap& target, const Rect& rect, const Bitmap& image, Transparency transparency,
-                      int frameCount, int frameIndex);
+void DrawFrameCentred(Bitmap& target, const Rect& rect, const Bitmap& image,
+                      Transparency transparency, int frameCount, int frameIndex);
 
 } // namespace veyra

@@ -9,7 +9,8 @@ int DrawUtf16Text(HDC dc, std::wstring_view text, RECT& rect, UINT format) {
         return 0;
     // DrawTextW may write to the text with DT_MODIFYSTRING; give it a copy.
     std::wstring copy(text);
-    return DrawTextW(dc, copy.data(), static_cast<int>(copy.size()), &rect, format & ~DT_MODIFYSTRING);
+    return DrawTextW(dc, copy.data(), static_cast<int>(copy.size()), &rect,
+                     format & ~DT_MODIFYSTRING);
 }
 
 std::wstring WindowText(HWND window) {

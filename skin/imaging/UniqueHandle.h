@@ -19,8 +19,7 @@ namespace veyra {
 //   using FileHandle = UniqueHandle<int, FileDeleter>;
 //
 // Move-only: moving hands the handle over and leaves Null behind.
-template <typename Handle, typename Deleter>
-class UniqueHandle {
+template <typename Handle, typename Deleter> class UniqueHandle {
 public:
     UniqueHandle() noexcept = default;
     // Takes ownership of handle (Null for none).
@@ -28,8 +27,7 @@ public:
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
     UniqueHandle(UniqueHandle&& other) noexcept : Handle_(other.Release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept
-    {
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         Reset(other.Release());
         return *this;
     }
@@ -45,8 +43,7 @@ public:
     // Frees the handle held and takes handle instead. Taking the handle
     // already held frees nothing: SetTimer with a live timer's id hands that
     // same id back.
-    void Reset(Handle handle = Deleter::Null) noexcept
-    {
+    void Reset(Handle handle = Deleter::Null) noexcept {
         const Handle previous = std::exchange(Handle_, handle);
         if (previous != Deleter::Null && previous != handle)
             Deleter{}(previous);

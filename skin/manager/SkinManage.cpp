@@ -16,7 +16,7 @@
 namespace veyra {
 namespace {
 
-constexpr DWORD kDialogStyleNoSkin = 0x200;      // a "#32770" with this style bit is left alone
+constexpr DWORD kDialogStyleNoSkin = 0x200; // a "#32770" with this style bit is left alone
 constexpr int kFollowerDelayMs = 300;
 constexpr int kInitialIntervalMs = 100;
 constexpr std::int64_t kNeverSkinnedTag = 99;
@@ -24,27 +24,29 @@ constexpr std::int64_t kNeverSkinnedTag = 99;
 TSkinManage* gInstance = nullptr;
 // Every manager of this module (the leader and followers made here), for the
 // timer callback to find its own.
-std::vector<TSkinManage*>& Managers()
-{
+std::vector<TSkinManage*>& Managers() {
     static std::vector<TSkinManage*> managers;
     return managers;
 }
 
-std::wstring Lower(std::wstring text)
-{
+std::wstring Lower(std::wstring text) {
     for (wchar_t& c : text)
         c = static_cast<wchar_t>(std::towlower(c));
     return text;
 }
 
-bool IsMdiChild(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0; }
-bool IsChildStyle(HWND window) { return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0; }
+bool IsMdiChild(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
+}
+bool IsChildStyle(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0;
+}
 
 // The module whose code this is: a manager skins the windows of its own module.
-HMODULE ThisModule()
-{
+HMODULE ThisModule() {
     HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCWSTR>(&ThisModule), &module);
     return module;
 }
@@ -54,9 +56,9 @@ HMODULE ThisModule()
 // freed object.
 class TObjectWatcher : public TComponent {
 public:
-    explicit TObjectWatcher(std::vector<TWinSkinForm*>& windows) : TComponent(nullptr), Windows_(windows) {}
-    void Notification(TComponent* component, TOperation operation) override
-    {
+    explicit TObjectWatcher(std::vector<TWinSkinForm*>& windows)
+        : TComponent(nullptr), Windows_(windows) {}
+    void Notification(TComponent* component, TOperation operation) override {
         TComponent::Notification(component, operation);
         if (operation == TOperation::opRemove)
             std::erase(Windows_, static_cast<TWinSkinForm*>(component));
@@ -88,29 +90,25 @@ struct TSkinManage::State {
     TObjectWatcher Watcher;
 
     // Removes object from the list and frees it.
-    void Free(TWinSkinForm* object)
-    {
+    void Free(TWinSkinForm* object) {
         std::erase(Windows, object);
         Watcher.RemoveFreeNotification(object);
         delete object;
     }
     // Lets go of object's window (full restore) and frees it.
-    void Release(TWinSkinForm* object)
-    {
+    void Release(TWinSkinForm* object) {
         object->Unskin();
         Free(object);
     }
     // Frees every object whose window is gone or that has finished.
-    void DropInvalid()
-    {
+    void DropInvalid() {
         const std::vector<TWinSkinForm*> copy = Windows;
         for (TWinSkinForm* object : copy)
             if (object->Module() == Module &&
                 (!IsWindow(object->Handle()) || object->LifeState() == TLifeState::Destroyed))
                 Free(object);
     }
-    std::vector<TWinSkinForm*> UsersOf(const TSkinData* component) const
-    {
+    std::vector<TWinSkinForm*> UsersOf(const TSkinData* component) const {
         std::vector<TWinSkinForm*> users;
         for (TWinSkinForm* object : Windows)
             if (object->SkinData() == component)
@@ -129,34 +127,31 @@ struct TShutdownAtExit {
 };
 } // namespace
 
-TSkinManage::TSkinManage(HMODULE module) : State_(std::make_unique<State>(module))
-{
+TSkinManage::TSkinManage(HMODULE module) : State_(std::make_unique<State>(module)) {
     Managers().push_back(this);
 }
 
-TSkinManage::~TSkinManage()
-{
+TSkinManage::~TSkinManage() {
     CloseDown();
     std::erase(Managers(), this);
 }
 
-TSkinManage* TSkinManage::Instance() { return gInstance; }
+TSkinManage* TSkinManage::Instance() {
+    return gInstance;
+}
 
-TSkinManage& TSkinManage::Create()
-{
+TSkinManage& TSkinManage::Create() {
     static TShutdownAtExit shutdownAtExit;
     if (!gInstance)
         gInstance = new TSkinManage(ThisModule());
     return *gInstance;
 }
 
-void TSkinManage::Shutdown()
-{
+void TSkinManage::Shutdown() {
     delete std::exchange(gInstance, nullptr);
 }
 
-void TSkinManage::CloseDown()
-{
+void TSkinManage::CloseDown() {
     RunningState_ = TRunningState::ShuttingDown;
     Enabled_ = false;
     State_->Timer.Reset();
@@ -188,8 +183,7 @@ void TSkinManage::CloseDown()
 
 // ---- components ------------------------------------------------------------
 
-void TSkinManage::Register(TSkinData* component)
-{
+void TSkinManage::Register(TSkinData* component) {
     if (!component || IsRegistered(component))
         return;
     State_->Components.push_back(component);
@@ -197,8 +191,7 @@ void TSkinManage::Register(TSkinData* component)
         State_->Main = component;
 }
 
-void TSkinManage::Unregister(TSkinData* component)
-{
+void TSkinManage::Unregister(TSkinData* component) {
     if (!IsRegistered(component))
         return;
     // Windows still painted with this component's skin let go before its
@@ -221,16 +214,19 @@ void TSkinManage::Unregister(TSkinData* component)
     }
 }
 
-bool TSkinManage::IsRegistered(const TSkinData* component) const
-{
-    return std::find(State_->Components.begin(), State_->Components.end(), component) != State_->Components.end();
+bool TSkinManage::IsRegistered(const TSkinData* component) const {
+    return std::find(State_->Components.begin(), State_->Components.end(), component) !=
+           State_->Components.end();
 }
 
-TSkinData* TSkinManage::MainSkinData() const { return State_->Main; }
-const std::vector<TSkinData*>& TSkinManage::Components() const { return State_->Components; }
+TSkinData* TSkinManage::MainSkinData() const {
+    return State_->Main;
+}
+const std::vector<TSkinData*>& TSkinManage::Components() const {
+    return State_->Components;
+}
 
-TSkinData* TSkinManage::ChooseSkinData(HWND window, const std::wstring& className) const
-{
+TSkinData* TSkinManage::ChooseSkinData(HWND window, const std::wstring& className) const {
     const auto lastWhere = [this](auto&& matches) -> TSkinData* {
         TSkinData* found = nullptr;
         for (TSkinData* component : State_->Components)
@@ -245,15 +241,16 @@ TSkinData* TSkinManage::ChooseSkinData(HWND window, const std::wstring& classNam
         return own;
     const std::wstring lower = Lower(className);
     if (lower == L"tmessageform" || lower == L"#32770")
-        if (TSkinData* dialog = lastWhere([](const TSkinData& c) { return c.SkinFormtype() == sfDialog; }))
+        if (TSkinData* dialog =
+                lastWhere([](const TSkinData& c) { return c.SkinFormtype() == sfDialog; }))
             return dialog;
-    if (TSkinData* main = lastWhere([](const TSkinData& c) { return c.SkinFormtype() == sfMainform; }))
+    if (TSkinData* main =
+            lastWhere([](const TSkinData& c) { return c.SkinFormtype() == sfMainform; }))
         return main;
     return State_->Components.empty() ? nullptr : State_->Components.front();
 }
 
-bool TSkinManage::SkinDecision(HWND window, const std::wstring& className) const
-{
+bool TSkinManage::SkinDecision(HWND window, const std::wstring& className) const {
     TSkinData* main = State_->Main;
     if (!main)
         return true;
@@ -267,8 +264,7 @@ bool TSkinManage::SkinDecision(HWND window, const std::wstring& className) const
 
 // ---- the hook --------------------------------------------------------------
 
-LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
     // Nothing may escape into the window manager: a failed attach leaves the
     // window as it is. A follower made in another module has its own copy of
     // this code, and so its own hook.
@@ -280,8 +276,7 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
-{
+void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam) {
     TSkinManage& manager = *this;
     if (manager.RunningState_ == TRunningState::ShuttingDown)
         return;
@@ -291,7 +286,8 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
         const CREATESTRUCTW* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
         const std::wstring className = ClassNameOf(window);
         // A new size grip belongs to its parent's skinned window.
-        if (Lower(className) == L"scrollbar" && (create->style & SBS_SIZEGRIP) && create->hwndParent)
+        if (Lower(className) == L"scrollbar" && (create->style & SBS_SIZEGRIP) &&
+            create->hwndParent)
             if (TWinSkinForm* parent = manager.Find(create->hwndParent))
                 parent->NewSizeGrip(window);
         if ((create->style & WS_CHILD) == 0 && className == L"#32768" && !manager.State_->Leader)
@@ -313,13 +309,15 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void TSkinManage::StartHook()
-{
+void TSkinManage::StartHook() {
     if (!State_->Hook.Get())
-        State_->Hook.Reset(SetWindowsHookExW(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId()));
+        State_->Hook.Reset(
+            SetWindowsHookExW(WH_CBT, &TSkinManage::HookProc, nullptr, GetCurrentThreadId()));
 }
 
-bool TSkinManage::HookInstalled() const { return State_->Hook.Get() != nullptr; }
+bool TSkinManage::HookInstalled() const {
+    return State_->Hook.Get() != nullptr;
+}
 
 // ---- attaching windows -----------------------------------------------------
 
@@ -327,24 +325,21 @@ namespace {
 
 // The framework form of window: a form of the screen, else the object stored
 // on the window by its framework.
-TCustomForm* FrameworkFormOf(HWND window)
-{
+TCustomForm* FrameworkFormOf(HWND window) {
     for (TCustomForm* form : Screen().Forms())
         if (form->WindowHandle() == window)
             return form;
     return As<TCustomForm>(TControlAtom::Find(window));
 }
 
-bool IsPlainMdiClientChild(HWND window)
-{
+bool IsPlainMdiClientChild(HWND window) {
     if (!IsChildStyle(window) || IsMdiChild(window))
         return false;
     const HWND parent = GetParent(window);
     return parent && Lower(ClassNameOf(parent)) == L"mdiclient";
 }
 
-bool HasSize(HWND window)
-{
+bool HasSize(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r.right > r.left && r.bottom > r.top;
@@ -352,8 +347,7 @@ bool HasSize(HWND window)
 
 } // namespace
 
-bool TSkinManage::Attach(HWND window)
-{
+bool TSkinManage::Attach(HWND window) {
     if (!Enabled_ || !window || RunningState_ == TRunningState::ShuttingDown)
         return false;
     State_->DropInvalid();
@@ -363,14 +357,16 @@ bool TSkinManage::Attach(HWND window)
     if (!State_->Sweep && IsPlainMdiClientChild(window))
         return false;
     const std::wstring className = ClassNameOf(window);
-    const bool ownModule = reinterpret_cast<HMODULE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == State_->Module;
+    const bool ownModule =
+        reinterpret_cast<HMODULE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == State_->Module;
     if (!form && !ownModule && className != L"#32770")
         return false;
     if (!HasSize(window) && !IsMdiChild(window))
         return false;
     if (form && form->Tag() == kNeverSkinnedTag)
         return false;
-    if (className.find(L"TcxPopupEditPopupWindow") != std::wstring::npos || className == L"TApplication")
+    if (className.find(L"TcxPopupEditPopupWindow") != std::wstring::npos ||
+        className == L"TApplication")
         return false;
     if (!SkinDecision(window, className))
         return false;
@@ -395,8 +391,7 @@ bool TSkinManage::Attach(HWND window)
     return true;
 }
 
-void TSkinManage::SetChildWindowState(bool maximized)
-{
+void TSkinManage::SetChildWindowState(bool maximized) {
     if (maximized == ChildWindowState_)
         return;
     ChildWindowState_ = maximized;
@@ -407,32 +402,31 @@ void TSkinManage::SetChildWindowState(bool maximized)
             object->SetChildWindowState(maximized);
 }
 
-void TSkinManage::Detach(HWND window)
-{
-    std::erase_if(State_->Windows, [window](TWinSkinForm* object) { return object->Handle() == window; });
+void TSkinManage::Detach(HWND window) {
+    std::erase_if(State_->Windows,
+                  [window](TWinSkinForm* object) { return object->Handle() == window; });
 }
 
-TWinSkinForm* TSkinManage::Find(HWND window) const
-{
+TWinSkinForm* TSkinManage::Find(HWND window) const {
     for (TWinSkinForm* object : State_->Windows)
         if (object->Handle() == window)
             return object;
     return nullptr;
 }
 
-void TSkinManage::Refresh(TSkinData* component)
-{
+void TSkinManage::Refresh(TSkinData* component) {
     State_->DropInvalid();
     for (TWinSkinForm* object : State_->UsersOf(component))
         object->ReloadSkin();
 }
 
-std::vector<TWinSkinForm*> TSkinManage::WindowObjects() const { return State_->Windows; }
+std::vector<TWinSkinForm*> TSkinManage::WindowObjects() const {
+    return State_->Windows;
+}
 
 // ---- popup menus -----------------------------------------------------------
 
-bool TSkinManage::PopupModeAllows(TPopupMode mode, std::uint32_t skinControls)
-{
+bool TSkinManage::PopupModeAllows(TPopupMode mode, std::uint32_t skinControls) {
     switch (mode) {
     case TPopupMode::Context:
         return (skinControls & Bit(xcPopupMenu)) != 0;
@@ -444,12 +438,13 @@ bool TSkinManage::PopupModeAllows(TPopupMode mode, std::uint32_t skinControls)
     return false;
 }
 
-bool TSkinManage::AttachPopup(HWND menuWindow)
-{
-    if (!Enabled_ || IsPopupSkinned(menuWindow) || SendMessageW(menuWindow, SKINMSG_ISSKINNED, 0, 0) == 1)
+bool TSkinManage::AttachPopup(HWND menuWindow) {
+    if (!Enabled_ || IsPopupSkinned(menuWindow) ||
+        SendMessageW(menuWindow, SKINMSG_ISSKINNED, 0, 0) == 1)
         return false;
     const TSkinData* component = ChooseSkinData(menuWindow, ClassNameOf(menuWindow));
-    if (!component || component->NoSkin() || !PopupModeAllows(Engine_.PopupMode, component->SkinControls()))
+    if (!component || component->NoSkin() ||
+        !PopupModeAllows(Engine_.PopupMode, component->SkinControls()))
         return false;
     // The popup-menu skinning object arrives with the popup menu work: until
     // then a wanted popup keeps the platform's look and is not listed, so that
@@ -457,8 +452,7 @@ bool TSkinManage::AttachPopup(HWND menuWindow)
     return false;
 }
 
-void TSkinManage::DetachPopup(HWND menuWindow)
-{
+void TSkinManage::DetachPopup(HWND menuWindow) {
     const auto removed = std::erase(State_->Popups, menuWindow);
     if (removed && State_->Popups.empty()) {
         Engine_.PopupMode = TPopupMode::Context;
@@ -466,56 +460,65 @@ void TSkinManage::DetachPopup(HWND menuWindow)
     }
 }
 
-bool TSkinManage::IsPopupSkinned(HWND menuWindow) const
-{
-    return std::find(State_->Popups.begin(), State_->Popups.end(), menuWindow) != State_->Popups.end();
+bool TSkinManage::IsPopupSkinned(HWND menuWindow) const {
+    return std::find(State_->Popups.begin(), State_->Popups.end(), menuWindow) !=
+           State_->Popups.end();
 }
 
 // ---- followers -------------------------------------------------------------
 
-void TSkinManage::AddFollower(TSkinManage* follower)
-{
+void TSkinManage::AddFollower(TSkinManage* follower) {
     if (!follower || follower == this || follower->State_->Leader)
         return;
     State_->Followers.push_back(follower);
     follower->State_->Leader = this;
 }
 
-void TSkinManage::RemoveFollower(TSkinManage* follower)
-{
+void TSkinManage::RemoveFollower(TSkinManage* follower) {
     if (follower && std::erase(State_->Followers, follower))
         follower->State_->Leader = nullptr;
 }
 
-TSkinManage* TSkinManage::Leader() const { return State_->Leader; }
-HMODULE TSkinManage::Module() const { return State_->Module; }
+TSkinManage* TSkinManage::Leader() const {
+    return State_->Leader;
+}
+HMODULE TSkinManage::Module() const {
+    return State_->Module;
+}
 
-TSkinManage* TSkinManage::NewFollower(TSkinManage& leader, HMODULE module)
-{
+TSkinManage* TSkinManage::NewFollower(TSkinManage& leader, HMODULE module) {
     auto* follower = new TSkinManage(module);
     leader.AddFollower(follower);
     return follower;
 }
 
-void TSkinManage::FreeFollower(TSkinManage* follower) { delete follower; }
+void TSkinManage::FreeFollower(TSkinManage* follower) {
+    delete follower;
+}
 
 // ---- requests --------------------------------------------------------------
 
-void TSkinManage::PointAt(TSkinData* component) { State_->Requester = component; }
-TSkinRequest TSkinManage::PendingRequest() const { return State_->Pending; }
-TSkinData* TSkinManage::RequestingComponent() const { return State_->Requester; }
-bool TSkinManage::TimerRunning() const { return State_->TimerOn; }
+void TSkinManage::PointAt(TSkinData* component) {
+    State_->Requester = component;
+}
+TSkinRequest TSkinManage::PendingRequest() const {
+    return State_->Pending;
+}
+TSkinData* TSkinManage::RequestingComponent() const {
+    return State_->Requester;
+}
+bool TSkinManage::TimerRunning() const {
+    return State_->TimerOn;
+}
 
-void TSkinManage::CountClient()
-{
+void TSkinManage::CountClient() {
     // Any number of clients means running; the state is not a counter, so
     // that a fourth client cannot read as shutting down.
     if (RunningState_ == TRunningState::NotRunning)
         RunningState_ = TRunningState::Running;
 }
 
-void TSkinManage::PassToFollowers(TSkinRequest request, TSkinData* component)
-{
+void TSkinManage::PassToFollowers(TSkinRequest request, TSkinData* component) {
     for (TSkinManage* follower : State_->Followers) {
         if (request == TSkinRequest::SkinOn) {
             follower->Enabled_ = true;
@@ -526,8 +529,7 @@ void TSkinManage::PassToFollowers(TSkinRequest request, TSkinData* component)
     }
 }
 
-void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component)
-{
+void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component) {
     if (RunningState_ == TRunningState::ShuttingDown)
         return;
     State_->Pending = request;
@@ -547,12 +549,12 @@ void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component)
         State_->Sweep = true;
     PassToFollowers(request, component);
     // SetTimer with the id of the running timer only resets its interval.
-    State_->Timer.Reset(SetTimer(nullptr, State_->Timer.Get(), static_cast<UINT>(delayMs), &TSkinManage::TimerProc));
+    State_->Timer.Reset(SetTimer(nullptr, State_->Timer.Get(), static_cast<UINT>(delayMs),
+                                 &TSkinManage::TimerProc));
     State_->TimerOn = true;
 }
 
-void CALLBACK TSkinManage::TimerProc(HWND, UINT, UINT_PTR id, DWORD)
-{
+void CALLBACK TSkinManage::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     try {
         for (TSkinManage* manager : Managers())
             if (manager->State_->Timer.Get() == id) {
@@ -573,8 +575,7 @@ struct TTickRule {
 };
 } // namespace
 
-void TSkinManage::TimerTick()
-{
+void TSkinManage::TimerTick() {
     State_->Timer.Reset();
     State_->TimerOn = false;
     TSkinData* component = std::exchange(State_->Requester, nullptr);
@@ -584,10 +585,12 @@ void TSkinManage::TimerTick()
     static const TTickRule rules[] = {
         {TSkinRequest::SkinOn, true, [](TSkinManage& m, TSkinData& c) { m.SkinOnForm(c); }},
         {TSkinRequest::SkinOff, true, [](TSkinManage& m, TSkinData& c) { m.SkinOffForm(c); }},
-        {TSkinRequest::SkinChanged, true, [](TSkinManage& m, TSkinData& c) { m.SkinChangedForm(c); }},
+        {TSkinRequest::SkinChanged, true,
+         [](TSkinManage& m, TSkinData& c) { m.SkinChangedForm(c); }},
         {TSkinRequest::SkinOn, false, [](TSkinManage& m, TSkinData& c) { m.SkinOnAll(c); }},
         {TSkinRequest::SkinOff, false, [](TSkinManage& m, TSkinData&) { m.SkinOffAll(); }},
-        {TSkinRequest::SkinChanged, false, [](TSkinManage& m, TSkinData& c) { m.SkinChangedAll(c); }},
+        {TSkinRequest::SkinChanged, false,
+         [](TSkinManage& m, TSkinData& c) { m.SkinChangedAll(c); }},
     };
     const bool onlyThisForm = component->SkinFormtype() == sfOnlyThisForm;
     for (const TTickRule& rule : rules)
@@ -597,8 +600,7 @@ void TSkinManage::TimerTick()
         component->OnSkinChanged(component);
 }
 
-void TSkinManage::SkinOnForm(TSkinData& component)
-{
+void TSkinManage::SkinOnForm(TSkinData& component) {
     Enabled_ = true;
     if (State_->Sweep)
         if (auto* form = As<TCustomForm>(component.Owner()); form && form->HandleAllocated()) {
@@ -609,8 +611,7 @@ void TSkinManage::SkinOnForm(TSkinData& component)
     State_->Sweep = false;
 }
 
-void TSkinManage::SkinOffForm(TSkinData& component)
-{
+void TSkinManage::SkinOffForm(TSkinData& component) {
     Enabled_ = false;
     State_->DropInvalid();
     const std::vector<TWinSkinForm*> users = State_->UsersOf(&component);
@@ -618,16 +619,14 @@ void TSkinManage::SkinOffForm(TSkinData& component)
         State_->Release(users.back());
 }
 
-void TSkinManage::SkinChangedForm(TSkinData& component)
-{
+void TSkinManage::SkinChangedForm(TSkinData& component) {
     State_->DropInvalid();
     const std::vector<TWinSkinForm*> users = State_->UsersOf(&component);
     if (!users.empty())
         users.front()->ReloadSkin();
 }
 
-void TSkinManage::SkinOnAll(TSkinData& component)
-{
+void TSkinManage::SkinOnAll(TSkinData& component) {
     Enabled_ = true;
     if (State_->Sweep) {
         const std::vector<TCustomForm*> forms = Screen().Forms();
@@ -644,8 +643,7 @@ void TSkinManage::SkinOnAll(TSkinData& component)
     PassToFollowers(TSkinRequest::SkinOn, &component);
 }
 
-void TSkinManage::SkinOffAll()
-{
+void TSkinManage::SkinOffAll() {
     Enabled_ = false;
     State_->DropInvalid();
     while (!State_->Windows.empty())
@@ -653,8 +651,7 @@ void TSkinManage::SkinOffAll()
     PassToFollowers(TSkinRequest::SkinOff, nullptr);
 }
 
-void TSkinManage::SkinChangedAll(TSkinData& component)
-{
+void TSkinManage::SkinChangedAll(TSkinData& component) {
     State_->DropInvalid();
     for (TWinSkinForm* object : State_->UsersOf(&component))
         object->ReloadSkin();

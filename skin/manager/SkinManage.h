@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 

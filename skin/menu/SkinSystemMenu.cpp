@@ -24,8 +24,7 @@ struct TSystemMenuEntry {
     std::wstring Text;
 };
 
-bool ReadSystemMenuEntry(HMENU menu, int position, TSystemMenuEntry& entry)
-{
+bool ReadSystemMenuEntry(HMENU menu, int position, TSystemMenuEntry& entry) {
     wchar_t text[80] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
@@ -40,18 +39,18 @@ bool ReadSystemMenuEntry(HMENU menu, int position, TSystemMenuEntry& entry)
     return true;
 }
 
-bool Greyed(UINT state) { return (state & (MFS_GRAYED | MFS_DISABLED)) == (MFS_GRAYED | MFS_DISABLED); }
+bool Greyed(UINT state) {
+    return (state & (MFS_GRAYED | MFS_DISABLED)) == (MFS_GRAYED | MFS_DISABLED);
+}
 
 } // namespace
 
-void TSkinSystemMenu::Free()
-{
+void TSkinSystemMenu::Free() {
     delete Menu_;
     Menu_ = nullptr;
 }
 
-TPopupMenu* TSkinSystemMenu::Build(const TSystemMenuSource& source)
-{
+TPopupMenu* TSkinSystemMenu::Build(const TSystemMenuSource& source) {
     Free();
     Menu_ = new TPopupMenu(Owner_);
     Menu_->SetTag(kTag);
@@ -65,8 +64,7 @@ TPopupMenu* TSkinSystemMenu::Build(const TSystemMenuSource& source)
     return Menu_;
 }
 
-void TSkinSystemMenu::AddFixedItems(const TSystemMenuSource& source)
-{
+void TSkinSystemMenu::AddFixedItems(const TSystemMenuSource& source) {
     // The old platform's menu cannot be read reliably: a fixed one.
     struct TFixedItem {
         const wchar_t* Caption;
@@ -98,8 +96,7 @@ void TSkinSystemMenu::AddFixedItems(const TSystemMenuSource& source)
     }
 }
 
-void TSkinSystemMenu::AddPlatformItems(const TSystemMenuSource& source)
-{
+void TSkinSystemMenu::AddPlatformItems(const TSystemMenuSource& source) {
     if (!(source.SavedStyle & ssHadSystemMenu) || !source.PlatformMenu)
         return;
     const bool maximizeBox = (source.SavedStyle & ssHadMaximizeBox) != 0;
@@ -150,7 +147,9 @@ void TSkinSystemMenu::AddPlatformItems(const TSystemMenuSource& source)
         item->SetEnabled(enabled);
         item->SetChecked((entry.State & MFS_CHECKED) != 0);
         const UINT command = entry.Id;
-        item->OnClick = [window, command](TObject*) { PostMessageW(window, WM_SYSCOMMAND, command, 0); };
+        item->OnClick = [window, command](TObject*) {
+            PostMessageW(window, WM_SYSCOMMAND, command, 0);
+        };
         Menu_->Items()->Add(item);
     }
 }

@@ -12,6 +12,7 @@ public:
 };
 
 inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-inline constexpr const char* kLzhFreeErrorMessage = "LZH : Error freeing memory for dictionary tables";
+inline constexpr const char* kLzhFreeErrorMessage =
+    "LZH : Error freeing memory for dictionary tables";
 
 } // namespace veyra

@@ -72,8 +72,8 @@ struct HuffmanTree {
                 return from;
             ++from;
         }
-        int low = from;             // Frequency[low] < k
-        int high = kTreeSize;       // Frequency[high] >= k (the sentinel at worst)
+        int low = from;       // Frequency[low] < k
+        int high = kTreeSize; // Frequency[high] >= k (the sentinel at worst)
         while (high - low > 1) {
             const int middle = (low + high) / 2;
             if (Frequency[middle] < k)

@@ -7,15 +7,16 @@ namespace veyra::lzh {
 
 // Parameters of the LZHUF scheme: LZSS over a 4 KiB ring with adaptive Huffman
 // coding of literals and match lengths.
-inline constexpr int kRingSize = 4096;                        // N
-inline constexpr int kLookAhead = 60;                         // F, longest match
-inline constexpr int kThreshold = 2;                          // matches are at least 3 bytes
+inline constexpr int kRingSize = 4096;                             // N
+inline constexpr int kLookAhead = 60;                              // F, longest match
+inline constexpr int kThreshold = 2;                               // matches are at least 3 bytes
 inline constexpr int kSymbolCount = 256 - kThreshold + kLookAhead; // 314
-inline constexpr int kTreeSize = 2 * kSymbolCount - 1;        // T = 627
-inline constexpr int kRoot = kTreeSize - 1;                   // R = 626
+inline constexpr int kTreeSize = 2 * kSymbolCount - 1;             // T = 627
+inline constexpr int kRoot = kTreeSize - 1;                        // R = 626
 inline constexpr unsigned kMaxFrequency = 0x8000;
 inline constexpr int kRingBufferBytes = kRingSize + kLookAhead - 1; // 4155
-inline constexpr int kPrefilled = kRingSize - kLookAhead;     // 4036 spaces, also the first write position
+inline constexpr int kPrefilled =
+    kRingSize - kLookAhead; // 4036 spaces, also the first write position
 
 // Bit lengths of the 64 codes for the upper 6 bits of a match position
 // (1 code of 3 bits, 3 of 4, 8 of 5, 12 of 6, 24 of 7, 16 of 8).

@@ -60,7 +60,8 @@ bool TQuickIni::TryParseInteger(std::string_view text, std::int32_t& value) {
         const int digit = HexDigitValue(c);
         if (digit < 0 || digit >= base)
             return false;
-        magnitude = magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+        magnitude =
+            magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
         if (magnitude > limit)
             return false;
     }
@@ -80,7 +81,8 @@ void TQuickIni::Clear() {
 void TQuickIni::Load(std::istream* stream) {
     if (stream == nullptr)
         return;
-    const std::string text((std::istreambuf_iterator<char>(*stream)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(*stream)),
+                           std::istreambuf_iterator<char>());
     LoadText(text);
 }
 

@@ -14,7 +14,6 @@
 
 namespace veyra {
 
-
 // The skin definition's INI text, parsed once and read many times. It never
 // writes. Section and key names match without regard to ASCII letter case;
 // the first of repeated sections and keys is the one that is read.

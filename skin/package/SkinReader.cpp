@@ -12,9 +12,9 @@ namespace veyra {
 namespace {
 
 std::int32_t ReadInt32(const std::uint8_t* p) {
-    const std::uint32_t v = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-                            (static_cast<std::uint32_t>(p[2]) << 16) |
-                            (static_cast<std::uint32_t>(p[3]) << 24);
+    const std::uint32_t v =
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
     return static_cast<std::int32_t>(v);
 }
 
@@ -27,11 +27,13 @@ void ExpandPackedBody(std::span<const std::uint8_t> packed, std::vector<std::uin
     const std::int64_t unpackedSize = ReadInt32(packed.data());
     const std::span<const std::uint8_t> body = packed.subspan(4);
     if (unpackedSize < 0)
-        throw ESkinFileDamaged("the unpacked size " + std::to_string(unpackedSize) + " is negative");
+        throw ESkinFileDamaged("the unpacked size " + std::to_string(unpackedSize) +
+                               " is negative");
     // Two bytes of slack: the last code of a valid stream may end in the final
     // partial byte, and the decoder reads a little ahead.
     const std::int64_t bound =
-        TSkinReader::kMaxExpansionPerByte * (static_cast<std::int64_t>(body.size()) + 2) + lzh::kLookAhead;
+        TSkinReader::kMaxExpansionPerByte * (static_cast<std::int64_t>(body.size()) + 2) +
+        lzh::kLookAhead;
     if (unpackedSize > bound)
         throw ESkinFileDamaged("the unpacked size " + std::to_string(unpackedSize) +
                                " is more than " + std::to_string(body.size()) +
@@ -59,7 +61,9 @@ void ExpandPackedBody(std::span<const std::uint8_t> packed, std::vector<std::uin
 
 TSkinReader::TSkinReader(MessageSink sink) : Sink_(std::move(sink)) {}
 
-std::string TSkinReader::LowerAscii(std::string_view text) { return veyra::LowerAscii(text); }
+std::string TSkinReader::LowerAscii(std::string_view text) {
+    return veyra::LowerAscii(text);
+}
 
 std::vector<std::string> TSkinReader::SplitLines(std::string_view text) {
     std::vector<std::string> lines;

@@ -6,29 +6,27 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/EngineTestSupport.h"
 #include "FormMain.h"
+#include "UnusableSkinFile.h"
+#include "framework/EngineTestSupport.h"
 #include "framework/PageControl.h"
 #include "framework/PropAccess.h"
 #include "framework/TabSheet.h"
 #include "framework/WebBrowser.h"
 #include "skin/component/SkinData.h"
-#include "UnusableSkinFile.h"
 
 namespace veyra {
 namespace {
 
 using TNav = test::TRecordingWebViews::TNavigation;
 
-std::unique_ptr<TFormMain> CreateMainForm()
-{
+std::unique_ptr<TFormMain> CreateMainForm() {
     auto form = std::make_unique<TFormMain>(nullptr);
     form->AfterConstruction();
     return form;
 }
 
-std::wstring TabText(HWND tabs, int index)
-{
+std::wstring TabText(HWND tabs, int index) {
     wchar_t text[80] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -39,8 +37,7 @@ std::wstring TabText(HWND tabs, int index)
 }
 
 // The page control's distances to the left, top, right and bottom of the client area.
-std::array<int, 4> Margins(const TFormMain& form)
-{
+std::array<int, 4> Margins(const TFormMain& form) {
     RECT client{};
     GetClientRect(form.WindowHandle(), &client);
     RECT pages{};
@@ -49,8 +46,7 @@ std::array<int, 4> Margins(const TFormMain& form)
     return {pages.left, pages.top, client.right - pages.right, client.bottom - pages.bottom};
 }
 
-TEST(FormMain, IsCreatedFromItsStoredDescription)
-{
+TEST(FormMain, IsCreatedFromItsStoredDescription) {
     test::TRecordingWebViews views;
     const auto form = CreateMainForm();
     EXPECT_EQ(form->ClassName(), "TFormMain");
@@ -90,7 +86,8 @@ TEST(FormMain, IsCreatedFromItsStoredDescription)
     ASSERT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 4);
     const wchar_t* captions[] = {L"DDE\x5B9E\x65F6\x6570\x636E", L"DDE\x5386\x53F2\x6570\x636E",
                                  L"DDE\x5206\x6790\x56FE", L"DDE\x6307\x6807"};
-    const TTabSheet* sheets[] = {form->TabSheet1, form->TabSheet2, form->TabSheet3, form->TabSheet4};
+    const TTabSheet* sheets[] = {form->TabSheet1, form->TabSheet2, form->TabSheet3,
+                                 form->TabSheet4};
     const auto webViews = form->WebViews();
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(TabText(tabs, i), captions[i]);
@@ -105,34 +102,36 @@ TEST(FormMain, IsCreatedFromItsStoredDescription)
     EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), 0);
 }
 
-TEST(FormMain, SkinComponentCarriesEveryStoredSetting)
-{
+TEST(FormMain, SkinComponentCarriesEveryStoredSetting) {
     test::TRecordingWebViews views;
     const auto form = CreateMainForm();
     TSkinData& skin = *form->SkinData;
     EXPECT_EQ(skin.Owner(), form.get());
     EXPECT_EQ(GetIntProp(&skin, "DisableTag"), 99);
     EXPECT_EQ(GetSetPropText(&skin, "SkinControls"),
-              "[xcMainMenu,xcPopupMenu,xcToolbar,xcControlbar,xcCombo,xcCheckBox,xcRadioButton,xcProgress,"
-              "xcScrollbar,xcEdit,xcButton,xcBitBtn,xcSpeedButton,xcSpin,xcPanel,xcGroupBox,xcStatusBar,xcTab,"
+              "[xcMainMenu,xcPopupMenu,xcToolbar,xcControlbar,xcCombo,xcCheckBox,xcRadioButton,"
+              "xcProgress,"
+              "xcScrollbar,xcEdit,xcButton,xcBitBtn,xcSpeedButton,xcSpin,xcPanel,xcGroupBox,"
+              "xcStatusBar,xcTab,"
               "xcTrackBar,xcSystemMenu]");
     EXPECT_EQ(GetSetPropText(&skin, "Options"), "[xoPreview,xoToolbarBK]");
     ASSERT_EQ(skin.Skin3rd().size(), 118u);
     EXPECT_EQ(skin.Skin3rd()[0], L"TCategoryButtons=scrollbar");
     EXPECT_EQ(skin.Skin3rd()[1], L"TPngSpeedbutton=pngspeedbutton");
     EXPECT_EQ(std::vector<std::wstring>(skin.Skin3rd().begin() + 2, skin.Skin3rd().end()),
-              std::vector<std::wstring>(TSkinData::DefaultSkin3rd().begin() + 1, TSkinData::DefaultSkin3rd().end()));
+              std::vector<std::wstring>(TSkinData::DefaultSkin3rd().begin() + 1,
+                                        TSkinData::DefaultSkin3rd().end()));
     EXPECT_EQ(GetStrPropW(&skin, "SkinStore"), L"(none)");
     EXPECT_EQ(GetEnumPropText(&skin, "SkinFormtype"), "sfMainform");
-    EXPECT_EQ(GetStrPropW(&skin, "Version"), L"4.22.08.28") << "read-only: the stored value is ignored";
+    EXPECT_EQ(GetStrPropW(&skin, "Version"), L"4.22.08.28")
+        << "read-only: the stored value is ignored";
     EXPECT_EQ(GetEnumPropText(&skin, "MenuUpdate"), "True");
     EXPECT_EQ(GetEnumPropText(&skin, "MenuMerge"), "False");
     EXPECT_EQ(skin.SkinStream(), (std::vector<std::uint8_t>{0, 0, 0, 0}));
     EXPECT_EQ(GetEnumPropText(&skin, "Active"), "True") << "switched on by the creation handler";
 }
 
-TEST(FormMain, NavigatesToBlankAtCreationAndToTheProviderAtEveryShow)
-{
+TEST(FormMain, NavigatesToBlankAtCreationAndToTheProviderAtEveryShow) {
     test::TRecordingWebViews views;
     const auto form = CreateMainForm();
     const std::vector<TNav> blank{{"WebBrowserDDE", L"about:blank"},
@@ -158,8 +157,7 @@ TEST(FormMain, NavigatesToBlankAtCreationAndToTheProviderAtEveryShow)
     EXPECT_EQ(views.Navigations, pages) << "showing again loads the pages again";
 }
 
-TEST(FormMain, ANavigationFailureReachesTheErrorHandlerAndStopsTheRest)
-{
+TEST(FormMain, ANavigationFailureReachesTheErrorHandlerAndStopsTheRest) {
     test::TMessageBoxRecorder boxes;
     test::TRecordingWebViews views;
     const auto form = CreateMainForm();
@@ -170,13 +168,13 @@ TEST(FormMain, ANavigationFailureReachesTheErrorHandlerAndStopsTheRest)
     ASSERT_EQ(views.Navigations.size(), 2u);
     EXPECT_EQ(views.Navigations[1].View, "WebBrowserDDEHistory");
     ASSERT_EQ(boxes.Messages.size(), 1u);
-    EXPECT_NE(boxes.Messages[0].find(L"/thirdparty/dde_history.aspx"), std::wstring::npos) << boxes.Messages[0];
+    EXPECT_NE(boxes.Messages[0].find(L"/thirdparty/dde_history.aspx"), std::wstring::npos)
+        << boxes.Messages[0];
     EXPECT_NE(boxes.Messages[0].find(L"0x80070005"), std::wstring::npos) << boxes.Messages[0];
     EXPECT_TRUE(IsWindowVisible(form->WindowHandle())) << "the window still appears";
 }
 
-TEST(FormMain, ANavigationFailureAtCreationIsReportedAndTheFormLives)
-{
+TEST(FormMain, ANavigationFailureAtCreationIsReportedAndTheFormLives) {
     test::TMessageBoxRecorder boxes;
     test::TRecordingWebViews views;
     views.FailView("WebBrowserDDE", E_FAIL);
@@ -186,13 +184,13 @@ TEST(FormMain, ANavigationFailureAtCreationIsReportedAndTheFormLives)
     EXPECT_NE(form->WindowHandle(), nullptr);
 }
 
-TEST(FormMain, ResizingKeepsThePageControlMarginsAndTheViewsFillTheirPages)
-{
+TEST(FormMain, ResizingKeepsThePageControlMarginsAndTheViewsFillTheirPages) {
     test::TRecordingWebViews views;
     const auto form = CreateMainForm();
     form->Show();
     for (const SIZE size : {SIZE{1200, 850}, SIZE{640, 480}, SIZE{1000, 715}}) {
-        SetWindowPos(form->WindowHandle(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        SetWindowPos(form->WindowHandle(), nullptr, 0, 0, size.cx, size.cy,
+                     SWP_NOMOVE | SWP_NOZORDER);
         EXPECT_EQ(Margins(*form), (std::array<int, 4>{8, 8, 17, 13})) << size.cx << "x" << size.cy;
         for (TWebBrowser* view : form->WebViews()) {
             RECT r{};
@@ -206,8 +204,7 @@ TEST(FormMain, ResizingKeepsThePageControlMarginsAndTheViewsFillTheirPages)
     EXPECT_EQ(views.Placements.back().second.right, form->WebBrowserDDE->Width());
 }
 
-TEST(FormMain, FindsTheSkinBesideTheExecutableFromAnyWorkingDirectory)
-{
+TEST(FormMain, FindsTheSkinBesideTheExecutableFromAnyWorkingDirectory) {
     namespace fs = std::filesystem;
     test::TRecordingWebViews views;
     const fs::path previous = fs::current_path();
@@ -223,8 +220,7 @@ TEST(FormMain, FindsTheSkinBesideTheExecutableFromAnyWorkingDirectory)
     EXPECT_EQ(expected.find(elsewhere.wstring()), std::wstring::npos);
 }
 
-TEST(FormMain, ASkinFileThatIsNoSkinLeavesThePlatformLookQuietlyAndThePagesStillLoad)
-{
+TEST(FormMain, ASkinFileThatIsNoSkinLeavesThePlatformLookQuietlyAndThePagesStillLoad) {
     namespace fs = std::filesystem;
     const fs::path path = fs::path(ExecutableDirectory()) / "skin" / "skin.skn";
     ASSERT_FALSE(fs::exists(path)) << "the test would replace the skin beside the test program";
@@ -240,14 +236,14 @@ TEST(FormMain, ASkinFileThatIsNoSkinLeavesThePlatformLookQuietlyAndThePagesStill
         const auto form = CreateMainForm();
         EXPECT_TRUE(boxes.Messages.empty()) << test::NameOf(kind) << ": " << boxes.Messages.front();
         EXPECT_FALSE(form->SkinData->HasSkin()) << test::NameOf(kind);
-        EXPECT_TRUE(form->SkinData->Active()) << test::NameOf(kind) << ": the creation handler went on";
+        EXPECT_TRUE(form->SkinData->Active())
+            << test::NameOf(kind) << ": the creation handler went on";
         EXPECT_EQ(views.Navigations, blank) << test::NameOf(kind);
     }
     fs::remove(path.parent_path());
 }
 
-TEST(ProviderConfig, ReadsTheHostAndFallsBackToTheDefault)
-{
+TEST(ProviderConfig, ReadsTheHostAndFallsBackToTheDefault) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "veyra-config";
     fs::create_directories(dir);

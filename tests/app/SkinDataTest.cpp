@@ -4,14 +4,14 @@
 #include <fstream>
 #include <optional>
 
+#include "UnusableSkinFile.h"
+#include "framework/CustomForm.h"
 #include "framework/FormReader.h"
 #include "framework/Framework.h"
-#include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "skin/component/SkinData.h"
 #include "skin/data/SystemColours.h"
 #include "tools/packer/SkinPacker.h"
-#include "UnusableSkinFile.h"
 
 namespace veyra {
 namespace {
@@ -21,22 +21,22 @@ namespace fs = std::filesystem;
 // A packed skin file in the temporary folder, removed at the end of the test.
 struct TSkinFile {
     explicit TSkinFile(std::int32_t format, const std::string& name = "veyra-test.skn")
-        : Path(fs::temp_directory_path() / name)
-    {
+        : Path(fs::temp_directory_path() / name) {
         const std::string ini = "[TitlebarSkin]\r\nSkinName=Probe\r\n";
-        std::vector<tools::PackMember> members{{"Skin.INI", std::vector<std::uint8_t>(ini.begin(), ini.end())},
-                                               {"title.bmp", std::vector<std::uint8_t>(10, 7)}};
+        std::vector<tools::PackMember> members{
+            {"Skin.INI", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+            {"title.bmp", std::vector<std::uint8_t>(10, 7)}};
         const std::vector<std::uint8_t> packed = tools::PackSkin(members, format);
-        std::ofstream(Path, std::ios::binary).write(reinterpret_cast<const char*>(packed.data()),
-                                                    static_cast<std::streamsize>(packed.size()));
+        std::ofstream(Path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(packed.data()),
+                   static_cast<std::streamsize>(packed.size()));
     }
     ~TSkinFile() { fs::remove(Path); }
     fs::path Path;
 };
 
 // The file's bytes as the SkinStream property stores them.
-std::vector<std::uint8_t> StoredStreamOf(const TSkinFile& file)
-{
+std::vector<std::uint8_t> StoredStreamOf(const TSkinFile& file) {
     std::ifstream in(file.Path, std::ios::binary);
     const std::vector<std::uint8_t> packed{std::istreambuf_iterator<char>(in), {}};
     std::vector<std::uint8_t> stream(4 + packed.size());
@@ -47,13 +47,14 @@ std::vector<std::uint8_t> StoredStreamOf(const TSkinFile& file)
 }
 
 struct TRecordingSkin {
-    TRecordingSkin() { Skin.SetMessageSink([this](std::string_view text) { Messages.emplace_back(text); }); }
+    TRecordingSkin() {
+        Skin.SetMessageSink([this](std::string_view text) { Messages.emplace_back(text); });
+    }
     TSkinData Skin{nullptr};
     std::vector<std::string> Messages;
 };
 
-TEST(SkinData, StartsWithTheDefaults)
-{
+TEST(SkinData, StartsWithTheDefaults) {
     TSkinData skin(nullptr);
     EXPECT_FALSE(skin.Active());
     EXPECT_TRUE(skin.NoSkin());
@@ -74,8 +75,7 @@ TEST(SkinData, StartsWithTheDefaults)
     EXPECT_EQ(GetEnumPropText(&skin, "MenuMerge"), "False");
 }
 
-TEST(SkinData, ReadOnlyPropertiesIgnoreWrites)
-{
+TEST(SkinData, ReadOnlyPropertiesIgnoreWrites) {
     TSkinData skin(nullptr);
     SetPropText(&skin, "Version", L"9.99");
     SetPropText(&skin, "SkinStore", L"(Good)");
@@ -83,8 +83,7 @@ TEST(SkinData, ReadOnlyPropertiesIgnoreWrites)
     EXPECT_EQ(GetStrPropW(&skin, "SkinStore"), L"(none)");
 }
 
-TEST(SkinData, AssigningSkinFileReadsAndUnpacksIt)
-{
+TEST(SkinData, AssigningSkinFileReadsAndUnpacksIt) {
     for (const std::int32_t format : {20000, 30000}) {
         TSkinFile file(format);
         TRecordingSkin r;
@@ -96,8 +95,7 @@ TEST(SkinData, AssigningSkinFileReadsAndUnpacksIt)
     }
 }
 
-TEST(SkinData, AMissingFileLoadsNothing)
-{
+TEST(SkinData, AMissingFileLoadsNothing) {
     TRecordingSkin r;
     r.Skin.SetSkinFile(L"C:\\no\\such\\skin.skn");
     EXPECT_TRUE(r.Skin.NoSkin());
@@ -106,8 +104,7 @@ TEST(SkinData, AMissingFileLoadsNothing)
     EXPECT_TRUE(r.Messages.empty());
 }
 
-TEST(SkinData, AnOlderFormatShowsItsMessageAndKeepsTheSkinOff)
-{
+TEST(SkinData, AnOlderFormatShowsItsMessageAndKeepsTheSkinOff) {
     TSkinFile good(20000, "veyra-good.skn");
     TSkinFile older(10000, "veyra-older.skn");
     TRecordingSkin r;
@@ -120,8 +117,7 @@ TEST(SkinData, AnOlderFormatShowsItsMessageAndKeepsTheSkinOff)
     EXPECT_EQ(r.Skin.Skin().SkinName, "Probe") << "the previous skin stays";
 }
 
-TEST(SkinData, AFileThatIsNoSkinLeavesTheSkinInForceAndSaysNothing)
-{
+TEST(SkinData, AFileThatIsNoSkinLeavesTheSkinInForceAndSaysNothing) {
     TSkinFile good(20000, "veyra-good.skn");
     TSkinFile older(10000, "veyra-older.skn");
     const fs::path unusable = fs::temp_directory_path() / "veyra-unusable.skn";
@@ -158,7 +154,8 @@ TEST(SkinData, AFileThatIsNoSkinLeavesTheSkinInForceAndSaysNothing)
         EXPECT_EQ(r.Skin.BackgroundBrush(), brush) << c.Name;
         EXPECT_EQ(r.Skin.CaptionFont(), font) << c.Name;
         LOGBRUSH logBrush{};
-        EXPECT_EQ(GetObjectW(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush)) << c.Name;
+        EXPECT_EQ(GetObjectW(brush, sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush))
+            << c.Name;
     }
 
     // Nothing loaded yet: such a file leaves no skin at all.
@@ -170,8 +167,7 @@ TEST(SkinData, AFileThatIsNoSkinLeavesTheSkinInForceAndSaysNothing)
     EXPECT_TRUE(fresh.Messages.empty());
 }
 
-TEST(SkinData, ADamagedFileIsAnErrorForTheCaller)
-{
+TEST(SkinData, ADamagedFileIsAnErrorForTheCaller) {
     const fs::path path = fs::temp_directory_path() / "veyra-damaged.skn";
     std::ofstream(path, std::ios::binary) << "\xFF\xFF\xFF\x7Fgarbage";
     TRecordingSkin r;
@@ -180,8 +176,7 @@ TEST(SkinData, ADamagedFileIsAnErrorForTheCaller)
     fs::remove(path);
 }
 
-TEST(SkinData, StoredSkinStreamMustMatchItsLength)
-{
+TEST(SkinData, StoredSkinStreamMustMatchItsLength) {
     TRecordingSkin r;
     EXPECT_THROW(r.Skin.SetSkinStream({5, 0, 0, 0, 1, 2}), std::invalid_argument);
     EXPECT_THROW(r.Skin.SetSkinStream({1, 0}), std::invalid_argument);
@@ -201,8 +196,7 @@ TEST(SkinData, StoredSkinStreamMustMatchItsLength)
     EXPECT_EQ(r.Skin.SkinStream(), stream);
 }
 
-TEST(SkinData, AStoredSkinStreamOfLengthZeroHoldsNoSkin)
-{
+TEST(SkinData, AStoredSkinStreamOfLengthZeroHoldsNoSkin) {
     TSkinFile file(20000);
     TRecordingSkin r;
     r.Skin.SetSkinStream(StoredStreamOf(file));
@@ -218,13 +212,11 @@ TEST(SkinData, AStoredSkinStreamOfLengthZeroHoldsNoSkin)
 // to the built-in defaults, as they are before anything has read the platform's.
 class TSystemColourScope {
 public:
-    TSystemColourScope(int index, COLORREF colour) : Index_(index), Previous_(GetSysColor(index))
-    {
+    TSystemColourScope(int index, COLORREF colour) : Index_(index), Previous_(GetSysColor(index)) {
         SetSysColors(1, &Index_, &colour);
         SystemColours::ResetToDefaults();
     }
-    ~TSystemColourScope()
-    {
+    ~TSystemColourScope() {
         SetSysColors(1, &Index_, &Previous_);
         RefreshSystemColours();
     }
@@ -234,8 +226,7 @@ private:
     COLORREF Previous_;
 };
 
-TEST(SkinData, GeneratedImagesUseTheSystemColoursOfTheMomentOfLoading)
-{
+TEST(SkinData, GeneratedImagesUseTheSystemColoursOfTheMomentOfLoading) {
     const Colour face = Rgb(200, 40, 90);
     const TSystemColourScope scope(COLOR_BTNFACE, face);
     ASSERT_NE(ResolveColour(clBtnFace), face) << "the table starts stale";
@@ -249,27 +240,25 @@ TEST(SkinData, GeneratedImagesUseTheSystemColoursOfTheMomentOfLoading)
     ASSERT_NE(toolbar, nullptr);
     ASSERT_FALSE(toolbar->Image.IsEmpty());
     EXPECT_TRUE(SameRgb(toolbar->Image.At(0, 0), PixelOf(Blend(face, kWhite, 150))))
-        << std::hex << toolbar->Image.At(0, 0) << ": the tool-bar gradient starts from this machine's button face";
+        << std::hex << toolbar->Image.At(0, 0)
+        << ": the tool-bar gradient starts from this machine's button face";
 }
 
 // A form that holds a skin component read from a description.
 class TSkinHostForm : public TForm {
     VEYRA_CLASS()
 public:
-    explicit TSkinHostForm(TComponent* owner) : TForm(owner)
-    {
+    explicit TSkinHostForm(TComponent* owner) : TForm(owner) {
         RegisterComponentClass(TSkinData::StaticClass());
     }
 };
 
-const TClassInfo& TSkinHostForm::StaticClass()
-{
+const TClassInfo& TSkinHostForm::StaticClass() {
     static const TClassInfo info("TSkinHostForm", &TForm::StaticClass());
     return info;
 }
 
-TEST(SkinData, LoadedSwitchesOffWithoutASkinAndSettlesTheMenuKinds)
-{
+TEST(SkinData, LoadedSwitchesOffWithoutASkinAndSettlesTheMenuKinds) {
     TSkinHostForm form(nullptr);
     TFormReader::Read(form, "object Host: TSkinHostForm\n"
                             "  object Skin: TSkinData\n"
@@ -283,7 +272,8 @@ TEST(SkinData, LoadedSwitchesOffWithoutASkinAndSettlesTheMenuKinds)
     ASSERT_NE(skin, nullptr);
     EXPECT_FALSE(skin->Active()) << "stored on, but no skin is held";
     EXPECT_EQ(GetSetPropText(skin, "SkinControls"), "[xcMainMenu,xcSystemMenu]");
-    EXPECT_EQ(skin->Skin3rd(), (std::vector<std::wstring>{L"TMine=button"})) << "the stored list replaces the default";
+    EXPECT_EQ(skin->Skin3rd(), (std::vector<std::wstring>{L"TMine=button"}))
+        << "the stored list replaces the default";
 
     TSkinHostForm other(nullptr);
     TFormReader::Read(other, "object Host: TSkinHostForm\n"
@@ -294,8 +284,7 @@ TEST(SkinData, LoadedSwitchesOffWithoutASkinAndSettlesTheMenuKinds)
     EXPECT_EQ(GetSetPropText(other.FindComponent("Skin"), "SkinControls"), "[xcMenuItem]");
 }
 
-TEST(SkinData, BrokenStoredSkinStreamNamesItsLine)
-{
+TEST(SkinData, BrokenStoredSkinStreamNamesItsLine) {
     TSkinHostForm form(nullptr);
     try {
         TFormReader::Read(form, "object Host: TSkinHostForm\n"

@@ -19,13 +19,16 @@ enum class TUnusable {
     Damaged,   // a readable file whose packed data lies about its size
 };
 
-inline const char* NameOf(TUnusable kind)
-{
+inline const char* NameOf(TUnusable kind) {
     switch (kind) {
-    case TUnusable::Folder: return "folder";
-    case TUnusable::Locked: return "locked";
-    case TUnusable::Oversized: return "oversized";
-    case TUnusable::Damaged: return "damaged";
+    case TUnusable::Folder:
+        return "folder";
+    case TUnusable::Locked:
+        return "locked";
+    case TUnusable::Oversized:
+        return "oversized";
+    case TUnusable::Damaged:
+        return "damaged";
     }
     return "?";
 }
@@ -33,8 +36,7 @@ inline const char* NameOf(TUnusable kind)
 // Puts an unusable skin at path for the scope and removes it afterwards.
 class TUnusableSkinFile {
 public:
-    TUnusableSkinFile(std::filesystem::path path, TUnusable kind) : Path_(std::move(path))
-    {
+    TUnusableSkinFile(std::filesystem::path path, TUnusable kind) : Path_(std::move(path)) {
         std::filesystem::create_directories(Path_.parent_path());
         if (kind == TUnusable::Folder) {
             std::filesystem::create_directories(Path_);
@@ -44,20 +46,20 @@ public:
             std::ofstream(Path_, std::ios::binary) << "\xFF\xFF\xFF\x7Fgarbage";
             return;
         }
-        File_.Reset(CreateFileW(Path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        File_.Reset(CreateFileW(Path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!File_)
             throw std::runtime_error("cannot make the test's skin file");
         if (kind == TUnusable::Oversized) {
             LARGE_INTEGER size{};
             size.QuadPart = TSkinReader::kMaxUnpackedSize + 1;
-            if (!SetFilePointerEx(File_.Get(), size, nullptr, FILE_BEGIN) || !SetEndOfFile(File_.Get()))
+            if (!SetFilePointerEx(File_.Get(), size, nullptr, FILE_BEGIN) ||
+                !SetEndOfFile(File_.Get()))
                 throw std::runtime_error("cannot grow the test's skin file");
             File_.Reset(); // only the locked one stays open
         }
     }
-    ~TUnusableSkinFile()
-    {
+    ~TUnusableSkinFile() {
         File_.Reset();
         std::error_code ignored;
         std::filesystem::remove_all(Path_, ignored);

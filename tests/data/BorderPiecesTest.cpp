@@ -19,11 +19,14 @@ TDataSkinBorder TopBorder() {
 
 TEST(BorderPieces, ActiveAndInactiveFramesAreStacked) {
     const TDataSkinBorder top = TopBorder();
-    EXPECT_EQ(ColourOf(BuildBorderPiece(top, TBorderPiece::Top, 30, 4, true).At(0, 0)), Rgb(255, 0, 0));
-    EXPECT_EQ(ColourOf(BuildBorderPiece(top, TBorderPiece::Top, 30, 4, false).At(0, 0)), Rgb(0, 0, 255));
+    EXPECT_EQ(ColourOf(BuildBorderPiece(top, TBorderPiece::Top, 30, 4, true).At(0, 0)),
+              Rgb(255, 0, 0));
+    EXPECT_EQ(ColourOf(BuildBorderPiece(top, TBorderPiece::Top, 30, 4, false).At(0, 0)),
+              Rgb(0, 0, 255));
     TDataSkinBorder single = top;
     single.Frame = 1;
-    EXPECT_EQ(ColourOf(BuildBorderPiece(single, TBorderPiece::Top, 30, 8, false).At(0, 0)), Rgb(255, 0, 0))
+    EXPECT_EQ(ColourOf(BuildBorderPiece(single, TBorderPiece::Top, 30, 8, false).At(0, 0)),
+              Rgb(255, 0, 0))
         << "a one-frame border looks the same inactive";
 }
 

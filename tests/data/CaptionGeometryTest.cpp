@@ -7,8 +7,8 @@
 namespace veyra {
 namespace {
 
-std::unique_ptr<TDataSkinSysButton> Button(int action, int align, int x, int y, int width, int frames,
-                                           int visibility = 0, int visibility1 = 0) {
+std::unique_ptr<TDataSkinSysButton> Button(int action, int align, int x, int y, int width,
+                                           int frames, int visibility = 0, int visibility1 = 0) {
     auto b = std::make_unique<TDataSkinSysButton>("B");
     b->Action = static_cast<TTitleAction>(action);
     b->Align = static_cast<TTitleAlign>(align);
@@ -37,7 +37,8 @@ TEST(FrameMetrics, ComeFromOneFrameOfEachBorder) {
     skin.Top.Frame = 2;
     skin.Bottom.Image = Bitmap(60, 7);
     skin.Bottom.Frame = 0; // a careless count: taken as one frame
-    EXPECT_EQ(ComputeFrameMetrics(skin, TBorderKind::Sizeable, 19), (TFrameMetrics{4, 30, 5, 7, 19}));
+    EXPECT_EQ(ComputeFrameMetrics(skin, TBorderKind::Sizeable, 19),
+              (TFrameMetrics{4, 30, 5, 7, 19}));
     EXPECT_EQ(ComputeFrameMetrics(skin, TBorderKind::NoCaption, 19), TFrameMetrics{});
     EXPECT_EQ(SkinnedClientRect(100, 50, 1000, 715, {4, 30, 5, 7, 19}), (Rect{104, 99, 1095, 758}));
 }
@@ -134,7 +135,8 @@ TEST(TitleButtonVisibility, CodesAndActionRules) {
 
     TWindowTraits noSysMenu = w;
     noSysMenu.HasSystemMenu = false;
-    EXPECT_FALSE(EvaluateTitleButton(*Button(0, 1, 30, 5, 20, 3), noSysMenu).Visible) << "close needs a system menu";
+    EXPECT_FALSE(EvaluateTitleButton(*Button(0, 1, 30, 5, 20, 3), noSysMenu).Visible)
+        << "close needs a system menu";
     TWindowTraits noMax = w;
     noMax.HasMaximizeBox = false;
     EXPECT_FALSE(EvaluateTitleButton(*Button(1, 1, 30, 5, 20, 3), noMax).Enabled);
@@ -150,17 +152,18 @@ TEST(TitleButtonVisibility, CodesAndActionRules) {
         return code == 1500 && action == 42;
     };
     EXPECT_TRUE(EvaluateTitleButton(*Button(42, 1, 30, 5, 20, 3, 1500, 0), w, yes).Visible);
-    EXPECT_FALSE(EvaluateTitleButton(*Button(42, 1, 30, 5, 20, 3, 1500, 0), w).Visible) << "no one to ask";
+    EXPECT_FALSE(EvaluateTitleButton(*Button(42, 1, 30, 5, 20, 3, 1500, 0), w).Visible)
+        << "no one to ask";
     EXPECT_EQ(asked, 1);
 }
 
 TEST(TitleButtonLayout, PlacesButtonsByAlignAndFindsTheButtonsLeftEdge) {
     std::vector<std::unique_ptr<TDataSkinSysButton>> buttons;
-    buttons.push_back(Button(0, 1, 30, 5, 20, 3));      // close, right-anchored
-    buttons.push_back(Button(1, 1, 55, 5, 20, 3));      // maximise, right-anchored
-    buttons.push_back(Button(3, 0, 6, 6, 16, 1));       // icon, from the left
-    buttons.push_back(Button(60, 3, 4, 6, 10, 1));      // right of the caption
-    buttons.push_back(Button(61, 2, 4, 6, 10, 1));      // left of the caption
+    buttons.push_back(Button(0, 1, 30, 5, 20, 3));             // close, right-anchored
+    buttons.push_back(Button(1, 1, 55, 5, 20, 3));             // maximise, right-anchored
+    buttons.push_back(Button(3, 0, 6, 6, 16, 1));              // icon, from the left
+    buttons.push_back(Button(60, 3, 4, 6, 10, 1));             // right of the caption
+    buttons.push_back(Button(61, 2, 4, 6, 10, 1));             // left of the caption
     buttons.push_back(Button(7, 100, 40, 0, 16, 4, 100, 100)); // MDI, hidden here
     buttons.back()->Image = Bitmap(64, 14);
     TButtonLayoutInput in;
@@ -211,8 +214,8 @@ TEST(TitleButtonLayout, HitTestFindsTheFirstVisibleButtonWithAnActionUnderThePoi
     buttons.push_back(Button(2, 0, 0, 0, 20, 1));  // minimise, under both
     buttons.push_back(Button(40, 0, 0, 0, 20, 1)); // an application button, hidden
     TTitleButtonLayout layout;
-    layout.Bounds = {RectOfSize(10, 5, 20, 18), RectOfSize(10, 5, 20, 18), RectOfSize(25, 5, 20, 18),
-                     RectOfSize(60, 5, 20, 18)};
+    layout.Bounds = {RectOfSize(10, 5, 20, 18), RectOfSize(10, 5, 20, 18),
+                     RectOfSize(25, 5, 20, 18), RectOfSize(60, 5, 20, 18)};
     layout.State = {{true, true}, {true, true}, {true, false}, {false, true}};
     const struct {
         int X, Y, Expected;
@@ -221,8 +224,7 @@ TEST(TitleButtonLayout, HitTestFindsTheFirstVisibleButtonWithAnActionUnderThePoi
         {29, 22, 1}, // the last pixel inside
         {30, 5, 2},  // past close: minimise, though disabled
         {45, 5, -1}, // just outside minimise
-        {9, 5, -1},  {10, 23, -1},
-        {65, 10, -1}, // the hidden button is not hit
+        {9, 5, -1},  {10, 23, -1}, {65, 10, -1}, // the hidden button is not hit
     };
     for (const auto& c : cases)
         EXPECT_EQ(TitleButtonAt(layout, buttons, c.X, c.Y), c.Expected) << c.X << "," << c.Y;
@@ -236,7 +238,8 @@ TEST(TitleButtonFrames, ActiveDisabledHotAndShortStrips) {
     EXPECT_EQ(TitleButtonFrameInTitle(*four, true, true), 1);
     EXPECT_EQ(TitleButtonFrameInTitle(*four, false, true), 4);
     EXPECT_EQ(TitleButtonFrameInTitle(*four, true, false), 4);
-    EXPECT_EQ(TitleButtonFrameInTitle(*three, true, false), 1) << "a disabled 3-frame button shows frame 1";
+    EXPECT_EQ(TitleButtonFrameInTitle(*three, true, false), 1)
+        << "a disabled 3-frame button shows frame 1";
     EXPECT_EQ(TitleButtonFrameForState(*three, 2, true), 2);
     EXPECT_EQ(TitleButtonFrameForState(*three, 3, false), 1);
     EXPECT_EQ(TitleButtonFrameForState(*four, 3, false), 4);
@@ -246,7 +249,8 @@ TEST(TitleButtonFrames, ActiveDisabledHotAndShortStrips) {
 
 TEST(CaptionHit, CaptionBelowTheTopEdgeAndMenuBelowTheTitle) {
     const TFrameMetrics withMenu{4, 30, 4, 4, 19};
-    EXPECT_EQ(CaptionHitTest(2, withMenu), TCaptionHit::Platform) << "the top edge stays a sizing edge";
+    EXPECT_EQ(CaptionHitTest(2, withMenu), TCaptionHit::Platform)
+        << "the top edge stays a sizing edge";
     EXPECT_EQ(CaptionHitTest(4, withMenu), TCaptionHit::Caption);
     EXPECT_EQ(CaptionHitTest(30, withMenu), TCaptionHit::Caption);
     EXPECT_EQ(CaptionHitTest(31, withMenu), TCaptionHit::Menu);

@@ -20,8 +20,8 @@ TSkinColours SchemeOf(const std::string& text) {
 
 TEST(ParseColour, TheThreeNumbersMayBeSeparatedByAnything) {
     const Colour orange = Rgb(255, 128, 0);
-    for (const char* text : {"255 128 0", "255,128,0", "255, 128, 0 ", "  255\t128\t0", "r255g128b0",
-                             "255;128;0", "255 , 128 , 0"})
+    for (const char* text : {"255 128 0", "255,128,0", "255, 128, 0 ", "  255\t128\t0",
+                             "r255g128b0", "255;128;0", "255 , 128 , 0"})
         EXPECT_EQ(ParseColour(text), orange) << '"' << text << '"';
 }
 
@@ -76,7 +76,8 @@ TEST(ColourScheme, MembersAreReadFromTheirKeysInAnyLetterCase) {
     int i = 0;
     for (const TSkinColourMember& member : SkinColourMembers()) {
         ++i;
-        text += std::string(member.Key) + "=" + std::to_string(i) + " 0 " + std::to_string(200 - i) + "\n";
+        text += std::string(member.Key) + "=" + std::to_string(i) + " 0 " +
+                std::to_string(200 - i) + "\n";
     }
     const TSkinColours scheme = SchemeOf(text);
     i = 0;
@@ -128,7 +129,8 @@ TEST(ColourScheme, ASkinDefinitionFile) {
     EXPECT_EQ(scheme.TitleTextActive, Rgb(255, 255, 255)) << "the comment after it is only text";
     EXPECT_EQ(scheme.MenuBarText, clMenuText) << "an empty value keeps the default";
     EXPECT_EQ(scheme.WindowText, clWindowText);
-    EXPECT_EQ(scheme.ExtraColours, (std::vector<Colour>{Rgb(255, 0, 0), Rgb(10, 20, 30), clWindowText}));
+    EXPECT_EQ(scheme.ExtraColours,
+              (std::vector<Colour>{Rgb(255, 0, 0), Rgb(10, 20, 30), clWindowText}));
     EXPECT_EQ(scheme.CustomColours[0], Rgb(1, 2, 3));
     EXPECT_EQ(scheme.CustomColours[9], Rgb(250, 251, 252));
     EXPECT_EQ(ini.ReadInteger("Buttons", "Trans", 0), 1);
@@ -141,7 +143,8 @@ TEST(SystemColours, ReferencesResolveThroughTheTable) {
     EXPECT_EQ(ResolveColour(scheme.ButtonFace), SystemColours::Get(15));
     const Colour saved = SystemColours::Get(15);
     SystemColours::Set(15, Rgb(9, 8, 7));
-    EXPECT_EQ(ResolveColour(scheme.ButtonFace), Rgb(9, 8, 7)) << "resolved when used, not when read";
+    EXPECT_EQ(ResolveColour(scheme.ButtonFace), Rgb(9, 8, 7))
+        << "resolved when used, not when read";
     SystemColours::Set(15, saved);
 #ifndef _WIN32
     EXPECT_EQ(ResolveColour(clBtnFace), Rgb(212, 208, 200)) << "the classic button face";

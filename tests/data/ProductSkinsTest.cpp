@@ -16,10 +16,12 @@ namespace fs = std::filesystem;
 
 TSkinDefinition LoadProductSkin(const std::string& name) {
     std::vector<tools::PackMember> members;
-    for (const auto& entry : fs::directory_iterator(test::TestDataDir() / ".." / ".." / "skins" / name))
+    for (const auto& entry :
+         fs::directory_iterator(test::TestDataDir() / ".." / ".." / "skins" / name))
         if (entry.is_regular_file())
             members.push_back({entry.path().filename().string(), test::ReadTestFile(entry.path())});
-    std::sort(members.begin(), members.end(), [](const auto& a, const auto& b) { return a.Name < b.Name; });
+    std::sort(members.begin(), members.end(),
+              [](const auto& a, const auto& b) { return a.Name < b.Name; });
     TSkinDefinition skin;
     EXPECT_TRUE(LoadSkinDefinition(tools::PackSkin(members, 20000), skin, {},
                                    [](std::string_view text) { ADD_FAILURE() << text; }));
@@ -32,8 +34,9 @@ TEST_P(ProductSkinLoad, LoadsCompletelyWithAShapedFrameAndWorkingTitleButtons) {
     const TSkinDefinition skin = LoadProductSkin(GetParam());
     EXPECT_TRUE(skin.Notes.empty()) << skin.Notes.front();
     EXPECT_FALSE(skin.SkinName.empty());
-    for (const char* name : {"Tabs", "Tab.Pane", "Scrollbar", "ComboButton", "SunkEdge", "Progress", "MenuItem",
-                             "GroupBox", "StatusBarEdges", "Headerbar", "UpDown.Horz", "ToolBars", "Personality"})
+    for (const char* name :
+         {"Tabs", "Tab.Pane", "Scrollbar", "ComboButton", "SunkEdge", "Progress", "MenuItem",
+          "GroupBox", "StatusBarEdges", "Headerbar", "UpDown.Horz", "ToolBars", "Personality"})
         EXPECT_NE(skin.Find(name), nullptr) << name;
 
     // The window gets real borders and a title bar, and the top corners are cut.
@@ -52,7 +55,8 @@ TEST_P(ProductSkinLoad, LoadsCompletelyWithAShapedFrameAndWorkingTitleButtons) {
         if (EvaluateTitleButton(*button, window).Visible)
             shown.push_back(static_cast<int>(button->Action));
     for (int action : {0, 1, 2})
-        EXPECT_NE(std::find(shown.begin(), shown.end(), action), shown.end()) << "action " << action;
+        EXPECT_NE(std::find(shown.begin(), shown.end(), action), shown.end())
+            << "action " << action;
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, ProductSkinLoad, ::testing::Values("default", "dark"));

@@ -23,14 +23,15 @@ std::vector<const Pixel*> PixelBuffers(const TSkinDefinition& d) {
 TEST(SkinDefinitionMove, HandsTheElementImagesOverWithoutCopyingThem) {
     static_assert(std::is_nothrow_move_constructible_v<TDataSkinObject> &&
                   std::is_nothrow_move_assignable_v<TDataSkinBorder>);
-    TSkinDefinition loaded = SkinTestPackage("[Personality]\r\nLeft=l.bmp\r\nTop=t.bmp\r\nTextBack=t.bmp\r\n"
-                                             "[Buttons]\r\nBitmap=b.bmp\r\n"
-                                             "[Button.Close]\r\nAction=0\r\nButtonImage=b.bmp\r\n"
-                                             "[Scrollbar]\r\nImage=b.bmp\r\n")
-                                 .Strip("l.bmp", 8, 30, 2)
-                                 .Strip("t.bmp", 40, 24, 2)
-                                 .Strip("b.bmp", 60, 20, 3)
-                                 .Load();
+    TSkinDefinition loaded =
+        SkinTestPackage("[Personality]\r\nLeft=l.bmp\r\nTop=t.bmp\r\nTextBack=t.bmp\r\n"
+                        "[Buttons]\r\nBitmap=b.bmp\r\n"
+                        "[Button.Close]\r\nAction=0\r\nButtonImage=b.bmp\r\n"
+                        "[Scrollbar]\r\nImage=b.bmp\r\n")
+            .Strip("l.bmp", 8, 30, 2)
+            .Strip("t.bmp", 40, 24, 2)
+            .Strip("b.bmp", 60, 20, 3)
+            .Load();
     const std::vector<const Pixel*> before = PixelBuffers(loaded);
     // The fixed elements (borders, Buttons, Title) and a section element all
     // have images here.
@@ -42,7 +43,8 @@ TEST(SkinDefinitionMove, HandsTheElementImagesOverWithoutCopyingThem) {
     TSkinDefinition assigned;
     assigned = std::move(constructed);
     EXPECT_EQ(PixelBuffers(assigned), before) << "move assignment";
-    EXPECT_EQ(assigned.Find("Top"), &assigned.Top) << "the lookup still finds the definition's own members";
+    EXPECT_EQ(assigned.Find("Top"), &assigned.Top)
+        << "the lookup still finds the definition's own members";
 }
 
 } // namespace

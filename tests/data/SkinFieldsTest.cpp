@@ -29,17 +29,32 @@ using Values = std::map<std::string, std::int64_t>;
 // Every integer key of a table, each given its own value (codes the file does
 // not name and the ends of int among them), in the element's section or the
 // one the row names.
-template <class T> void WriteKeys(std::span<const TSkinField<T>> fields, const char* section, Sections& ini,
-                                  Values& expected) {
+template <class T>
+void WriteKeys(std::span<const TSkinField<T>> fields, const char* section, Sections& ini,
+               Values& expected) {
     constexpr std::int32_t kValues[] = {std::numeric_limits<std::int32_t>::max(),
                                         std::numeric_limits<std::int32_t>::min(),
-                                        47, -7, 1500, 2001, 5, 100, 60, 61, 62, -2, 3000, 123456, -654321, 999};
+                                        47,
+                                        -7,
+                                        1500,
+                                        2001,
+                                        5,
+                                        100,
+                                        60,
+                                        61,
+                                        62,
+                                        -2,
+                                        3000,
+                                        123456,
+                                        -654321,
+                                        999};
     std::size_t next = 0;
     for (const TSkinField<T>& field : fields) {
         if (!field.Key || field.Kind != TFieldKind::Integer)
             continue;
         const std::int32_t value = kValues[next++ % std::size(kValues)];
-        ini[field.Section ? field.Section : section] += std::string(field.Key) + "=" + std::to_string(value) + "\r\n";
+        ini[field.Section ? field.Section : section] +=
+            std::string(field.Key) + "=" + std::to_string(value) + "\r\n";
         expected[field.Name] = value;
     }
 }
@@ -56,17 +71,35 @@ TEST(SkinFieldTables, EveryKeyLandsInTheFieldOfItsRowAndShowsThere) {
     };
     const Case cases[] = {
         {"Progress.Chunk",
-         [](Sections& i, Values& e) { WriteKeys<TDataSkinObject>(kObjectFields, "Progress.Chunk", i, e); },
-         [](const TSkinDefinition& d) -> const TDataSkinObject& { return *d.Find("Progress.Chunk"); },
+         [](Sections& i, Values& e) {
+             WriteKeys<TDataSkinObject>(kObjectFields, "Progress.Chunk", i, e);
+         },
+         [](const TSkinDefinition& d) -> const TDataSkinObject& {
+             return *d.Find("Progress.Chunk");
+         },
          {{"Tile", 0}}},
-        {"GroupBox", [](Sections& i, Values& e) { WriteKeys<TDataSkinBoxLabel>(kBoxLabelFields, "GroupBox", i, e); },
-         [](const TSkinDefinition& d) -> const TDataSkinObject& { return *d.Find("GroupBox"); }, {}},
-        {"Buttons", [](Sections& i, Values& e) { WriteKeys<TDataSkinButton>(kButtonFields, "Buttons", i, e); },
-         [](const TSkinDefinition& d) -> const TDataSkinObject& { return d.Buttons; }, {}},
-        {"Personality", [](Sections& i, Values& e) { WriteKeys<TDataSkinTitle>(kTitleFields, "Personality", i, e); },
-         [](const TSkinDefinition& d) -> const TDataSkinObject& { return d.Title; }, {}},
-        {"BUTTON.X", [](Sections& i, Values& e) { WriteKeys<TDataSkinSysButton>(kSysButtonFields, "BUTTON.X", i, e); },
-         [](const TSkinDefinition& d) -> const TDataSkinObject& { return *d.TitleButtons.front(); }, {}},
+        {"GroupBox",
+         [](Sections& i, Values& e) {
+             WriteKeys<TDataSkinBoxLabel>(kBoxLabelFields, "GroupBox", i, e);
+         },
+         [](const TSkinDefinition& d) -> const TDataSkinObject& { return *d.Find("GroupBox"); },
+         {}},
+        {"Buttons",
+         [](Sections& i, Values& e) { WriteKeys<TDataSkinButton>(kButtonFields, "Buttons", i, e); },
+         [](const TSkinDefinition& d) -> const TDataSkinObject& { return d.Buttons; },
+         {}},
+        {"Personality",
+         [](Sections& i, Values& e) {
+             WriteKeys<TDataSkinTitle>(kTitleFields, "Personality", i, e);
+         },
+         [](const TSkinDefinition& d) -> const TDataSkinObject& { return d.Title; },
+         {}},
+        {"BUTTON.X",
+         [](Sections& i, Values& e) {
+             WriteKeys<TDataSkinSysButton>(kSysButtonFields, "BUTTON.X", i, e);
+         },
+         [](const TSkinDefinition& d) -> const TDataSkinObject& { return *d.TitleButtons.front(); },
+         {}},
     };
     for (const Case& c : cases) {
         Sections sections;

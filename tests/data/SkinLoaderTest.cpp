@@ -17,7 +17,8 @@ TEST(SkinLoaderElements, MissingSectionsAreAbsentAndFixedElementsAlwaysExist) {
     const TSkinDefinition d = SkinTestPackage("[Progress.Chunk]\r\nLeftWidth=3\r\n").Load();
     EXPECT_EQ(d.Find("Progress.Chunk"), nullptr) << "a section without Image yields no element";
     EXPECT_EQ(d.Find("Scrollbar"), nullptr);
-    for (const char* name : {"Buttons", "Title", "Left", "Right", "Top", "Bottom", "Toolbar", "ComboxArrow"})
+    for (const char* name :
+         {"Buttons", "Title", "Left", "Right", "Top", "Bottom", "Toolbar", "ComboxArrow"})
         EXPECT_NE(d.Find(name), nullptr) << name;
     EXPECT_EQ(d.TitleButtons.size(), 3u) << "only the three MDI buttons";
     EXPECT_EQ(d.Buttons.Frame, 5);
@@ -26,11 +27,12 @@ TEST(SkinLoaderElements, MissingSectionsAreAbsentAndFixedElementsAlwaysExist) {
 }
 
 TEST(SkinLoaderElements, TextColoursDefaultToTheSchemesButtonText) {
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[Colours]\r\nButtonText=10 20 30\r\n"
-                                  "[MenuItem]\r\nImage=menu.bmp\r\nNormalColour2=1,2,3\r\nNormalColour=255\r\n")
-                                  .Strip("menu.bmp", 50, 10, 5)
-                                  .Load();
+    const TSkinDefinition d =
+        SkinTestPackage(
+            "[Colours]\r\nButtonText=10 20 30\r\n"
+            "[MenuItem]\r\nImage=menu.bmp\r\nNormalColour2=1,2,3\r\nNormalColour=255\r\n")
+            .Strip("menu.bmp", 50, 10, 5)
+            .Load();
     const TDataSkinObject* item = d.Find("menuitem");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->NormalColour2, Rgb(1, 2, 3));
@@ -43,17 +45,18 @@ TEST(SkinLoaderElements, TextColoursDefaultToTheSchemesButtonText) {
 }
 
 TEST(SkinLoaderElements, TileAndMarginRulesPerSection) {
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[ToolBars]\r\nImage=t.bmp\r\nTile=2\r\n"
-                                  "[Progress]\r\nBitmap=p.bmp\r\nTile=2\r\nFrame=9\r\n"
-                                  "[Tab.Pane]\r\nImage=pane.bmp\r\nLeftWidth=9\r\nTopHeight=3\r\nRightWidth=5\r\n"
-                                  "BottomHeight=-2\r\n"
-                                  "[Headerbar]\r\nImage=h.bmp\r\nFrame=3\r\n")
-                                  .Strip("t.bmp", 50, 10, 5)
-                                  .Strip("p.bmp", 20, 10, 2)
-                                  .Strip("pane.bmp", 20, 20)
-                                  .Strip("h.bmp", 30, 10, 3)
-                                  .Load();
+    const TSkinDefinition d =
+        SkinTestPackage(
+            "[ToolBars]\r\nImage=t.bmp\r\nTile=2\r\n"
+            "[Progress]\r\nBitmap=p.bmp\r\nTile=2\r\nFrame=9\r\n"
+            "[Tab.Pane]\r\nImage=pane.bmp\r\nLeftWidth=9\r\nTopHeight=3\r\nRightWidth=5\r\n"
+            "BottomHeight=-2\r\n"
+            "[Headerbar]\r\nImage=h.bmp\r\nFrame=3\r\n")
+            .Strip("t.bmp", 50, 10, 5)
+            .Strip("p.bmp", 20, 10, 2)
+            .Strip("pane.bmp", 20, 20)
+            .Strip("h.bmp", 30, 10, 3)
+            .Load();
     EXPECT_EQ(d.Find("ToolBars")->Tile, 0);
     EXPECT_EQ(d.Find("Progress")->Tile, 1);
     EXPECT_EQ(d.Find("Progress")->Frame, 2) << "Style 0 gives two frames whatever Frame says";
@@ -65,16 +68,16 @@ TEST(SkinLoaderElements, TileAndMarginRulesPerSection) {
 }
 
 TEST(SkinLoaderElements, ImagesLoadByLowerCaseExtensionAndFileNameInAnyCase) {
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[MenuItem]\r\nImage=C:\\skins\\Art\\MENU.bmp\r\n"
-                                  "[MenuBackground]\r\nImage=back.BMP\r\n"
-                                  "[Scrollbar]\r\nImage=missing.bmp\r\n")
+    const TSkinDefinition d = SkinTestPackage("[MenuItem]\r\nImage=C:\\skins\\Art\\MENU.bmp\r\n"
+                                              "[MenuBackground]\r\nImage=back.BMP\r\n"
+                                              "[Scrollbar]\r\nImage=missing.bmp\r\n")
                                   .Strip("menu.BMP", 50, 10, 5)
                                   .Strip("back.bmp", 10, 10)
                                   .Load();
     ASSERT_NE(d.Find("MenuItem"), nullptr);
     EXPECT_EQ(d.Find("MenuItem")->Image.Width(), 50);
-    ASSERT_NE(d.Find("MenuBackground"), nullptr) << "the element exists even when its image does not load";
+    ASSERT_NE(d.Find("MenuBackground"), nullptr)
+        << "the element exists even when its image does not load";
     EXPECT_TRUE(d.Find("MenuBackground")->Image.IsEmpty());
     ASSERT_NE(d.Find("Scrollbar"), nullptr);
     EXPECT_TRUE(d.Find("Scrollbar")->Image.IsEmpty());
@@ -101,9 +104,19 @@ std::vector<std::uint8_t> EmptyRleBmp(std::int32_t width, std::int32_t height) {
     };
     const std::uint32_t offset = 14 + 40 + 4 * 256; // headers and a grey-less palette of 256
     file = {'B', 'M'};
-    for (const auto& [value, bytes] : {std::pair<std::uint32_t, int>{offset + 2, 4}, {0, 4}, {offset, 4}, {40, 4},
-                                      {static_cast<std::uint32_t>(width), 4}, {static_cast<std::uint32_t>(height), 4},
-                                      {1, 2}, {8, 2}, {1, 4} /* RLE8 */, {2, 4}, {0, 8}, {256, 4}, {0, 4}})
+    for (const auto& [value, bytes] : {std::pair<std::uint32_t, int>{offset + 2, 4},
+                                       {0, 4},
+                                       {offset, 4},
+                                       {40, 4},
+                                       {static_cast<std::uint32_t>(width), 4},
+                                       {static_cast<std::uint32_t>(height), 4},
+                                       {1, 2},
+                                       {8, 2},
+                                       {1, 4} /* RLE8 */,
+                                       {2, 4},
+                                       {0, 8},
+                                       {256, 4},
+                                       {0, 4}})
         put(value, bytes);
     file.resize(offset, 0);
     put(0x0100, 2); // end of bitmap
@@ -113,8 +126,9 @@ std::vector<std::uint8_t> EmptyRleBmp(std::int32_t width, std::int32_t height) {
 // Every section naming one small file of 8M pixels: without a budget the
 // skin would take a quarter gigabyte per section.
 TEST(SkinLoaderElements, ImagesPastTheSkinsPixelBudgetLoadAsEmptyWithANote) {
-    const char* sections[] = {"Progress.Chunk", "GroupBoxEdge", "StatusBarEdges", "ToolBars",  "MenuItem",
-                              "MenuBackground", "Scrollbar",    "HorzScroll",     "VertScroll", "Headerbar"};
+    const char* sections[] = {"Progress.Chunk", "GroupBoxEdge",   "StatusBarEdges", "ToolBars",
+                              "MenuItem",       "MenuBackground", "Scrollbar",      "HorzScroll",
+                              "VertScroll",     "Headerbar"};
     std::string ini;
     for (const char* section : sections)
         ini += std::string("[") + section + "]\r\nImage=big.bmp\r\n";
@@ -133,41 +147,44 @@ TEST(SkinLoaderElements, ImagesPastTheSkinsPixelBudgetLoadAsEmptyWithANote) {
 }
 
 TEST(SkinLoaderButtons, RadioAndCheckFrameCountsAreDerivedFromTheImages) {
-    const TSkinDefinition a = SkinTestPackage("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButton=c.bmp\r\n")
-                                  .Strip("r.bmp", 52, 13)
-                                  .Strip("c.bmp", 160, 16)
-                                  .Load();
+    const TSkinDefinition a =
+        SkinTestPackage("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButton=c.bmp\r\n")
+            .Strip("r.bmp", 52, 13)
+            .Strip("c.bmp", 160, 16)
+            .Load();
     EXPECT_EQ(a.Buttons.RadioButtonFrame, 4);
     EXPECT_EQ(a.Buttons.CheckButtonFrame, 10);
-    const TSkinDefinition b = SkinTestPackage("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButtonFrame=6\r\n")
-                                  .Strip("r.bmp", 8, 13)
-                                  .Load();
+    const TSkinDefinition b =
+        SkinTestPackage("[Buttons]\r\nRadioButton=r.bmp\r\nCheckButtonFrame=6\r\n")
+            .Strip("r.bmp", 8, 13)
+            .Load();
     EXPECT_EQ(b.Buttons.RadioButtonFrame, 4) << "fewer than four frames become four";
     EXPECT_EQ(b.Buttons.CheckButtonFrame, 6) << "a stated count is kept";
 }
 
 TEST(SkinLoaderTitle, ButtonsAreKeptOrDroppedByActionAndVisibility) {
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[BUTTON.Close]\r\nAction=-1\r\n"
-                                  "[Button.Help]\r\nAction=-1\r\nVisibility=0\r\n"
-                                  "[Buttons]\r\nAction=0\r\n"
-                                  "[Button.Radio]\r\nAction=0\r\n"
-                                  "[button.min]\r\nAction=2\r\nButtonImage=min.bmp\r\n"
-                                  "[Button.Max]\r\nAction=1\r\nButtonImage=max.bmp\r\n"
-                                  "[Button.Sys]\r\nAction=3\r\nButtonImage=max.bmp\r\n")
+    const TSkinDefinition d = SkinTestPackage("[BUTTON.Close]\r\nAction=-1\r\n"
+                                              "[Button.Help]\r\nAction=-1\r\nVisibility=0\r\n"
+                                              "[Buttons]\r\nAction=0\r\n"
+                                              "[Button.Radio]\r\nAction=0\r\n"
+                                              "[button.min]\r\nAction=2\r\nButtonImage=min.bmp\r\n"
+                                              "[Button.Max]\r\nAction=1\r\nButtonImage=max.bmp\r\n"
+                                              "[Button.Sys]\r\nAction=3\r\nButtonImage=max.bmp\r\n")
                                   .Strip("min.bmp", 60, 20, 3)
                                   .Strip("max.bmp", 120, 20, 6)
                                   .Load();
     ASSERT_EQ(d.TitleButtons.size(), 4u + 3u);
     EXPECT_EQ(d.TitleButtons[0]->Name, "BUTTON.HELP");
-    EXPECT_EQ(d.TitleButtons[0]->Visibility1, TTitleVisibility::Undefined) << "Visibility1 defaults to -1 for action -1";
+    EXPECT_EQ(d.TitleButtons[0]->Visibility1, TTitleVisibility::Undefined)
+        << "Visibility1 defaults to -1 for action -1";
     EXPECT_EQ(d.TitleButtons[0]->CombineOp, -1);
     EXPECT_EQ(d.TitleButtons[1]->Name, "BUTTON.MIN");
     EXPECT_EQ(d.TitleButtons[1]->Frame, 3) << "60 x 20";
     EXPECT_EQ(d.TitleButtons[1]->Visibility1, TTitleVisibility::Always);
     EXPECT_EQ(d.TitleButtons[2]->Frame, 6) << "120 x 20";
     EXPECT_EQ(d.TitleButtons[3]->Action, TTitleAction::SystemMenuIcon);
-    EXPECT_TRUE(d.TitleButtons[3]->Image.IsEmpty()) << "the system menu button is drawn as the icon";
+    EXPECT_TRUE(d.TitleButtons[3]->Image.IsEmpty())
+        << "the system menu button is drawn as the icon";
 }
 
 TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
@@ -181,7 +198,8 @@ TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
         EXPECT_EQ(b.Xcoord, 0);
         EXPECT_TRUE(b.Image.IsEmpty());
     }
-    const TSkinDefinition with = SkinTestPackage("[MDICONTROLS]\r\nImage=mdi.bmp\r\n").Strip("mdi.bmp", 120, 9, 12).Load();
+    const TSkinDefinition with =
+        SkinTestPackage("[MDICONTROLS]\r\nImage=mdi.bmp\r\n").Strip("mdi.bmp", 120, 9, 12).Load();
     for (int i = 0; i < 3; ++i) {
         const TDataSkinSysButton& b = *with.TitleButtons[static_cast<std::size_t>(i)];
         EXPECT_EQ(b.Xcoord, 14 * (3 - i));
@@ -200,11 +218,11 @@ TEST(SkinLoaderTitle, MdiButtonsTakeFourFramesEachFromTheStrip) {
 }
 
 TEST(SkinLoaderTitle, CaptionColoursNeedAllThreeComponents) {
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[Personality]\r\nActiveTextR=255\r\nActiveTextB=0\r\n"
-                                  "InActiveTextR=1\r\nInActiveTextG=2\r\nInActiveTextB=259\r\n"
-                                  "TextShift=7\r\nTextRightClip=30\r\n[Fonts]\r\nFontHeight=11\r\n")
-                                  .Load();
+    const TSkinDefinition d =
+        SkinTestPackage("[Personality]\r\nActiveTextR=255\r\nActiveTextB=0\r\n"
+                        "InActiveTextR=1\r\nInActiveTextG=2\r\nInActiveTextB=259\r\n"
+                        "TextShift=7\r\nTextRightClip=30\r\n[Fonts]\r\nFontHeight=11\r\n")
+            .Load();
     EXPECT_EQ(d.Title.ActiveText, TDataSkinTitle::kNoTextColour);
     EXPECT_EQ(d.Title.InActiveText, Rgb(1, 2, 3));
     EXPECT_EQ(d.Title.GetMargins(), (Margins{7, 0, 30, 0}));
@@ -214,11 +232,12 @@ TEST(SkinLoaderTitle, CaptionColoursNeedAllThreeComponents) {
 TEST(SkinLoaderFrame, BordersReadTheirKeysAndTheFrameColourComesFromTheTopBorder) {
     Bitmap top(30, 12, PixelFormat::Rgb24, PixelOf(Rgb(1, 1, 1)));
     top.At(10, 2) = PixelOf(Rgb(0x12, 0x34, 0x56)); // x = 30 / 3, y = (12 / 2) / 3
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\nTopTopHeight=6\r\nTopBotHeight=8\r\n"
-                                  "LeftTopHeight=20\r\nLeftBotHeight=4\r\nLeftStretch=5\r\nLeftTrans=0\r\n")
-                                  .Image("top.bmp", top)
-                                  .Load();
+    const TSkinDefinition d =
+        SkinTestPackage(
+            "[Personality]\r\nTop=top.bmp\r\nTopFrame=2\r\nTopTopHeight=6\r\nTopBotHeight=8\r\n"
+            "LeftTopHeight=20\r\nLeftBotHeight=4\r\nLeftStretch=5\r\nLeftTrans=0\r\n")
+            .Image("top.bmp", top)
+            .Load();
     EXPECT_EQ(d.FrameColour, Rgb(0x12, 0x34, 0x56));
     EXPECT_EQ(d.Top.GetMargins(), (Margins{6, 0, 8, 0}));
     EXPECT_EQ(d.Left.GetMargins(), (Margins{0, 20, 0, 4}));
@@ -243,9 +262,10 @@ TEST(SkinLoaderGenerated, ToolbarGradientRunsFromFaceToFrameShade) {
     // A grey frame colour (saturation 200 counts as colourless) and a vivid one.
     for (Colour frame : {Rgb(90, 90, 90), Rgb(250, 20, 20)}) {
         Bitmap top(9, 9, PixelFormat::Rgb24, PixelOf(frame));
-        const TSkinDefinition d = SkinTestPackage("[Colours]\r\nButtonFace=200 210 220\r\n[Personality]\r\nTop=t.bmp\r\n")
-                                      .Image("t.bmp", top)
-                                      .Load();
+        const TSkinDefinition d =
+            SkinTestPackage("[Colours]\r\nButtonFace=200 210 220\r\n[Personality]\r\nTop=t.bmp\r\n")
+                .Image("t.bmp", top)
+                .Load();
         const TDataSkinObject* toolbar = d.Find("Toolbar");
         ASSERT_NE(toolbar, nullptr);
         ASSERT_EQ(toolbar->Image.Width(), 10);
@@ -266,13 +286,14 @@ TEST(SkinLoaderGenerated, ToolbarGradientRunsFromFaceToFrameShade) {
 
 TEST(SkinLoaderGenerated, ComboCompositeBuildsFiftyPixelFramesAndMirrorsTheSunkenEdge) {
     Bitmap button(40, 21, PixelFormat::Rgb24, PixelOf(Rgb(0, 0, 200)));
-    const TSkinDefinition d = SkinTestPackage(
-                                  "[SunkEdge]\r\nImage=sunk.bmp\r\nLeftWidth=2\r\nTopHeight=2\r\nRightWidth=2\r\n"
-                                  "BottomHeight=3\r\n"
-                                  "[ComboButton]\r\nImage=combo.bmp\r\n")
-                                  .Strip("sunk.bmp", 36, 9, 4)
-                                  .Image("combo.bmp", button)
-                                  .Load(TSkinLoadOptions{16});
+    const TSkinDefinition d =
+        SkinTestPackage(
+            "[SunkEdge]\r\nImage=sunk.bmp\r\nLeftWidth=2\r\nTopHeight=2\r\nRightWidth=2\r\n"
+            "BottomHeight=3\r\n"
+            "[ComboButton]\r\nImage=combo.bmp\r\n")
+            .Strip("sunk.bmp", 36, 9, 4)
+            .Image("combo.bmp", button)
+            .Load(TSkinLoadOptions{16});
     const int b = 18;
     const auto* combo = dynamic_cast<const TDataSkinBorder*>(d.Find("ComboButton"));
     const TDataSkinObject* sunk = d.Find("SunkEdge");
@@ -288,8 +309,10 @@ TEST(SkinLoaderGenerated, ComboCompositeBuildsFiftyPixelFramesAndMirrorsTheSunke
     for (int k = 1; k <= 4; ++k) {
         const int x0 = 50 * (k - 1);
         EXPECT_EQ(combo->Image.At(x0 + 10, 10), kKey) << "edit area of frame " << k;
-        EXPECT_EQ(combo->Image.At(x0 + 0, 10), SkinTestPackage::FrameColour(k)) << "edge of frame " << k;
-        EXPECT_EQ(combo->Image.At(x0 + 50 - b / 2, 10), PixelOf(Rgb(0, 0, 200))) << "button of frame " << k;
+        EXPECT_EQ(combo->Image.At(x0 + 0, 10), SkinTestPackage::FrameColour(k))
+            << "edge of frame " << k;
+        EXPECT_EQ(combo->Image.At(x0 + 50 - b / 2, 10), PixelOf(Rgb(0, 0, 200)))
+            << "button of frame " << k;
         // The sunken edge is the same picture, mirrored.
         EXPECT_EQ(sunk->Image.At(199 - (x0 + 10), 10), kKey);
         EXPECT_EQ(sunk->Image.At(199 - (x0 + 50 - b / 2), 10), PixelOf(Rgb(0, 0, 200)));
@@ -308,14 +331,15 @@ TEST(SkinLoaderGenerated, ComboCompositeWithHostileMarginsIsDrawnAsWithTheirSane
     const auto load = [](const std::string& sunkMargins, const std::string& comboMargins) {
         Bitmap button(40, 21, PixelFormat::Rgb24, PixelOf(Rgb(0, 0, 200)));
         button.FillRect({0, 0, 3, 21}, PixelOf(Rgb(9, 9, 9)));
-        return SkinTestPackage("[SunkEdge]\r\nImage=sunk.bmp\r\n" + sunkMargins + "[ComboButton]\r\nImage=combo.bmp\r\n" +
-                               comboMargins)
+        return SkinTestPackage("[SunkEdge]\r\nImage=sunk.bmp\r\n" + sunkMargins +
+                               "[ComboButton]\r\nImage=combo.bmp\r\n" + comboMargins)
             .Strip("sunk.bmp", 36, 9, 4)
             .Image("combo.bmp", button)
             .Load();
     };
     const TSkinDefinition hostile =
-        load("LeftWidth=2147483647\r\nRightWidth=2147483647\r\nTopHeight=-2147483648\r\nBottomHeight=2\r\n",
+        load("LeftWidth=2147483647\r\nRightWidth=2147483647\r\nTopHeight=-"
+             "2147483648\r\nBottomHeight=2\r\n",
              "LeftWidth=-5\r\nRightWidth=2147483647\r\nBottomHeight=-1\r\n");
     const TSkinDefinition sane = load("BottomHeight=2\r\n", "");
     for (const char* name : {"ComboButton", "SunkEdge", "ComboxArrow"}) {
@@ -327,9 +351,10 @@ TEST(SkinLoaderGenerated, ComboCompositeWithHostileMarginsIsDrawnAsWithTheirSane
 TEST(SkinLoaderGenerated, ComboxArrowWithoutSunkenEdgeReplacesTheKeyColour) {
     Bitmap button(16, 8, PixelFormat::Rgb24, kKey);
     button.At(3, 3) = PixelOf(Rgb(1, 2, 3));
-    const TSkinDefinition d = SkinTestPackage("[Colours]\r\nButtonFace=40,50,60\r\n[ComboButton]\r\nImage=c.bmp\r\n")
-                                  .Image("c.bmp", button)
-                                  .Load();
+    const TSkinDefinition d =
+        SkinTestPackage("[Colours]\r\nButtonFace=40,50,60\r\n[ComboButton]\r\nImage=c.bmp\r\n")
+            .Image("c.bmp", button)
+            .Load();
     const TDataSkinObject* arrow = d.Find("ComboxArrow");
     ASSERT_NE(arrow, nullptr);
     EXPECT_EQ(arrow->Frame, 4);
@@ -366,7 +391,8 @@ TEST(SkinLoaderPackage, OlderFormatLeavesTheDefinitionUntouched) {
 }
 
 TEST(SkinLoaderPackage, SectionListKeepsFileOrderAndRepeats) {
-    const TSkinDefinition d = SkinTestPackage("[A]\r\n[Colours]\r\n[a]\r\n[Colour2]\r\ncolor=1 2 3\r\n").Load();
+    const TSkinDefinition d =
+        SkinTestPackage("[A]\r\n[Colours]\r\n[a]\r\n[Colour2]\r\ncolor=1 2 3\r\n").Load();
     EXPECT_EQ(d.Sections, (std::vector<std::string>{"A", "Colours", "a", "Colour2"}));
     ASSERT_EQ(d.Colours.ExtraColours.size(), 1u);
     EXPECT_EQ(d.Colours.ExtraColours[0], Rgb(1, 2, 3));

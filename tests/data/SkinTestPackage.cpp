@@ -13,7 +13,8 @@ SkinTestPackage& SkinTestPackage::Image(const std::string& name, const Bitmap& b
     return Raw(name, WriteBmp(copy, BmpDepth::Bits24));
 }
 
-SkinTestPackage& SkinTestPackage::Strip(const std::string& name, int width, int height, int frames) {
+SkinTestPackage& SkinTestPackage::Strip(const std::string& name, int width, int height,
+                                        int frames) {
     Bitmap strip(width, height, PixelFormat::Rgb24, kOpaque);
     const int frameWidth = width / frames;
     for (int k = 1; k <= frames; ++k)
@@ -27,7 +28,8 @@ SkinTestPackage& SkinTestPackage::Raw(const std::string& name, std::vector<std::
 }
 
 std::vector<std::uint8_t> SkinTestPackage::Packed(std::int32_t format) const {
-    std::vector<tools::PackMember> members{{"skin.ini", std::vector<std::uint8_t>(Ini_.begin(), Ini_.end())}};
+    std::vector<tools::PackMember> members{
+        {"skin.ini", std::vector<std::uint8_t>(Ini_.begin(), Ini_.end())}};
     for (const auto& [name, bytes] : Members_)
         members.push_back({name, bytes});
     return tools::PackSkin(members, format);
@@ -35,9 +37,10 @@ std::vector<std::uint8_t> SkinTestPackage::Packed(std::int32_t format) const {
 
 TSkinDefinition SkinTestPackage::Load(const TSkinLoadOptions& options) const {
     TSkinDefinition definition;
-    const bool loaded = LoadSkinDefinition(Packed(), definition, options, [](std::string_view text) {
-        ADD_FAILURE() << "unexpected message: " << text;
-    });
+    const bool loaded =
+        LoadSkinDefinition(Packed(), definition, options, [](std::string_view text) {
+            ADD_FAILURE() << "unexpected message: " << text;
+        });
     EXPECT_TRUE(loaded);
     return definition;
 }

@@ -10,15 +10,13 @@ namespace {
 
 constexpr wchar_t kTestClass[] = L"VeyraFormTestWindow";
 
-Bitmap SolidImage(int width, int height, Colour colour)
-{
+Bitmap SolidImage(int width, int height, Colour colour) {
     return Bitmap(std::max(width, 0), std::max(height, 0), PixelFormat::Rgb24, PixelOf(colour));
 }
 
 } // namespace
 
-std::unique_ptr<TSkinDefinition> MakeTestSkin(const TTestSkinShape& shape)
-{
+std::unique_ptr<TSkinDefinition> MakeTestSkin(const TTestSkinShape& shape) {
     auto skin = std::make_unique<TSkinDefinition>();
     const Colour frame = Rgb(40, 80, 160);
     skin->Left.Image = SolidImage(shape.Left, 20, frame);
@@ -43,8 +41,7 @@ std::unique_ptr<TSkinDefinition> MakeTestSkin(const TTestSkinShape& shape)
 }
 
 TTestWindow::TTestWindow(DWORD style, DWORD exStyle, HWND parent, int width, int height, HMENU menu,
-                         const wchar_t* caption)
-{
+                         const wchar_t* caption) {
     static const ATOM atom = [] {
         WNDCLASSW wc{};
         wc.lpfnWndProc = &TTestWindow::Proc;
@@ -54,26 +51,25 @@ TTestWindow::TTestWindow(DWORD style, DWORD exStyle, HWND parent, int width, int
         return RegisterClassW(&wc);
     }();
     (void)atom;
-    Handle_ = CreateWindowExW(exStyle, kTestClass, caption, style, 50, 60, width, height, parent, menu,
-                              GetModuleHandleW(nullptr), this);
+    Handle_ = CreateWindowExW(exStyle, kTestClass, caption, style, 50, 60, width, height, parent,
+                              menu, GetModuleHandleW(nullptr), this);
 }
 
-TTestWindow::~TTestWindow()
-{
+TTestWindow::~TTestWindow() {
     if (Handle_ && IsWindow(Handle_))
         DestroyWindow(Handle_);
 }
 
-int TTestWindow::CountOf(UINT msg) const
-{
-    return static_cast<int>(std::count_if(Seen.begin(), Seen.end(), [msg](const TSeenMessage& m) { return m.Msg == msg; }));
+int TTestWindow::CountOf(UINT msg) const {
+    return static_cast<int>(std::count_if(Seen.begin(), Seen.end(),
+                                          [msg](const TSeenMessage& m) { return m.Msg == msg; }));
 }
 
-LRESULT CALLBACK TTestWindow::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK TTestWindow::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<TTestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self) {
@@ -88,8 +84,7 @@ LRESULT CALLBACK TTestWindow::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM 
     return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-TWindowFrame FrameOf(HWND window)
-{
+TWindowFrame FrameOf(HWND window) {
     TWindowFrame frame;
     GetWindowRect(window, &frame.Outer);
     GetClientRect(window, &frame.Client);
@@ -97,15 +92,13 @@ TWindowFrame FrameOf(HWND window)
     return frame;
 }
 
-HMENU MakeTestMenu()
-{
+HMENU MakeTestMenu() {
     HMENU menu = CreateMenu();
     AppendMenuW(menu, MF_STRING, 100, L"&File");
     return menu;
 }
 
-TEngineState& TestEngine()
-{
+TEngineState& TestEngine() {
     static TEngineState own;
     TSkinManage* manager = TSkinManage::Instance();
     return manager ? manager->Engine() : own;

@@ -42,8 +42,8 @@ class TTestWindow {
 public:
     static constexpr LRESULT kTestAnswer = 4242;
 
-    TTestWindow(DWORD style, DWORD exStyle = 0, HWND parent = nullptr, int width = 400, int height = 300,
-                HMENU menu = nullptr, const wchar_t* caption = L"Test window");
+    TTestWindow(DWORD style, DWORD exStyle = 0, HWND parent = nullptr, int width = 400,
+                int height = 300, HMENU menu = nullptr, const wchar_t* caption = L"Test window");
     ~TTestWindow();
     TTestWindow(const TTestWindow&) = delete;
     TTestWindow& operator=(const TTestWindow&) = delete;

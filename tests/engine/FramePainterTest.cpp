@@ -20,8 +20,8 @@ constexpr Colour kFace = Rgb(90, 91, 92);
 
 // Two frames side by side (or stacked) of the given colours.
 Bitmap TwoFrames(int frameWidth, int frameHeight, Colour first, Colour second, bool stacked) {
-    Bitmap image(stacked ? frameWidth : 2 * frameWidth, stacked ? 2 * frameHeight : frameHeight, PixelFormat::Rgb24,
-                 PixelOf(first));
+    Bitmap image(stacked ? frameWidth : 2 * frameWidth, stacked ? 2 * frameHeight : frameHeight,
+                 PixelFormat::Rgb24, PixelOf(first));
     image.FillRect(stacked ? RectOfSize(0, frameHeight, frameWidth, frameHeight)
                            : RectOfSize(frameWidth, 0, frameWidth, frameHeight),
                    PixelOf(second));
@@ -104,7 +104,8 @@ TEST_F(FramePainter, CaptionTextAndCloseButtonLandWhereTheLayoutSays) {
     const Bitmap painted = Paint(&r);
     EXPECT_EQ(r.TitleTextRect.Left, 4 + 6);
     EXPECT_GT(CountColour(painted, r.TitleTextRect, kCaption), 10) << "caption text pixels";
-    EXPECT_EQ(CountColour(painted, {0, 24, 300, 120}, kCaption), 0) << "no text outside the title bar";
+    EXPECT_EQ(CountColour(painted, {0, 24, 300, 120}, kCaption), 0)
+        << "no text outside the title bar";
     ASSERT_EQ(r.Buttons.Bounds.size(), 1u);
     EXPECT_EQ(r.Buttons.Bounds[0], RectOfSize(270, 4, 16, 14));
     EXPECT_EQ(ColourOf(painted.At(278, 10)), kCloseNormal);
@@ -139,8 +140,8 @@ TEST_F(FramePainter, MinimizedWindowShowsOnlyTheTitleOnTheFaceColour) {
 TEST_F(FramePainter, ReusedBuffersPaintWhatFreshOnesDoAtEverySize) {
     TFramePaintScratch scratch;
     Bitmap backdrop;
-    for (const auto& [w, h, active] : {std::tuple{300, 120, true}, std::tuple{301, 121, false}, std::tuple{200, 90, true},
-                                       std::tuple{300, 120, true}}) {
+    for (const auto& [w, h, active] : {std::tuple{300, 120, true}, std::tuple{301, 121, false},
+                                       std::tuple{200, 90, true}, std::tuple{300, 120, true}}) {
         In.Width = w;
         In.Height = h;
         In.Active = active;

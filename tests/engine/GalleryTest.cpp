@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 // The gallery built beside these tests, run as its own process.
 class TGalleryProcess {
 public:
-    explicit TGalleryProcess(const std::wstring& arguments)
-    {
+    explicit TGalleryProcess(const std::wstring& arguments) {
         wchar_t self[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, self, MAX_PATH);
         Path_ = fs::path(self).parent_path().parent_path() / "examples" / "gallery" / "Gallery.exe";
@@ -24,11 +23,11 @@ public:
         std::wstring line = L"\"" + Path_.wstring() + L"\" " + arguments;
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &Info_))
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &Info_))
             Started_ = true;
     }
-    ~TGalleryProcess()
-    {
+    ~TGalleryProcess() {
         if (!Started_)
             return;
         if (WaitForSingleObject(Info_.hProcess, 0) == WAIT_TIMEOUT)
@@ -39,10 +38,10 @@ public:
     bool Started() const { return Started_; }
     DWORD ProcessId() const { return Info_.dwProcessId; }
     // The exit code once the process ends within timeoutMs, else -1.
-    long WaitForExit(DWORD timeoutMs) const
-    {
+    long WaitForExit(DWORD timeoutMs) const {
         DWORD code = 0;
-        if (WaitForSingleObject(Info_.hProcess, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(Info_.hProcess, &code))
+        if (WaitForSingleObject(Info_.hProcess, timeoutMs) != WAIT_OBJECT_0 ||
+            !GetExitCodeProcess(Info_.hProcess, &code))
             return -1;
         return static_cast<long>(code);
     }
@@ -61,8 +60,7 @@ struct TWindowSearch {
     HWND Found = nullptr;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
-{
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     auto& s = *reinterpret_cast<TWindowSearch*>(data);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
@@ -80,8 +78,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data)
 // Waits up to ten seconds for a top-level window of process (class cls, or
 // any when null, titled title, or any when null). Windows of other programs,
 // such as another test's gallery, are passed over.
-HWND WaitForWindow(DWORD process, const wchar_t* cls, const wchar_t* title)
-{
+HWND WaitForWindow(DWORD process, const wchar_t* cls, const wchar_t* title) {
     for (int i = 0; i < 200; ++i) {
         TWindowSearch search{process, cls, title};
         EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
@@ -93,16 +90,14 @@ HWND WaitForWindow(DWORD process, const wchar_t* cls, const wchar_t* title)
 }
 
 // The answer of window to the skinned query, within a second.
-LRESULT SkinnedAnswer(HWND window)
-{
+LRESULT SkinnedAnswer(HWND window) {
     DWORD_PTR answer = 0;
     SendMessageTimeoutW(window, SKINMSG_ISSKINNED, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer);
     return static_cast<LRESULT>(answer);
 }
 
 // Waits up to five seconds for window to be skinned.
-bool BecomesSkinned(HWND window)
-{
+bool BecomesSkinned(HWND window) {
     for (int i = 0; i < 100; ++i) {
         if (SkinnedAnswer(window) == 1)
             return true;
@@ -111,8 +106,7 @@ bool BecomesSkinned(HWND window)
     return false;
 }
 
-TEST(Gallery, SkinsItsFormsButNotTheTaggedOneAndEndsCleanly)
-{
+TEST(Gallery, SkinsItsFormsButNotTheTaggedOneAndEndsCleanly) {
     TGalleryProcess gallery(L"--open tag99");
     if (!gallery.Started())
         GTEST_SKIP() << "Gallery.exe is not built beside the tests";
@@ -129,8 +123,7 @@ TEST(Gallery, SkinsItsFormsButNotTheTaggedOneAndEndsCleanly)
     EXPECT_EQ(gallery.WaitForExit(10000), 0) << "the manager's shutdown ran and the program ended";
 }
 
-TEST(Gallery, ASystemDialogIsSkinnedWhenActivated)
-{
+TEST(Gallery, ASystemDialogIsSkinnedWhenActivated) {
     TGalleryProcess gallery(L"--open dialog");
     if (!gallery.Started())
         GTEST_SKIP() << "Gallery.exe is not built beside the tests";

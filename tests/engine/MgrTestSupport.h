@@ -1,7 +1,7 @@
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -19,21 +19,23 @@ namespace veyra::test {
 
 // The packed bytes of a small but complete skin: a title, colours and one
 // element, enough for a window skinning object to attach.
-inline std::vector<std::uint8_t> MgrTestPackedSkin(const std::string& buttonFace = "10,20,30")
-{
-    const std::string ini = "[TitlebarSkin]\r\nSkinName=Probe\r\n[Colours]\r\nButtonFace=" + buttonFace + "\r\n";
-    std::vector<tools::PackMember> members{{"Skin.INI", std::vector<std::uint8_t>(ini.begin(), ini.end())}};
+inline std::vector<std::uint8_t> MgrTestPackedSkin(const std::string& buttonFace = "10,20,30") {
+    const std::string ini =
+        "[TitlebarSkin]\r\nSkinName=Probe\r\n[Colours]\r\nButtonFace=" + buttonFace + "\r\n";
+    std::vector<tools::PackMember> members{
+        {"Skin.INI", std::vector<std::uint8_t>(ini.begin(), ini.end())}};
     return tools::PackSkin(members, 20000);
 }
 
 // A packed skin file in the temporary folder, removed at the end of the test.
 struct TMgrTestSkinFile {
-    explicit TMgrTestSkinFile(const std::string& name = "veyra-mgr-test.skn", const std::string& buttonFace = "10,20,30")
-        : Path(std::filesystem::temp_directory_path() / name)
-    {
+    explicit TMgrTestSkinFile(const std::string& name = "veyra-mgr-test.skn",
+                              const std::string& buttonFace = "10,20,30")
+        : Path(std::filesystem::temp_directory_path() / name) {
         const std::vector<std::uint8_t> packed = MgrTestPackedSkin(buttonFace);
         std::ofstream(Path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
+            .write(reinterpret_cast<const char*>(packed.data()),
+                   static_cast<std::streamsize>(packed.size()));
     }
     ~TMgrTestSkinFile() { std::filesystem::remove(Path); }
     std::wstring Wide() const { return Path.wstring(); }
@@ -41,8 +43,7 @@ struct TMgrTestSkinFile {
 };
 
 // Handles the thread's messages for about ms milliseconds (timers included).
-inline void MgrTestPump(DWORD ms)
-{
+inline void MgrTestPump(DWORD ms) {
     const DWORD end = GetTickCount() + ms;
     while (static_cast<LONG>(end - GetTickCount()) > 0) {
         MSG msg;
@@ -66,8 +67,7 @@ protected:
 };
 
 // A framework form with a window, shown or not.
-inline std::unique_ptr<TForm> MgrTestForm(bool show, std::int64_t tag = 0)
-{
+inline std::unique_ptr<TForm> MgrTestForm(bool show, std::int64_t tag = 0) {
     auto form = std::make_unique<TForm>(nullptr);
     form->SetTag(tag);
     form->SetBounds(50, 50, 300, 200);
@@ -80,8 +80,7 @@ inline std::unique_ptr<TForm> MgrTestForm(bool show, std::int64_t tag = 0)
 
 // A skin component owned by owner that has finished loading and holds the
 // probe skin, of the given type.
-inline TSkinData* MgrTestSkinData(TComponent& owner, TSkinFormType type, bool loadSkin = true)
-{
+inline TSkinData* MgrTestSkinData(TComponent& owner, TSkinFormType type, bool loadSkin = true) {
     auto* skin = new TSkinData(&owner);
     skin->SetMessageSink([](std::string_view) {});
     skin->SetSkinFormtype(type);

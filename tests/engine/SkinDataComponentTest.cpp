@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <commctrl.h>
 
@@ -13,8 +13,7 @@ namespace {
 
 using SkinDataComponent = MgrTest;
 
-TEST_F(SkinDataComponent, ActiveBeforeSkinFileSkinsNothingAndTheFileDoesNotSwitchItOn)
-{
+TEST_F(SkinDataComponent, ActiveBeforeSkinFileSkinsNothingAndTheFileDoesNotSwitchItOn) {
     TComponent holder(nullptr);
     TSkinData* skin = MgrTestSkinData(holder, sfMainform, /*loadSkin=*/false);
     skin->SetActive(true);
@@ -24,15 +23,15 @@ TEST_F(SkinDataComponent, ActiveBeforeSkinFileSkinsNothingAndTheFileDoesNotSwitc
     skin->SetSkinFile(file.Wide());
     EXPECT_FALSE(skin->NoSkin());
     EXPECT_FALSE(TSkinManage::Instance()->Enabled());
-    EXPECT_EQ(TSkinManage::Instance()->PendingRequest(), TSkinRequest::None) << "not running: nothing posted";
+    EXPECT_EQ(TSkinManage::Instance()->PendingRequest(), TSkinRequest::None)
+        << "not running: nothing posted";
 
     // Assigning the same value again does nothing.
     skin->SetActive(true);
     EXPECT_FALSE(TSkinManage::Instance()->Enabled());
 }
 
-TEST_F(SkinDataComponent, ActiveAfterSkinFileSwitchesOnAndOff)
-{
+TEST_F(SkinDataComponent, ActiveAfterSkinFileSwitchesOnAndOff) {
     TComponent holder(nullptr);
     TSkinData* skin = MgrTestSkinData(holder, sfMainform, /*loadSkin=*/false);
     TMgrTestSkinFile file;
@@ -49,8 +48,7 @@ TEST_F(SkinDataComponent, ActiveAfterSkinFileSwitchesOnAndOff)
     EXPECT_FALSE(manager->Enabled());
 }
 
-TEST_F(SkinDataComponent, DialogTypesOnlyStoreActive)
-{
+TEST_F(SkinDataComponent, DialogTypesOnlyStoreActive) {
     TComponent holder(nullptr);
     TSkinData* skin = MgrTestSkinData(holder, sfDialog);
     TSkinManage* manager = TSkinManage::Instance();
@@ -65,17 +63,17 @@ TEST_F(SkinDataComponent, DialogTypesOnlyStoreActive)
 class TMgrTestHostForm : public TForm {
     VEYRA_CLASS()
 public:
-    explicit TMgrTestHostForm(TComponent* owner) : TForm(owner) { RegisterComponentClass(TSkinData::StaticClass()); }
+    explicit TMgrTestHostForm(TComponent* owner) : TForm(owner) {
+        RegisterComponentClass(TSkinData::StaticClass());
+    }
 };
 
-const TClassInfo& TMgrTestHostForm::StaticClass()
-{
+const TClassInfo& TMgrTestHostForm::StaticClass() {
     static const TClassInfo info("TMgrTestHostForm", &TForm::StaticClass());
     return info;
 }
 
-std::string HexOf(const std::vector<std::uint8_t>& bytes)
-{
+std::string HexOf(const std::vector<std::uint8_t>& bytes) {
     static const char* digits = "0123456789ABCDEF";
     std::string out;
     for (std::uint8_t b : bytes) {
@@ -85,8 +83,7 @@ std::string HexOf(const std::vector<std::uint8_t>& bytes)
     return out;
 }
 
-TEST_F(SkinDataComponent, AStoredActiveSkinSwitchesOnThroughLoaded)
-{
+TEST_F(SkinDataComponent, AStoredActiveSkinSwitchesOnThroughLoaded) {
     TSkinData probe(nullptr);
     probe.SetMessageSink([](std::string_view) {});
     probe.SetSkinStream([] {
@@ -104,9 +101,11 @@ TEST_F(SkinDataComponent, AStoredActiveSkinSwitchesOnThroughLoaded)
                             "    Active = True\n"
                             "    Version = '5.40.07.15'\n"
                             "    SkinStore = '(Good)'\n"
-                            "    SkinStream = {" + stream + "}\n"
-                            "  end\n"
-                            "end\n");
+                            "    SkinStream = {" +
+                                stream +
+                                "}\n"
+                                "  end\n"
+                                "end\n");
     auto* skin = As<TSkinData>(form.FindComponent("Skin"));
     ASSERT_NE(skin, nullptr);
     EXPECT_TRUE(skin->Active()) << "a stored skin is held, so Active stays";
@@ -123,8 +122,7 @@ TEST_F(SkinDataComponent, AStoredActiveSkinSwitchesOnThroughLoaded)
     EXPECT_EQ(manager->RunningState(), TRunningState::NotRunning);
 }
 
-TEST_F(SkinDataComponent, TheDestroyedComponentLeavesTheManager)
-{
+TEST_F(SkinDataComponent, TheDestroyedComponentLeavesTheManager) {
     TSkinData* skin = nullptr;
     {
         TComponent holder(nullptr);
@@ -135,8 +133,7 @@ TEST_F(SkinDataComponent, TheDestroyedComponentLeavesTheManager)
     EXPECT_EQ(TSkinManage::Instance()->MainSkinData(), nullptr);
 }
 
-TEST_F(SkinDataComponent, ALoadMakesTheButtonFaceBrushAndKeepsTheCaptionFont)
-{
+TEST_F(SkinDataComponent, ALoadMakesTheButtonFaceBrushAndKeepsTheCaptionFont) {
     TComponent holder(nullptr);
     TSkinData* skin = MgrTestSkinData(holder, sfMainform, /*loadSkin=*/false);
     EXPECT_EQ(skin->BackgroundBrush(), nullptr);
@@ -157,8 +154,7 @@ TEST_F(SkinDataComponent, ALoadMakesTheButtonFaceBrushAndKeepsTheCaptionFont)
     EXPECT_EQ(brush.lbColor, RGB(10, 20, 30));
 }
 
-TEST_F(SkinDataComponent, TheCaptionFontAndBrushAreThereAndStayWhileASkinIsInForce)
-{
+TEST_F(SkinDataComponent, TheCaptionFontAndBrushAreThereAndStayWhileASkinIsInForce) {
     // A component made in code that gets its skin from a stream, with no
     // Loaded before: the skin is in force, so are the font and the brush.
     TSkinData skin(nullptr);
@@ -182,7 +178,8 @@ TEST_F(SkinDataComponent, TheCaptionFontAndBrushAreThereAndStayWhileASkinIsInFor
     skin.Loaded();
     EXPECT_EQ(skin.CaptionFont(), font);
     LOGFONTW logFont{};
-    EXPECT_EQ(GetObjectW(font, sizeof logFont, &logFont), static_cast<int>(sizeof logFont)) << "still alive";
+    EXPECT_EQ(GetObjectW(font, sizeof logFont, &logFont), static_cast<int>(sizeof logFont))
+        << "still alive";
     EXPECT_EQ(skin.BackgroundBrush(), brush);
 
     // A failed load keeps them; a completed one makes the new skin's brush.
@@ -191,13 +188,13 @@ TEST_F(SkinDataComponent, TheCaptionFontAndBrushAreThereAndStayWhileASkinIsInFor
     TMgrTestSkinFile other("veyra-mgr-other.skn", "40,50,60");
     skin.SetSkinFile(other.Wide());
     LOGBRUSH logBrush{};
-    ASSERT_EQ(GetObjectW(skin.BackgroundBrush(), sizeof logBrush, &logBrush), static_cast<int>(sizeof logBrush));
+    ASSERT_EQ(GetObjectW(skin.BackgroundBrush(), sizeof logBrush, &logBrush),
+              static_cast<int>(sizeof logBrush));
     EXPECT_EQ(logBrush.lbColor, RGB(40, 50, 60));
     EXPECT_EQ(skin.CaptionFont(), font);
 }
 
-TEST_F(SkinDataComponent, TheMenuGlyphsAreFourMaskedSixteenPixelImages)
-{
+TEST_F(SkinDataComponent, TheMenuGlyphsAreFourMaskedSixteenPixelImages) {
     TSkinData skin(nullptr);
     const HIMAGELIST glyphs = skin.MenuGlyphs();
     ASSERT_NE(glyphs, nullptr);
@@ -227,24 +224,23 @@ TEST_F(SkinDataComponent, TheMenuGlyphsAreFourMaskedSixteenPixelImages)
     DeleteDC(dc);
 }
 
-TEST_F(SkinDataComponent, TheFormSkinQuestionWithoutAHandler)
-{
+TEST_F(SkinDataComponent, TheFormSkinQuestionWithoutAHandler) {
     TSkinData skin(nullptr);
     const HWND window = GetDesktopWindow();
     EXPECT_TRUE(skin.FormSkinQuestion(window, L"TForm", true));
     EXPECT_FALSE(skin.FormSkinQuestion(window, L"TForm", false)) << "the answer so far stands";
     EXPECT_FALSE(skin.FormSkinQuestion(window, L"SysMonthCal32", true));
-    EXPECT_TRUE(skin.FormSkinQuestion(window, L"TfrPreviewForm", true)) << "report forms only with xcFastReport";
+    EXPECT_TRUE(skin.FormSkinQuestion(window, L"TfrPreviewForm", true))
+        << "report forms only with xcFastReport";
     skin.SetSkinControls(skin.SkinControls() | Bit(xcFastReport));
     EXPECT_FALSE(skin.FormSkinQuestion(window, L"TfrPreviewForm", true));
     EXPECT_EQ(skin.FormSkinWindow(), window);
 }
 
-TEST_F(SkinDataComponent, TheOptionalPlatformCallsWork)
-{
+TEST_F(SkinDataComponent, TheOptionalPlatformCallsWork) {
     ASSERT_TRUE(TSkinData::HasGetScrollBarInfo());
-    const HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_POPUP | CBS_DROPDOWN, 0, 0, 120, 200, nullptr,
-                                       nullptr, nullptr, nullptr);
+    const HWND combo = CreateWindowExW(0, L"ComboBox", L"", WS_POPUP | CBS_DROPDOWN, 0, 0, 120, 200,
+                                       nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(combo);
     COMBOBOXINFO info{};
     EXPECT_TRUE(TSkinData::OptionalGetComboBoxInfo(combo, info));
@@ -252,8 +248,8 @@ TEST_F(SkinDataComponent, TheOptionalPlatformCallsWork)
     EXPECT_FALSE(TSkinData::OptionalGetComboBoxInfo(nullptr, info));
     DestroyWindow(combo);
 
-    const HWND list = CreateWindowExW(0, L"ListBox", L"", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100, nullptr, nullptr,
-                                      nullptr, nullptr);
+    const HWND list = CreateWindowExW(0, L"ListBox", L"", WS_POPUP | WS_VSCROLL, 0, 0, 100, 100,
+                                      nullptr, nullptr, nullptr, nullptr);
     SCROLLBARINFO bar{};
     EXPECT_TRUE(TSkinData::OptionalGetScrollBarInfo(list, OBJID_VSCROLL, bar));
     EXPECT_EQ(bar.cbSize, sizeof bar);
@@ -261,8 +257,7 @@ TEST_F(SkinDataComponent, TheOptionalPlatformCallsWork)
     DestroyWindow(list);
 }
 
-TEST_F(SkinDataComponent, TheApplicationIconIsDrawnOnMagentaAtTheSmallIconSize)
-{
+TEST_F(SkinDataComponent, TheApplicationIconIsDrawnOnMagentaAtTheSmallIconSize) {
     TSkinData skin(nullptr);
     const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
     ASSERT_NE(icon, nullptr);

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -8,9 +8,9 @@
 #include "framework/ClassInfo.h"
 #include "framework/CustomForm.h"
 #include "framework/FormReader.h"
+#include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
 #include "skin/manager/SkinManage.h"
-#include "framework/WindowClass.h"
 
 namespace veyra {
 namespace {
@@ -25,35 +25,33 @@ using SkinDataEvents = test::MgrTest;
 class TSkinEventsForm : public TForm {
     VEYRA_CLASS()
 public:
-    explicit TSkinEventsForm(TComponent* owner) : TForm(owner) { RegisterComponentClass(TSkinData::StaticClass()); }
+    explicit TSkinEventsForm(TComponent* owner) : TForm(owner) {
+        RegisterComponentClass(TSkinData::StaticClass());
+    }
 
-    void SkinDataFormSkin(TObject* Sender, const std::wstring& aName, bool& DoSkin)
-    {
+    void SkinDataFormSkin(TObject* Sender, const std::wstring& aName, bool& DoSkin) {
         Log.push_back(L"ask " + aName);
         Senders.push_back(Sender);
         DoSkin = aName != L"TRefusedWindow";
     }
-    void SkinDataSkinControl(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
-                             const std::wstring& ControlClass, TComponent*& SkinnedControl)
-    {
+    void SkinDataSkinControl(TComponent* Sender, TSkinData* SkinData, TControl* Form,
+                             TControl* Control, const std::wstring& ControlClass,
+                             TComponent*& SkinnedControl) {
         Log.push_back(L"control " + ControlClass);
         Senders.insert(Senders.end(), {Sender, SkinData, Form, Control});
         SkinnedControl = ControlAnswer;
     }
-    void SkinDataBeforeSkinForm(TObject* Sender, HWND ahwnd, const std::wstring& aName)
-    {
+    void SkinDataBeforeSkinForm(TObject* Sender, HWND ahwnd, const std::wstring& aName) {
         Log.push_back(L"before " + aName);
         Senders.push_back(Sender);
         Windows.push_back(ahwnd);
     }
-    void SkinDataAfterSkinForm(TObject* Sender, HWND ahwnd, const std::wstring& aName)
-    {
+    void SkinDataAfterSkinForm(TObject* Sender, HWND ahwnd, const std::wstring& aName) {
         Log.push_back(L"after " + aName);
         Senders.push_back(Sender);
         Windows.push_back(ahwnd);
     }
-    void SkinDataSkinChanged(TObject* Sender)
-    {
+    void SkinDataSkinChanged(TObject* Sender) {
         Log.push_back(L"changed");
         Senders.push_back(Sender);
     }
@@ -66,8 +64,7 @@ public:
     TComponent* ControlAnswer = nullptr;
 };
 
-const TClassInfo& TSkinEventsForm::StaticClass()
-{
+const TClassInfo& TSkinEventsForm::StaticClass() {
     static const TClassInfo info(
         "TSkinEventsForm", &TForm::StaticClass(), {}, nullptr,
         {PublishMethod<&TSkinEventsForm::SkinDataFormSkin>("SkinDataFormSkin"),
@@ -76,14 +73,14 @@ const TClassInfo& TSkinEventsForm::StaticClass()
          PublishMethod<&TSkinEventsForm::SkinDataAfterSkinForm>("SkinDataAfterSkinForm"),
          PublishMethod<&TSkinEventsForm::WrongFormSkin>("WrongFormSkin"),
          // Notify methods are still published as plain functions too.
-         {"SkinDataSkinChanged",
-          [](TObject& self, TObject* sender) { static_cast<TSkinEventsForm&>(self).SkinDataSkinChanged(sender); }}});
+         {"SkinDataSkinChanged", [](TObject& self, TObject* sender) {
+              static_cast<TSkinEventsForm&>(self).SkinDataSkinChanged(sender);
+          }}});
     return info;
 }
 
 // The skin stream property of a component holding the managers' probe skin, as hexadecimal.
-std::string StoredSkinStream()
-{
+std::string StoredSkinStream() {
     const std::vector<std::uint8_t> packed = MgrTestPackedSkin();
     std::string hex;
     const char* digits = "0123456789ABCDEF";
@@ -102,8 +99,7 @@ const char* const kEventLines = "    OnFormSkin = SkinDataFormSkin\n"
                                 "    OnBeforeSkinForm = SkinDataBeforeSkinForm\n"
                                 "    OnAfterSkinForm = SkinDataAfterSkinForm\n";
 
-TEST_F(SkinDataEvents, EveryStoredEventRunsTheFormsMethodWhenTheSkinRaisesIt)
-{
+TEST_F(SkinDataEvents, EveryStoredEventRunsTheFormsMethodWhenTheSkinRaisesIt) {
     TSkinEventsForm form(nullptr);
     TFormReader::Read(form, "object Host: TSkinEventsForm\n"
                             "  object SkinData: TSkinData\n"
@@ -124,7 +120,8 @@ TEST_F(SkinDataEvents, EveryStoredEventRunsTheFormsMethodWhenTheSkinRaisesIt)
     const std::wstring windowClass = ClassNameOf(window);
     form.Show();
     MgrTestPump(100);
-    ASSERT_NE(TSkinManage::Instance()->Find(window), nullptr) << "the handler let the form be skinned";
+    ASSERT_NE(TSkinManage::Instance()->Find(window), nullptr)
+        << "the handler let the form be skinned";
     EXPECT_EQ(form.Log, (std::vector<std::wstring>{L"ask " + windowClass, L"before " + windowClass,
                                                    L"after " + windowClass}));
     EXPECT_EQ(form.Senders, (std::vector<TObject*>{skin, &form, &form}));
@@ -147,8 +144,7 @@ TEST_F(SkinDataEvents, EveryStoredEventRunsTheFormsMethodWhenTheSkinRaisesIt)
     EXPECT_EQ(form.Senders, std::vector<TObject*>{skin});
 }
 
-TEST_F(SkinDataEvents, TheControlEventHandsBackTheFormsSkinningObject)
-{
+TEST_F(SkinDataEvents, TheControlEventHandsBackTheFormsSkinningObject) {
     TSkinEventsForm form(nullptr);
     TFormReader::Read(form, std::string("object Host: TSkinEventsForm\n"
                                         "  object SkinData: TSkinData\n") +
@@ -167,18 +163,21 @@ TEST_F(SkinDataEvents, TheControlEventHandsBackTheFormsSkinningObject)
     EXPECT_EQ(form.Senders, (std::vector<TObject*>{&asker, skin, &form, &control}));
 }
 
-TEST_F(SkinDataEvents, AMethodThatDoesNotFitIsAnErrorNamingItsLine)
-{
+TEST_F(SkinDataEvents, AMethodThatDoesNotFitIsAnErrorNamingItsLine) {
     struct TCase {
         const char* Binding;
         const char* Fragment;
     };
     const TCase cases[] = {
-        {"OnFormSkin = WrongFormSkin", "the method WrongFormSkin of TSkinEventsForm does not take the parameters "
-                                       "of the event OnFormSkin"},
-        {"OnBeforeSkinForm = SkinDataFormSkin", "the method SkinDataFormSkin of TSkinEventsForm does not take"},
-        {"OnSkinChanged = SkinDataAfterSkinForm", "the method SkinDataAfterSkinForm of TSkinEventsForm does not"},
-        {"OnAfterSkinForm = SkinDataSkinChanged", "the method SkinDataSkinChanged of TSkinEventsForm does not"},
+        {"OnFormSkin = WrongFormSkin",
+         "the method WrongFormSkin of TSkinEventsForm does not take the parameters "
+         "of the event OnFormSkin"},
+        {"OnBeforeSkinForm = SkinDataFormSkin",
+         "the method SkinDataFormSkin of TSkinEventsForm does not take"},
+        {"OnSkinChanged = SkinDataAfterSkinForm",
+         "the method SkinDataAfterSkinForm of TSkinEventsForm does not"},
+        {"OnAfterSkinForm = SkinDataSkinChanged",
+         "the method SkinDataSkinChanged of TSkinEventsForm does not"},
         {"OnSkinControl = SkinDataControl", "TSkinEventsForm has no method SkinDataControl"},
         {"OnFormSkin = 12", "takes a method name, not a number"},
     };
@@ -194,10 +193,13 @@ TEST_F(SkinDataEvents, AMethodThatDoesNotFitIsAnErrorNamingItsLine)
             ADD_FAILURE() << c.Binding << ": no error";
         } catch (const EFormDescriptionError& e) {
             EXPECT_EQ(e.Line(), 4) << c.Binding << ": " << e.what();
-            EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos) << c.Binding << ": " << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos)
+                << c.Binding << ": " << e.what();
         }
-        EXPECT_EQ(form.FindComponent("SkinData"), nullptr) << c.Binding << ": the component is destroyed again";
-        EXPECT_EQ(TSkinManage::Instance(), nullptr) << c.Binding << ": nothing was registered with a manager";
+        EXPECT_EQ(form.FindComponent("SkinData"), nullptr)
+            << c.Binding << ": the component is destroyed again";
+        EXPECT_EQ(TSkinManage::Instance(), nullptr)
+            << c.Binding << ": nothing was registered with a manager";
     }
 }
 

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "MgrTestSupport.h"
 #include "skin/form/SkinMessages.h"
@@ -16,11 +16,8 @@ using SkinManageTimer = MgrTest;
 struct TForeignWindow {
     TForeignWindow(const wchar_t* cls, DWORD style = WS_POPUP | WS_CAPTION | WS_VISIBLE)
         : Handle(CreateWindowExW(0, cls, L"Foreign", style, 10, 10, 200, 150, nullptr, nullptr,
-                                 GetModuleHandleW(L"user32.dll"), nullptr))
-    {
-    }
-    ~TForeignWindow()
-    {
+                                 GetModuleHandleW(L"user32.dll"), nullptr)) {}
+    ~TForeignWindow() {
         if (IsWindow(Handle))
             DestroyWindow(Handle);
     }
@@ -29,15 +26,13 @@ struct TForeignWindow {
 
 // The manager switched on as the viewer does it: loaded, skin assigned,
 // Active set before any window is activated.
-TSkinData* SwitchedOnMainSkin(TComponent& owner)
-{
+TSkinData* SwitchedOnMainSkin(TComponent& owner) {
     TSkinData* skin = MgrTestSkinData(owner, sfMainform);
     skin->SetActive(true);
     return skin;
 }
 
-TEST_F(SkinManage, LoadedCreatesTheManagerAndItsHookAndSwitchingOnOnlyEnables)
-{
+TEST_F(SkinManage, LoadedCreatesTheManagerAndItsHookAndSwitchingOnOnlyEnables) {
     TComponent holder(nullptr);
     TSkinData* skin = MgrTestSkinData(holder, sfMainform);
     TSkinManage* manager = TSkinManage::Instance();
@@ -50,12 +45,12 @@ TEST_F(SkinManage, LoadedCreatesTheManagerAndItsHookAndSwitchingOnOnlyEnables)
     skin->SetActive(true);
     EXPECT_TRUE(manager->Enabled());
     EXPECT_EQ(manager->RunningState(), TRunningState::Running);
-    EXPECT_FALSE(manager->TimerRunning()) << "before the first activation nothing is posted to the timer";
+    EXPECT_FALSE(manager->TimerRunning())
+        << "before the first activation nothing is posted to the timer";
     EXPECT_TRUE(manager->WindowObjects().empty());
 }
 
-TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation)
-{
+TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation) {
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
@@ -79,8 +74,7 @@ TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation)
     EXPECT_EQ(manager->Find(window), object);
 }
 
-TEST_F(SkinManage, AttachedObjectsKnowTheirModuleAndHearOfNewSizeGrips)
-{
+TEST_F(SkinManage, AttachedObjectsKnowTheirModuleAndHearOfNewSizeGrips) {
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
@@ -90,11 +84,13 @@ TEST_F(SkinManage, AttachedObjectsKnowTheirModuleAndHearOfNewSizeGrips)
     EXPECT_EQ(object->Module(), manager->Module());
 
     // A plain scroll bar is not a size grip; one with the grip style is.
-    const HWND bar = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 16, 80,
-                                     form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND bar =
+        CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 16, 80,
+                        form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     EXPECT_EQ(object->SizeGrip(), nullptr);
-    const HWND grip = CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 16, 16,
-                                      form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND grip =
+        CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD | WS_VISIBLE | SBS_SIZEGRIP, 0, 0, 16,
+                        16, form->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(grip, nullptr);
     EXPECT_EQ(object->SizeGrip(), grip);
     DestroyWindow(grip);
@@ -103,29 +99,29 @@ TEST_F(SkinManage, AttachedObjectsKnowTheirModuleAndHearOfNewSizeGrips)
 
 int gChildFrameRecalcs = 0;
 
-LRESULT CALLBACK CountingMdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK CountingMdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCALCSIZE)
         ++gChildFrameRecalcs;
     return DefMDIChildProcW(window, msg, wParam, lParam);
 }
 
-TEST_F(SkinManage, ChildWindowStateReachesMdiChildrenOnlyWhenItChanges)
-{
+TEST_F(SkinManage, ChildWindowStateReachesMdiChildrenOnlyWhenItChanges) {
     TComponent holder(nullptr);
     TSkinData* skin = SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
     auto frame = MgrTestForm(true);
-    const HWND client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 280, 150,
-                                        frame->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND client =
+        CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 280, 150,
+                        frame->WindowHandle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(client, nullptr);
     WNDCLASSW wc{};
     wc.lpfnWndProc = CountingMdiChildProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"VeyraMgrTestMdiChild";
     RegisterClassW(&wc);
-    const HWND child = CreateWindowExW(WS_EX_MDICHILD, wc.lpszClassName, L"Child", WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                                       0, 0, 150, 100, client, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND child = CreateWindowExW(WS_EX_MDICHILD, wc.lpszClassName, L"Child",
+                                       WS_VISIBLE | WS_OVERLAPPEDWINDOW, 0, 0, 150, 100, client,
+                                       nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(child, nullptr);
     TWinSkinForm* object = manager->Find(child);
     ASSERT_NE(object, nullptr);
@@ -150,8 +146,7 @@ TEST_F(SkinManage, ChildWindowStateReachesMdiChildrenOnlyWhenItChanges)
     DestroyWindow(client);
 }
 
-TEST_F(SkinManage, AFormTaggedNinetyNineIsNeverSkinned)
-{
+TEST_F(SkinManage, AFormTaggedNinetyNineIsNeverSkinned) {
     TComponent holder(nullptr);
     TSkinData* skin = SwitchedOnMainSkin(holder);
     skin->SetDisableTag(5); // the form rule does not follow DisableTag
@@ -162,8 +157,7 @@ TEST_F(SkinManage, AFormTaggedNinetyNineIsNeverSkinned)
     EXPECT_NE(TSkinManage::Instance()->Find(plain->WindowHandle()), nullptr);
 }
 
-TEST_F(SkinManage, ANewWindowIsLeftAloneWhileSwitchedOffOrWithoutASkin)
-{
+TEST_F(SkinManage, ANewWindowIsLeftAloneWhileSwitchedOffOrWithoutASkin) {
     TComponent holder(nullptr);
     TSkinData* skin = MgrTestSkinData(holder, sfMainform, /*loadSkin=*/false);
     skin->SetActive(true);
@@ -178,8 +172,7 @@ TEST_F(SkinManage, ANewWindowIsLeftAloneWhileSwitchedOffOrWithoutASkin)
     EXPECT_FALSE(TSkinManage::Instance()->Attach(form->WindowHandle()));
 }
 
-TEST_F(SkinManage, AForeignWindowIsSkinnedOnlyWhenItIsADialog)
-{
+TEST_F(SkinManage, AForeignWindowIsSkinnedOnlyWhenItIsADialog) {
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
@@ -200,8 +193,7 @@ TEST_F(SkinManage, AForeignWindowIsSkinnedOnlyWhenItIsADialog)
     EXPECT_FALSE(manager->Attach(styled.Handle)) << "a dialog with style bit 0x200 is left alone";
 }
 
-TEST_F(SkinManage, TheSkinDecisionHearsTheMainComponent)
-{
+TEST_F(SkinManage, TheSkinDecisionHearsTheMainComponent) {
     TComponent holder(nullptr);
     TSkinData* skin = SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
@@ -225,8 +217,7 @@ TEST_F(SkinManage, TheSkinDecisionHearsTheMainComponent)
     EXPECT_EQ(manager->Find(window), nullptr) << "OnFormSkin refused it";
 }
 
-TEST_F(SkinManage, TheSkinComponentIsChosenByFormType)
-{
+TEST_F(SkinManage, TheSkinComponentIsChosenByFormType) {
     auto owned = MgrTestForm(false);
     auto other = MgrTestForm(false);
     TComponent holder(nullptr);
@@ -242,7 +233,8 @@ TEST_F(SkinManage, TheSkinComponentIsChosenByFormType)
     EXPECT_EQ(manager->ChooseSkinData(nullptr, L"tmessageform"), dialog);
 
     TSkinData* main2 = MgrTestSkinData(holder, sfMainform);
-    EXPECT_EQ(manager->ChooseSkinData(other->WindowHandle(), L"TForm"), main2) << "the last registered wins";
+    EXPECT_EQ(manager->ChooseSkinData(other->WindowHandle(), L"TForm"), main2)
+        << "the last registered wins";
     EXPECT_EQ(manager->MainSkinData(), main1) << "the main component stays the first";
     TSkinData* dialog2 = MgrTestSkinData(holder, sfDialog);
     EXPECT_EQ(manager->ChooseSkinData(nullptr, L"#32770"), dialog2);
@@ -252,8 +244,7 @@ TEST_F(SkinManage, TheSkinComponentIsChosenByFormType)
     EXPECT_FALSE(manager->IsRegistered(main1));
 }
 
-TEST_F(SkinManage, WithoutAMatchingTypeTheFirstRegisteredIsUsed)
-{
+TEST_F(SkinManage, WithoutAMatchingTypeTheFirstRegisteredIsUsed) {
     TComponent holder(nullptr);
     EXPECT_EQ(TSkinManage::Create().ChooseSkinData(nullptr, L"TForm"), nullptr);
     TSkinData* first = MgrTestSkinData(holder, sfDLL);
@@ -262,8 +253,7 @@ TEST_F(SkinManage, WithoutAMatchingTypeTheFirstRegisteredIsUsed)
     EXPECT_EQ(TSkinManage::Instance()->MainSkinData(), nullptr);
 }
 
-TEST_F(SkinManage, AnOnlyThisFormComponentSkinsItsOwnerWhenLoadedActive)
-{
+TEST_F(SkinManage, AnOnlyThisFormComponentSkinsItsOwnerWhenLoadedActive) {
     auto form = MgrTestForm(true);
     auto* skin = new TSkinData(form.get());
     skin->SetMessageSink([](std::string_view) {});
@@ -285,8 +275,7 @@ TEST_F(SkinManage, AnOnlyThisFormComponentSkinsItsOwnerWhenLoadedActive)
     EXPECT_EQ(object->SkinData(), skin);
 }
 
-TEST_F(SkinManage, ShutdownGivesEveryWindowBackAndRemovesTheHook)
-{
+TEST_F(SkinManage, ShutdownGivesEveryWindowBackAndRemovesTheHook) {
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     auto form = MgrTestForm(true);
@@ -299,8 +288,7 @@ TEST_F(SkinManage, ShutdownGivesEveryWindowBackAndRemovesTheHook)
     EXPECT_EQ(form->ComponentCount(), 0) << "the skinning object owned by the form is gone";
 }
 
-TEST_F(SkinManage, AnObjectFreedWithItsFormLeavesTheList)
-{
+TEST_F(SkinManage, AnObjectFreedWithItsFormLeavesTheList) {
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     auto form = MgrTestForm(true);
@@ -309,8 +297,7 @@ TEST_F(SkinManage, AnObjectFreedWithItsFormLeavesTheList)
     EXPECT_TRUE(TSkinManage::Instance()->WindowObjects().empty());
 }
 
-TEST_F(SkinManageTimer, SwitchingOffRunsFromTheTimerAndRestoresTheWindow)
-{
+TEST_F(SkinManageTimer, SwitchingOffRunsFromTheTimerAndRestoresTheWindow) {
     TComponent holder(nullptr);
     TSkinData* skin = SwitchedOnMainSkin(holder);
     int changed = 0;
@@ -350,8 +337,7 @@ TEST_F(SkinManageTimer, SwitchingOffRunsFromTheTimerAndRestoresTheWindow)
     EXPECT_EQ(changed, 2);
 }
 
-TEST_F(SkinManageTimer, ALoadWhileRunningReskinsFromTheTimer)
-{
+TEST_F(SkinManageTimer, ALoadWhileRunningReskinsFromTheTimer) {
     TComponent holder(nullptr);
     TSkinData* skin = SwitchedOnMainSkin(holder);
     int changed = 0;
@@ -365,11 +351,11 @@ TEST_F(SkinManageTimer, ALoadWhileRunningReskinsFromTheTimer)
     MgrTestPump(400);
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(manager->PendingRequest(), TSkinRequest::None);
-    EXPECT_NE(manager->Find(form->WindowHandle()), nullptr) << "a skin change keeps the window skinned";
+    EXPECT_NE(manager->Find(form->WindowHandle()), nullptr)
+        << "a skin change keeps the window skinned";
 }
 
-TEST_F(SkinManageTimer, AFollowerReceivesSwitchOnLaterAndSwitchOffAtOnce)
-{
+TEST_F(SkinManageTimer, AFollowerReceivesSwitchOnLaterAndSwitchOffAtOnce) {
     TComponent holder(nullptr);
     TSkinData* skin = SwitchedOnMainSkin(holder);
     TSkinManage* leader = TSkinManage::Instance();
@@ -400,8 +386,7 @@ TEST_F(SkinManageTimer, AFollowerReceivesSwitchOnLaterAndSwitchOffAtOnce)
 
 // An event handler may free the form being skinned, and the form frees its
 // skinning object: the manager and the object let go without touching either.
-TEST_F(SkinManage, AHandlerThatFreesTheFormDuringSkinningLeavesNothingBehind)
-{
+TEST_F(SkinManage, AHandlerThatFreesTheFormDuringSkinningLeavesNothingBehind) {
     for (const bool before : {true, false}) {
         SCOPED_TRACE(before ? "before-skin handler" : "after-skin handler");
         TComponent holder(nullptr);
@@ -425,14 +410,14 @@ TEST_F(SkinManage, AHandlerThatFreesTheFormDuringSkinningLeavesNothingBehind)
     }
 }
 
-TEST(SkinManagePopup, TheModeSaysWhichKindOfMenuIsSkinned)
-{
+TEST(SkinManagePopup, TheModeSaysWhichKindOfMenuIsSkinned) {
     const std::uint32_t popupOnly = Bit(xcPopupMenu);
     const std::uint32_t menuItems = Bit(xcMenuItem);
     const std::uint32_t mainMenu = Bit(xcMainMenu);
     const std::uint32_t systemMenu = Bit(xcSystemMenu);
     EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::Context, popupOnly));
-    EXPECT_FALSE(TSkinManage::PopupModeAllows(TPopupMode::Context, mainMenu | menuItems | systemMenu));
+    EXPECT_FALSE(
+        TSkinManage::PopupModeAllows(TPopupMode::Context, mainMenu | menuItems | systemMenu));
     EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::MenuBar, mainMenu));
     EXPECT_TRUE(TSkinManage::PopupModeAllows(TPopupMode::MenuBar, menuItems));
     EXPECT_FALSE(TSkinManage::PopupModeAllows(TPopupMode::MenuBar, popupOnly | systemMenu));
@@ -441,8 +426,7 @@ TEST(SkinManagePopup, TheModeSaysWhichKindOfMenuIsSkinned)
     EXPECT_FALSE(TSkinManage::PopupModeAllows(static_cast<TPopupMode>(3), ~0u));
 }
 
-TEST_F(SkinManage, PopupMenusAreNotYetAttached)
-{
+TEST_F(SkinManage, PopupMenusAreNotYetAttached) {
     TComponent holder(nullptr);
     SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();

@@ -31,16 +31,14 @@ public:
     void PassOnHook(TMessage& message) { CallOldHook(message); }
 
 protected:
-    void HookProc(TMessage& message) override
-    {
+    void HookProc(TMessage& message) override {
         if (HookHandler)
             HookHandler(*this, message);
         else
             CallOldHook(message);
     }
 
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override
-    {
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (msg == WM_APP + 1 && Handler)
             return Handler(*this);
         return CallOld(msg, wParam, lParam);
@@ -49,8 +47,7 @@ protected:
 
 // What reaches the window's own procedure, and what the sender gets back,
 // when the object's handler passes WM_APP on, throws, or frees itself.
-TEST(SkinWindow, MessagesReachThePreviousHandlerExactlyOnceWhateverTheHandlerDoes)
-{
+TEST(SkinWindow, MessagesReachThePreviousHandlerExactlyOnceWhateverTheHandlerDoes) {
     struct TCase {
         const char* Name;
         TProbeWindow::THandler Handler;
@@ -61,12 +58,21 @@ TEST(SkinWindow, MessagesReachThePreviousHandlerExactlyOnceWhateverTheHandlerDoe
     TProbeWindow* freed = nullptr;
     const TCase cases[] = {
         {"passes on", [](TProbeWindow& w) { return w.PassOn(); }, 1, 0, TTestWindow::kTestAnswer},
-        {"passes on twice", [](TProbeWindow& w) { w.PassOn(); return w.PassOn(); }, 1, 0, TTestWindow::kTestAnswer},
+        {"passes on twice",
+         [](TProbeWindow& w) {
+             w.PassOn();
+             return w.PassOn();
+         },
+         1, 0, TTestWindow::kTestAnswer},
         {"throws after passing on",
-         [](TProbeWindow& w) -> LRESULT { w.PassOn(); throw std::runtime_error("after"); }, 1, 0,
-         TTestWindow::kTestAnswer},
+         [](TProbeWindow& w) -> LRESULT {
+             w.PassOn();
+             throw std::runtime_error("after");
+         },
+         1, 0, TTestWindow::kTestAnswer},
         // A handler that failed before passing on: its message goes on unchanged.
-        {"throws before passing on", [](TProbeWindow&) -> LRESULT { throw std::runtime_error("before"); }, 0, 1, 0},
+        {"throws before passing on",
+         [](TProbeWindow&) -> LRESULT { throw std::runtime_error("before"); }, 0, 1, 0},
         {"answers itself", [](TProbeWindow&) -> LRESULT { return 7; }, 0, 0, 7},
         {"frees itself after passing on",
          [&freed](TProbeWindow& w) {
@@ -108,25 +114,35 @@ TEST(SkinWindow, MessagesReachThePreviousHandlerExactlyOnceWhateverTheHandlerDoe
 // The framework hook path keeps the same promises: the previous hook sees a
 // message once, whether the handler passes it on twice, throws after passing
 // it on, or throws before (then the message goes on as if we were not there).
-TEST(SkinWindow, FrameworkMessagesReachThePreviousHookExactlyOnce)
-{
+TEST(SkinWindow, FrameworkMessagesReachThePreviousHookExactlyOnce) {
     struct TCase {
         const char* Name;
         TProbeWindow::THookHandler Handler;
         int Delivered;
     };
     const TCase cases[] = {
-        {"passes on twice", [](TProbeWindow& w, TMessage& m) { w.PassOnHook(m); w.PassOnHook(m); }, 1},
+        {"passes on twice",
+         [](TProbeWindow& w, TMessage& m) {
+             w.PassOnHook(m);
+             w.PassOnHook(m);
+         },
+         1},
         {"throws after passing on",
-         [](TProbeWindow& w, TMessage& m) { w.PassOnHook(m); throw std::runtime_error("after"); }, 1},
-        {"throws before passing on", [](TProbeWindow&, TMessage&) { throw std::runtime_error("before"); }, 1},
+         [](TProbeWindow& w, TMessage& m) {
+             w.PassOnHook(m);
+             throw std::runtime_error("after");
+         },
+         1},
+        {"throws before passing on",
+         [](TProbeWindow&, TMessage&) { throw std::runtime_error("before"); }, 1},
         {"answers itself", [](TProbeWindow&, TMessage& m) { m.Result = 7; }, 0},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
         TForm form(nullptr);
         int delivered = 0;
-        const TWndMethod counting(&delivered, [](void* data, TMessage&) { ++*static_cast<int*>(data); });
+        const TWndMethod counting(&delivered,
+                                  [](void* data, TMessage&) { ++*static_cast<int*>(data); });
         form.SetWindowProc(counting);
         {
             TProbeWindow probe(nullptr);
@@ -141,8 +157,7 @@ TEST(SkinWindow, FrameworkMessagesReachThePreviousHookExactlyOnce)
 
 // Detaching in any order leaves every other subclass working and the window
 // with exactly the procedure it had.
-TEST(SkinWindow, DetachingInAnyOrderGivesTheWindowBackAsItWas)
-{
+TEST(SkinWindow, DetachingInAnyOrderGivesTheWindowBackAsItWas) {
     TTestWindow window(WS_OVERLAPPEDWINDOW);
     const LONG_PTR original = GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC);
     for (const bool firstGoesFirst : {true, false}) {

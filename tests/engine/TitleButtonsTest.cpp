@@ -34,9 +34,9 @@ constexpr int kButtonHeight = 14;
 constexpr int kApplicationAction = 40;
 
 // A button image: one 16 x 14 frame per colour, side by side.
-Bitmap Frames(std::initializer_list<Colour> colours)
-{
-    Bitmap image(kButtonWidth * static_cast<int>(colours.size()), kButtonHeight, PixelFormat::Rgb24);
+Bitmap Frames(std::initializer_list<Colour> colours) {
+    Bitmap image(kButtonWidth * static_cast<int>(colours.size()), kButtonHeight,
+                 PixelFormat::Rgb24);
     int x = 0;
     for (Colour colour : colours) {
         image.FillRect(RectOfSize(x, 0, kButtonWidth, kButtonHeight), PixelOf(colour));
@@ -45,8 +45,7 @@ Bitmap Frames(std::initializer_list<Colour> colours)
     return image;
 }
 
-void AddButton(TSkinDefinition& skin, int action, int align, int x, Bitmap image)
-{
+void AddButton(TSkinDefinition& skin, int action, int align, int x, Bitmap image) {
     auto button = std::make_unique<TDataSkinSysButton>("BUTTON");
     button->Action = static_cast<TTitleAction>(action);
     button->Align = static_cast<TTitleAlign>(align);
@@ -59,8 +58,7 @@ void AddButton(TSkinDefinition& skin, int action, int align, int x, Bitmap image
 
 // Close, maximise (three frames) and minimise on the right, the icon and an
 // application button on the left.
-std::unique_ptr<TSkinDefinition> MakeButtonSkin()
-{
+std::unique_ptr<TSkinDefinition> MakeButtonSkin() {
     auto skin = MakeTestSkin();
     AddButton(*skin, 0, 1, 30, Frames({kNormal, kPressed, kHot, kDisabled}));
     AddButton(*skin, 1, 1, 50, Frames({kNormal, kPressed, kHot}));
@@ -76,15 +74,15 @@ enum TButtonIndex { kClose, kMaximize, kMinimize, kIcon, kApplication };
 // chooses the item a test asked for (none by default).
 class TMenuTracker {
 public:
-    TMenuTracker()
-    {
-        Previous_ = TPopupMenu::SetTrackFunction([this](HMENU menu, UINT, int x, int y, HWND) -> UINT {
-            Points.push_back(POINT{x, y});
-            Menus.push_back(menu);
-            if (Choose)
-                return Choose(menu);
-            return 0;
-        });
+    TMenuTracker() {
+        Previous_ =
+            TPopupMenu::SetTrackFunction([this](HMENU menu, UINT, int x, int y, HWND) -> UINT {
+                Points.push_back(POINT{x, y});
+                Menus.push_back(menu);
+                if (Choose)
+                    return Choose(menu);
+                return 0;
+            });
     }
     ~TMenuTracker() { TPopupMenu::SetTrackFunction(std::move(Previous_)); }
     TMenuTracker(const TMenuTracker&) = delete;
@@ -104,8 +102,7 @@ protected:
     std::optional<TTestWindow> Window;
     std::unique_ptr<TWinSkinForm> Skinned;
 
-    HWND Open(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE)
-    {
+    HWND Open(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
         Window.emplace(style, 0, nullptr, 400, 300);
         const HWND h = Window->Handle();
         Skinned = std::make_unique<TWinSkinForm>(nullptr, h, test::TestEngine());
@@ -118,14 +115,12 @@ protected:
         return h;
     }
     HWND Handle() const { return Window->Handle(); }
-    int OuterWidth() const
-    {
+    int OuterWidth() const {
         const RECT outer = FrameOf(Handle()).Outer;
         return outer.right - outer.left;
     }
     // The last time the window's own procedure saw msg.
-    const test::TSeenMessage* LastSeen(UINT msg) const
-    {
+    const test::TSeenMessage* LastSeen(UINT msg) const {
         for (auto it = Window->Seen.rbegin(); it != Window->Seen.rend(); ++it)
             if (it->Msg == msg)
                 return &*it;
@@ -134,44 +129,37 @@ protected:
     TWinSysButton& Button(TButtonIndex index) const { return *Skinned->TitleButtons().at(index); }
 
     // A screen point a few pixels inside a button.
-    POINT On(TButtonIndex index) const
-    {
+    POINT On(TButtonIndex index) const {
         const RECT outer = FrameOf(Handle()).Outer;
         const Rect& r = Button(index).BoundsRect;
         return POINT{outer.left + r.Left + 3, outer.top + r.Top + 3};
     }
-    POINT OnCaption() const
-    {
+    POINT OnCaption() const {
         const RECT outer = FrameOf(Handle()).Outer;
         return POINT{outer.left + 150, outer.top + 15};
     }
-    LRESULT Send(UINT msg, POINT screen, WPARAM hit = HTCAPTION) const
-    {
+    LRESULT Send(UINT msg, POINT screen, WPARAM hit = HTCAPTION) const {
         return SendMessageW(Handle(), msg, hit, MAKELPARAM(screen.x, screen.y));
     }
-    void Click(TButtonIndex index) const
-    {
+    void Click(TButtonIndex index) const {
         Send(WM_NCLBUTTONDOWN, On(index));
         Send(WM_NCLBUTTONUP, On(index));
     }
     // The colour the window shows at a point of its own (window coordinates).
-    Colour PixelAt(int x, int y) const
-    {
+    Colour PixelAt(int x, int y) const {
         const HDC dc = GetWindowDC(Handle());
         const COLORREF c = GetPixel(dc, x, y);
         ReleaseDC(Handle(), dc);
         return Rgb(GetRValue(c), GetGValue(c), GetBValue(c));
     }
-    Colour ButtonPixel(TButtonIndex index) const
-    {
+    Colour ButtonPixel(TButtonIndex index) const {
         const Rect& r = Button(index).BoundsRect;
         return PixelAt(r.Left + 5, r.Top + 5);
     }
     int Seen(UINT msg) const { return Window->CountOf(msg); }
 };
 
-TEST_F(TitleButtonsTest, ButtonsAreLaidOutByTheirAlignmentAndPaintedInTheTitle)
-{
+TEST_F(TitleButtonsTest, ButtonsAreLaidOutByTheirAlignmentAndPaintedInTheTitle) {
     Open();
     const int w = OuterWidth();
     EXPECT_EQ(Button(kClose).BoundsRect, RectOfSize(w - 30, 8, kButtonWidth, kButtonHeight));
@@ -184,15 +172,15 @@ TEST_F(TitleButtonsTest, ButtonsAreLaidOutByTheirAlignmentAndPaintedInTheTitle)
         EXPECT_EQ(ButtonPixel(index), kNormal) << "button " << index;
     }
     const RECT outer = FrameOf(Handle()).Outer;
-    EXPECT_EQ(SendMessageW(Handle(), WM_NCHITTEST, 0, MAKELPARAM(On(kClose).x, On(kClose).y)), HTCAPTION);
+    EXPECT_EQ(SendMessageW(Handle(), WM_NCHITTEST, 0, MAKELPARAM(On(kClose).x, On(kClose).y)),
+              HTCAPTION);
     const POINT inside = Skinned->ToWindowPoint(On(kClose));
     EXPECT_EQ(Skinned->ButtonAt(inside), &Button(kClose));
     EXPECT_EQ(Skinned->ButtonAt(POINT{150, 15}), nullptr);
     EXPECT_EQ(Skinned->ToWindowPoint(POINT{outer.left + 7, outer.top + 9}).x, 7);
 }
 
-TEST_F(TitleButtonsTest, HoverPressAndLeaveRepaintTheButtonAndAreNotPassedOn)
-{
+TEST_F(TitleButtonsTest, HoverPressAndLeaveRepaintTheButtonAndAreNotPassedOn) {
     Open();
     Send(WM_NCMOUSEMOVE, On(kMinimize));
     EXPECT_EQ(Skinned->HotObject(), &Button(kMinimize));
@@ -205,7 +193,8 @@ TEST_F(TitleButtonsTest, HoverPressAndLeaveRepaintTheButtonAndAreNotPassedOn)
     Send(WM_NCLBUTTONDOWN, On(kClose));
     EXPECT_EQ(ButtonPixel(kClose), kPressed);
     EXPECT_EQ(Button(kClose).State, TNCObject::Pressed);
-    EXPECT_EQ(Seen(WM_NCMOUSEMOVE) + Seen(WM_NCLBUTTONDOWN), 0) << "messages on a button are consumed";
+    EXPECT_EQ(Seen(WM_NCMOUSEMOVE) + Seen(WM_NCLBUTTONDOWN), 0)
+        << "messages on a button are consumed";
     // Off the buttons: nothing is hot and the platform sees the move.
     Send(WM_NCMOUSEMOVE, OnCaption());
     EXPECT_EQ(Skinned->HotObject(), nullptr);
@@ -218,8 +207,7 @@ TEST_F(TitleButtonsTest, HoverPressAndLeaveRepaintTheButtonAndAreNotPassedOn)
     EXPECT_EQ(Seen(WM_NCMOUSEMOVE), 1);
 }
 
-TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow)
-{
+TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow) {
     Open();
     Send(WM_NCLBUTTONDOWN, On(kClose));
     MgrTestPump(50);
@@ -230,8 +218,7 @@ TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow)
 }
 
 // Moves the real mouse pointer to a screen point and clicks there.
-void ClickWithTheMouse(POINT screen)
-{
+void ClickWithTheMouse(POINT screen) {
     SetCursorPos(screen.x, screen.y);
     MgrTestPump(50);
     INPUT inputs[2]{};
@@ -244,8 +231,7 @@ void ClickWithTheMouse(POINT screen)
     SendInput(1, &inputs[1], sizeof(INPUT));
 }
 
-TEST_F(TitleButtonsTest, RealMouseClicksOnTheButtonsWork)
-{
+TEST_F(TitleButtonsTest, RealMouseClicksOnTheButtonsWork) {
     const HWND h = Open();
     SetWindowPos(h, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     MgrTestPump(100);
@@ -260,16 +246,14 @@ TEST_F(TitleButtonsTest, RealMouseClicksOnTheButtonsWork)
     EXPECT_EQ(Window->Handle(), nullptr);
 }
 
-TEST_F(TitleButtonsTest, ButtonUpWithoutItsButtonDownDoesNothing)
-{
+TEST_F(TitleButtonsTest, ButtonUpWithoutItsButtonDownDoesNothing) {
     const HWND h = Open();
     Send(WM_NCLBUTTONUP, On(kClose));
     MgrTestPump(100);
     EXPECT_TRUE(IsWindow(h));
 }
 
-TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState)
-{
+TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState) {
     const HWND h = Open();
     Click(kMaximize);
     MgrTestPump(200);
@@ -277,7 +261,8 @@ TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState)
     EXPECT_EQ(Skinned->WindowState(), TWindowState::Maximized);
     // Its caption and buttons are still hit as the caption.
     SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
-    EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(OnCaption().x, OnCaption().y)), HTCAPTION);
+    EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(OnCaption().x, OnCaption().y)),
+              HTCAPTION);
     EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(On(kClose).x, On(kClose).y)), HTCAPTION);
     // A maximized window is not dragged by its caption: the platform is told
     // that the menu was hit instead.
@@ -294,15 +279,16 @@ TEST_F(TitleButtonsTest, MaximizeRestoreAndMinimizeButtonsChangeTheWindowState)
 
     SendMessageW(h, SKINMSG_REPAINTFRAME, 0, 0);
     SendMessageW(h, WM_NCPAINT, 1, 0);
-    EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_SYSMENU) << "hidden while the frame is painted";
+    EXPECT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_SYSMENU)
+        << "hidden while the frame is painted";
     Click(kMinimize);
     MgrTestPump(200);
     EXPECT_TRUE(IsIconic(h));
-    EXPECT_TRUE(GetWindowLongPtrW(h, GWL_STYLE) & WS_SYSMENU) << "a minimized window has its system menu";
+    EXPECT_TRUE(GetWindowLongPtrW(h, GWL_STYLE) & WS_SYSMENU)
+        << "a minimized window has its system menu";
 }
 
-TEST_F(TitleButtonsTest, DoubleClicksOnTheCaptionAndOnTheIcon)
-{
+TEST_F(TitleButtonsTest, DoubleClicksOnTheCaptionAndOnTheIcon) {
     const HWND h = Open();
     Send(WM_NCLBUTTONDBLCLK, OnCaption());
     MgrTestPump(200);
@@ -321,8 +307,7 @@ TEST_F(TitleButtonsTest, DoubleClicksOnTheCaptionAndOnTheIcon)
     EXPECT_EQ(Window->Handle(), nullptr);
 }
 
-TEST_F(TitleButtonsTest, DoubleClickOnACaptionWithoutMaximizeBoxGoesToThePlatform)
-{
+TEST_F(TitleButtonsTest, DoubleClickOnACaptionWithoutMaximizeBoxGoesToThePlatform) {
     const HWND h = Open(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE);
     Send(WM_NCLBUTTONDBLCLK, OnCaption());
     MgrTestPump(100);
@@ -330,8 +315,7 @@ TEST_F(TitleButtonsTest, DoubleClickOnACaptionWithoutMaximizeBoxGoesToThePlatfor
     EXPECT_EQ(Seen(WM_NCLBUTTONDBLCLK), 1);
 }
 
-TEST_F(TitleButtonsTest, IconClickOpensTheSystemMenuAndASecondClickSoonAfterCloses)
-{
+TEST_F(TitleButtonsTest, IconClickOpensTheSystemMenuAndASecondClickSoonAfterCloses) {
     TMenuTracker tracker;
     Open();
     const POINT icon = On(kIcon);
@@ -347,8 +331,7 @@ TEST_F(TitleButtonsTest, IconClickOpensTheSystemMenuAndASecondClickSoonAfterClos
     EXPECT_EQ(Window->Handle(), nullptr);
 }
 
-TEST_F(TitleButtonsTest, CloseButtonDisappearsWithoutSystemMenu)
-{
+TEST_F(TitleButtonsTest, CloseButtonDisappearsWithoutSystemMenu) {
     Open(WS_CAPTION | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_VISIBLE);
     EXPECT_FALSE(Button(kClose).Visible);
     EXPECT_TRUE(Button(kApplication).Visible);
@@ -358,8 +341,7 @@ TEST_F(TitleButtonsTest, CloseButtonDisappearsWithoutSystemMenu)
     EXPECT_EQ(Skinned->ButtonAt(Skinned->ToWindowPoint(whereCloseWas)), nullptr);
 }
 
-TEST_F(TitleButtonsTest, DisabledMaximizeButtonShowsItsFirstFrameAndDoesNothing)
-{
+TEST_F(TitleButtonsTest, DisabledMaximizeButtonShowsItsFirstFrameAndDoesNothing) {
     const HWND h = Open(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_VISIBLE);
     ASSERT_TRUE(Button(kMaximize).Visible);
     EXPECT_FALSE(Button(kMaximize).Enabled);
@@ -378,8 +360,7 @@ TEST_F(TitleButtonsTest, DisabledMaximizeButtonShowsItsFirstFrameAndDoesNothing)
 }
 
 // How many pixels of a button's rectangle differ from colour.
-int PixelsOtherThan(HWND window, const Rect& r, Colour colour)
-{
+int PixelsOtherThan(HWND window, const Rect& r, Colour colour) {
     const HDC dc = GetWindowDC(window);
     int count = 0;
     for (int y = r.Top; y < r.Bottom; ++y)
@@ -391,8 +372,7 @@ int PixelsOtherThan(HWND window, const Rect& r, Colour colour)
     return count;
 }
 
-TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsIconOrWhatThePlatformWouldShow)
-{
+TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsIconOrWhatThePlatformWouldShow) {
     Skin->Title.LeftWidth = 40; // the caption text starts right of the icon
     const Colour frame = ColourOf(Skin->Top.Image.At(0, 0));
     // The test class has no icon: the platform's standard one stands in.
@@ -402,7 +382,8 @@ TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsIconOrWhatThePlatformWouldShow
     const int size = GetSystemMetrics(SM_CXSMICON);
     std::vector<BYTE> andMask(static_cast<std::size_t>(size * size / 8), 0x00);
     std::vector<BYTE> xorMask(static_cast<std::size_t>(size * size / 8), 0xFF);
-    const HICON white = CreateIcon(GetModuleHandleW(nullptr), size, size, 1, 1, andMask.data(), xorMask.data());
+    const HICON white =
+        CreateIcon(GetModuleHandleW(nullptr), size, size, 1, 1, andMask.data(), xorMask.data());
     ASSERT_NE(white, nullptr);
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(white));
     SendMessageW(Handle(), SKINMSG_INIT, 0, kSkinInitParam); // refreshes the icon
@@ -413,8 +394,7 @@ TEST_F(TitleButtonsTest, IconButtonShowsTheWindowsIconOrWhatThePlatformWouldShow
     DestroyIcon(white);
 }
 
-TEST_F(TitleButtonsTest, ApplicationButtonPostsItsAction)
-{
+TEST_F(TitleButtonsTest, ApplicationButtonPostsItsAction) {
     Open();
     Click(kApplication);
     MgrTestPump(100);
@@ -429,8 +409,7 @@ TEST_F(TitleButtonsTest, ApplicationButtonPostsItsAction)
 }
 
 // The item of the skinned system menu that carries command.
-TMenuItem* SystemMenuItem(const TWinSkinForm& form, UINT command)
-{
+TMenuItem* SystemMenuItem(const TWinSkinForm& form, UINT command) {
     TPopupMenu* menu = form.SkinnedSystemMenu();
     if (!menu)
         return nullptr;
@@ -440,8 +419,7 @@ TMenuItem* SystemMenuItem(const TWinSkinForm& form, UINT command)
     return nullptr;
 }
 
-TEST_F(TitleButtonsTest, SystemMenuCopiesThePlatformMenuWithStatesGlyphsAndCommands)
-{
+TEST_F(TitleButtonsTest, SystemMenuCopiesThePlatformMenuWithStatesGlyphsAndCommands) {
     TMenuTracker tracker;
     const HWND h = Open();
     const TWinSkinForm* form = Skinned.get();
@@ -492,8 +470,7 @@ TEST_F(TitleButtonsTest, SystemMenuCopiesThePlatformMenuWithStatesGlyphsAndComma
 
 // The platform greys Size on a window without a sizing border only as it
 // opens its own menu; the skinned copy greys it too.
-TEST_F(TitleButtonsTest, SystemMenuOfAFixedWindowOffersNoSize)
-{
+TEST_F(TitleButtonsTest, SystemMenuOfAFixedWindowOffersNoSize) {
     TMenuTracker tracker;
     Open(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
     tracker.Choose = [](HMENU) { return 0u; };
@@ -507,8 +484,7 @@ TEST_F(TitleButtonsTest, SystemMenuOfAFixedWindowOffersNoSize)
     EXPECT_TRUE(move->Enabled());
 }
 
-TEST_F(TitleButtonsTest, SkinningEndsWithTheSystemMenuStyleBack)
-{
+TEST_F(TitleButtonsTest, SkinningEndsWithTheSystemMenuStyleBack) {
     const HWND h = Open();
     SendMessageW(h, WM_NCPAINT, 1, 0);
     ASSERT_FALSE(GetWindowLongPtrW(h, GWL_STYLE) & WS_SYSMENU);
@@ -521,15 +497,15 @@ TEST_F(TitleButtonsTest, SkinningEndsWithTheSystemMenuStyleBack)
     EXPECT_FALSE(GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_SYSMENU);
 }
 
-TEST_F(TitleButtonsTest, SkinChangeRebuildsTheButtons)
-{
+TEST_F(TitleButtonsTest, SkinChangeRebuildsTheButtons) {
     Open();
     auto other = MakeTestSkin();
     AddButton(*other, 0, 1, 40, Frames({kHot}));
     Skinned->SetSkinDefinition(other.get());
     Skinned->ReloadSkin();
     ASSERT_EQ(Skinned->TitleButtons().size(), 1u);
-    EXPECT_EQ(Skinned->TitleButtons()[0]->BoundsRect, RectOfSize(OuterWidth() - 40, 8, kButtonWidth, kButtonHeight));
+    EXPECT_EQ(Skinned->TitleButtons()[0]->BoundsRect,
+              RectOfSize(OuterWidth() - 40, 8, kButtonWidth, kButtonHeight));
     EXPECT_EQ(Skinned->HotObject(), nullptr);
     Skinned->Unskin();
     Skinned.reset();

@@ -25,22 +25,27 @@ using test::TTestSkinShape;
 using test::TTestWindow;
 
 // A window skinning object on a bare window, as the manager makes one.
-std::unique_ptr<TWinSkinForm> SkinWindow(HWND window, const TSkinDefinition& skin, TSkinData* data = nullptr)
-{
+std::unique_ptr<TWinSkinForm> SkinWindow(HWND window, const TSkinDefinition& skin,
+                                         TSkinData* data = nullptr) {
     auto form = std::make_unique<TWinSkinForm>(nullptr, window, test::TestEngine());
     form->SetSkinDefinition(&skin);
     form->InitSkin(data);
     return form;
 }
 
-void RunDeferredInit(HWND window) { SendMessageW(window, SKINMSG_INIT, 0, kSkinInitParam); }
+void RunDeferredInit(HWND window) {
+    SendMessageW(window, SKINMSG_INIT, 0, kSkinInitParam);
+}
 
-int WidthOf(const RECT& r) { return r.right - r.left; }
-int HeightOf(const RECT& r) { return r.bottom - r.top; }
+int WidthOf(const RECT& r) {
+    return r.right - r.left;
+}
+int HeightOf(const RECT& r) {
+    return r.bottom - r.top;
+}
 
 // The client area lies inside the outer rectangle by exactly the given border widths.
-void ExpectBorders(HWND window, int left, int top, int right, int bottom)
-{
+void ExpectBorders(HWND window, int left, int top, int right, int bottom) {
     const test::TWindowFrame f = FrameOf(window);
     EXPECT_EQ(f.Client.left - f.Outer.left, left);
     EXPECT_EQ(f.Client.top - f.Outer.top, top);
@@ -53,8 +58,7 @@ protected:
     std::unique_ptr<TSkinDefinition> Skin = MakeTestSkin();
 };
 
-TEST_F(WinSkinFormTest, SkinnedQueryAnswersOneWithAndWithoutFrameSkinning)
-{
+TEST_F(WinSkinFormTest, SkinnedQueryAnswersOneWithAndWithoutFrameSkinning) {
     TTestWindow framed(WS_OVERLAPPEDWINDOW);
     auto skinned = SkinWindow(framed.Handle(), *Skin);
     EXPECT_EQ(SendMessageW(framed.Handle(), SKINMSG_ISSKINNED, 0, 0), 1);
@@ -72,8 +76,7 @@ TEST_F(WinSkinFormTest, SkinnedQueryAnswersOneWithAndWithoutFrameSkinning)
     EXPECT_EQ(SendMessageW(plain.Handle(), WM_APP, 7, 8), TTestWindow::kTestAnswer);
 }
 
-TEST_F(WinSkinFormTest, NonClientPaintingWaitsForTheDeferredInitialisation)
-{
+TEST_F(WinSkinFormTest, NonClientPaintingWaitsForTheDeferredInitialisation) {
     TTestWindow window(WS_OVERLAPPEDWINDOW);
     auto skinned = SkinWindow(window.Handle(), *Skin);
     ASSERT_EQ(skinned->LifeState(), TLifeState::Created);
@@ -81,22 +84,24 @@ TEST_F(WinSkinFormTest, NonClientPaintingWaitsForTheDeferredInitialisation)
     const size_t before = window.Seen.size();
     EXPECT_EQ(SendMessageW(window.Handle(), WM_NCPAINT, 1, 0), 0);
     EXPECT_EQ(window.CountOf(WM_NCPAINT), 0) << "nothing painted the frame before SKINMSG_INIT";
-    EXPECT_EQ(SendMessageW(window.Handle(), WM_NCACTIVATE, TRUE, 0), 0) << "activation refused before init";
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_NCACTIVATE, TRUE, 0), 0)
+        << "activation refused before init";
     EXPECT_EQ(window.Seen.size(), before);
 
     RunDeferredInit(window.Handle());
     EXPECT_TRUE(skinned->InitDone());
     EXPECT_EQ(skinned->LifeState(), TLifeState::Running);
     EXPECT_EQ(SendMessageW(window.Handle(), WM_NCPAINT, 1, 0), 0);
-    EXPECT_EQ(window.CountOf(WM_NCPAINT), 0) << "the platform does not paint its caption over the skinned frame";
+    EXPECT_EQ(window.CountOf(WM_NCPAINT), 0)
+        << "the platform does not paint its caption over the skinned frame";
     EXPECT_EQ(SendMessageW(window.Handle(), WM_NCACTIVATE, FALSE, 0), 1);
     EXPECT_FALSE(skinned->Active());
 }
 
-TEST_F(WinSkinFormTest, PlainChildWindowGetsNoFrameHandling)
-{
+TEST_F(WinSkinFormTest, PlainChildWindowGetsNoFrameHandling) {
     TTestWindow parent(WS_OVERLAPPEDWINDOW);
-    TTestWindow child(WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME, 0, parent.Handle(), 200, 150);
+    TTestWindow child(WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME, 0, parent.Handle(), 200,
+                      150);
     const RECT clientBefore = FrameOf(child.Handle()).Client;
     auto skinned = SkinWindow(child.Handle(), *Skin);
     RunDeferredInit(child.Handle());
@@ -111,33 +116,35 @@ TEST_F(WinSkinFormTest, PlainChildWindowGetsNoFrameHandling)
     SendMessageW(child.Handle(), WM_NCPAINT, 1, 0);
     SendMessageW(child.Handle(), WM_COMMAND, SC_CLOSE, 0);
     EXPECT_EQ(SendMessageW(child.Handle(), WM_APP, 1, 2), TTestWindow::kTestAnswer);
-    const std::vector<UINT> expected{WM_NCCALCSIZE, WM_NCHITTEST, WM_SIZE, WM_NCPAINT, WM_COMMAND, WM_APP};
+    const std::vector<UINT> expected{WM_NCCALCSIZE, WM_NCHITTEST, WM_SIZE,
+                                     WM_NCPAINT,    WM_COMMAND,   WM_APP};
     std::vector<UINT> seen;
     for (const auto& m : child.Seen)
         seen.push_back(m.Msg);
     EXPECT_EQ(seen, expected);
     ASSERT_EQ(child.Seen.size(), expected.size());
     EXPECT_EQ(child.Seen[2].LParam, MAKELPARAM(20, 30));
-    EXPECT_EQ(child.Seen[4].WParam, static_cast<WPARAM>(SC_CLOSE)) << "a child's command is not re-posted";
+    EXPECT_EQ(child.Seen[4].WParam, static_cast<WPARAM>(SC_CLOSE))
+        << "a child's command is not re-posted";
 
-    SetWindowPos(child.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(child.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     const RECT clientAfter = FrameOf(child.Handle()).Client;
     EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore)) << "the platform's frame stays";
     EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
 }
 
 // The product's own skin, as the gallery built beside these tests has it.
-std::wstring ProductSkinFile()
-{
+std::wstring ProductSkinFile() {
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return (std::filesystem::path(self).parent_path().parent_path() / "examples" / "gallery" / "skin" / "skin.skn")
+    return (std::filesystem::path(self).parent_path().parent_path() / "examples" / "gallery" /
+            "skin" / "skin.skn")
         .wstring();
 }
 
 // The colour of one pixel of the window as it is on the screen, window coordinates.
-COLORREF WindowPixel(HWND window, int x, int y)
-{
+COLORREF WindowPixel(HWND window, int x, int y) {
     HDC dc = GetWindowDC(window);
     const COLORREF colour = GetPixel(dc, x, y);
     ReleaseDC(window, dc);
@@ -146,8 +153,7 @@ COLORREF WindowPixel(HWND window, int x, int y)
 
 // A skin that cannot load (a missing file, an older format) leaves the skin
 // in force to the windows that paint with it: their frames keep painting.
-TEST_F(WinSkinFormTest, AFailedSkinLoadKeepsPaintingWithTheSkinInForce)
-{
+TEST_F(WinSkinFormTest, AFailedSkinLoadKeepsPaintingWithTheSkinInForce) {
     TSkinData data(nullptr);
     data.SetMessageSink([](std::string_view) {});
     data.SetSkinFile(ProductSkinFile());
@@ -171,11 +177,11 @@ TEST_F(WinSkinFormTest, AFailedSkinLoadKeepsPaintingWithTheSkinInForce)
     DeleteObject(stale);
     ReleaseDC(window.Handle(), dc);
     SendMessageW(window.Handle(), WM_NCPAINT, 1, 0);
-    EXPECT_NE(WindowPixel(window.Handle(), left / 2, middle / 2), kStale) << "the border is painted";
+    EXPECT_NE(WindowPixel(window.Handle(), left / 2, middle / 2), kStale)
+        << "the border is painted";
 }
 
-TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize)
-{
+TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const RECT clientBefore = FrameOf(window.Handle()).Client;
     auto skinned = SkinWindow(window.Handle(), *Skin);
@@ -196,18 +202,19 @@ TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize)
     EXPECT_EQ(asked.bottom, 293);
 
     // Later size changes keep the skinned borders.
-    SetWindowPos(window.Handle(), nullptr, 0, 0, 500, 420, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 500, 420,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ExpectBorders(window.Handle(), 5, 30, 6, 7);
 }
 
-TEST_F(WinSkinFormTest, WindowWithoutCaptionKeepsThePlatformFrameAndSize)
-{
+TEST_F(WinSkinFormTest, WindowWithoutCaptionKeepsThePlatformFrameAndSize) {
     TTestWindow window(WS_POPUP | WS_THICKFRAME | WS_VISIBLE, 0, nullptr, 320, 240);
     const test::TWindowFrame before = FrameOf(window.Handle());
     auto skinned = SkinWindow(window.Handle(), *Skin);
     EXPECT_EQ(skinned->BorderKind(), TBorderKind::NoCaption);
     RunDeferredInit(window.Handle());
-    SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
     const test::TWindowFrame skinnedFrame = FrameOf(window.Handle());
     EXPECT_TRUE(EqualRect(&skinnedFrame.Outer, &before.Outer));
     EXPECT_TRUE(EqualRect(&skinnedFrame.Client, &before.Client));
@@ -217,22 +224,22 @@ TEST_F(WinSkinFormTest, WindowWithoutCaptionKeepsThePlatformFrameAndSize)
     EXPECT_TRUE(EqualRect(&after.Client, &before.Client));
 }
 
-TEST_F(WinSkinFormTest, MenuMovesIntoTheSkinnedMenuBarStrip)
-{
+TEST_F(WinSkinFormTest, MenuMovesIntoTheSkinnedMenuBarStrip) {
     const HMENU menu = MakeTestMenu();
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 400, 300, menu);
     const RECT clientBefore = FrameOf(window.Handle()).Client;
     auto skinned = SkinWindow(window.Handle(), *Skin);
     RunDeferredInit(window.Handle());
-    EXPECT_EQ(GetMenu(window.Handle()), nullptr) << "the platform menu bar would paint over the skinned frame";
+    EXPECT_EQ(GetMenu(window.Handle()), nullptr)
+        << "the platform menu bar would paint over the skinned frame";
     ExpectBorders(window.Handle(), 5, 30 + GetSystemMetrics(SM_CYMENU), 6, 7);
     const RECT clientAfter = FrameOf(window.Handle()).Client;
     EXPECT_EQ(WidthOf(clientAfter), WidthOf(clientBefore));
-    EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore)) << "the menu's room is not given to the client";
+    EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore))
+        << "the menu's room is not given to the client";
 }
 
-TEST_F(WinSkinFormTest, FrameworkFormKeepsItsClientSizeAndColourComesBack)
-{
+TEST_F(WinSkinFormTest, FrameworkFormKeepsItsClientSizeAndColourComesBack) {
     TForm form(nullptr);
     form.SetBounds(30, 40, 420, 330);
     const HWND window = form.Handle();
@@ -265,8 +272,7 @@ TEST_F(WinSkinFormTest, FrameworkFormKeepsItsClientSizeAndColourComesBack)
     EXPECT_EQ(form.Perform(SKINMSG_QUERY, 0, kSkinSignature), 0);
 }
 
-TEST_F(WinSkinFormTest, UnskinRestoresSizeStylesMenuProcedureAndRegion)
-{
+TEST_F(WinSkinFormTest, UnskinRestoresSizeStylesMenuProcedureAndRegion) {
     const HMENU menu = MakeTestMenu();
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, WS_EX_APPWINDOW, nullptr, 410, 290, menu);
     const HWND h = window.Handle();
@@ -276,7 +282,8 @@ TEST_F(WinSkinFormTest, UnskinRestoresSizeStylesMenuProcedureAndRegion)
     const LONG_PTR procBefore = GetWindowLongPtrW(h, GWLP_WNDPROC);
 
     // The skin outlives the skinning object, as the skin component's does.
-    const auto skin = MakeTestSkin({.Left = 9, .Top = 41, .Right = 3, .Bottom = 12, .TransparentLeftCorner = true});
+    const auto skin = MakeTestSkin(
+        {.Left = 9, .Top = 41, .Right = 3, .Bottom = 12, .TransparentLeftCorner = true});
     auto skinned = SkinWindow(h, *skin);
     RunDeferredInit(h);
     ASSERT_NE(WidthOf(FrameOf(h).Outer), WidthOf(outerBefore)) << "skinning changed the outer size";
@@ -298,8 +305,7 @@ TEST_F(WinSkinFormTest, UnskinRestoresSizeStylesMenuProcedureAndRegion)
     DeleteObject(probe);
 }
 
-TEST_F(WinSkinFormTest, UnskinGivesBackARegionTheWindowHadBefore)
-{
+TEST_F(WinSkinFormTest, UnskinGivesBackARegionTheWindowHadBefore) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND h = window.Handle();
     SetWindowRgn(h, CreateEllipticRgn(0, 0, 300, 200), TRUE);
@@ -319,8 +325,8 @@ TEST_F(WinSkinFormTest, UnskinGivesBackARegionTheWindowHadBefore)
 }
 
 // A subclass of another party's, installed after ours.
-LRESULT CALLBACK ThirdPartySubclass(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
-{
+LRESULT CALLBACK ThirdPartySubclass(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR data) {
     ++*reinterpret_cast<int*>(data);
     if (msg == WM_NCDESTROY)
         RemoveWindowSubclass(window, &ThirdPartySubclass, 77);
@@ -329,20 +335,19 @@ LRESULT CALLBACK ThirdPartySubclass(HWND window, UINT msg, WPARAM wParam, LPARAM
 
 WNDPROC RawPrevious = nullptr;
 int RawCalls = 0;
-LRESULT CALLBACK ThirdPartyRawProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK ThirdPartyRawProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     ++RawCalls;
     return CallWindowProcW(RawPrevious, window, msg, wParam, lParam);
 }
 
-TEST_F(WinSkinFormTest, ChainSubclassedAfterUsKeepsWorkingAfterUnskin)
-{
+TEST_F(WinSkinFormTest, ChainSubclassedAfterUsKeepsWorkingAfterUnskin) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND h = window.Handle();
     auto skinned = SkinWindow(h, *Skin);
     RunDeferredInit(h);
     int thirdPartyCalls = 0;
-    ASSERT_TRUE(SetWindowSubclass(h, &ThirdPartySubclass, 77, reinterpret_cast<DWORD_PTR>(&thirdPartyCalls)));
+    ASSERT_TRUE(SetWindowSubclass(h, &ThirdPartySubclass, 77,
+                                  reinterpret_cast<DWORD_PTR>(&thirdPartyCalls)));
 
     skinned->Unskin();
     skinned.reset();
@@ -354,8 +359,7 @@ TEST_F(WinSkinFormTest, ChainSubclassedAfterUsKeepsWorkingAfterUnskin)
     EXPECT_EQ(SendMessageW(h, SKINMSG_ISSKINNED, 0, 0), 0) << "our handling is gone";
 }
 
-TEST_F(WinSkinFormTest, RawProcedureSetAfterUsKeepsWorkingAfterUnskinAndDestroy)
-{
+TEST_F(WinSkinFormTest, RawProcedureSetAfterUsKeepsWorkingAfterUnskinAndDestroy) {
     auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND h = window->Handle();
     auto skinned = SkinWindow(h, *Skin);
@@ -378,8 +382,7 @@ TEST_F(WinSkinFormTest, RawProcedureSetAfterUsKeepsWorkingAfterUnskinAndDestroy)
     EXPECT_FALSE(IsWindow(h));
 }
 
-TEST_F(WinSkinFormTest, DestroyingTheWindowDetachesTheObject)
-{
+TEST_F(WinSkinFormTest, DestroyingTheWindowDetachesTheObject) {
     auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     auto skinned = SkinWindow(window->Handle(), *Skin);
     RunDeferredInit(window->Handle());
@@ -388,8 +391,7 @@ TEST_F(WinSkinFormTest, DestroyingTheWindowDetachesTheObject)
     EXPECT_FALSE(skinned->Subclassed());
 }
 
-TEST_F(WinSkinFormTest, FreeingTheObjectBeforeItsWindowLeavesAWorkingWindow)
-{
+TEST_F(WinSkinFormTest, FreeingTheObjectBeforeItsWindowLeavesAWorkingWindow) {
     const HMENU menu = MakeTestMenu();
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 400, 300, menu);
     const LONG_PTR procBefore = GetWindowLongPtrW(window.Handle(), GWLP_WNDPROC);
@@ -402,13 +404,12 @@ TEST_F(WinSkinFormTest, FreeingTheObjectBeforeItsWindowLeavesAWorkingWindow)
     EXPECT_EQ(SendMessageW(window.Handle(), WM_APP, 0, 0), TTestWindow::kTestAnswer);
 }
 
-TEST_F(WinSkinFormTest, WindowDestroyedWhileSkinnedTakesItsMenuAlong)
-{
+TEST_F(WinSkinFormTest, WindowDestroyedWhileSkinnedTakesItsMenuAlong) {
     std::vector<HMENU> menus;
     for (int i = 0; i < 3; ++i) {
         menus.push_back(MakeTestMenu());
-        auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300, 200,
-                                                    menus.back());
+        auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr,
+                                                    300, 200, menus.back());
         auto skinned = SkinWindow(window->Handle(), *Skin);
         RunDeferredInit(window->Handle());
         ASSERT_EQ(GetMenu(window->Handle()), nullptr);
@@ -418,13 +419,12 @@ TEST_F(WinSkinFormTest, WindowDestroyedWhileSkinnedTakesItsMenuAlong)
         EXPECT_FALSE(IsMenu(menu)) << "the menu the window gave up died with it";
 }
 
-TEST_F(WinSkinFormTest, SkinningAndDestroyingWindowsLeaksNoHandles)
-{
+TEST_F(WinSkinFormTest, SkinningAndDestroyingWindowsLeaksNoHandles) {
     const HANDLE process = GetCurrentProcess();
     auto batch = [this](bool unskinFirst) {
         for (int i = 0; i < 12; ++i) {
-            auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300 + i, 200,
-                                                        MakeTestMenu());
+            auto window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                                        nullptr, 300 + i, 200, MakeTestMenu());
             auto shaped = MakeTestSkin({.TransparentLeftCorner = (i % 2) == 0});
             auto skinned = SkinWindow(window->Handle(), *shaped);
             RunDeferredInit(window->Handle());
@@ -447,8 +447,7 @@ TEST_F(WinSkinFormTest, SkinningAndDestroyingWindowsLeaksNoHandles)
     EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore);
 }
 
-TEST_F(WinSkinFormTest, RegionIsShapedByTransparentBorderPixelsOnly)
-{
+TEST_F(WinSkinFormTest, RegionIsShapedByTransparentBorderPixelsOnly) {
     TTestWindow shapedWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     auto shapedSkin = MakeTestSkin({.TransparentLeftCorner = true});
     auto shaped = SkinWindow(shapedWindow.Handle(), *shapedSkin);
@@ -477,8 +476,7 @@ TEST_F(WinSkinFormTest, RegionIsShapedByTransparentBorderPixelsOnly)
     DeleteObject(region);
 }
 
-TEST_F(WinSkinFormTest, RegionIsRebuiltOnlyWhenTheSizeChanges)
-{
+TEST_F(WinSkinFormTest, RegionIsRebuiltOnlyWhenTheSizeChanges) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND h = window.Handle();
     auto shapedSkin = MakeTestSkin({.TransparentLeftCorner = true});
@@ -505,8 +503,7 @@ TEST_F(WinSkinFormTest, RegionIsRebuiltOnlyWhenTheSizeChanges)
 }
 
 // A window procedure that keeps its window at most 300 pixels wide.
-LRESULT CALLBACK NarrowWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK NarrowWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_WINDOWPOSCHANGING) {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(pos->flags & SWP_NOSIZE) && pos->cx > 300)
@@ -516,8 +513,7 @@ LRESULT CALLBACK NarrowWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
 }
 
 // The bounding box of a window's region.
-RECT RegionBox(HWND window)
-{
+RECT RegionBox(HWND window) {
     RECT box{};
     HRGN region = CreateRectRgn(0, 0, 0, 0);
     if (GetWindowRgn(window, region) != ERROR)
@@ -526,15 +522,14 @@ RECT RegionBox(HWND window)
     return box;
 }
 
-TEST_F(WinSkinFormTest, RegionFollowsTheSizeTheWindowReallyGets)
-{
+TEST_F(WinSkinFormTest, RegionFollowsTheSizeTheWindowReallyGets) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = NarrowWindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"VeyraNarrowTestWindow";
     RegisterClassW(&wc);
-    const HWND h = CreateWindowExW(0, wc.lpszClassName, L"Narrow", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 250, 200,
-                                   nullptr, nullptr, wc.hInstance, nullptr);
+    const HWND h = CreateWindowExW(0, wc.lpszClassName, L"Narrow", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                   40, 40, 250, 200, nullptr, nullptr, wc.hInstance, nullptr);
     auto shapedSkin = MakeTestSkin({.TransparentLeftCorner = true});
     auto skinned = SkinWindow(h, *shapedSkin);
     RunDeferredInit(h);
@@ -555,8 +550,7 @@ TEST_F(WinSkinFormTest, RegionFollowsTheSizeTheWindowReallyGets)
     DestroyWindow(h);
 }
 
-TEST_F(WinSkinFormTest, ReloadSkinTakesNewBordersAndKeepsTheClientSize)
-{
+TEST_F(WinSkinFormTest, ReloadSkinTakesNewBordersAndKeepsTheClientSize) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND h = window.Handle();
     auto skinned = SkinWindow(h, *Skin);
@@ -572,8 +566,7 @@ TEST_F(WinSkinFormTest, ReloadSkinTakesNewBordersAndKeepsTheClientSize)
     EXPECT_EQ(HeightOf(clientAfter), HeightOf(clientBefore));
 }
 
-TEST_F(WinSkinFormTest, SystemCommandInAMenuCommandIsPostedAsSystemCommand)
-{
+TEST_F(WinSkinFormTest, SystemCommandInAMenuCommandIsPostedAsSystemCommand) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     const HWND h = window.Handle();
     auto skinned = SkinWindow(h, *Skin);
@@ -588,8 +581,7 @@ TEST_F(WinSkinFormTest, SystemCommandInAMenuCommandIsPostedAsSystemCommand)
 }
 
 // An in-memory dialog template: caption, one button at (bx, 10).
-std::vector<WORD> DialogTemplate(const wchar_t* caption, short width, short buttonX)
-{
+std::vector<WORD> DialogTemplate(const wchar_t* caption, short width, short buttonX) {
     std::vector<WORD> t;
     auto dword = [&t](DWORD v) {
         t.push_back(LOWORD(v));
@@ -602,40 +594,44 @@ std::vector<WORD> DialogTemplate(const wchar_t* caption, short width, short butt
     };
     dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
     dword(0);
-    t.push_back(1);                  // items
+    t.push_back(1); // items
     t.insert(t.end(), {10, 10, static_cast<WORD>(width), 60});
-    t.push_back(0);                  // menu
-    t.push_back(0);                  // class
+    t.push_back(0); // menu
+    t.push_back(0); // class
     text(caption);
     t.push_back(8);
     text(L"MS Shell Dlg");
     if (t.size() % 2)
-        t.push_back(0);              // item on a DWORD boundary
+        t.push_back(0); // item on a DWORD boundary
     dword(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
     dword(0);
     t.insert(t.end(), {static_cast<WORD>(buttonX), 10, 40, 14});
-    t.push_back(1);                  // id
+    t.push_back(1); // id
     t.push_back(0xFFFF);
-    t.push_back(0x0080);             // button
+    t.push_back(0x0080); // button
     text(L"OK");
-    t.push_back(0);                  // no creation data
+    t.push_back(0); // no creation data
     return t;
 }
 
-INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT msg, WPARAM, LPARAM) {
+    return msg == WM_INITDIALOG;
+}
 
 // Dialogs of both character sets: an ANSI dialog's caption is read in its code page.
 class WinSkinFormDialogTest : public testing::TestWithParam<bool> {};
 
-TEST_P(WinSkinFormDialogTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight)
-{
-    const wchar_t* caption = L"A rather long dialog caption that a narrow dialog cannot show in full";
+TEST_P(WinSkinFormDialogTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRight) {
+    const wchar_t* caption =
+        L"A rather long dialog caption that a narrow dialog cannot show in full";
     const std::vector<WORD> tmpl = DialogTemplate(caption, 60, 8);
     const bool unicode = GetParam();
     const auto* dialogTemplate = reinterpret_cast<const DLGTEMPLATE*>(tmpl.data());
-    const HWND dialog =
-        unicode ? CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate, nullptr, &PlainDialogProc, 0)
-                : CreateDialogIndirectParamA(GetModuleHandleW(nullptr), dialogTemplate, nullptr, &PlainDialogProc, 0);
+    const HWND dialog = unicode
+                            ? CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate,
+                                                         nullptr, &PlainDialogProc, 0)
+                            : CreateDialogIndirectParamA(GetModuleHandleW(nullptr), dialogTemplate,
+                                                         nullptr, &PlainDialogProc, 0);
     ASSERT_NE(dialog, nullptr);
     ASSERT_EQ(IsWindowUnicode(dialog) != FALSE, unicode);
     const HWND button = GetDlgItem(dialog, 1);
@@ -680,10 +676,11 @@ TEST_P(WinSkinFormDialogTest, DialogIsWidenedToItsCaptionWithItsControlsMovedRig
 }
 
 INSTANTIATE_TEST_SUITE_P(CharacterSets, WinSkinFormDialogTest, testing::Values(true, false),
-                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Unicode" : "Ansi"; });
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "Unicode" : "Ansi";
+                         });
 
-TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing)
-{
+TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing) {
     TTestWindow window(WS_OVERLAPPEDWINDOW);
     TTestWindow first(WS_CHILD, 0, window.Handle(), 50, 20);
     TTestWindow second(WS_CHILD, 0, window.Handle(), 50, 20);
@@ -711,20 +708,19 @@ TEST_F(WinSkinFormTest, DiscoveryWalksChildrenAndAttachesNothing)
     EXPECT_EQ(std::count(controls.begin(), controls.end(), kept), 1);
 }
 
-LRESULT CALLBACK AnsiProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
+LRESULT CALLBACK AnsiProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     return msg == WM_APP ? TTestWindow::kTestAnswer : DefWindowProcA(window, msg, wParam, lParam);
 }
 
-TEST_F(WinSkinFormTest, AnsiWindowIsSkinnedAndGivenBackItsProcedure)
-{
+TEST_F(WinSkinFormTest, AnsiWindowIsSkinnedAndGivenBackItsProcedure) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = &AnsiProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = "VeyraFormTestAnsi";
     RegisterClassA(&wc);
-    const HWND h = CreateWindowExA(0, "VeyraFormTestAnsi", "Ansi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
-                                   nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    const HWND h =
+        CreateWindowExA(0, "VeyraFormTestAnsi", "Ansi", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+                        300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(h, nullptr);
     ASSERT_FALSE(IsWindowUnicode(h));
     const LONG_PTR procBefore = GetWindowLongPtrA(h, GWLP_WNDPROC);
@@ -742,8 +738,7 @@ TEST_F(WinSkinFormTest, AnsiWindowIsSkinnedAndGivenBackItsProcedure)
     DestroyWindow(h);
 }
 
-TEST_F(WinSkinFormTest, FrameworkFormReskinsThroughItsMessageHookAndRaisesItsEvents)
-{
+TEST_F(WinSkinFormTest, FrameworkFormReskinsThroughItsMessageHookAndRaisesItsEvents) {
     TForm form(nullptr);
     form.SetBounds(30, 40, 420, 330);
     const HWND window = form.Handle();
@@ -782,12 +777,12 @@ TEST_F(WinSkinFormTest, FrameworkFormReskinsThroughItsMessageHookAndRaisesItsEve
     EXPECT_EQ(skinned->Skin(), nullptr) << "a component that has loaded no skin gives none";
 }
 
-TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart)
-{
+TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart) {
     TTestWindow frame(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0, nullptr, 600, 500);
     CLIENTCREATESTRUCT ccs{nullptr, 1000};
-    const HWND client = CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 500,
-                                        400, frame.Handle(), nullptr, GetModuleHandleW(nullptr), &ccs);
+    const HWND client =
+        CreateWindowExW(0, L"MDIClient", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                        500, 400, frame.Handle(), nullptr, GetModuleHandleW(nullptr), &ccs);
     ASSERT_NE(client, nullptr);
     WNDCLASSW wc{};
     wc.lpfnWndProc = &DefMDIChildProcW;
@@ -803,7 +798,8 @@ TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart)
     mcs.cx = 250;
     mcs.cy = 180;
     mcs.style = WS_OVERLAPPEDWINDOW;
-    const HWND child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    const HWND child = reinterpret_cast<HWND>(
+        SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     ASSERT_NE(child, nullptr);
 
     auto frameSkin = SkinWindow(frame.Handle(), *Skin);
@@ -828,16 +824,14 @@ TEST_F(WinSkinFormTest, MdiFrameAndChildAreToldApart)
 class TMemoryCanvas {
 public:
     TMemoryCanvas(int width, int height, COLORREF fill)
-        : Dc_(CreateCompatibleDC(nullptr)), Bitmap_(CreateBitmap(width, height, 1, 32, nullptr))
-    {
+        : Dc_(CreateCompatibleDC(nullptr)), Bitmap_(CreateBitmap(width, height, 1, 32, nullptr)) {
         Old_ = SelectObject(Dc_, Bitmap_);
         HBRUSH brush = CreateSolidBrush(fill);
         RECT all{0, 0, width, height};
         FillRect(Dc_, &all, brush);
         DeleteObject(brush);
     }
-    ~TMemoryCanvas()
-    {
+    ~TMemoryCanvas() {
         SelectObject(Dc_, Old_);
         DeleteObject(Bitmap_);
         DeleteDC(Dc_);
@@ -851,15 +845,15 @@ private:
     HGDIOBJ Old_;
 };
 
-TEST_F(WinSkinFormTest, ForeignWindowBackgroundsTakeTheSkinFaceColour)
-{
+TEST_F(WinSkinFormTest, ForeignWindowBackgroundsTakeTheSkinFaceColour) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     auto skinned = SkinWindow(window.Handle(), *Skin);
     RunDeferredInit(window.Handle());
     const COLORREF face = RGB(10, 200, 30);
 
     TMemoryCanvas canvas(60, 40, RGB(255, 255, 255));
-    EXPECT_EQ(SendMessageW(window.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0), 1);
+    EXPECT_EQ(
+        SendMessageW(window.Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc()), 0), 1);
     EXPECT_EQ(canvas.At(30, 20), face);
 
     const auto brush = reinterpret_cast<HBRUSH>(
@@ -870,8 +864,7 @@ TEST_F(WinSkinFormTest, ForeignWindowBackgroundsTakeTheSkinFaceColour)
     EXPECT_EQ(GetBkMode(canvas.Dc()), TRANSPARENT);
 }
 
-TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea)
-{
+TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea) {
     TForm form(nullptr);
     form.SetBounds(10, 10, 300, 200);
     const HWND window = form.Handle();
@@ -883,7 +876,8 @@ TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea)
 
     const RECT outer = FrameOf(window).Outer;
     TMemoryCanvas canvas(WidthOf(outer), HeightOf(outer), RGB(255, 255, 255));
-    EXPECT_EQ(SendMessageW(window, SKINMSG_PAINTFRAME, reinterpret_cast<WPARAM>(canvas.Dc()), kSkinSignature),
+    EXPECT_EQ(SendMessageW(window, SKINMSG_PAINTFRAME, reinterpret_cast<WPARAM>(canvas.Dc()),
+                           kSkinSignature),
               kSkinSignature);
     // The test skin's borders are all one frame colour.
     const COLORREF frame = RGB(40, 80, 160);
@@ -895,8 +889,7 @@ TEST_F(WinSkinFormTest, FramePaintedIntoAGivenDcCoversOnlyTheNonClientArea)
     EXPECT_EQ(canvas.At(100, 100), RGB(255, 255, 255));
 }
 
-TEST_F(WinSkinFormTest, CaptionAndMenuStripAreHitAsSuch)
-{
+TEST_F(WinSkinFormTest, CaptionAndMenuStripAreHitAsSuch) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 400, 300, MakeTestMenu());
     const HWND h = window.Handle();
     auto skinned = SkinWindow(h, *Skin);
@@ -911,13 +904,11 @@ TEST_F(WinSkinFormTest, CaptionAndMenuStripAreHitAsSuch)
 // The manager's shared flags as the form object reads and sets them.
 class WinSkinFormManagerTest : public WinSkinFormTest {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         Created_ = TSkinManage::Instance() == nullptr;
         Manager = &TSkinManage::Create();
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         Manager->Engine().HideWhileSkinning = false;
         if (Created_)
             TSkinManage::Shutdown();
@@ -928,8 +919,7 @@ private:
     bool Created_ = false;
 };
 
-TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownByTheDeferredInitialisation)
-{
+TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownByTheDeferredInitialisation) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     Manager->Engine().HideWhileSkinning = true;
     auto skinned = SkinWindow(window.Handle(), *Skin);
@@ -940,8 +930,7 @@ TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownByTheDeferredInit
     EXPECT_FALSE(Manager->Engine().HideWhileSkinning);
 }
 
-TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind)
-{
+TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     auto skinned = SkinWindow(window.Handle(), *Skin);
     RunDeferredInit(window.Handle());
@@ -949,7 +938,8 @@ TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind)
     SendMessageW(window.Handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
     EXPECT_EQ(Manager->PopupMode(), TPopupMode::MenuBar);
     SendMessageW(window.Handle(), WM_INITMENUPOPUP,
-                 reinterpret_cast<WPARAM>(GetSystemMenu(window.Handle(), FALSE)), MAKELPARAM(0, TRUE));
+                 reinterpret_cast<WPARAM>(GetSystemMenu(window.Handle(), FALSE)),
+                 MAKELPARAM(0, TRUE));
     EXPECT_EQ(Manager->PopupMode(), TPopupMode::SystemMenu);
     DestroyMenu(popup);
     Manager->SetPopupMode(TPopupMode::Context);

@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "framework/EngineTestSupport.h"
 #include "framework/CustomForm.h"
+#include "framework/EngineTestSupport.h"
 #include "framework/Screen.h"
 #include "framework/Timer.h"
 
 namespace veyra {
 namespace {
 
-TEST(Application, DefaultErrorHandlerShowsTheMessage)
-{
+TEST(Application, DefaultErrorHandlerShowsTheMessage) {
     test::TMessageBoxRecorder boxes;
     try {
         throw std::runtime_error("Something failed");
@@ -24,11 +23,12 @@ TEST(Application, DefaultErrorHandlerShowsTheMessage)
     EXPECT_EQ(boxes.Messages, (std::vector<std::wstring>{L"Something failed.", L"Unknown error."}));
 }
 
-TEST(Application, OnExceptionTakesOverFromTheMessageBox)
-{
+TEST(Application, OnExceptionTakesOverFromTheMessageBox) {
     test::TMessageBoxRecorder boxes;
     std::wstring seen;
-    Application().OnException = [&](TObject*, const std::exception_ptr& e) { seen = ExceptionMessage(e); };
+    Application().OnException = [&](TObject*, const std::exception_ptr& e) {
+        seen = ExceptionMessage(e);
+    };
     try {
         throw std::runtime_error("Handled elsewhere");
     } catch (...) {
@@ -39,8 +39,7 @@ TEST(Application, OnExceptionTakesOverFromTheMessageBox)
     EXPECT_TRUE(boxes.Messages.empty());
 }
 
-TEST(Screen, ListsTheFormsFrontMostFirst)
-{
+TEST(Screen, ListsTheFormsFrontMostFirst) {
     TForm a(nullptr), b(nullptr), unshown(nullptr);
     a.SetBounds(0, 0, 200, 150);
     b.SetBounds(50, 50, 200, 150);
@@ -48,7 +47,9 @@ TEST(Screen, ListsTheFormsFrontMostFirst)
     b.Show();
     SetWindowPos(a.WindowHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     std::vector<TCustomForm*> forms = Screen().Forms();
-    auto at = [&](TCustomForm* f) { return std::find(forms.begin(), forms.end(), f) - forms.begin(); };
+    auto at = [&](TCustomForm* f) {
+        return std::find(forms.begin(), forms.end(), f) - forms.begin();
+    };
     ASSERT_EQ(forms.size(), 3u);
     EXPECT_LT(at(&a), at(&b));
     EXPECT_EQ(at(&unshown), 2) << "forms without a window come last";
@@ -57,8 +58,7 @@ TEST(Screen, ListsTheFormsFrontMostFirst)
     EXPECT_LT(at(&b), at(&a));
 }
 
-TEST(Timer, FiresFromTheMessageLoopAndStopsWhenDisabled)
-{
+TEST(Timer, FiresFromTheMessageLoopAndStopsWhenDisabled) {
     TTimer timer(nullptr);
     timer.SetInterval(20);
     int ticks = 0;
@@ -74,8 +74,7 @@ TEST(Timer, FiresFromTheMessageLoopAndStopsWhenDisabled)
     EXPECT_EQ(ticks, 3);
 }
 
-TEST(Timer, AnErrorInTheHandlerIsReportedAndTheTimerGoesOn)
-{
+TEST(Timer, AnErrorInTheHandlerIsReportedAndTheTimerGoesOn) {
     test::TMessageBoxRecorder boxes;
     TTimer timer(nullptr);
     timer.SetInterval(20);
@@ -95,8 +94,7 @@ TEST(Timer, AnErrorInTheHandlerIsReportedAndTheTimerGoesOn)
     EXPECT_EQ(boxes.Messages[0], L"tick failed.");
 }
 
-TEST(Form, ShowRunsTheShowHandlerEveryTimeAndCloseOfAnotherFormHides)
-{
+TEST(Form, ShowRunsTheShowHandlerEveryTimeAndCloseOfAnotherFormHides) {
     TForm form(nullptr);
     int shows = 0;
     form.OnShow = [&](TObject*) { ++shows; };

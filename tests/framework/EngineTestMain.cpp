@@ -4,8 +4,7 @@
 
 // The framework's tests run on one thread with the application initialised,
 // as the program does.
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
     veyra::Application().Initialize();
     return RUN_ALL_TESTS();

@@ -14,8 +14,7 @@ namespace veyra::test {
 // for one scope.
 class TMessageBoxRecorder {
 public:
-    TMessageBoxRecorder()
-    {
+    TMessageBoxRecorder() {
         Previous_ = Application().SetMessageBoxFunction(
             [this](const std::wstring& text, const std::wstring&) { Messages.push_back(text); });
     }
@@ -40,19 +39,18 @@ public:
         bool operator==(const TNavigation&) const = default;
     };
 
-    TRecordingWebViews()
-    {
-        Previous_ = TWebBrowser::SetViewFactory([this](TWebBrowser& browser, HWND) -> std::unique_ptr<IWebView> {
-            return std::make_unique<TView>(*this, browser.Name());
-        });
+    TRecordingWebViews() {
+        Previous_ = TWebBrowser::SetViewFactory(
+            [this](TWebBrowser& browser, HWND) -> std::unique_ptr<IWebView> {
+                return std::make_unique<TView>(*this, browser.Name());
+            });
     }
     ~TRecordingWebViews() { TWebBrowser::SetViewFactory(std::move(Previous_)); }
     TRecordingWebViews(const TRecordingWebViews&) = delete;
     TRecordingWebViews& operator=(const TRecordingWebViews&) = delete;
 
     // Makes every navigation of the named view fail with result.
-    void FailView(const std::string& view, HRESULT result)
-    {
+    void FailView(const std::string& view, HRESULT result) {
         FailingView_ = view;
         Failure_ = result;
     }
@@ -63,13 +61,15 @@ public:
 private:
     class TView : public IWebView {
     public:
-        TView(TRecordingWebViews& owner, std::string name) : Owner_(owner), Name_(std::move(name)) {}
-        HRESULT Navigate(const std::wstring& url) override
-        {
+        TView(TRecordingWebViews& owner, std::string name)
+            : Owner_(owner), Name_(std::move(name)) {}
+        HRESULT Navigate(const std::wstring& url) override {
             Owner_.Navigations.push_back({Name_, url});
             return Name_ == Owner_.FailingView_ ? Owner_.Failure_ : S_OK;
         }
-        void SetBounds(const RECT& bounds) override { Owner_.Placements.emplace_back(Name_, bounds); }
+        void SetBounds(const RECT& bounds) override {
+            Owner_.Placements.emplace_back(Name_, bounds);
+        }
 
     private:
         TRecordingWebViews& Owner_;

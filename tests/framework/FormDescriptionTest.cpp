@@ -5,8 +5,7 @@
 namespace veyra {
 namespace {
 
-TEST(FormDescription, ReadsEveryKindOfValueAndNesting)
-{
+TEST(FormDescription, ReadsEveryKindOfValueAndNesting) {
     const TFormObject root = ParseFormDescription("\xEF\xBB\xBF"
                                                   "object Form1: TForm\n"
                                                   "  // a comment line\n"
@@ -61,8 +60,7 @@ struct TBrokenCase {
 
 class BrokenFormDescription : public testing::TestWithParam<TBrokenCase> {};
 
-TEST_P(BrokenFormDescription, FailsNamingTheLine)
-{
+TEST_P(BrokenFormDescription, FailsNamingTheLine) {
     const TBrokenCase& c = GetParam();
     try {
         ParseFormDescription(c.Text);
@@ -77,25 +75,31 @@ TEST_P(BrokenFormDescription, FailsNamingTheLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BrokenFormDescription,
-    testing::Values(TBrokenCase{"empty", "", 1, "expected \"object\""},
-                    TBrokenCase{"missing end", "object A: TForm\n  Left = 1\n", 3, "\"end\" missing for object A"},
-                    TBrokenCase{"no colon", "object A TForm\nend\n", 1, "expected \":\""},
-                    TBrokenCase{"no equals", "object A: TForm\n  Left 1\nend\n", 2, "expected \"=\" after Left"},
-                    TBrokenCase{"no value", "object A: TForm\n  Left =\nend\n", 2, "a value is missing"},
-                    TBrokenCase{"open text", "object A: TForm\n  Caption = 'abc\nend\n", 2, "text not closed"},
-                    TBrokenCase{"bad number", "object A: TForm\n  Left = 12x\nend\n", 2, "is not a number"},
-                    TBrokenCase{"huge number", "object A: TForm\n  Left = 99999999999999999999999\nend\n", 2,
-                                "too large"},
-                    TBrokenCase{"odd hex", "object A: TForm\n  Data = {ABC}\nend\n", 2, "odd number of digits"},
-                    TBrokenCase{"bad hex", "object A: TForm\n  Data = {AZ}\nend\n", 2, "not a hexadecimal digit"},
-                    TBrokenCase{"open hex", "object A: TForm\n  Data = {AB\n", 3, "not closed with \"}\""},
-                    TBrokenCase{"bad set", "object A: TForm\n  S = [a b]\nend\n", 2, "expected \",\" or \"]\""},
-                    TBrokenCase{"open list", "object A: TForm\n  L = ('a'\n", 3, "list not closed"},
-                    TBrokenCase{"list of names", "object A: TForm\n  L = (a)\nend\n", 2, "expected a quoted text"},
-                    TBrokenCase{"two values", "object A: TForm\n  Left = 1 2\nend\n", 2, "after the value"},
-                    TBrokenCase{"trailing text", "object A: TForm\nend\nobject B: TForm\nend\n", 3,
-                                "unexpected text after"},
-                    TBrokenCase{"stray symbol", "object A: TForm\n  Left = %\nend\n", 2, "does not start a value"}),
+    testing::Values(
+        TBrokenCase{"empty", "", 1, "expected \"object\""},
+        TBrokenCase{"missing end", "object A: TForm\n  Left = 1\n", 3,
+                    "\"end\" missing for object A"},
+        TBrokenCase{"no colon", "object A TForm\nend\n", 1, "expected \":\""},
+        TBrokenCase{"no equals", "object A: TForm\n  Left 1\nend\n", 2,
+                    "expected \"=\" after Left"},
+        TBrokenCase{"no value", "object A: TForm\n  Left =\nend\n", 2, "a value is missing"},
+        TBrokenCase{"open text", "object A: TForm\n  Caption = 'abc\nend\n", 2, "text not closed"},
+        TBrokenCase{"bad number", "object A: TForm\n  Left = 12x\nend\n", 2, "is not a number"},
+        TBrokenCase{"huge number", "object A: TForm\n  Left = 99999999999999999999999\nend\n", 2,
+                    "too large"},
+        TBrokenCase{"odd hex", "object A: TForm\n  Data = {ABC}\nend\n", 2, "odd number of digits"},
+        TBrokenCase{"bad hex", "object A: TForm\n  Data = {AZ}\nend\n", 2,
+                    "not a hexadecimal digit"},
+        TBrokenCase{"open hex", "object A: TForm\n  Data = {AB\n", 3, "not closed with \"}\""},
+        TBrokenCase{"bad set", "object A: TForm\n  S = [a b]\nend\n", 2, "expected \",\" or \"]\""},
+        TBrokenCase{"open list", "object A: TForm\n  L = ('a'\n", 3, "list not closed"},
+        TBrokenCase{"list of names", "object A: TForm\n  L = (a)\nend\n", 2,
+                    "expected a quoted text"},
+        TBrokenCase{"two values", "object A: TForm\n  Left = 1 2\nend\n", 2, "after the value"},
+        TBrokenCase{"trailing text", "object A: TForm\nend\nobject B: TForm\nend\n", 3,
+                    "unexpected text after"},
+        TBrokenCase{"stray symbol", "object A: TForm\n  Left = %\nend\n", 2,
+                    "does not start a value"}),
     [](const testing::TestParamInfo<TBrokenCase>& info) {
         std::string name = info.param.Title;
         for (char& ch : name)
@@ -104,8 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(FormDescription, RefusesNestingBeyondAnyRealForm)
-{
+TEST(FormDescription, RefusesNestingBeyondAnyRealForm) {
     std::string text;
     for (int i = 0; i < 100; ++i)
         text += "object A" + std::to_string(i) + ": TPanel\n";

@@ -7,8 +7,8 @@
 
 #include "framework/ClassInfo.h"
 #include "framework/CustomForm.h"
-#include "framework/Framework.h"
 #include "framework/FormReader.h"
+#include "framework/Framework.h"
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
 #include "framework/Timer.h"
@@ -17,8 +17,7 @@
 namespace veyra {
 namespace {
 
-std::vector<std::string>& LoadedLog()
-{
+std::vector<std::string>& LoadedLog() {
     static std::vector<std::string> log;
     return log;
 }
@@ -28,17 +27,16 @@ class TLoggingTimer : public TTimer {
     VEYRA_CLASS()
 public:
     using TTimer::TTimer;
-    void Loaded() override
-    {
+    void Loaded() override {
         TTimer::Loaded();
         LoadedLog().push_back(Name());
     }
 };
 
-const TClassInfo& TLoggingTimer::StaticClass()
-{
-    static const TClassInfo info("TLoggingTimer", &TTimer::StaticClass(), {},
-                                 [](TComponent* owner) -> TComponent* { return new TLoggingTimer(owner); });
+const TClassInfo& TLoggingTimer::StaticClass() {
+    static const TClassInfo info(
+        "TLoggingTimer", &TTimer::StaticClass(), {},
+        [](TComponent* owner) -> TComponent* { return new TLoggingTimer(owner); });
     return info;
 }
 
@@ -46,13 +44,11 @@ const TClassInfo& TLoggingTimer::StaticClass()
 class TReaderForm : public TForm {
     VEYRA_CLASS()
 public:
-    explicit TReaderForm(TComponent* owner) : TForm(owner)
-    {
+    explicit TReaderForm(TComponent* owner) : TForm(owner) {
         RegisterFrameworkClasses();
         RegisterComponentClass(TLoggingTimer::StaticClass());
     }
-    void Loaded() override
-    {
+    void Loaded() override {
         TForm::Loaded();
         LoadedLog().push_back(Name());
     }
@@ -60,16 +56,15 @@ public:
     std::vector<TObject*> Senders;
 };
 
-const TClassInfo& TReaderForm::StaticClass()
-{
-    static const TClassInfo info(
-        "TReaderForm", &TForm::StaticClass(), {}, nullptr,
-        {{"Clicked", [](TObject& self, TObject* sender) { static_cast<TReaderForm&>(self).Clicked(sender); }}});
+const TClassInfo& TReaderForm::StaticClass() {
+    static const TClassInfo info("TReaderForm", &TForm::StaticClass(), {}, nullptr,
+                                 {{"Clicked", [](TObject& self, TObject* sender) {
+                                       static_cast<TReaderForm&>(self).Clicked(sender);
+                                   }}});
     return info;
 }
 
-TEST(FormReader, BuildsTheTreeResolvesReferencesAndRunsLoadedInCreationOrder)
-{
+TEST(FormReader, BuildsTheTreeResolvesReferencesAndRunsLoadedInCreationOrder) {
     LoadedLog().clear();
     TReaderForm form(nullptr);
     TFormReader::Read(form, "object Reader: TReaderForm\n"
@@ -128,8 +123,7 @@ struct TBadReadCase {
 
 class BrokenFormRead : public testing::TestWithParam<TBadReadCase> {};
 
-TEST_P(BrokenFormRead, FailsNamingTheLineAndLeavesNothingBehind)
-{
+TEST_P(BrokenFormRead, FailsNamingTheLineAndLeavesNothingBehind) {
     const TBadReadCase& c = GetParam();
     TReaderForm form(nullptr);
     const std::string text = std::string("object Reader: TReaderForm\n") + c.Body + "end\n";
@@ -138,7 +132,8 @@ TEST_P(BrokenFormRead, FailsNamingTheLineAndLeavesNothingBehind)
         FAIL() << c.Title << ": no error";
     } catch (const EFormDescriptionError& e) {
         EXPECT_EQ(e.Line(), c.Line) << c.Title << ": " << e.what();
-        EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos) << c.Title << ": " << e.what();
+        EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos)
+            << c.Title << ": " << e.what();
     }
     EXPECT_EQ(form.ComponentCount(), 0) << "components made before the error are destroyed";
     EXPECT_EQ(form.ControlCount(), 0);
@@ -149,24 +144,32 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, BrokenFormRead,
     testing::Values(
         TBadReadCase{"unknown property", "  Colour = 1\n", 2, "TReaderForm has no property Colour"},
-        TBadReadCase{"unknown sub-property", "  Font.Weight = 1\n", 2, "has no property Font.Weight"},
+        TBadReadCase{"unknown sub-property", "  Font.Weight = 1\n", 2,
+                     "has no property Font.Weight"},
         TBadReadCase{"not a sub-object", "  Left.Value = 1\n", 2, "Left is not a sub-object"},
         TBadReadCase{"text for a number", "  Left = 'ten'\n", 2, "takes a number, not a text"},
-        TBadReadCase{"unknown enumeration value", "  Position = poNowhere\n", 2, "one of its value names"},
-        TBadReadCase{"unknown set value", "  Anchors = [akLeft, akMiddle]\n", 2, "has no value akMiddle"},
-        TBadReadCase{"unknown class", "  object X: TNoSuchThing\n  end\n", 2, "unknown class TNoSuchThing"},
+        TBadReadCase{"unknown enumeration value", "  Position = poNowhere\n", 2,
+                     "one of its value names"},
+        TBadReadCase{"unknown set value", "  Anchors = [akLeft, akMiddle]\n", 2,
+                     "has no value akMiddle"},
+        TBadReadCase{"unknown class", "  object X: TNoSuchThing\n  end\n", 2,
+                     "unknown class TNoSuchThing"},
         TBadReadCase{"duplicate name",
-                     "  object Pages: TPageControl\n  end\n  object Pages: TPageControl\n  end\n", 4,
-                     "already exists"},
+                     "  object Pages: TPageControl\n  end\n  object Pages: TPageControl\n  end\n",
+                     4, "already exists"},
         TBadReadCase{"control under a non-control",
                      "  object T: TLoggingTimer\n    object P: TPageControl\n    end\n  end\n", 3,
                      "needs a windowed control"},
-        TBadReadCase{"dangling reference", "  object Pages: TPageControl\n    ActivePage = Nowhere\n  end\n", 3,
+        TBadReadCase{"dangling reference",
+                     "  object Pages: TPageControl\n    ActivePage = Nowhere\n  end\n", 3,
                      "no TTabSheet named Nowhere"},
         TBadReadCase{"reference of the wrong class",
-                     "  object Pages: TPageControl\n    ActivePage = Pages\n  end\n", 3, "no TTabSheet named Pages"},
-        TBadReadCase{"unknown method", "  OnShow = Nowhere\n", 2, "TReaderForm has no method Nowhere"},
-        TBadReadCase{"method name as text", "  OnShow = 'Clicked'\n", 2, "takes a method name, not a text"},
+                     "  object Pages: TPageControl\n    ActivePage = Pages\n  end\n", 3,
+                     "no TTabSheet named Pages"},
+        TBadReadCase{"unknown method", "  OnShow = Nowhere\n", 2,
+                     "TReaderForm has no method Nowhere"},
+        TBadReadCase{"method name as text", "  OnShow = 'Clicked'\n", 2,
+                     "takes a method name, not a text"},
         TBadReadCase{"setter refuses", "  Name = '1bad'\n", 2, "not a valid component name"}),
     [](const testing::TestParamInfo<TBadReadCase>& info) {
         std::string name = info.param.Title;
@@ -176,14 +179,12 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(FormReader, RefusesADescriptionOfAnotherClass)
-{
+TEST(FormReader, RefusesADescriptionOfAnotherClass) {
     TReaderForm form(nullptr);
     EXPECT_THROW(TFormReader::Read(form, "object X: TPageControl\nend\n"), EFormDescriptionError);
 }
 
-TEST(FormReader, NamesAMissingResource)
-{
+TEST(FormReader, NamesAMissingResource) {
     TReaderForm form(nullptr);
     try {
         TFormReader::ReadFromResource(form, L"NO_SUCH_FORM");
@@ -210,24 +211,24 @@ public:
     using TEventSource::TEventSource;
 };
 
-const TClassInfo& TEventSource::StaticClass()
-{
-    static const TClassInfo info("TEventSource", &TComponent::StaticClass(),
-                                 TPropertyList<TEventSource>()
-                                     .Event("OnCount", &TEventSource::OnCount)
-                                     .Event("OnText", &TEventSource::OnText)
-                                     .Event("OnPlain", &TEventSource::OnPlain)
-                                     .Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TEventSource(owner); });
+const TClassInfo& TEventSource::StaticClass() {
+    static const TClassInfo info(
+        "TEventSource", &TComponent::StaticClass(),
+        TPropertyList<TEventSource>()
+            .Event("OnCount", &TEventSource::OnCount)
+            .Event("OnText", &TEventSource::OnText)
+            .Event("OnPlain", &TEventSource::OnPlain)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TEventSource(owner); });
     return info;
 }
 
-const TClassInfo& TDerivedEventSource::StaticClass()
-{
+const TClassInfo& TDerivedEventSource::StaticClass() {
     // OnCount is registered again on the derived class through the ancestor's member.
-    static const TClassInfo info("TDerivedEventSource", &TEventSource::StaticClass(),
-                                 TPropertyList<TDerivedEventSource>().Event("OnCount", &TEventSource::OnCount).Take(),
-                                 [](TComponent* owner) -> TComponent* { return new TDerivedEventSource(owner); });
+    static const TClassInfo info(
+        "TDerivedEventSource", &TEventSource::StaticClass(),
+        TPropertyList<TDerivedEventSource>().Event("OnCount", &TEventSource::OnCount).Take(),
+        [](TComponent* owner) -> TComponent* { return new TDerivedEventSource(owner); });
     return info;
 }
 
@@ -236,13 +237,11 @@ const TClassInfo& TDerivedEventSource::StaticClass()
 class TTypedReaderForm : public TReaderForm {
     VEYRA_CLASS()
 public:
-    explicit TTypedReaderForm(TComponent* owner) : TReaderForm(owner)
-    {
+    explicit TTypedReaderForm(TComponent* owner) : TReaderForm(owner) {
         RegisterComponentClass(TEventSource::StaticClass());
         RegisterComponentClass(TDerivedEventSource::StaticClass());
     }
-    void Counted(TObject* sender, int& count)
-    {
+    void Counted(TObject* sender, int& count) {
         Senders.push_back(sender);
         count += Step;
     }
@@ -253,8 +252,7 @@ public:
     mutable std::vector<std::wstring> Texts;
 };
 
-const TClassInfo& TTypedReaderForm::StaticClass()
-{
+const TClassInfo& TTypedReaderForm::StaticClass() {
     static const TClassInfo info("TTypedReaderForm", &TReaderForm::StaticClass(), {}, nullptr,
                                  {PublishMethod<&TTypedReaderForm::Counted>("Counted"),
                                   PublishMethod<&TTypedReaderForm::Texted>("Texted"),
@@ -267,21 +265,18 @@ const TClassInfo& TTypedReaderForm::StaticClass()
 class TMisregisteredForm : public TForm {
     VEYRA_CLASS()
 public:
-    explicit TMisregisteredForm(TComponent* owner) : TForm(owner)
-    {
+    explicit TMisregisteredForm(TComponent* owner) : TForm(owner) {
         RegisterComponentClass(TEventSource::StaticClass());
     }
 };
 
-const TClassInfo& TMisregisteredForm::StaticClass()
-{
+const TClassInfo& TMisregisteredForm::StaticClass() {
     static const TClassInfo info("TMisregisteredForm", &TForm::StaticClass(), {}, nullptr,
                                  {PublishMethod<&TTypedReaderForm::Counted>("Counted")});
     return info;
 }
 
-TEST(FormReaderEvents, BindEachEventToTheRootsMethodOfTheSameSignature)
-{
+TEST(FormReaderEvents, BindEachEventToTheRootsMethodOfTheSameSignature) {
     TTypedReaderForm form(nullptr);
     TFormReader::Read(form, "object Typed: TTypedReaderForm\n"
                             "  OnShow = Clicked\n"
@@ -298,7 +293,8 @@ TEST(FormReaderEvents, BindEachEventToTheRootsMethodOfTheSameSignature)
     auto* derived = As<TEventSource>(form.FindComponent("Derived"));
     ASSERT_NE(source, nullptr);
     ASSERT_NE(derived, nullptr);
-    ASSERT_TRUE(source->OnCount && source->OnText && source->OnPlain && derived->OnCount && form.OnShow);
+    ASSERT_TRUE(source->OnCount && source->OnText && source->OnPlain && derived->OnCount &&
+                form.OnShow);
 
     int count = 1;
     source->OnCount(source, count);
@@ -313,17 +309,19 @@ TEST(FormReaderEvents, BindEachEventToTheRootsMethodOfTheSameSignature)
     EXPECT_EQ(form.Senders, (std::vector<TObject*>{source, derived, source, &form}));
 }
 
-TEST(FormReaderEvents, RefuseAMethodOfAnotherSignatureNamingTheLine)
-{
+TEST(FormReaderEvents, RefuseAMethodOfAnotherSignatureNamingTheLine) {
     struct TCase {
         const char* Binding;
         const char* Fragment;
     };
     const TCase cases[] = {
-        {"OnCount = Clicked", "the method Clicked of TTypedReaderForm does not take the parameters of the event "
-                              "OnCount"},
-        {"OnPlain = Counted", "the method Counted of TTypedReaderForm does not take the parameters"},
-        {"OnText = TextedByValue", "the method TextedByValue of TTypedReaderForm does not take the parameters"},
+        {"OnCount = Clicked",
+         "the method Clicked of TTypedReaderForm does not take the parameters of the event "
+         "OnCount"},
+        {"OnPlain = Counted",
+         "the method Counted of TTypedReaderForm does not take the parameters"},
+        {"OnText = TextedByValue",
+         "the method TextedByValue of TTypedReaderForm does not take the parameters"},
         {"OnText = Textet", "TTypedReaderForm has no method Textet"},
     };
     for (const TCase& c : cases) {
@@ -339,14 +337,15 @@ TEST(FormReaderEvents, RefuseAMethodOfAnotherSignatureNamingTheLine)
             ADD_FAILURE() << c.Binding << ": no error";
         } catch (const EFormDescriptionError& e) {
             EXPECT_EQ(e.Line(), 6) << c.Binding << ": " << e.what();
-            EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos) << c.Binding << ": " << e.what();
+            EXPECT_NE(std::string(e.what()).find(c.Fragment), std::string::npos)
+                << c.Binding << ": " << e.what();
         }
-        EXPECT_EQ(form.ComponentCount(), 0) << c.Binding << ": the components made before are destroyed";
+        EXPECT_EQ(form.ComponentCount(), 0)
+            << c.Binding << ": the components made before are destroyed";
     }
 }
 
-TEST(FormReaderEvents, AMethodPublishedForAnotherClassIsAnErrorNotACall)
-{
+TEST(FormReaderEvents, AMethodPublishedForAnotherClassIsAnErrorNotACall) {
     TMisregisteredForm form(nullptr);
     try {
         TFormReader::Read(form, "object Wrong: TMisregisteredForm\n"
@@ -357,13 +356,13 @@ TEST(FormReaderEvents, AMethodPublishedForAnotherClassIsAnErrorNotACall)
         ADD_FAILURE() << "no error";
     } catch (const EFormDescriptionError& e) {
         EXPECT_EQ(e.Line(), 3) << e.what();
-        EXPECT_NE(std::string(e.what()).find("property OnCount of Source"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("property OnCount of Source"), std::string::npos)
+            << e.what();
     }
     EXPECT_EQ(form.ComponentCount(), 0);
 }
 
-TEST(FormReaderEvents, ANotifyMethodMustHaveAFunction)
-{
+TEST(FormReaderEvents, ANotifyMethodMustHaveAFunction) {
     EXPECT_THROW(TMethodInfo("Nothing", nullptr), std::invalid_argument);
 }
 

@@ -13,13 +13,11 @@ namespace {
 // Notes the framework messages a control receives; a chosen message can be
 // answered (and kept from the control) with a non-zero result.
 struct TFrameworkSpy {
-    explicit TFrameworkSpy(TControl& control) : Control(control), Saved(control.WindowProc())
-    {
+    explicit TFrameworkSpy(TControl& control) : Control(control), Saved(control.WindowProc()) {
         control.SetWindowProc(TWndMethod::Of<&TFrameworkSpy::Hook>(this));
     }
     ~TFrameworkSpy() { Control.SetWindowProc(Saved); }
-    void Hook(TMessage& message)
-    {
+    void Hook(TMessage& message) {
         if (message.Msg >= CM_BASE && message.Msg < CN_BASE)
             Seen.push_back({message.Msg, message.LParam});
         else
@@ -30,9 +28,9 @@ struct TFrameworkSpy {
         }
         Saved(message);
     }
-    int Count(UINT msg) const
-    {
-        return static_cast<int>(std::count_if(Seen.begin(), Seen.end(), [&](auto& m) { return m.first == msg; }));
+    int Count(UINT msg) const {
+        return static_cast<int>(
+            std::count_if(Seen.begin(), Seen.end(), [&](auto& m) { return m.first == msg; }));
     }
     TControl& Control;
     TWndMethod Saved;
@@ -42,8 +40,7 @@ struct TFrameworkSpy {
 };
 
 struct TSpiedForm {
-    TSpiedForm()
-    {
+    TSpiedForm() {
         Form.SetBounds(0, 0, 300, 200);
         Pages = new TPageControl(&Form);
         Pages->SetParent(&Form);
@@ -54,8 +51,7 @@ struct TSpiedForm {
     TPageControl* Pages;
 };
 
-TEST(FrameworkMessages, MouseEnterAndLeaveAreSentOncePerVisit)
-{
+TEST(FrameworkMessages, MouseEnterAndLeaveAreSentOncePerVisit) {
     TSpiedForm f;
     TFrameworkSpy spy(*f.Pages);
     const HWND window = f.Pages->WindowHandle();
@@ -70,19 +66,18 @@ TEST(FrameworkMessages, MouseEnterAndLeaveAreSentOncePerVisit)
     EXPECT_EQ(CM_MOUSELEAVE, 0xB014u);
 }
 
-TEST(FrameworkMessages, TheFormHearsWhichControlTookTheFocus)
-{
+TEST(FrameworkMessages, TheFormHearsWhichControlTookTheFocus) {
     TSpiedForm f;
     TFrameworkSpy spy(f.Form);
     SetFocus(f.Pages->WindowHandle());
     ASSERT_EQ(GetFocus(), f.Pages->WindowHandle());
-    const auto it = std::find_if(spy.Seen.begin(), spy.Seen.end(), [](auto& m) { return m.first == CM_FOCUSCHANGED; });
+    const auto it = std::find_if(spy.Seen.begin(), spy.Seen.end(),
+                                 [](auto& m) { return m.first == CM_FOCUSCHANGED; });
     ASSERT_NE(it, spy.Seen.end());
     EXPECT_EQ(it->second, reinterpret_cast<LPARAM>(static_cast<TWinControl*>(f.Pages)));
 }
 
-TEST(FrameworkMessages, DialogKeysAndAltCharactersGoToTheFormFirst)
-{
+TEST(FrameworkMessages, DialogKeysAndAltCharactersGoToTheFormFirst) {
     TSpiedForm f;
     TFrameworkSpy formSpy(f.Form);
     TFrameworkSpy pagesSpy(*f.Pages);
@@ -106,8 +101,7 @@ TEST(FrameworkMessages, DialogKeysAndAltCharactersGoToTheFormFirst)
     EXPECT_EQ(std::count(pagesSpy.Platform.begin(), pagesSpy.Platform.end(), WM_KEYDOWN), 0);
 }
 
-TEST(FrameworkMessages, ReleaseDestroysTheFormFromTheMessageLoop)
-{
+TEST(FrameworkMessages, ReleaseDestroysTheFormFromTheMessageLoop) {
     auto* form = new TForm(nullptr);
     form->Show();
     const HWND window = form->WindowHandle();
@@ -119,8 +113,7 @@ TEST(FrameworkMessages, ReleaseDestroysTheFormFromTheMessageLoop)
     EXPECT_EQ(Screen().FormCount(), before - 1);
 }
 
-TEST(FrameworkMessages, VisibilityAndEnablingAreAnnounced)
-{
+TEST(FrameworkMessages, VisibilityAndEnablingAreAnnounced) {
     TSpiedForm f;
     TFrameworkSpy spy(*f.Pages);
     f.Pages->SetVisible(false);

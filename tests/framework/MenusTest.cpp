@@ -22,8 +22,7 @@
 namespace veyra {
 namespace {
 
-TMenuItem* AddItem(TMenuItem* parent, const std::wstring& caption)
-{
+TMenuItem* AddItem(TMenuItem* parent, const std::wstring& caption) {
     auto* item = new TMenuItem(nullptr);
     item->SetCaption(caption);
     parent->Add(item);
@@ -39,12 +38,12 @@ struct TTrackRecorder {
         POINT At;
         HWND Owner;
     };
-    TTrackRecorder()
-    {
-        Previous = TPopupMenu::SetTrackFunction([this](HMENU menu, UINT flags, int x, int y, HWND owner) {
-            Calls.push_back({menu, flags, {x, y}, owner});
-            return Choose ? Choose(menu) : 0u;
-        });
+    TTrackRecorder() {
+        Previous =
+            TPopupMenu::SetTrackFunction([this](HMENU menu, UINT flags, int x, int y, HWND owner) {
+                Calls.push_back({menu, flags, {x, y}, owner});
+                return Choose ? Choose(menu) : 0u;
+            });
     }
     ~TTrackRecorder() { TPopupMenu::SetTrackFunction(std::move(Previous)); }
     std::function<UINT(HMENU)> Choose;
@@ -52,8 +51,7 @@ struct TTrackRecorder {
     TPopupMenu::TTrackFunction Previous;
 };
 
-MENUITEMINFOW ReadItem(HMENU menu, int position, std::wstring* text = nullptr)
-{
+MENUITEMINFOW ReadItem(HMENU menu, int position, std::wstring* text = nullptr) {
     static wchar_t buffer[128];
     buffer[0] = 0;
     MENUITEMINFOW info{sizeof(info)};
@@ -69,8 +67,7 @@ MENUITEMINFOW ReadItem(HMENU menu, int position, std::wstring* text = nullptr)
 // A 32-bit top-down DIB section in a memory DC, for reading back painted pixels.
 class TPixelCanvas {
 public:
-    TPixelCanvas(int width, int height) : Width_(width), Height_(height)
-    {
+    TPixelCanvas(int width, int height) : Width_(width), Height_(height) {
         BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB}};
         void* bits = nullptr;
         Bitmap_.Reset(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
@@ -78,15 +75,13 @@ public:
         Select_.emplace(Dc_.Get(), Bitmap_.Get());
     }
     HDC Dc() const { return Dc_.Get(); }
-    COLORREF Pixel(int x, int y) const
-    {
+    COLORREF Pixel(int x, int y) const {
         GdiFlush();
         const std::uint32_t p = Bits_[y * Width_ + x];
         return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
     }
     // How many pixels of rect have colour.
-    int Count(const RECT& rect, COLORREF colour) const
-    {
+    int Count(const RECT& rect, COLORREF colour) const {
         int n = 0;
         for (int y = std::max(0, int(rect.top)); y < std::min(Height_, int(rect.bottom)); ++y)
             for (int x = std::max(0, int(rect.left)); x < std::min(Width_, int(rect.right)); ++x)
@@ -102,24 +97,24 @@ private:
     std::uint32_t* Bits_ = nullptr;
 };
 
-LRESULT SendDraw(HDC dc, ULONG_PTR itemData, const RECT& rect, UINT state)
-{
-    DRAWITEMSTRUCT request{ODT_MENU, 0, static_cast<UINT>(itemData), ODA_DRAWENTIRE, state, nullptr, dc, rect, itemData};
+LRESULT SendDraw(HDC dc, ULONG_PTR itemData, const RECT& rect, UINT state) {
+    DRAWITEMSTRUCT request{
+        ODT_MENU, 0,       static_cast<UINT>(itemData), ODA_DRAWENTIRE, state, nullptr, dc,
+        rect,     itemData};
     return SendMessageW(PopupListWindow(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request));
 }
 
 // The answer to a measure request proposing 7 x 9; result receives the window's answer.
-MEASUREITEMSTRUCT SendMeasure(ULONG_PTR itemData, LRESULT* result = nullptr)
-{
+MEASUREITEMSTRUCT SendMeasure(ULONG_PTR itemData, LRESULT* result = nullptr) {
     MEASUREITEMSTRUCT request{ODT_MENU, 0, static_cast<UINT>(itemData), 7, 9, itemData};
-    const LRESULT answer = SendMessageW(PopupListWindow(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
+    const LRESULT answer =
+        SendMessageW(PopupListWindow(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&request));
     if (result)
         *result = answer;
     return request;
 }
 
-TEST(MenusItems, TreeOperationsKeepParentsCommandsAndOwnersConsistent)
-{
+TEST(MenusItems, TreeOperationsKeepParentsCommandsAndOwnersConsistent) {
     TMenuItem root(nullptr);
     TMenuItem* a = AddItem(&root, L"A");
     TMenuItem* c = AddItem(&root, L"C");
@@ -166,8 +161,7 @@ TEST(MenusItems, TreeOperationsKeepParentsCommandsAndOwnersConsistent)
     popup->Items()->Add(new TMenuItem(&form));
 }
 
-TEST(MenusHandle, PlatformMenuShowsTheItemsTextsStatesAndSubmenus)
-{
+TEST(MenusHandle, PlatformMenuShowsTheItemsTextsStatesAndSubmenus) {
     TPopupMenu popup(nullptr);
     TMenuItem* open = AddItem(popup.Items(), L"&Open");
     open->SetShortCutText(L"Ctrl+O");
@@ -187,7 +181,8 @@ TEST(MenusHandle, PlatformMenuShowsTheItemsTextsStatesAndSubmenus)
     EXPECT_EQ(info.wID, open->Command());
     EXPECT_EQ(TMenuItem::FromCommand(static_cast<UINT>(ReadItem(menu, 0).dwItemData)), open);
     EXPECT_TRUE(ReadItem(menu, 1).fType & MFT_SEPARATOR);
-    EXPECT_EQ(ReadItem(menu, 2).fState & (MFS_DISABLED | MFS_GRAYED), static_cast<UINT>(MFS_DISABLED | MFS_GRAYED));
+    EXPECT_EQ(ReadItem(menu, 2).fState & (MFS_DISABLED | MFS_GRAYED),
+              static_cast<UINT>(MFS_DISABLED | MFS_GRAYED));
     EXPECT_EQ(ReadItem(menu, 3).fState & MFS_CHECKED, static_cast<UINT>(MFS_CHECKED));
     EXPECT_EQ(ReadItem(menu, 3).fState & MFS_GRAYED, 0u);
     const HMENU subMenu = ReadItem(menu, 4).hSubMenu;
@@ -213,8 +208,7 @@ TEST(MenusHandle, PlatformMenuShowsTheItemsTextsStatesAndSubmenus)
     EXPECT_TRUE(ReadItem(ReadItem(rebuilt, 4).hSubMenu, 0).fState & MFS_GRAYED);
 }
 
-TEST(MenusPopup, ChosenItemRunsItsClickAfterOnPopupAndNothingElse)
-{
+TEST(MenusPopup, ChosenItemRunsItsClickAfterOnPopupAndNothingElse) {
     TTrackRecorder track;
     TPopupMenu popup(nullptr);
     std::vector<std::string> log;
@@ -225,7 +219,9 @@ TEST(MenusPopup, ChosenItemRunsItsClickAfterOnPopupAndNothingElse)
     };
     TMenuItem* first = AddItem(popup.Items(), L"First");
     TMenuItem* sub = AddItem(AddItem(popup.Items(), L"More"), L"Sub");
-    first->OnClick = [&](TObject* sender) { log.push_back(sender == first ? "first" : "first from elsewhere"); };
+    first->OnClick = [&](TObject* sender) {
+        log.push_back(sender == first ? "first" : "first from elsewhere");
+    };
     sub->OnClick = [&](TObject*) { log.push_back("sub"); };
     track.Choose = [&](HMENU menu) {
         log.push_back("shown with " + std::to_string(GetMenuItemCount(menu)) + " items");
@@ -235,7 +231,8 @@ TEST(MenusPopup, ChosenItemRunsItsClickAfterOnPopupAndNothingElse)
     popup.Popup(120, 80);
     EXPECT_EQ(log, (std::vector<std::string>{"popup", "shown with 3 items", "sub"}));
     ASSERT_EQ(track.Calls.size(), 1u);
-    EXPECT_EQ(track.Calls[0].Flags, static_cast<UINT>(TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN));
+    EXPECT_EQ(track.Calls[0].Flags,
+              static_cast<UINT>(TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN));
     EXPECT_EQ(track.Calls[0].At.x, 120);
     EXPECT_EQ(track.Calls[0].At.y, 80);
     EXPECT_EQ(track.Calls[0].Owner, PopupListWindow());
@@ -256,8 +253,7 @@ TEST(MenusPopup, ChosenItemRunsItsClickAfterOnPopupAndNothingElse)
     }
 }
 
-TEST(MenusPopup, ItemsOrThePopupFreedWhileTheMenuIsOpenAreNeverReached)
-{
+TEST(MenusPopup, ItemsOrThePopupFreedWhileTheMenuIsOpenAreNeverReached) {
     TTrackRecorder track;
     auto* popup = new TPopupMenu(nullptr);
     TMenuItem* doomed = AddItem(popup->Items(), L"Doomed");
@@ -289,8 +285,7 @@ TEST(MenusPopup, ItemsOrThePopupFreedWhileTheMenuIsOpenAreNeverReached)
     EXPECT_FALSE(IsMenu(shown)) << "the menu of the freed popup is destroyed once it has closed";
 }
 
-TEST(MenusOwnerDraw, PopupListWindowPassesRequestsToTheItemsHandlers)
-{
+TEST(MenusOwnerDraw, PopupListWindowPassesRequestsToTheItemsHandlers) {
     TPopupMenu popup(nullptr);
     popup.SetOwnerDraw(true);
     TMenuItem* item = AddItem(popup.Items(), L"Handled");
@@ -339,8 +334,7 @@ TEST(MenusOwnerDraw, PopupListWindowPassesRequestsToTheItemsHandlers)
     EXPECT_EQ(SendMessageW(PopupListWindow(), WM_MEASUREITEM, 0, 0), 0) << "no request at all";
 }
 
-TEST(MenusOwnerDraw, RealTrackedMenuAsksTheItemsToMeasureThemselves)
-{
+TEST(MenusOwnerDraw, RealTrackedMenuAsksTheItemsToMeasureThemselves) {
     // The default tracking really shows the menu; a timer closes it.
     struct TCloser {
         static void CALLBACK Close(HWND, UINT, UINT_PTR, DWORD) { EndMenu(); }
@@ -363,18 +357,18 @@ TEST(MenusOwnerDraw, RealTrackedMenuAsksTheItemsToMeasureThemselves)
     EXPECT_FALSE(clicked) << "closed without a choice";
 }
 
-TEST(MenusPainter, PlainPainterMeasuresAndPaintsInTheMenuColours)
-{
+TEST(MenusPainter, PlainPainterMeasuresAndPaintsInTheMenuColours) {
     const HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR24, 1, 1);
     ASSERT_NE(images, nullptr);
-    const std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, decltype(&ImageList_Destroy)> ownImages(
-        images, &ImageList_Destroy);
+    const std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, decltype(&ImageList_Destroy)>
+        ownImages(images, &ImageList_Destroy);
     const COLORREF red = RGB(255, 0, 0);
     {
         BITMAPINFO bi{};
         bi.bmiHeader = {sizeof(BITMAPINFOHEADER), 16, -16, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
-        TGdiObject<HBITMAP> glyph(CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+        TGdiObject<HBITMAP> glyph(
+            CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
         ASSERT_TRUE(glyph);
         std::fill_n(static_cast<std::uint32_t*>(bits), 16 * 16, 0x00FF0000u);
         ASSERT_EQ(ImageList_Add(images, glyph.Get(), nullptr), 0);
@@ -390,7 +384,8 @@ TEST(MenusPainter, PlainPainterMeasuresAndPaintsInTheMenuColours)
     close->SetShortCutText(L"");
     const MEASUREITEMSTRUCT without = SendMeasure(close->Command());
     close->SetShortCutText(L"ALT+F4");
-    EXPECT_GT(without.itemWidth, static_cast<UINT>(TMenuItemLayout::GutterWidth + TMenuItemLayout::RightMargin));
+    EXPECT_GT(without.itemWidth,
+              static_cast<UINT>(TMenuItemLayout::GutterWidth + TMenuItemLayout::RightMargin));
     EXPECT_GT(withShortCut.itemWidth, without.itemWidth + TMenuItemLayout::ShortCutGap);
     EXPECT_GE(without.itemHeight, 20u);
     EXPECT_EQ(SendMeasure(line->Command()).itemHeight, 8u);
@@ -402,7 +397,8 @@ TEST(MenusPainter, PlainPainterMeasuresAndPaintsInTheMenuColours)
     const RECT shortCutEnd{textBox.right - 12, 0, textBox.right, h};
     const RECT rightMargin{textBox.right, 0, w, h};
     const COLORREF menu = GetSysColor(COLOR_MENU), menuText = GetSysColor(COLOR_MENUTEXT);
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT), highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT),
+                   highlightText = GetSysColor(COLOR_HIGHLIGHTTEXT);
 
     TPixelCanvas plain(w, h);
     ASSERT_EQ(SendDraw(plain.Dc(), close->Command(), rect, 0), TRUE);
@@ -448,8 +444,7 @@ TEST(MenusPainter, PlainPainterMeasuresAndPaintsInTheMenuColours)
     EXPECT_GT(checked.Count(glyphBox, menuText), 4) << "check mark";
 }
 
-TEST(MenusRegistry, StoredDescriptionSetsMenuProperties)
-{
+TEST(MenusRegistry, StoredDescriptionSetsMenuProperties) {
     RegisterComponentClass(TPopupMenu::StaticClass());
     RegisterComponentClass(TMenuItem::StaticClass());
     TForm form(nullptr);

@@ -30,42 +30,51 @@ public:
     std::vector<std::uint8_t> Data{1, 2};
 
     int GetCount() const { return Count; }
-    void SetCount(int value)
-    {
+    void SetCount(int value) {
         if (value < 0)
             throw std::invalid_argument("negative");
         Count = value;
     }
 };
 
-const TClassInfo& TProbe::StaticClass()
-{
+const TClassInfo& TProbe::StaticClass() {
     static const TClassInfo info(
         "TProbe", &TComponent::StaticClass(),
         TPropertyList<TProbe>()
             .Integer("Count", &TProbe::GetCount, &TProbe::SetCount, {{"cnMany", 1000}})
-            .Enum("Shade", {"shLight", "shDark"}, [](const TProbe& p) { return p.Shade; },
-                  [](TProbe& p, TShade v) { p.Shade = v; })
-            .Bool("Flag", [](const TProbe& p) { return p.Flag; }, [](TProbe& p, bool v) { p.Flag = v; })
-            .Set("Bits", {"bA", "bB", "bC"}, [](const TProbe& p) { return p.Bits; },
-                 [](TProbe& p, std::uint32_t v) { p.Bits = v; })
-            .String("Ansi", [](const TProbe& p) { return p.Ansi; }, [](TProbe& p, const std::string& v) { p.Ansi = v; })
-            .WString("Wide", [](const TProbe& p) { return p.Wide; },
-                     [](TProbe& p, const std::wstring& v) { p.Wide = v; })
-            .WString("ReadOnly", [](const TProbe&) { return std::wstring(L"fixed"); }, nullptr)
-            .Object<TFont>("Font", [](const TProbe& p) { return const_cast<TFont*>(&p.FontValue); }, nullptr)
-            .Object<TComponent>("Link", [](const TProbe& p) { return p.Link; },
-                                [](TProbe& p, TComponent* v) { p.Link = v; })
-            .Strings("Lines", [](const TProbe& p) { return p.Lines; },
-                     [](TProbe& p, const std::vector<std::wstring>& v) { p.Lines = v; })
-            .Binary("Data", [](const TProbe& p) { return p.Data; },
-                    [](TProbe& p, const std::vector<std::uint8_t>& v) { p.Data = v; })
+            .Enum(
+                "Shade", {"shLight", "shDark"}, [](const TProbe& p) { return p.Shade; },
+                [](TProbe& p, TShade v) { p.Shade = v; })
+            .Bool(
+                "Flag", [](const TProbe& p) { return p.Flag; },
+                [](TProbe& p, bool v) { p.Flag = v; })
+            .Set(
+                "Bits", {"bA", "bB", "bC"}, [](const TProbe& p) { return p.Bits; },
+                [](TProbe& p, std::uint32_t v) { p.Bits = v; })
+            .String(
+                "Ansi", [](const TProbe& p) { return p.Ansi; },
+                [](TProbe& p, const std::string& v) { p.Ansi = v; })
+            .WString(
+                "Wide", [](const TProbe& p) { return p.Wide; },
+                [](TProbe& p, const std::wstring& v) { p.Wide = v; })
+            .WString(
+                "ReadOnly", [](const TProbe&) { return std::wstring(L"fixed"); }, nullptr)
+            .Object<TFont>(
+                "Font", [](const TProbe& p) { return const_cast<TFont*>(&p.FontValue); }, nullptr)
+            .Object<TComponent>(
+                "Link", [](const TProbe& p) { return p.Link; },
+                [](TProbe& p, TComponent* v) { p.Link = v; })
+            .Strings(
+                "Lines", [](const TProbe& p) { return p.Lines; },
+                [](TProbe& p, const std::vector<std::wstring>& v) { p.Lines = v; })
+            .Binary(
+                "Data", [](const TProbe& p) { return p.Data; },
+                [](TProbe& p, const std::vector<std::uint8_t>& v) { p.Data = v; })
             .Take());
     return info;
 }
 
-TEST(Properties, ReadEachKindByName)
-{
+TEST(Properties, ReadEachKindByName) {
     TProbe probe(nullptr);
     EXPECT_EQ(GetIntProp(&probe, "Count"), 7);
     EXPECT_EQ(GetIntProp(&probe, "count"), 7) << "names are matched without regard to case";
@@ -78,8 +87,7 @@ TEST(Properties, ReadEachKindByName)
     EXPECT_EQ(GetObjectPropOf(&probe, "Font", TObject::StaticClass()), &probe.FontValue);
 }
 
-TEST(Properties, MissingOrMismatchedReadsAsNothing)
-{
+TEST(Properties, MissingOrMismatchedReadsAsNothing) {
     TProbe probe(nullptr);
     EXPECT_EQ(GetIntProp(nullptr, "Count"), -1);
     EXPECT_EQ(GetIntProp(&probe, "Nothing"), -1);
@@ -88,16 +96,17 @@ TEST(Properties, MissingOrMismatchedReadsAsNothing)
     EXPECT_EQ(GetEnumPropText(&probe, "Nothing"), "");
     EXPECT_EQ(GetStrPropW(&probe, "Count"), L"");
     EXPECT_EQ(GetStrPropW(nullptr, "Wide"), L"");
-    EXPECT_EQ(GetObjectPropOf(&probe, "Font", TComponent::StaticClass()), nullptr) << "a font is not a component";
-    EXPECT_EQ(GetObjectPropOf(&probe, "Link", TComponent::StaticClass()), nullptr) << "an empty reference";
+    EXPECT_EQ(GetObjectPropOf(&probe, "Font", TComponent::StaticClass()), nullptr)
+        << "a font is not a component";
+    EXPECT_EQ(GetObjectPropOf(&probe, "Link", TComponent::StaticClass()), nullptr)
+        << "an empty reference";
     EXPECT_EQ(GetObjectPropOf(&probe, "Count", TObject::StaticClass()), nullptr);
     EXPECT_EQ(GetSetPropText(&probe, "Flag"), "");
     EXPECT_FALSE(HasProperty(&probe, "Nothing"));
     EXPECT_TRUE(HasProperty(&probe, "Tag")) << "inherited from TComponent";
 }
 
-TEST(Properties, SetFromTextByKind)
-{
+TEST(Properties, SetFromTextByKind) {
     TProbe probe(nullptr);
     EXPECT_TRUE(SetPropText(&probe, "Count", L"42"));
     EXPECT_EQ(probe.Count, 42);
@@ -119,8 +128,7 @@ TEST(Properties, SetFromTextByKind)
     EXPECT_EQ(probe.Tag(), -5);
 }
 
-TEST(Properties, SetFromBadTextLeavesTheValue)
-{
+TEST(Properties, SetFromBadTextLeavesTheValue) {
     TProbe probe(nullptr);
     EXPECT_FALSE(SetPropText(&probe, "Count", L"12abc"));
     EXPECT_FALSE(SetPropText(&probe, "Count", L""));
@@ -139,8 +147,7 @@ TEST(Properties, SetFromBadTextLeavesTheValue)
     EXPECT_FALSE(SetPropText(nullptr, "Count", L"1"));
 }
 
-TEST(Properties, ClassNamesAndAncestry)
-{
+TEST(Properties, ClassNamesAndAncestry) {
     TPageControl pages(nullptr);
     EXPECT_EQ(pages.ClassName(), "TPageControl");
     EXPECT_TRUE(pages.Is<TWinControl>());
@@ -156,16 +163,14 @@ TEST(Properties, ClassNamesAndAncestry)
     EXPECT_EQ(anchors, 1);
 }
 
-TEST(Properties, CreatableClassesAreFoundByName)
-{
+TEST(Properties, CreatableClassesAreFoundByName) {
     RegisterComponentClass(TProbe::StaticClass());
     EXPECT_EQ(FindClass("tprobe"), &TProbe::StaticClass());
     EXPECT_EQ(FindClass("TNoSuchClass"), nullptr);
     EXPECT_EQ(TProbe::StaticClass().Create(nullptr), nullptr) << "TProbe registers no factory";
 }
 
-TEST(Components, NamesAreIdentifiersAndUniquePerOwner)
-{
+TEST(Components, NamesAreIdentifiersAndUniquePerOwner) {
     TComponent owner(nullptr);
     auto* a = new TProbe(&owner);
     auto* b = new TProbe(&owner);
@@ -185,8 +190,7 @@ TEST(Components, NamesAreIdentifiersAndUniquePerOwner)
 class TWatcher : public TComponent {
 public:
     using TComponent::TComponent;
-    void Notification(TComponent* component, TOperation operation) override
-    {
+    void Notification(TComponent* component, TOperation operation) override {
         TComponent::Notification(component, operation);
         if (operation == TOperation::opRemove)
             Removed.push_back(component);
@@ -194,8 +198,7 @@ public:
     std::vector<TComponent*> Removed;
 };
 
-TEST(Components, WatchersAreToldWhenAComponentGoes)
-{
+TEST(Components, WatchersAreToldWhenAComponentGoes) {
     TWatcher watcher(nullptr);
     auto* watched = new TProbe(nullptr);
     watcher.FreeNotification(watched);

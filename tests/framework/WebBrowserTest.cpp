@@ -7,8 +7,7 @@ namespace veyra {
 namespace {
 
 struct TBrowserForm {
-    TBrowserForm()
-    {
+    TBrowserForm() {
         Form.SetBounds(0, 0, 400, 300);
         Browser = new TWebBrowser(&Form);
         Browser->SetParent(&Form);
@@ -18,8 +17,7 @@ struct TBrowserForm {
     TWebBrowser* Browser;
 };
 
-TEST(WebBrowser, HostsThePlatformBrowserControlAndNavigates)
-{
+TEST(WebBrowser, HostsThePlatformBrowserControlAndNavigates) {
     TBrowserForm f;
     f.Form.Show();
     ASSERT_TRUE(f.Browser->HasView()) << "the platform's browser control is hosted here";
@@ -33,8 +31,7 @@ TEST(WebBrowser, HostsThePlatformBrowserControlAndNavigates)
     EXPECT_EQ(f.Browser->LocationURL(), L"about:blank");
 }
 
-TEST(WebBrowser, WithoutABrowserControlItShowsANoteAndNavigatingDoesNothing)
-{
+TEST(WebBrowser, WithoutABrowserControlItShowsANoteAndNavigatingDoesNothing) {
     auto previous = TWebBrowser::SetViewFactory(nullptr);
     {
         TBrowserForm f;

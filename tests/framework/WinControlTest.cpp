@@ -5,9 +5,9 @@
 
 #include <cstdio>
 
-#include "framework/EngineTestSupport.h"
 #include "framework/ControlAtom.h"
 #include "framework/CustomForm.h"
+#include "framework/EngineTestSupport.h"
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
 #include "framework/WindowClass.h"
@@ -17,8 +17,7 @@ namespace {
 
 // A form with one page control, built in code.
 struct TPlainForm {
-    TPlainForm()
-    {
+    TPlainForm() {
         Form.SetBounds(10, 10, 400, 300);
         Pages = new TPageControl(&Form);
         Pages->SetParent(&Form);
@@ -28,8 +27,7 @@ struct TPlainForm {
     TPageControl* Pages;
 };
 
-TEST(WinControl, WindowClassIsNamedAfterTheFrameworkClassAndSuperclassesTheSystemControl)
-{
+TEST(WinControl, WindowClassIsNamedAfterTheFrameworkClassAndSuperclassesTheSystemControl) {
     TPlainForm f;
     const HWND pages = f.Pages->Handle();
     ASSERT_NE(pages, nullptr);
@@ -44,18 +42,19 @@ TEST(WinControl, WindowClassIsNamedAfterTheFrameworkClassAndSuperclassesTheSyste
     EXPECT_EQ(ClassNameOf(sheet->Handle()), L"TTabSheet");
 }
 
-TEST(WinControl, ControlOfsPropertyFindsTheObjectOfAWindow)
-{
+TEST(WinControl, ControlOfsPropertyFindsTheObjectOfAWindow) {
     TPlainForm f;
     const HWND pages = f.Pages->Handle();
 
     wchar_t expected[64];
-    std::swprintf(expected, 64, L"ControlOfs%08X%08X",
-                  static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
-                  static_cast<unsigned>(GetCurrentThreadId()));
+    std::swprintf(
+        expected, 64, L"ControlOfs%08X%08X",
+        static_cast<unsigned>(reinterpret_cast<std::uintptr_t>(GetModuleHandleW(nullptr))),
+        static_cast<unsigned>(GetCurrentThreadId()));
     EXPECT_EQ(TControlAtom::Name(), expected);
     for (const wchar_t* p = expected + 10; *p; ++p)
-        EXPECT_TRUE((*p >= L'0' && *p <= L'9') || (*p >= L'A' && *p <= L'F')) << "upper-case hexadecimal";
+        EXPECT_TRUE((*p >= L'0' && *p <= L'9') || (*p >= L'A' && *p <= L'F'))
+            << "upper-case hexadecimal";
 
     // Anyone in the process can find the object the way the skin engine does.
     const ATOM atom = GlobalFindAtomW(expected);
@@ -74,12 +73,10 @@ TEST(WinControl, ControlOfsPropertyFindsTheObjectOfAWindow)
 
 // A hook that notes every message and passes it on to what was there before.
 struct TMessageSpy {
-    explicit TMessageSpy(TControl& control) : Control(control), Saved(control.WindowProc())
-    {
+    explicit TMessageSpy(TControl& control) : Control(control), Saved(control.WindowProc()) {
         control.SetWindowProc(TWndMethod::Of<&TMessageSpy::Hook>(this));
     }
-    void Hook(TMessage& message)
-    {
+    void Hook(TMessage& message) {
         Seen.push_back(message.Msg);
         Saved(message);
     }
@@ -89,8 +86,7 @@ struct TMessageSpy {
     std::vector<UINT> Seen;
 };
 
-TEST(WinControl, WindowProcCanBeReplacedChainedAndRestoredExactly)
-{
+TEST(WinControl, WindowProcCanBeReplacedChainedAndRestoredExactly) {
     TPlainForm f;
     f.Pages->HandleNeeded();
     const TWndMethod original = f.Pages->WindowProc();
@@ -99,16 +95,20 @@ TEST(WinControl, WindowProcCanBeReplacedChainedAndRestoredExactly)
     TMessageSpy outer(*f.Pages);
     EXPECT_NE(f.Pages->WindowProc(), original);
     TMessageSpy inner(*f.Pages);
-    EXPECT_EQ(inner.Saved, TWndMethod::Of<&TMessageSpy::Hook>(&outer)) << "the inner hook saved the outer one";
+    EXPECT_EQ(inner.Saved, TWndMethod::Of<&TMessageSpy::Hook>(&outer))
+        << "the inner hook saved the outer one";
 
     // Window messages and framework messages both go through the hooks.
     SendMessageW(f.Pages->WindowHandle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"x"));
     f.Pages->SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(f.Pages->WindowHandle())) << "CM_ENABLEDCHANGED reached the control";
+    EXPECT_FALSE(IsWindowEnabled(f.Pages->WindowHandle()))
+        << "CM_ENABLEDCHANGED reached the control";
     const std::vector<UINT> expected{WM_SETTEXT, CM_ENABLEDCHANGED};
     for (UINT msg : expected) {
-        EXPECT_NE(std::find(inner.Seen.begin(), inner.Seen.end(), msg), inner.Seen.end()) << std::hex << msg;
-        EXPECT_NE(std::find(outer.Seen.begin(), outer.Seen.end(), msg), outer.Seen.end()) << std::hex << msg;
+        EXPECT_NE(std::find(inner.Seen.begin(), inner.Seen.end(), msg), inner.Seen.end())
+            << std::hex << msg;
+        EXPECT_NE(std::find(outer.Seen.begin(), outer.Seen.end(), msg), outer.Seen.end())
+            << std::hex << msg;
     }
 
     inner.Restore();
@@ -120,8 +120,7 @@ TEST(WinControl, WindowProcCanBeReplacedChainedAndRestoredExactly)
     EXPECT_EQ(outer.Seen.size(), before) << "a restored hook is out of the chain";
 }
 
-TEST(WinControl, ParentReflectsNotificationsAsCnNotify)
-{
+TEST(WinControl, ParentReflectsNotificationsAsCnNotify) {
     TPlainForm f;
     f.Pages->HandleNeeded();
     TMessageSpy spy(*f.Pages);
@@ -132,14 +131,12 @@ TEST(WinControl, ParentReflectsNotificationsAsCnNotify)
     spy.Restore();
 }
 
-TEST(WinControl, AnErrorInAHandlerReachesTheErrorHandlerNotThePlatform)
-{
+TEST(WinControl, AnErrorInAHandlerReachesTheErrorHandlerNotThePlatform) {
     test::TMessageBoxRecorder boxes;
     TPlainForm f;
     f.Pages->HandleNeeded();
     struct TThrower {
-        void Hook(TMessage& message)
-        {
+        void Hook(TMessage& message) {
             if (message.Msg == WM_USER + 5)
                 throw std::runtime_error("handler failed");
             Saved(message);
@@ -153,8 +150,7 @@ TEST(WinControl, AnErrorInAHandlerReachesTheErrorHandlerNotThePlatform)
     f.Pages->SetWindowProc(thrower.Saved);
 }
 
-TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins)
-{
+TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 500, 400);
     auto* top = new TPageControl(&form);
@@ -188,13 +184,13 @@ TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins)
     RECT onScreen{};
     GetWindowRect(fill->WindowHandle(), &onScreen);
     EXPECT_EQ(onScreen.right - onScreen.left, fill->Width()) << "the window itself was resized";
-    EXPECT_EQ(top->Width(), topBefore.right - topBefore.left) << "right and bottom anchors move, not stretch";
+    EXPECT_EQ(top->Width(), topBefore.right - topBefore.left)
+        << "right and bottom anchors move, not stretch";
     EXPECT_EQ(top->Left(), topBefore.left + 140);
     EXPECT_EQ(top->Top(), topBefore.top + (grown.cy - client.cy));
 }
 
-TEST(WinControl, DestroyingAParentDestroysItsChildrenAndTheirWindows)
-{
+TEST(WinControl, DestroyingAParentDestroysItsChildrenAndTheirWindows) {
     auto* form = new TForm(nullptr);
     auto* pages = new TPageControl(nullptr); // owned by nobody, parented to the form
     pages->SetParent(form);

@@ -23,8 +23,8 @@ std::string SaveForInspection(const Bitmap& bitmap, const char* what) {
     if (bitmap.IsEmpty())
         return "(empty bitmap, not written)";
     const auto png = WritePng(bitmap);
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(png.data()),
-                                               static_cast<std::streamsize>(png.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     return path.string();
 }
 
@@ -92,15 +92,17 @@ Picture Describe(const Bitmap& bitmap) {
 
 ::testing::AssertionResult SamePixels(const Bitmap& actual, const Bitmap& expected) {
     if (actual.Width() != expected.Width() || actual.Height() != expected.Height())
-        return ::testing::AssertionFailure() << "size " << actual.Width() << " x " << actual.Height()
-                                             << ", expected " << expected.Width() << " x " << expected.Height();
+        return ::testing::AssertionFailure()
+               << "size " << actual.Width() << " x " << actual.Height() << ", expected "
+               << expected.Width() << " x " << expected.Height();
     for (int y = 0; y < actual.Height(); ++y)
         for (int x = 0; x < actual.Width(); ++x)
             if (actual.At(x, y) != expected.At(x, y))
                 return ::testing::AssertionFailure()
-                       << "pixel (" << x << ", " << y << ") is " << Hex(actual.At(x, y)) << ", expected "
-                       << Hex(expected.At(x, y)) << "; written to " << SaveForInspection(actual, "actual")
-                       << " and " << SaveForInspection(expected, "expected");
+                       << "pixel (" << x << ", " << y << ") is " << Hex(actual.At(x, y))
+                       << ", expected " << Hex(expected.At(x, y)) << "; written to "
+                       << SaveForInspection(actual, "actual") << " and "
+                       << SaveForInspection(expected, "expected");
     return ::testing::AssertionSuccess();
 }
 

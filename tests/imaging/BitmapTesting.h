@@ -22,7 +22,8 @@ using Picture = std::vector<std::string>;
 Pixel PixelOfLetter(char letter);
 
 // A bitmap drawn as rows of letters.
-Bitmap MakeBitmap(std::initializer_list<std::string_view> rows, PixelFormat format = PixelFormat::Rgb24);
+Bitmap MakeBitmap(std::initializer_list<std::string_view> rows,
+                  PixelFormat format = PixelFormat::Rgb24);
 
 // The bitmap as rows of letters; a pixel that no letter stands for is '?'.
 Picture Describe(const Bitmap& bitmap);

@@ -29,7 +29,7 @@ TEST(StretchDraw, ClipsToTheTargetAndSkipsPixelsOutsideTheSource) {
     StretchDraw(target, {0, 0, 4, 1}, source, {1, 0, 3, 1}); // source runs off the right
     EXPECT_TRUE(Looks(target, {"bb..", "...."}));
     StretchDraw(target, {3, 0, 1, 2}, source, source.Bounds()); // inverted
-    StretchDraw(target, {0, 0, 4, 2}, source, {1, 0, 1, 2});   // empty source
+    StretchDraw(target, {0, 0, 4, 2}, source, {1, 0, 1, 2});    // empty source
     EXPECT_TRUE(Looks(target, {"bb..", "...."}));
 }
 

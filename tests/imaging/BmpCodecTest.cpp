@@ -23,7 +23,8 @@ Bitmap Reference(const std::string& name, int width, int height, PixelFormat for
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint8_t* p = rgba.data() + 4 * (y * width + x);
-            b.At(x, y) = static_cast<Pixel>(p[3]) << 24 | static_cast<Pixel>(p[0]) << 16 | p[1] << 8 | p[2];
+            b.At(x, y) =
+                static_cast<Pixel>(p[3]) << 24 | static_cast<Pixel>(p[0]) << 16 | p[1] << 8 | p[2];
         }
     return b;
 }
@@ -37,15 +38,18 @@ struct FixtureCase {
     int Bits[4] = {8, 8, 8, 8};
 };
 
-::testing::AssertionResult SameStoredBits(const Bitmap& actual, const Bitmap& expected, const int bits[4]) {
+::testing::AssertionResult SameStoredBits(const Bitmap& actual, const Bitmap& expected,
+                                          const int bits[4]) {
     if (actual.Width() != expected.Width() || actual.Height() != expected.Height())
-        return ::testing::AssertionFailure() << "size " << actual.Width() << " x " << actual.Height();
+        return ::testing::AssertionFailure()
+               << "size " << actual.Width() << " x " << actual.Height();
     const int shifts[4] = {16, 8, 0, 24};
     for (int y = 0; y < actual.Height(); ++y)
         for (int x = 0; x < actual.Width(); ++x)
             for (int c = 0; c < 4; ++c) {
                 const int drop = 8 - bits[c] + shifts[c];
-                if ((actual.At(x, y) >> drop & ((1u << bits[c]) - 1)) != (expected.At(x, y) >> drop & ((1u << bits[c]) - 1)))
+                if ((actual.At(x, y) >> drop & ((1u << bits[c]) - 1)) !=
+                    (expected.At(x, y) >> drop & ((1u << bits[c]) - 1)))
                     return test::SamePixels(actual, expected) << " (channel " << c << ")";
             }
     return ::testing::AssertionSuccess();
@@ -65,13 +69,15 @@ constexpr PixelFormat k32 = PixelFormat::Bgra32;
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BmpFixture,
-    ::testing::Values(FixtureCase{"bits1", k24}, FixtureCase{"bits4", k24}, FixtureCase{"bits8", k24},
-                      FixtureCase{"rle4", k24}, FixtureCase{"rle8", k24}, FixtureCase{"core8", k24},
-                      FixtureCase{"bits16-plain", k24, {5, 5, 5, 8}}, FixtureCase{"bits16-555", k24, {5, 5, 5, 8}},
+    ::testing::Values(FixtureCase{"bits1", k24}, FixtureCase{"bits4", k24},
+                      FixtureCase{"bits8", k24}, FixtureCase{"rle4", k24}, FixtureCase{"rle8", k24},
+                      FixtureCase{"core8", k24}, FixtureCase{"bits16-plain", k24, {5, 5, 5, 8}},
+                      FixtureCase{"bits16-555", k24, {5, 5, 5, 8}},
                       FixtureCase{"bits16-565", k24, {5, 6, 5, 8}},
                       FixtureCase{"bits16-565-info", k24, {5, 6, 5, 8}},
-                      FixtureCase{"bits16-1555", k32, {5, 5, 5, 1}}, FixtureCase{"bits16-4444", k32, {4, 4, 4, 4}},
-                      FixtureCase{"bits24", k24}, FixtureCase{"bits24-v4", k24}, FixtureCase{"bits24-v5", k24},
+                      FixtureCase{"bits16-1555", k32, {5, 5, 5, 1}},
+                      FixtureCase{"bits16-4444", k32, {4, 4, 4, 4}}, FixtureCase{"bits24", k24},
+                      FixtureCase{"bits24-v4", k24}, FixtureCase{"bits24-v5", k24},
                       FixtureCase{"top-down", k24}, FixtureCase{"bits32-alpha", k32}),
     [](const ::testing::TestParamInfo<FixtureCase>& info) {
         std::string name = info.param.Name;
@@ -96,7 +102,8 @@ TEST(BmpReader, WidensNarrowChannelsToTheFullRange) {
 
 TEST(BmpReader, KeyColourSurvivesEveryDepthThatCanHoldIt) {
     for (const char* name : {"bits4", "bits8", "rle8", "core8", "bits24", "top-down", "bits24-v4"})
-        EXPECT_EQ(ReadBmp(Fixture(std::string(name) + ".bmp")).At(0, 0), PixelOf(kKeyColour)) << name;
+        EXPECT_EQ(ReadBmp(Fixture(std::string(name) + ".bmp")).At(0, 0), PixelOf(kKeyColour))
+            << name;
 }
 
 // An 8-bit RLE image built by hand: runs, a literal run with padding, a move
@@ -110,9 +117,12 @@ TEST(BmpReader, Rle8MovesAndEarlyEndLeaveColourZero) {
         0, 1,                   // end of bitmap
     };
     std::vector<std::uint8_t> file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 14 + 40 + 16, 0, 0, 0};
-    const std::uint8_t info[40] = {40, 0, 0, 0, 6, 0, 0, 0, 3, 0, 0, 0, 1, 0, 8, 0, 1, 0, 0, 0,
-                                   static_cast<std::uint8_t>(data.size()), 0, 0, 0, 0, 0, 0, 0,
-                                   0, 0, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0};
+    const std::uint8_t info[40] = {40, 0, 0, 0, 6, 0, 0,
+                                   0,  3, 0, 0, 0, 1, 0,
+                                   8,  0, 1, 0, 0, 0, static_cast<std::uint8_t>(data.size()),
+                                   0,  0, 0, 0, 0, 0, 0,
+                                   0,  0, 0, 0, 4, 0, 0,
+                                   0,  0, 0, 0, 0};
     file.insert(file.end(), info, info + 40);
     for (std::uint8_t grey : {'a', 'b', 'c', 'd'})
         file.insert(file.end(), {grey, grey, grey, 0});
@@ -149,7 +159,8 @@ TEST(PngWriter, WritesStoredBlocksThatHoldThePixels) {
     ASSERT_GT(png.size(), 8u);
     EXPECT_EQ(std::memcmp(png.data(), "\x89PNG\r\n\x1a\n", 8), 0);
     const auto be32 = [&](std::size_t at) {
-        return static_cast<std::uint32_t>(png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 | png[at + 3]);
+        return static_cast<std::uint32_t>(png[at] << 24 | png[at + 1] << 16 | png[at + 2] << 8 |
+                                          png[at + 3]);
     };
     EXPECT_EQ(be32(png.size() - 4), 0xAE426082u); // CRC of "IEND"
     EXPECT_EQ(Crc32(reinterpret_cast<const std::uint8_t*>("123456789"), 9), 0xCBF43926u);

@@ -42,7 +42,8 @@ TEST(GradientTable, SpreadsEvenlyAndAHeightOfOneIsHalfway) {
     EXPECT_EQ(table[1], Rgb(64, 76, 10)); // (2 + 255) / 4 = 64; 100 + (2 - 100) / 4 = 100 - 24
     // A falling channel stops one short: 100 + (2 - 400) / 4 = 1.
     EXPECT_EQ(table.back(), Rgb(255, 1, 10));
-    EXPECT_EQ(BuildGradientTable(1, Rgb(0, 0, 0), Rgb(255, 101, 3)), std::vector<Colour>{Rgb(127, 50, 1)});
+    EXPECT_EQ(BuildGradientTable(1, Rgb(0, 0, 0), Rgb(255, 101, 3)),
+              std::vector<Colour>{Rgb(127, 50, 1)});
     EXPECT_THROW(BuildGradientTable(0, kBlack, kWhite), EAssertionFailed);
     try {
         BuildGradientTable(-3, kBlack, kWhite);
@@ -97,8 +98,10 @@ TEST(GradientFill, DrawsOneLinePerColourClippedToTheTarget) {
     EXPECT_EQ(target.At(1, 0), PixelOf(kBlack));
     EXPECT_EQ(target.At(0, 1), PixelOf(Rgb(1, 1, 1)));
     const Bitmap before = target;
-    GradientFill(target, {5, 0, 9, 3}, kWhite, GradientDirection::Horizontal, kBlack, cache); // off the target
-    GradientFill(target, {2, 2, 1, 3}, kWhite, GradientDirection::Horizontal, kBlack, cache); // inverted
+    GradientFill(target, {5, 0, 9, 3}, kWhite, GradientDirection::Horizontal, kBlack,
+                 cache); // off the target
+    GradientFill(target, {2, 2, 1, 3}, kWhite, GradientDirection::Horizontal, kBlack,
+                 cache); // inverted
     EXPECT_EQ(target, before);
 }
 

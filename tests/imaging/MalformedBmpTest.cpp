@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MalformedBmp{"rle8-truncated.bmp", "ends at row 1 of 2"},
                       MalformedBmp{"rle8-size-lies.bmp", "the compressed pixel data"},
                       MalformedBmp{"rle8-move-outside.bmp", "leaves the image"},
-                      MalformedBmp{"rle4-literal-past-data.bmp", "past the end of the compressed data"},
+                      MalformedBmp{"rle4-literal-past-data.bmp",
+                                   "past the end of the compressed data"},
                       MalformedBmp{"rle4-run-past-row.bmp", "runs past the end of row 0"}),
     [](const ::testing::TestParamInfo<MalformedBmp>& info) {
         std::string name = info.param.File;
@@ -71,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MalformedBmpFolder, EveryFileHasATest) {
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(test::TestDataDir() / "malformed-bmp"))
+    for (const auto& entry :
+         std::filesystem::directory_iterator(test::TestDataDir() / "malformed-bmp"))
         files += entry.path().extension() == ".bmp";
     EXPECT_EQ(files, 30);
 }

@@ -51,7 +51,8 @@ TEST(RegionFromRects, ShapeOfABitmapWithHoles) {
     ASSERT_TRUE(region);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 4; ++x)
-            EXPECT_EQ(PtInRegion(region.Get(), x + 10, y + 20) != 0, b.At(x, y) != PixelOf(kKeyColour))
+            EXPECT_EQ(PtInRegion(region.Get(), x + 10, y + 20) != 0,
+                      b.At(x, y) != PixelOf(kKeyColour))
                 << x << ", " << y;
     EXPECT_FALSE(RegionFromRects(RegionOfBitmap(test::MakeBitmap({"MM", "MM"}), 0, 0, {})));
 }

@@ -7,9 +7,11 @@ namespace {
 
 TEST(FrameRect, PicksFrameKOfNInEitherLayout) {
     EXPECT_EQ(FrameRect(90, 20, 3, 2, FrameLayout::Horizontal), (Rect{30, 0, 60, 20}));
-    EXPECT_EQ(FrameRect(91, 20, 3, 3, FrameLayout::Horizontal), (Rect{60, 0, 90, 20})); // integer division
+    EXPECT_EQ(FrameRect(91, 20, 3, 3, FrameLayout::Horizontal),
+              (Rect{60, 0, 90, 20})); // integer division
     EXPECT_EQ(FrameRect(20, 90, 3, 2, FrameLayout::Vertical), (Rect{0, 30, 20, 60}));
-    EXPECT_EQ(FrameRect(90, 20, 0, 1, FrameLayout::Horizontal), (Rect{0, 0, 90, 20})); // no frames: one
+    EXPECT_EQ(FrameRect(90, 20, 0, 1, FrameLayout::Horizontal),
+              (Rect{0, 0, 90, 20})); // no frames: one
 }
 
 TEST(NineSlicePieces, PlacesCornersEdgesAndMiddleInDrawingOrder) {

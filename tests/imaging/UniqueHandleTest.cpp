@@ -19,10 +19,10 @@ struct CountingDeleter {
 using Owned = UniqueHandle<int, CountingDeleter>;
 
 static_assert(!std::is_copy_constructible_v<Owned> && !std::is_copy_assignable_v<Owned>);
-static_assert(std::is_nothrow_move_constructible_v<Owned> && std::is_nothrow_move_assignable_v<Owned>);
+static_assert(std::is_nothrow_move_constructible_v<Owned> &&
+              std::is_nothrow_move_assignable_v<Owned>);
 
-TEST(UniqueHandle, FreesEachHandleOnceWhereverItIsMovedResetOrReleased)
-{
+TEST(UniqueHandle, FreesEachHandleOnceWhereverItIsMovedResetOrReleased) {
     std::vector<int>& freed = CountingDeleter::Freed;
     freed.clear();
     {
@@ -55,7 +55,8 @@ TEST(UniqueHandle, FreesEachHandleOnceWhereverItIsMovedResetOrReleased)
         c.Reset();
         EXPECT_EQ(freed, (std::vector<int>{2, 1})) << "a released handle is the caller's";
     }
-    EXPECT_EQ(freed, (std::vector<int>{2, 1, 0})) << "going out of scope frees what is held, and only that";
+    EXPECT_EQ(freed, (std::vector<int>{2, 1, 0}))
+        << "going out of scope frees what is held, and only that";
 }
 
 } // namespace

@@ -121,8 +121,12 @@ struct Token {
     unsigned Distance = 0;
 };
 
-Token Lit(int byte) { return {byte, 0, 0}; }
-Token Match(int length, unsigned distance) { return {-1, length, distance}; }
+Token Lit(int byte) {
+    return {byte, 0, 0};
+}
+Token Match(int length, unsigned distance) {
+    return {-1, length, distance};
+}
 
 class PlainEncoder {
 public:
@@ -227,7 +231,8 @@ std::vector<Token> LongMix(int count, std::uint32_t seed) {
             ++produced;
         } else {
             const int length = 3 + static_cast<int>(r / 3 % 58);
-            const unsigned reach = static_cast<unsigned>(std::min<std::int64_t>(4095, produced + 4000));
+            const unsigned reach =
+                static_cast<unsigned>(std::min<std::int64_t>(4095, produced + 4000));
             tokens.push_back(Match(length, (r / 200) % (reach + 1)));
             produced += length;
         }
@@ -241,7 +246,8 @@ std::vector<Token> LongMix(int count, std::uint32_t seed) {
 // the fresh tree's code for 'A' (leaf 65 under nodes 346, 487, 557, 592, 610,
 // 619, 623 and 625): 1 1 1 0 0 1 1 0 1, so the stream starts 0xE6.
 const std::vector<Token> kShortTokens = {Lit('A'), Lit('B'), Match(4, 1), Match(5, 4035), Lit('!')};
-const std::vector<std::uint8_t> kShortStream = {0xE6, 0xF3, 0xA3, 0x40, 0x31, 0xDF, 0xE1, 0xEB, 0x40};
+const std::vector<std::uint8_t> kShortStream = {0xE6, 0xF3, 0xA3, 0x40, 0x31,
+                                                0xDF, 0xE1, 0xEB, 0x40};
 
 TEST(LzhIndependentStreams, DecodeToWhatAnOutsideModelEncoded) {
     struct Case {
@@ -274,7 +280,8 @@ TEST(LzhIndependentStreams, DecodeToWhatAnOutsideModelEncoded) {
 
 TEST(LzhIndependentStreams, CheckedInStreamDecodesAndMatchesTheOutsideModel) {
     const std::string expected = "ABABAB     !";
-    EXPECT_EQ(Decode(kShortStream, expected.size()), std::vector<std::uint8_t>(expected.begin(), expected.end()));
+    EXPECT_EQ(Decode(kShortStream, expected.size()),
+              std::vector<std::uint8_t>(expected.begin(), expected.end()));
     EXPECT_EQ(PlainEncoder().Encode(kShortTokens), kShortStream);
 }
 

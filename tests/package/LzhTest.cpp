@@ -49,8 +49,8 @@ std::vector<std::uint8_t> Repeat(const std::vector<std::uint8_t>& block, int tim
 }
 
 TEST(LzhRoundTrip, ExpandsWhatWasCompressed) {
-    const std::string text =
-        "[Colours]\r\nButtonFace=236,233,216\r\nButtonText=0,0,0\r\n[Buttons]\r\nImage=button.bmp\r\n";
+    const std::string text = "[Colours]\r\nButtonFace=236,233,216\r\nButtonText=0,0,0\r\n[Buttons]"
+                             "\r\nImage=button.bmp\r\n";
     const std::vector<std::vector<std::uint8_t>> inputs = {
         {},
         Bytes("a"),

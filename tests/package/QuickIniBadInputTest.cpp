@@ -44,7 +44,8 @@ TEST(QuickIniBadInput, TheFirstNulEndsTheText) {
 }
 
 TEST(QuickIniBadInput, LinesOfBlanksAndControlCharactersAreDropped) {
-    const TQuickIni ini = Parse("\t \x01\x1f\x7f\n[S]\x0b\x0c\n\x1b\x1b\nA=\x01\x02\n B = \x05 x \x06\n");
+    const TQuickIni ini =
+        Parse("\t \x01\x1f\x7f\n[S]\x0b\x0c\n\x1b\x1b\nA=\x01\x02\n B = \x05 x \x06\n");
     EXPECT_EQ(ini.Lines(), (std::vector<std::string>{"\x7f", "[S]", "A=", "B = \x05 x"}))
         << "DEL (127) is not a blank";
     EXPECT_EQ(ini.ReadString("S", "A", "-"), "-") << "a value of control characters is empty";
@@ -54,10 +55,19 @@ TEST(QuickIniBadInput, LinesOfBlanksAndControlCharactersAreDropped) {
 TEST(QuickIniBadInput, BytesAbove127AreTextAndKeepTheirCase) {
     // Code-page letters: 0xC4 and 0xE4 are upper and lower A-umlaut in
     // Windows-1252, but lookups only fold the letters A to Z.
-    const TQuickIni ini = Parse("[Farbe\xC4]\nSchl\xFC" "ssel=Wert\xA0\n[\x8F\xFF]\n\xFF=\xFE\n");
-    EXPECT_EQ(ini.ReadString("FARBE\xC4", "SCHL\xFC" "SSEL", "-"), "Wert\xA0")
+    const TQuickIni ini = Parse("[Farbe\xC4]\nSchl\xFC"
+                                "ssel=Wert\xA0\n[\x8F\xFF]\n\xFF=\xFE\n");
+    EXPECT_EQ(ini.ReadString("FARBE\xC4",
+                             "SCHL\xFC"
+                             "SSEL",
+                             "-"),
+              "Wert\xA0")
         << "byte 0xA0 is above 32, so it is not trimmed";
-    EXPECT_EQ(ini.ReadString("farbe\xE4", "schl\xFC" "ssel", "-"), "-");
+    EXPECT_EQ(ini.ReadString("farbe\xE4",
+                             "schl\xFC"
+                             "ssel",
+                             "-"),
+              "-");
     EXPECT_EQ(ini.ReadString("\x8F\xFF", "\xFF", "-"), "\xFE");
     EXPECT_EQ(ini.ReadInteger("\x8F\xFF", "\xFF", 8), 8);
 }

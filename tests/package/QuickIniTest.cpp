@@ -23,7 +23,8 @@ std::vector<std::string> Sections(const TQuickIni& ini) {
 }
 
 TEST(QuickIni, SectionsAndKeysMatchInAnyLetterCase) {
-    const TQuickIni ini = Parse("[colours]\r\nButtonFace=1 2 3\r\n[BUTTONS]\r\nimage=Button.BMP\r\n");
+    const TQuickIni ini =
+        Parse("[colours]\r\nButtonFace=1 2 3\r\n[BUTTONS]\r\nimage=Button.BMP\r\n");
     EXPECT_EQ(ini.ReadString("Colours", "ButtonFace", "-"), "1 2 3");
     EXPECT_EQ(ini.ReadString("COLOURS", "BUTTONFACE", "-"), "1 2 3");
     EXPECT_EQ(ini.ReadString("cOlOuRs", "buttonface", "-"), "1 2 3");
@@ -43,7 +44,8 @@ TEST(QuickIni, FirstOfRepeatedKeysAndSectionsWins) {
 }
 
 TEST(QuickIni, ValuesAreTrimmedAndKeepEverythingAfterTheFirstEquals) {
-    const TQuickIni ini = Parse("[S]\n  Image = a b.bmp  \t\nPath=x=y\nSemi=12 ; red\n Spaced Key =v\n");
+    const TQuickIni ini =
+        Parse("[S]\n  Image = a b.bmp  \t\nPath=x=y\nSemi=12 ; red\n Spaced Key =v\n");
     EXPECT_EQ(ini.ReadString("S", "Image", "-"), "a b.bmp");
     EXPECT_EQ(ini.ReadString("S", "Path", "-"), "x=y");
     EXPECT_EQ(ini.ReadString("S", "Semi", "-"), "12 ; red") << "a semicolon inside a value is text";
@@ -57,7 +59,8 @@ TEST(QuickIni, KeysBelongToTheirSectionOnly) {
     EXPECT_EQ(ini.ReadString("First", "B", "-"), "-") << "a key after the next header is not found";
     EXPECT_EQ(ini.ReadString("Second", "A", "-"), "-");
     EXPECT_EQ(ini.ReadString("Second", "B", "-"), "2");
-    EXPECT_EQ(ini.ReadString("", "Loose", "-"), "-") << "lines before the first header are in no section";
+    EXPECT_EQ(ini.ReadString("", "Loose", "-"), "-")
+        << "lines before the first header are in no section";
 }
 
 TEST(QuickIni, CommentsAndBlankLinesBetweenAHeaderAndItsKeys) {
@@ -94,10 +97,11 @@ TEST(QuickIni, LinesWithoutEqualsHaveAnEmptyKey) {
 }
 
 TEST(QuickIni, IntegersInDecimalAndHexadecimal) {
-    const TQuickIni ini = Parse("[N]\nDec=31\nNeg=-12\nPlus=+5\nHex0x=0x1F\nHexUpper=0X1f\nDollar=$1F\n"
-                                "Bare0x=0x\nDollarOnly=$\nNegHex=-$10\nZeros=0000000000000042\n"
-                                "HexAllBits=$FFFFFFFF\nCHex=0x00FF00FF\nTrailing=12px\nSpaced=1 2\n"
-                                "Float=1.5\nLeadingX=x1F\n");
+    const TQuickIni ini =
+        Parse("[N]\nDec=31\nNeg=-12\nPlus=+5\nHex0x=0x1F\nHexUpper=0X1f\nDollar=$1F\n"
+              "Bare0x=0x\nDollarOnly=$\nNegHex=-$10\nZeros=0000000000000042\n"
+              "HexAllBits=$FFFFFFFF\nCHex=0x00FF00FF\nTrailing=12px\nSpaced=1 2\n"
+              "Float=1.5\nLeadingX=x1F\n");
     EXPECT_EQ(ini.ReadInteger("N", "Dec", 0), 31);
     EXPECT_EQ(ini.ReadInteger("N", "Neg", 0), -12);
     EXPECT_EQ(ini.ReadInteger("N", "Plus", 0), 5);
@@ -124,7 +128,8 @@ TEST(QuickIni, IntegersOutsideThe32BitRangeGiveTheDefault) {
     EXPECT_EQ(ini.ReadInteger("N", "Under", 5), 5);
     EXPECT_EQ(ini.ReadInteger("N", "Huge", 5), 5);
     EXPECT_EQ(ini.ReadInteger("N", "HexOver", 5), 5);
-    EXPECT_EQ(ini.ReadInteger("N", "HexLong", 5), 1) << "leading zeros do not count against the range";
+    EXPECT_EQ(ini.ReadInteger("N", "HexLong", 5), 1)
+        << "leading zeros do not count against the range";
 }
 
 TEST(QuickIni, GetSectionsNeedsAList) {
@@ -140,14 +145,16 @@ TEST(QuickIni, GetSectionsNeedsAList) {
 TEST(QuickIni, LoadReadsFromTheStreamPositionAndReplacesTheContent) {
     TQuickIni ini = Parse("[Old]\nK=old\n");
     ini.Load(nullptr);
-    EXPECT_EQ(ini.ReadString("Old", "K", "-"), "old") << "a missing stream leaves the reader as it was";
+    EXPECT_EQ(ini.ReadString("Old", "K", "-"), "old")
+        << "a missing stream leaves the reader as it was";
 
     std::istringstream stream("[Skipped]\nK=1\n[New]\nK=new\n");
     stream.seekg(11);
     ini.Load(&stream);
     EXPECT_EQ(ini.ReadString("New", "K", "-"), "new");
     EXPECT_EQ(ini.ReadString("Old", "K", "-"), "-");
-    EXPECT_EQ(Sections(ini), (std::vector<std::string>{"New"})) << "text before the position is not read";
+    EXPECT_EQ(Sections(ini), (std::vector<std::string>{"New"}))
+        << "text before the position is not read";
 
     const std::vector<std::uint8_t> bytes = {'[', 'B', ']', '\n', 'k', '=', '7'};
     ini.LoadBytes(bytes);

@@ -22,7 +22,8 @@ struct RecordingSink {
     }
 };
 
-std::vector<std::uint8_t> PackedSkin(const std::vector<PackMember>& members, std::int32_t format = 20000) {
+std::vector<std::uint8_t> PackedSkin(const std::vector<PackMember>& members,
+                                     std::int32_t format = 20000) {
     return tools::PackSkin(members, format);
 }
 
@@ -43,7 +44,8 @@ TEST(SkinReader, FindsMembersByNameInAnyLetterCase) {
     TSkinReader reader(sink.Sink());
     ASSERT_TRUE(reader.Unpack(PackedSkin(kMixedCaseSkin)));
     EXPECT_EQ(reader.Format(), 20000);
-    EXPECT_EQ(reader.Names(), (std::vector<std::string>{"skin.ini", "button.bmp", "title_active.bmp"}));
+    EXPECT_EQ(reader.Names(),
+              (std::vector<std::string>{"skin.ini", "button.bmp", "title_active.bmp"}));
     EXPECT_EQ(Extract(reader, "button.bmp"), Bytes("BM-button"));
     EXPECT_EQ(Extract(reader, "BUTTON.bmp"), Bytes("BM-button"));
     EXPECT_EQ(Extract(reader, "tItLe_AcTiVe.BMP"), Bytes("BM-title"));
@@ -121,7 +123,8 @@ TEST(SkinReader, UnpackRewindsTheStream) {
 }
 
 TEST(SkinReader, NameListLineBreaks) {
-    EXPECT_EQ(TSkinReader::SplitLines("a\r\nb\rc\nd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(TSkinReader::SplitLines("a\r\nb\rc\nd"),
+              (std::vector<std::string>{"a", "b", "c", "d"}));
     EXPECT_EQ(TSkinReader::SplitLines("a\r\n"), (std::vector<std::string>{"a"}));
     EXPECT_EQ(TSkinReader::SplitLines("a\n\nb"), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_TRUE(TSkinReader::SplitLines("").empty());
@@ -132,8 +135,8 @@ TEST(SkinReader, NameListLineBreaks) {
 // around a payload that lies.
 std::vector<std::uint8_t> Int32(std::int32_t v) {
     const auto u = static_cast<std::uint32_t>(v);
-    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
-            static_cast<std::uint8_t>(u >> 24)};
+    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
+            static_cast<std::uint8_t>(u >> 16), static_cast<std::uint8_t>(u >> 24)};
 }
 
 std::vector<std::uint8_t> Concat(std::initializer_list<std::vector<std::uint8_t>> parts) {
@@ -161,19 +164,22 @@ TEST(SkinReaderDamaged, LyingSizesAreReportedNotTrusted) {
     ExpectDamaged(Concat({Int32(100000), {0, 0, 0, 0}}), "compressed bytes can hold");
     ExpectDamaged(Concat({Int32(0x7FFFFFFF), std::vector<std::uint8_t>(64, 0)}), "can hold");
     ExpectDamaged(tools::LzhPackBody(Bytes("short")), "shorter than its 16-byte header");
-    ExpectDamaged(tools::LzhPackBody(Concat({Int32(20000), Int32(-1), zeros8})), "name list length -1");
+    ExpectDamaged(tools::LzhPackBody(Concat({Int32(20000), Int32(-1), zeros8})),
+                  "name list length -1");
     ExpectDamaged(tools::LzhPackBody(Concat({Int32(20000), Int32(50), zeros8, Bytes("a.bmp\r\n")})),
                   "name list length 50");
-    ExpectDamaged(tools::LzhPackBody(Concat({Int32(30000), Int32(0), zeros8, std::vector<std::uint8_t>(100, 0)})),
+    ExpectDamaged(tools::LzhPackBody(
+                      Concat({Int32(30000), Int32(0), zeros8, std::vector<std::uint8_t>(100, 0)})),
                   "256-byte block");
-    ExpectDamaged(tools::LzhPackBody(Concat({Int32(20000), Int32(7), zeros8, Bytes("a.bmp\r\n"), {1, 0}})),
-                  "size table");
     ExpectDamaged(
-        tools::LzhPackBody(Concat({Int32(20000), Int32(7), zeros8, Bytes("a.bmp\r\n"), Int32(-3), Bytes("xyz")})),
-        "negative size");
+        tools::LzhPackBody(Concat({Int32(20000), Int32(7), zeros8, Bytes("a.bmp\r\n"), {1, 0}})),
+        "size table");
+    ExpectDamaged(tools::LzhPackBody(Concat({Int32(20000), Int32(7), zeros8, Bytes("a.bmp\r\n"),
+                                             Int32(-3), Bytes("xyz")})),
+                  "negative size");
     ExpectDamaged(
-        tools::LzhPackBody(Concat({Int32(20000), Int32(14), zeros8, Bytes("a.bmp\r\nb.bmp\r\n"), Int32(2),
-                                   Int32(4), Bytes("xyz")})),
+        tools::LzhPackBody(Concat({Int32(20000), Int32(14), zeros8, Bytes("a.bmp\r\nb.bmp\r\n"),
+                                   Int32(2), Int32(4), Bytes("xyz")})),
         "\"b.bmp\" runs past the end");
 }
 

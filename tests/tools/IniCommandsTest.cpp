@@ -9,9 +9,8 @@
 #include <sstream>
 #include <string>
 
-#include "TestData.h"
 #include "SknutilTest.h"
-
+#include "TestData.h"
 
 namespace veyra {
 namespace {
@@ -21,8 +20,9 @@ using test::RunResult;
 
 class IniCommands : public test::SknutilTest {
 protected:
-    std::string Sample() const { return (test::TestDataDir() / "ini" / "sample-skin.ini").string(); }
-
+    std::string Sample() const {
+        return (test::TestDataDir() / "ini" / "sample-skin.ini").string();
+    }
 };
 
 TEST_F(IniCommands, ValuesAndSectionsAsTheSkinReadsThem) {
@@ -36,13 +36,13 @@ TEST_F(IniCommands, ValuesAndSectionsAsTheSkinReadsThem) {
     EXPECT_EQ(Run({"ini-int", Sample(), "Buttons", "Bitmap", "-5"}).Out, "-5\n");
     r = Run({"sections", Sample()});
     EXPECT_EQ(r.Status, 0);
-    EXPECT_EQ(r.Out, "TitlebarSkin\ncolours\nButtons\nColour1\nCOLOUR.Edit\nColours2\nCustomcolors\n");
+    EXPECT_EQ(r.Out,
+              "TitlebarSkin\ncolours\nButtons\nColour1\nCOLOUR.Edit\nColours2\nCustomcolors\n");
 }
 
 TEST_F(IniCommands, ColoursOfAPackedSkin) {
-    const fs::path skin =
-        WriteSkin("sample.skn", {{"image.bmp", test::Bytes("BM")},
-                                 {"Sample.INI", test::ReadTestFile(Sample())}});
+    const fs::path skin = WriteSkin("sample.skn", {{"image.bmp", test::Bytes("BM")},
+                                                   {"Sample.INI", test::ReadTestFile(Sample())}});
     const RunResult r = Run({"colours", skin.string()});
     EXPECT_EQ(r.Status, 0) << r.Err;
     std::istringstream lines(r.Out);

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <cmath>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <set>
@@ -26,7 +26,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path SkinDir(const std::string& name) { return test::TestDataDir() / ".." / ".." / "skins" / name; }
+fs::path SkinDir(const std::string& name) {
+    return test::TestDataDir() / ".." / ".." / "skins" / name;
+}
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -35,7 +37,8 @@ std::string Lower(std::string text) {
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // One picture named by the definition: where, under which key, and the file.
@@ -45,7 +48,9 @@ struct ImageRef {
     std::string File;
 };
 
-bool IsKey(Pixel p) { return SameRgb(p, PixelOf(kKeyColour)); }
+bool IsKey(Pixel p) {
+    return SameRgb(p, PixelOf(kKeyColour));
+}
 
 // How many frames the engine cuts a picture into, and which way.
 struct FrameCut {
@@ -71,7 +76,8 @@ protected:
             std::size_t end = text.find('\n', start);
             if (end == std::string::npos)
                 end = text.size();
-            const std::string line(TQuickIni::Trim(std::string_view(text).substr(start, end - start)));
+            const std::string line(
+                TQuickIni::Trim(std::string_view(text).substr(start, end - start)));
             start = end + 1;
             if (line.empty() || line[0] == ';')
                 continue;
@@ -110,7 +116,8 @@ protected:
             // caption backs stacked, two menu-bar looks side by side.
             for (const char* border : {"left", "right", "top", "bottom"})
                 if (key == border)
-                    return FrameCut{Int("Personality", ref.Key + "Frame", 1), key == "top" || key == "bottom"};
+                    return FrameCut{Int("Personality", ref.Key + "Frame", 1),
+                                    key == "top" || key == "bottom"};
             if (key == "textback")
                 return FrameCut{2, true};
             if (key == "menubar")
@@ -142,10 +149,10 @@ protected:
             return FrameCut{5, false};
         // Counts the loader fixes whatever the definition says.
         static const std::map<std::string, int> fixed{
-            {"tab.pane", 1},       {"statusbaredges", 3}, {"combobutton", 4}, {"sunkedge", 4},
-            {"extraimages", 5},    {"menuitem", 5},       {"menubackground", 1}, {"scrollbar", 23},
-            {"horzscroll", 4},     {"vertscroll", 4},     {"updown.horz", 8}, {"updown.vert", 8},
-            {"groupboxedge", 2},   {"groupbox", 1},       {"toolbars", 5},    {"mdicontrols", 12}};
+            {"tab.pane", 1},     {"statusbaredges", 3}, {"combobutton", 4},    {"sunkedge", 4},
+            {"extraimages", 5},  {"menuitem", 5},       {"menubackground", 1}, {"scrollbar", 23},
+            {"horzscroll", 4},   {"vertscroll", 4},     {"updown.horz", 8},    {"updown.vert", 8},
+            {"groupboxedge", 2}, {"groupbox", 1},       {"toolbars", 5},       {"mdicontrols", 12}};
         if (const auto it = fixed.find(section); it != fixed.end())
             return FrameCut{it->second, false};
         return std::nullopt;
@@ -205,9 +212,10 @@ TEST_P(ProductSkin, EveryPictureDividesIntoTheFramesTheEngineCuts) {
 TEST_P(ProductSkin, PicturesCopiedOpaqueHaveNoKeyPixels) {
     // These are copied as they are, so a key pixel would show as magenta.
     const std::pair<const char*, const char*> opaque[] = {
-        {"StatusBarEdges", "Image"}, {"Headerbar", "Image"}, {"Track", "Image"},     {"TRACKVERT", "Image"},
-        {"HorzScroll", "Image"},     {"VertScroll", "Image"}, {"Tabs", "Border"},    {"MenuBackground", "Image"},
-        {"Personality", "Bottom"},   {"Personality", "menuBar"}};
+        {"StatusBarEdges", "Image"}, {"Headerbar", "Image"},      {"Track", "Image"},
+        {"TRACKVERT", "Image"},      {"HorzScroll", "Image"},     {"VertScroll", "Image"},
+        {"Tabs", "Border"},          {"MenuBackground", "Image"}, {"Personality", "Bottom"},
+        {"Personality", "menuBar"}};
     for (const auto& [section, key] : opaque) {
         SCOPED_TRACE(std::string(section) + "/" + key);
         const ImageRef* ref = Find(section, key);
@@ -224,8 +232,8 @@ TEST_P(ProductSkin, PicturesCopiedOpaqueHaveNoKeyPixels) {
 // The key pixels of one frame of a border: in each row they must run from
 // the window's outer edge inwards without a gap (a gap would cut a hole into
 // the window region), and must lie where the engine never stretches.
-void ExpectCornerShape(const Bitmap& image, const Rect& frame, bool outerEdgeLeft, int keptRows, int keptLeft,
-                       int keptRight) {
+void ExpectCornerShape(const Bitmap& image, const Rect& frame, bool outerEdgeLeft, int keptRows,
+                       int keptLeft, int keptRight) {
     int cornerRows = 0;
     for (int y = frame.Top; y < frame.Bottom; ++y) {
         int run = 0;
@@ -243,7 +251,8 @@ void ExpectCornerShape(const Bitmap& image, const Rect& frame, bool outerEdgeLef
             const bool keptRow = y - frame.Top < keptRows;
             const bool keptColumn = x - frame.Left < keptLeft || x >= frame.Right - keptRight;
             if (!keptRow || !keptColumn)
-                ADD_FAILURE() << "a key pixel where the engine stretches, at (" << x << ", " << y << ")";
+                ADD_FAILURE() << "a key pixel where the engine stretches, at (" << x << ", " << y
+                              << ")";
         }
         if (run > 0)
             ++cornerRows;
@@ -274,7 +283,8 @@ TEST_P(ProductSkin, WindowFrameHasKeyedRoundedTopCornersAndNoHoles) {
     }
     const Bitmap top = Load(Find("Personality", "Top")->File);
     const int frameHeight = top.Height() / 2;
-    const int keptLeft = Int("Personality", "TopTopHeight", 0), keptRight = Int("Personality", "TopBotHeight", 0);
+    const int keptLeft = Int("Personality", "TopTopHeight", 0),
+              keptRight = Int("Personality", "TopBotHeight", 0);
     for (int k = 0; k < 2; ++k) {
         SCOPED_TRACE("Top frame " + std::to_string(k + 1));
         const Rect frame{0, k * frameHeight, top.Width(), (k + 1) * frameHeight};
@@ -316,7 +326,8 @@ TEST_P(ProductSkin, PackedSkinFindsItsDefinitionAndEveryPicture) {
     EXPECT_EQ(found, "skin.ini");
     TQuickIni packedIni;
     packedIni.LoadBytes(ini);
-    EXPECT_EQ(packedIni.ReadString("TitlebarSkin", "SkinName", ""), Ini_.ReadString("TitlebarSkin", "SkinName", "?"));
+    EXPECT_EQ(packedIni.ReadString("TitlebarSkin", "SkinName", ""),
+              Ini_.ReadString("TitlebarSkin", "SkinName", "?"));
     for (const ImageRef& ref : Refs_) {
         std::vector<std::uint8_t> bytes;
         reader.ExtractByName(ref.File, bytes);
@@ -348,12 +359,15 @@ double Luminance(int red, int green, int blue) {
     return 0.2126 * linear(red) + 0.7152 * linear(green) + 0.0722 * linear(blue);
 }
 
-double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+double Contrast(double a, double b) {
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
 
 TEST_P(ProductSkin, ColourSchemeGivesAllSixteenMembersAsThreeNumbers) {
-    for (const char* key : {"WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar", "Menu",
-                            "MenuText", "ButtonText", "ButtonHilight", "Buttonlight", "ButtonShadow",
-                            "ButtonDkShadow", "MenuBarText", "TitleTextActive", "TitleTextNoActive"}) {
+    for (const char* key :
+         {"WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar", "Menu",
+          "MenuText", "ButtonText", "ButtonHilight", "Buttonlight", "ButtonShadow",
+          "ButtonDkShadow", "MenuBarText", "TitleTextActive", "TitleTextNoActive"}) {
         SCOPED_TRACE(key);
         const std::vector<int> numbers = Numbers(Ini_.ReadString("Colours", key, ""));
         ASSERT_EQ(numbers.size(), 3u);

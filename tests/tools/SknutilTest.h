@@ -87,7 +87,8 @@ protected:
         const std::vector<std::uint8_t> packed = tools::PackSkin(members, 20000);
         const fs::path path = Dir_ / name;
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(packed.data()), static_cast<std::streamsize>(packed.size()));
+            .write(reinterpret_cast<const char*>(packed.data()),
+                   static_cast<std::streamsize>(packed.size()));
         return path;
     }
 

@@ -124,7 +124,8 @@ private:
         if (at + 2 >= static_cast<std::int64_t>(Stream_.size()))
             return 0;
         const std::uint32_t v = (static_cast<std::uint32_t>(Stream_[at]) << 16) |
-                                (static_cast<std::uint32_t>(Stream_[at + 1]) << 8) | Stream_[at + 2];
+                                (static_cast<std::uint32_t>(Stream_[at + 1]) << 8) |
+                                Stream_[at + 2];
         return (v * 2654435761u) >> 17;
     }
 
@@ -167,9 +168,9 @@ std::vector<std::uint8_t> LzhPackBody(std::span<const std::uint8_t> data) {
     if (data.size() > 0x7FFFFFFFu)
         throw std::length_error("data too large for a packed body");
     const std::uint32_t size = static_cast<std::uint32_t>(data.size());
-    std::vector<std::uint8_t> out{static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
-                                  static_cast<std::uint8_t>(size >> 16),
-                                  static_cast<std::uint8_t>(size >> 24)};
+    std::vector<std::uint8_t> out{
+        static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+        static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
     const std::vector<std::uint8_t> stream = LzhCompress(data);
     out.insert(out.end(), stream.begin(), stream.end());
     return out;

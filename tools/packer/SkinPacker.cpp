@@ -12,7 +12,8 @@ void AppendInt32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 
 } // namespace
 
-std::vector<std::uint8_t> BuildSkinPayload(std::span<const PackMember> members, std::int32_t format) {
+std::vector<std::uint8_t> BuildSkinPayload(std::span<const PackMember> members,
+                                           std::int32_t format) {
     std::string names;
     for (const PackMember& member : members)
         names += member.Name + "\r\n";

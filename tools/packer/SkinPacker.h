@@ -15,7 +15,8 @@ struct PackMember {
 // The unpacked payload of a packed skin file: header, name list (CR LF after
 // every name), size table and member data, in format 20000 or 30000. Any
 // other tag writes an older-format header, which readers refuse.
-std::vector<std::uint8_t> BuildSkinPayload(std::span<const PackMember> members, std::int32_t format);
+std::vector<std::uint8_t> BuildSkinPayload(std::span<const PackMember> members,
+                                           std::int32_t format);
 
 // BuildSkinPayload, compressed into a packed skin file.
 std::vector<std::uint8_t> PackSkin(std::span<const PackMember> members, std::int32_t format);

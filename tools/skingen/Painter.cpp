@@ -10,7 +10,9 @@ namespace {
 
 constexpr int kSamples = 4;
 
-double Distance(double x0, double y0, double x1, double y1) { return std::hypot(x1 - x0, y1 - y0); }
+double Distance(double x0, double y0, double x1, double y1) {
+    return std::hypot(x1 - x0, y1 - y0);
+}
 
 double DistanceToSegment(Point p, Point a, Point b) {
     const double dx = b.X - a.X, dy = b.Y - a.Y;
@@ -22,11 +24,16 @@ double DistanceToSegment(Point p, Point a, Point b) {
 
 double PatternCoverage(char c) {
     switch (c) {
-    case '#': return 1.0;
-    case 'o': return 0.75;
-    case '+': return 0.5;
-    case '.': return 0.25;
-    default: return 0.0;
+    case '#':
+        return 1.0;
+    case 'o':
+        return 0.75;
+    case '+':
+        return 0.5;
+    case '.':
+        return 0.25;
+    default:
+        return 0.0;
     }
 }
 
@@ -36,15 +43,16 @@ Colour Mix(Colour a, Colour b, double share) {
     const auto channel = [share](int from, int to) {
         return static_cast<int>(std::lround(from + (to - from) * std::clamp(share, 0.0, 1.0)));
     };
-    return Rgb(channel(RedOf(a), RedOf(b)), channel(GreenOf(a), GreenOf(b)), channel(BlueOf(a), BlueOf(b)));
+    return Rgb(channel(RedOf(a), RedOf(b)), channel(GreenOf(a), GreenOf(b)),
+               channel(BlueOf(a), BlueOf(b)));
 }
 
 bool InsideRoundRect(const Area& a, double radius, unsigned corners, double x, double y) {
     if (x < a.Left || x > a.Right || y < a.Top || y > a.Bottom)
         return false;
     const double r = std::min({radius, (a.Right - a.Left) / 2, (a.Bottom - a.Top) / 2});
-    const bool left = x < a.Left + r, right = x > a.Right - r;
-    const bool top = y < a.Top + r, bottom = y > a.Bottom - r;
+    const bool left = x<a.Left + r, right = x> a.Right - r;
+    const bool top = y<a.Top + r, bottom = y> a.Bottom - r;
     const auto inCorner = [&](unsigned corner, double cx, double cy) {
         return (corners & corner) == 0 || Distance(x, y, cx, cy) <= r;
     };
@@ -73,13 +81,17 @@ void Painter::Plot(int x, int y, Colour colour, double coverage) {
     pixel = PixelOf(Mix(under, colour, coverage));
 }
 
-void Painter::Fill(const Rect& rect, Colour colour) { Target_.FillRect(rect, PixelOf(colour)); }
-
-void Painter::Gradient(const Rect& rect, Colour from, Colour to, bool vertical) {
-    GradientFill(Target_, rect, from, vertical ? GradientDirection::Vertical : GradientDirection::Horizontal, to);
+void Painter::Fill(const Rect& rect, Colour colour) {
+    Target_.FillRect(rect, PixelOf(colour));
 }
 
-void Painter::FillShape(const Area& bounds, Colour colour, const std::function<bool(double, double)>& inside) {
+void Painter::Gradient(const Rect& rect, Colour from, Colour to, bool vertical) {
+    GradientFill(Target_, rect, from,
+                 vertical ? GradientDirection::Vertical : GradientDirection::Horizontal, to);
+}
+
+void Painter::FillShape(const Area& bounds, Colour colour,
+                        const std::function<bool(double, double)>& inside) {
     const int x0 = std::max(0, static_cast<int>(std::floor(bounds.Left)));
     const int y0 = std::max(0, static_cast<int>(std::floor(bounds.Top)));
     const int x1 = std::min(Target_.Width(), static_cast<int>(std::ceil(bounds.Right)));
@@ -95,14 +107,17 @@ void Painter::FillShape(const Area& bounds, Colour colour, const std::function<b
 }
 
 void Painter::FillRoundRect(const Area& area, double radius, Colour colour, unsigned corners) {
-    FillShape(area, colour, [&](double x, double y) { return InsideRoundRect(area, radius, corners, x, y); });
+    FillShape(area, colour,
+              [&](double x, double y) { return InsideRoundRect(area, radius, corners, x, y); });
 }
 
-void Painter::StrokeRoundRect(const Area& area, double radius, double width, Colour colour, unsigned corners) {
+void Painter::StrokeRoundRect(const Area& area, double radius, double width, Colour colour,
+                              unsigned corners) {
     const Area inner = Inset(area, width);
     const double innerRadius = std::max(0.0, radius - width);
     FillShape(area, colour, [&](double x, double y) {
-        return InsideRoundRect(area, radius, corners, x, y) && !InsideRoundRect(inner, innerRadius, corners, x, y);
+        return InsideRoundRect(area, radius, corners, x, y) &&
+               !InsideRoundRect(inner, innerRadius, corners, x, y);
     });
 }
 
@@ -113,9 +128,11 @@ void Painter::FillRoundRectGradient(const Area& area, double radius, Colour top,
     const int y1 = static_cast<int>(std::ceil(area.Bottom));
     for (int y = y0; y < y1; ++y) {
         const double share = y1 - y0 > 1 ? static_cast<double>(y - y0) / (y1 - y0 - 1) : 0;
-        const Area row{area.Left, std::max<double>(y, area.Top), area.Right, std::min<double>(y + 1, area.Bottom)};
-        FillShape(row, Mix(top, bottom, share),
-                  [&](double x, double sy) { return InsideRoundRect(area, radius, corners, x, sy); });
+        const Area row{area.Left, std::max<double>(y, area.Top), area.Right,
+                       std::min<double>(y + 1, area.Bottom)};
+        FillShape(row, Mix(top, bottom, share), [&](double x, double sy) {
+            return InsideRoundRect(area, radius, corners, x, sy);
+        });
     }
 }
 
@@ -149,8 +166,8 @@ void Painter::StrokePolyline(const std::vector<Point>& points, double width, Col
         bounds.Bottom = std::max(bounds.Bottom, p.Y);
     }
     const double half = width / 2;
-    FillShape({bounds.Left - half, bounds.Top - half, bounds.Right + half, bounds.Bottom + half}, colour,
-              [&](double x, double y) {
+    FillShape({bounds.Left - half, bounds.Top - half, bounds.Right + half, bounds.Bottom + half},
+              colour, [&](double x, double y) {
                   for (std::size_t i = 0; i + 1 < points.size(); ++i)
                       if (DistanceToSegment({x, y}, points[i], points[i + 1]) <= half)
                           return true;
@@ -161,7 +178,8 @@ void Painter::StrokePolyline(const std::vector<Point>& points, double width, Col
 void Painter::Pattern(const std::vector<std::string_view>& rows, int x, int y, Colour colour) {
     for (std::size_t row = 0; row < rows.size(); ++row)
         for (std::size_t column = 0; column < rows[row].size(); ++column)
-            Plot(x + static_cast<int>(column), y + static_cast<int>(row), colour, PatternCoverage(rows[row][column]));
+            Plot(x + static_cast<int>(column), y + static_cast<int>(row), colour,
+                 PatternCoverage(rows[row][column]));
 }
 
 } // namespace veyra::skingen

@@ -24,9 +24,13 @@ struct Area {
     double Bottom = 0;
 };
 
-constexpr Area AreaOf(const Rect& r) { return {double(r.Left), double(r.Top), double(r.Right), double(r.Bottom)}; }
+constexpr Area AreaOf(const Rect& r) {
+    return {double(r.Left), double(r.Top), double(r.Right), double(r.Bottom)};
+}
 // The area moved inwards by d on every side.
-constexpr Area Inset(const Area& a, double d) { return {a.Left + d, a.Top + d, a.Right - d, a.Bottom - d}; }
+constexpr Area Inset(const Area& a, double d) {
+    return {a.Left + d, a.Top + d, a.Right - d, a.Bottom - d};
+}
 
 // Which corners of a rounded rectangle are rounded.
 enum Corners : unsigned {
@@ -63,8 +67,10 @@ public:
     void Gradient(const Rect& rect, Colour from, Colour to, bool vertical = true);
 
     // Fills every pixel by the share of its samples for which inside(x, y) is true.
-    void FillShape(const Area& bounds, Colour colour, const std::function<bool(double, double)>& inside);
-    void FillRoundRect(const Area& area, double radius, Colour colour, unsigned corners = kAllCorners);
+    void FillShape(const Area& bounds, Colour colour,
+                   const std::function<bool(double, double)>& inside);
+    void FillRoundRect(const Area& area, double radius, Colour colour,
+                       unsigned corners = kAllCorners);
     // A ring of the given width along the inside of a rounded rectangle's edge.
     void StrokeRoundRect(const Area& area, double radius, double width, Colour colour,
                          unsigned corners = kAllCorners);

@@ -11,8 +11,8 @@
 namespace veyra::skingen {
 
 struct Palette {
-    const char* Name;      // the folder name and the argument of skingen
-    const char* SkinName;  // shown to the user as the skin's name
+    const char* Name;     // the folder name and the argument of skingen
+    const char* SkinName; // shown to the user as the skin's name
 
     // Window frame.
     Colour TitleTop, TitleBottom;                 // active title bar gradient
@@ -22,13 +22,13 @@ struct Palette {
     Colour Frame, FrameInactive;                  // sides and bottom
     Colour FrameInner;                            // the line where frame meets client
     Colour TitleText, TitleTextInactive;
-    Colour CaptionGlyph, CaptionGlyphInactive;    // title-button symbols
-    Colour CaptionHot, CaptionPressed;            // title-button backgrounds on the active title
+    Colour CaptionGlyph, CaptionGlyphInactive; // title-button symbols
+    Colour CaptionHot, CaptionPressed;         // title-button backgrounds on the active title
     Colour CloseHot, ClosePressed;
 
     // Scheme.
-    Colour Face;       // dialog and control background
-    Colour Text;       // text on Face
+    Colour Face; // dialog and control background
+    Colour Text; // text on Face
     Colour TextDisabled;
     Colour Window;     // edit fields and lists
     Colour Accent;     // selection, focus, filled progress

@@ -8,14 +8,22 @@ namespace {
 
 using Keys = std::vector<std::pair<std::string, std::string>>;
 
-std::string Int(int value) { return std::to_string(value); }
+std::string Int(int value) {
+    return std::to_string(value);
+}
 
 // The keys every generic element shares: image, frame count, margins, key
 // colour and tiling.
-Keys Element(const char* image, int frames, int left, int top, int right, int bottom, bool trans, bool tile = false) {
-    return {{"Image", image},          {"Frame", Int(frames)},     {"LeftWidth", Int(left)},
-            {"TopHeight", Int(top)},   {"RightWidth", Int(right)}, {"BottomHeight", Int(bottom)},
-            {"Trans", Int(trans ? 1 : 0)}, {"Tile", Int(tile ? 1 : 0)}};
+Keys Element(const char* image, int frames, int left, int top, int right, int bottom, bool trans,
+             bool tile = false) {
+    return {{"Image", image},
+            {"Frame", Int(frames)},
+            {"LeftWidth", Int(left)},
+            {"TopHeight", Int(top)},
+            {"RightWidth", Int(right)},
+            {"BottomHeight", Int(bottom)},
+            {"Trans", Int(trans ? 1 : 0)},
+            {"Tile", Int(tile ? 1 : 0)}};
 }
 
 Keys With(Keys keys, const Keys& more) {
@@ -25,7 +33,8 @@ Keys With(Keys keys, const Keys& more) {
 
 // A frame border: stem + "TopHeight"/"BotHeight" are the kept lengths at its
 // two ends, Frame 2 holds the active and the inactive look.
-Keys Border(const std::string& stem, const char* image, int startLength, int endLength, bool trans) {
+Keys Border(const std::string& stem, const char* image, int startLength, int endLength,
+            bool trans) {
     return {{stem, image},
             {stem + "TopHeight", Int(startLength)},
             {stem + "BotHeight", Int(endLength)},
@@ -35,7 +44,8 @@ Keys Border(const std::string& stem, const char* image, int startLength, int end
 }
 
 Keys RgbKeys(const std::string& stem, Colour c) {
-    return {{stem + "R", Int(RedOf(c))}, {stem + "G", Int(GreenOf(c))}, {stem + "B", Int(BlueOf(c))}};
+    return {
+        {stem + "R", Int(RedOf(c))}, {stem + "G", Int(GreenOf(c))}, {stem + "B", Int(BlueOf(c))}};
 }
 
 Keys Personality(const Palette& p) {
@@ -55,15 +65,22 @@ Keys Personality(const Palette& p) {
                        {"TXTBackRight", Int(kTextBackEnd)}});
     keys = With(keys, RgbKeys("ActiveText", p.TitleText));
     keys = With(keys, RgbKeys("InActiveText", p.TitleTextInactive));
-    return With(keys, {{"menuBar", files::MenuBar}, {"TileMenu", "1"}, {"TileLeftMenu", "1"}, {"TileRightMenu", "1"}});
+    return With(keys, {{"menuBar", files::MenuBar},
+                       {"TileMenu", "1"},
+                       {"TileLeftMenu", "1"},
+                       {"TileRightMenu", "1"}});
 }
 
 // A title-bar button anchored to the right edge; n counts from the close button.
 Keys CaptionButton(int action, int n, const char* image, int visibility, int visibility1) {
-    return {{"Action", Int(action)},         {"Align", "1"},
-            {"Xcoord", Int(CaptionButtonX(n))}, {"Ycoord", Int(kCaptionButtonTop)},
-            {"ButtonImage", image},          {"frame", Int(kCaptionButtonFrames)},
-            {"Visibility", Int(visibility)}, {"Visibility1", Int(visibility1)}};
+    return {{"Action", Int(action)},
+            {"Align", "1"},
+            {"Xcoord", Int(CaptionButtonX(n))},
+            {"Ycoord", Int(kCaptionButtonTop)},
+            {"ButtonImage", image},
+            {"frame", Int(kCaptionButtonFrames)},
+            {"Visibility", Int(visibility)},
+            {"Visibility1", Int(visibility1)}};
 }
 
 // Title-button actions and visibility tests used below.
@@ -83,7 +100,8 @@ std::string ColourText(Colour c) {
 
 std::vector<IniSection> SkinDefinition(const Palette& p) {
     const std::string text = ColourText(p.Text);
-    const Keys textColours{{"NormalColour2", text}, {"MouseOverColour2", text}, {"PressedColour2", text}};
+    const Keys textColours{
+        {"NormalColour2", text}, {"MouseOverColour2", text}, {"PressedColour2", text}};
     return {
         {"TitlebarSkin", {{"SkinName", p.SkinName}}},
         {"Personality", Personality(p)},
@@ -99,26 +117,25 @@ std::vector<IniSection> SkinDefinition(const Palette& p) {
         {"BUTTON.Close", CaptionButton(kClose, 0, files::Close, kAlways, kAlways)},
         {"BUTTON.Maximize", CaptionButton(kMaximizeRestore, 1, files::Maximize, kWhenNotMaximized,
                                           kWithMinOrMaxBoxAndSysMenu)},
-        {"BUTTON.Restore",
-         CaptionButton(kMaximizeRestore, 1, files::Restore, kWhenMaximized, kWithMinOrMaxBoxAndSysMenu)},
-        {"BUTTON.Minimize",
-         CaptionButton(kMinimize, 2, files::Minimize, kWithMinOrMaxBoxAndSysMenu, kWithMinOrMaxBoxAndSysMenu)},
+        {"BUTTON.Restore", CaptionButton(kMaximizeRestore, 1, files::Restore, kWhenMaximized,
+                                         kWithMinOrMaxBoxAndSysMenu)},
+        {"BUTTON.Minimize", CaptionButton(kMinimize, 2, files::Minimize, kWithMinOrMaxBoxAndSysMenu,
+                                          kWithMinOrMaxBoxAndSysMenu)},
         {"MDICONTROLS", {{"Image", files::MdiControls}}},
         {"MenuItem", Element(files::MenuItem, 5, 4, 4, 4, 4, true)},
         {"MenuBackground", Element(files::MenuBackground, 1, 3, 3, 3, 3, false)},
-        {"Buttons",
-         With({{"Bitmap", files::Buttons},
-               {"LeftWidth", "6"},
-               {"TopHeight", "6"},
-               {"RightWidth", "6"},
-               {"BottomHeight", "6"},
-               {"Trans", "1"},
-               {"Tile", "0"},
-               {"CheckButton", files::CheckBox},
-               {"RadioButton", files::Radio},
-               {"CheckButtonFrame", "4"},
-               {"RadioButtonFrame", "4"}},
-              textColours)},
+        {"Buttons", With({{"Bitmap", files::Buttons},
+                          {"LeftWidth", "6"},
+                          {"TopHeight", "6"},
+                          {"RightWidth", "6"},
+                          {"BottomHeight", "6"},
+                          {"Trans", "1"},
+                          {"Tile", "0"},
+                          {"CheckButton", files::CheckBox},
+                          {"RadioButton", files::Radio},
+                          {"CheckButtonFrame", "4"},
+                          {"RadioButtonFrame", "4"}},
+                         textColours)},
         {"ToolBars", With(Element(files::ToolBars, 5, 4, 4, 4, 4, true), textColours)},
         {"Tabs", With(Element(files::Tabs, 5, 5, 5, 5, 2, true),
                       {{"Border", files::TabPane},
@@ -129,13 +146,17 @@ std::vector<IniSection> SkinDefinition(const Palette& p) {
         {"Scrollbar", Element(files::Scrollbar, 23, 0, 0, 0, 0, true)},
         {"HorzScroll", Element(files::HorzScroll, 4, 0, 0, 0, 0, false)},
         {"VertScroll", Element(files::VertScroll, 4, 0, 0, 0, 0, false)},
-        {"HorzScrollThumb", With(Element(files::HorzThumb, 3, 7, 0, 7, 0, true), {{"FrameCount", "3"}})},
-        {"VertScrollThumb", With(Element(files::VertThumb, 3, 0, 7, 0, 7, true), {{"FrameCount", "3"}})},
+        {"HorzScrollThumb",
+         With(Element(files::HorzThumb, 3, 7, 0, 7, 0, true), {{"FrameCount", "3"}})},
+        {"VertScrollThumb",
+         With(Element(files::VertThumb, 3, 0, 7, 0, 7, true), {{"FrameCount", "3"}})},
         {"ComboButton", Element(files::ComboButton, 4, 3, 3, 3, 3, true)},
         {"SunkEdge", Element(files::SunkEdge, 4, 4, 4, 4, 4, true)},
         {"ExtraImages", Element(files::ExtraImages, 5, 0, 0, 0, 0, true)},
-        {"UpDown.Horz", With(Element(files::UpDownHorz, 8, 3, 3, 3, 3, true), {{"GlyphImage", files::UpDownHorzGlyph}})},
-        {"UpDown.Vert", With(Element(files::UpDownVert, 8, 3, 3, 3, 3, true), {{"GlyphImage", files::UpDownVertGlyph}})},
+        {"UpDown.Horz", With(Element(files::UpDownHorz, 8, 3, 3, 3, 3, true),
+                             {{"GlyphImage", files::UpDownHorzGlyph}})},
+        {"UpDown.Vert", With(Element(files::UpDownVert, 8, 3, 3, 3, 3, true),
+                             {{"GlyphImage", files::UpDownVertGlyph}})},
         {"Progress",
          {{"Bitmap", files::Progress},
           {"Style", "0"},
@@ -155,9 +176,12 @@ std::vector<IniSection> SkinDefinition(const Palette& p) {
         {"Trackbar.ThumbLeft", Element(files::ThumbVert, 5, 0, 0, 0, 0, true)},
         {"Trackbar.ThumbRight", Element(files::ThumbVert, 5, 0, 0, 0, 0, true)},
         {"GroupBoxEdge", Element(files::GroupBoxEdge, 2, 5, 5, 5, 5, true)},
-        {"GroupBox", With(Element(files::GroupBox, 1, 2, 2, 2, 2, false),
-                          {{"BackgroundAlignment", "0"}, {"BackgroundLeftShift", "0"}, {"BackgroundRightShift", "0"}})},
-        {"StatusBarEdges", With(Element(files::StatusBar, 3, 2, 2, 2, 2, false), {{"NormalColour2", text}})},
+        {"GroupBox",
+         With(Element(files::GroupBox, 1, 2, 2, 2, 2, false), {{"BackgroundAlignment", "0"},
+                                                               {"BackgroundLeftShift", "0"},
+                                                               {"BackgroundRightShift", "0"}})},
+        {"StatusBarEdges",
+         With(Element(files::StatusBar, 3, 2, 2, 2, 2, false), {{"NormalColour2", text}})},
         {"Headerbar", With(Element(files::Header, 5, 2, 2, 2, 2, false), textColours)},
         {"Colours",
          {{"WindowText", text},

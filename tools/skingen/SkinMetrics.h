@@ -30,7 +30,8 @@ inline constexpr int kCaptionButtonFrames = 4; // normal, pressed, hot, disabled
 // Xcoord of the n-th button from the right (0 = close): its left edge is
 // this far from the window's right edge.
 constexpr int CaptionButtonX(int n) {
-    return kCaptionButtonInset + kCaptionButtonWidth + n * (kCaptionButtonWidth + kCaptionButtonGap);
+    return kCaptionButtonInset + kCaptionButtonWidth +
+           n * (kCaptionButtonWidth + kCaptionButtonGap);
 }
 
 // The window icon (system menu button) at the left of the title.

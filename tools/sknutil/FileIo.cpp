@@ -17,7 +17,8 @@ std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw ToolError(path.string() + ": cannot open for reading");
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                                    std::istreambuf_iterator<char>());
     if (in.bad())
         throw ToolError(path.string() + ": read error");
     return bytes;
@@ -27,7 +28,8 @@ void WriteFileBytes(const std::filesystem::path& path, const std::vector<std::ui
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
         throw ToolError(path.string() + ": cannot open for writing");
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+    out.write(reinterpret_cast<const char*>(data.data()),
+              static_cast<std::streamsize>(data.size()));
     out.close();
     if (!out)
         throw ToolError(path.string() + ": write error");

@@ -45,7 +45,8 @@ std::string Hex(Colour colour) {
 int RunIniGet(const Args& args) {
     RequireArgs(args, 3, 4);
     const TQuickIni ini = LoadDefinition(args[0]);
-    std::cout << ini.ReadString(args[1], args[2], args.size() > 3 ? args[3] : std::string()) << '\n';
+    std::cout << ini.ReadString(args[1], args[2], args.size() > 3 ? args[3] : std::string())
+              << '\n';
     return 0;
 }
 

@@ -64,11 +64,12 @@ int RunPack(const Args& args) {
     for (const fs::directory_entry& entry : fs::directory_iterator(dir))
         if (entry.is_regular_file())
             files.push_back(entry.path());
-    std::sort(files.begin(), files.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename().string() < b.filename().string(); });
+    std::sort(files.begin(), files.end(), [](const fs::path& a, const fs::path& b) {
+        return a.filename().string() < b.filename().string();
+    });
     if (files.size() > TSkinReader::kMaxMembers)
-        throw ToolError(dir.string() + ": " + std::to_string(files.size()) + " files; a skin holds at most " +
-                        std::to_string(TSkinReader::kMaxMembers));
+        throw ToolError(dir.string() + ": " + std::to_string(files.size()) +
+                        " files; a skin holds at most " + std::to_string(TSkinReader::kMaxMembers));
     std::vector<tools::PackMember> members;
     for (const fs::path& file : files)
         members.push_back({file.filename().string(), ReadFileBytes(file)});
@@ -136,7 +137,8 @@ std::vector<Command> PackageCommands() {
     return {
         {"lzh", "IN OUT", "compress IN into a packed body (size, then LZHUF stream)", RunLzh},
         {"unlzh", "IN OUT", "expand a packed body", RunUnlzh},
-        {"pack", "DIR OUT.skn [--format 20000|30000]", "pack every file of DIR into a skin file", RunPack},
+        {"pack", "DIR OUT.skn [--format 20000|30000]", "pack every file of DIR into a skin file",
+         RunPack},
         {"list", "SKIN.skn", "print the format and each member's name and size", RunList},
         {"extract", "SKIN.skn NAME OUT", "write one member of a skin file to OUT", RunExtract},
         {"unpack", "SKIN.skn DIR", "write every member of a skin file into DIR", RunUnpack},

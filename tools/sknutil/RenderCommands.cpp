@@ -51,7 +51,8 @@ struct RenderRequest {
 };
 
 // Splits "a<sep>b<sep>..." into exactly count integers, or throws UsageError.
-std::vector<long long> ParseList(const std::string& text, char sep, std::size_t count, const char* what) {
+std::vector<long long> ParseList(const std::string& text, char sep, std::size_t count,
+                                 const char* what) {
     std::vector<long long> values;
     std::size_t start = 0;
     while (true) {
@@ -62,7 +63,8 @@ std::vector<long long> ParseList(const std::string& text, char sep, std::size_t 
         start = end + 1;
     }
     if (values.size() != count)
-        throw UsageError(std::string(what) + " needs " + std::to_string(count) + " values, got \"" + text + "\"");
+        throw UsageError(std::string(what) + " needs " + std::to_string(count) + " values, got \"" +
+                         text + "\"");
     return values;
 }
 
@@ -83,7 +85,8 @@ Colour ParseColour(const std::string& text) {
         throw UsageError("colour \"" + text + "\" is not #RRGGBB");
     }
     const auto rgb = ParseList(text, ',', 3, "--transparent-over");
-    return Rgb(InRange(rgb[0], 0, 255, "red"), InRange(rgb[1], 0, 255, "green"), InRange(rgb[2], 0, 255, "blue"));
+    return Rgb(InRange(rgb[0], 0, 255, "red"), InRange(rgb[1], 0, 255, "green"),
+               InRange(rgb[2], 0, 255, "blue"));
 }
 
 RenderMode ParseMode(const std::string& text) {
@@ -116,8 +119,9 @@ RenderRequest ParseRender(const Args& args) {
             haveSize = true;
         } else if (a == "--margins") {
             const auto m = ParseList(value(), ',', 4, "--margins");
-            r.FrameMargins = {InRange(m[0], 0, kMaxSide, "a margin"), InRange(m[1], 0, kMaxSide, "a margin"),
-                              InRange(m[2], 0, kMaxSide, "a margin"), InRange(m[3], 0, kMaxSide, "a margin")};
+            r.FrameMargins = {
+                InRange(m[0], 0, kMaxSide, "a margin"), InRange(m[1], 0, kMaxSide, "a margin"),
+                InRange(m[2], 0, kMaxSide, "a margin"), InRange(m[3], 0, kMaxSide, "a margin")};
         } else if (a == "--tile") {
             r.Middle = MiddleFill::Tile;
         } else if (a == "--vertical") {
@@ -136,14 +140,16 @@ RenderRequest ParseRender(const Args& args) {
     }
     const bool skin = !positional.empty() && IsPackedSkinPath(positional[0]);
     if (positional.size() != (skin ? 2u : 1u))
-        throw UsageError(skin ? "give a skin file and one of its elements" : "give exactly one image");
+        throw UsageError(skin ? "give a skin file and one of its elements"
+                              : "give exactly one image");
     r.Image = positional[0];
     if (skin)
         r.Element = positional[1];
     if (!haveSize)
         throw UsageError("--size WxH is required");
     if (!skin && r.Frame > r.Frames)
-        throw UsageError("--frame " + std::to_string(r.Frame) + " is past --frames " + std::to_string(r.Frames));
+        throw UsageError("--frame " + std::to_string(r.Frame) + " is past --frames " +
+                         std::to_string(r.Frames));
     const std::string ext = fs::path(r.Output).extension().string();
     if (r.Output.empty() || (ext != ".png" && ext != ".bmp"))
         throw UsageError("-o OUT.png or -o OUT.bmp is required");
@@ -165,7 +171,8 @@ Bitmap Render(const RenderRequest& r, const Bitmap& image) {
     const Rect all = target.Bounds();
     switch (r.Mode) {
     case RenderMode::Sliced:
-        DrawSlicedFrame(target, all, image, r.Layout, r.Middle, transparency, r.Frames, r.Frame, r.FrameMargins);
+        DrawSlicedFrame(target, all, image, r.Layout, r.Middle, transparency, r.Frames, r.Frame,
+                        r.FrameMargins);
         break;
     case RenderMode::Stretch:
         DrawFrameStretched(target, all, image, transparency, r.Frames, r.Frame);
@@ -174,7 +181,8 @@ Bitmap Render(const RenderRequest& r, const Bitmap& image) {
         DrawFrameCentred(target, all, image, transparency, r.Frames, r.Frame);
         break;
     case RenderMode::ThreeTiled:
-        DrawThreeSliceTiled(target, all, image, r.Layout, transparency, r.Frames, r.Frame, r.FrameMargins);
+        DrawThreeSliceTiled(target, all, image, r.Layout, transparency, r.Frames, r.Frame,
+                            r.FrameMargins);
         break;
     case RenderMode::ThreeStretched:
         DrawThreeSliceStretched(target, all, image, r.Layout, r.Frames, r.Frame, r.FrameMargins);
@@ -221,10 +229,13 @@ int RunRender(const Args& args) {
 
 std::vector<Command> RenderCommands() {
     return {{"render",
-             "IMAGE.bmp|SKIN.skn ELEMENT --size WxH [--frames N] [--frame K] [--margins L,T,R,B] [--tile] [--vertical] "
-             "[--mode sliced|stretch|centre|three-tiled|three-stretched] [--transparent-over #RRGGBB|R,G,B] "
+             "IMAGE.bmp|SKIN.skn ELEMENT --size WxH [--frames N] [--frame K] [--margins L,T,R,B] "
+             "[--tile] [--vertical] "
+             "[--mode sliced|stretch|centre|three-tiled|three-stretched] [--transparent-over "
+             "#RRGGBB|R,G,B] "
              "-o OUT.png|OUT.bmp",
-             "draw frame K of N of an image, or an element of a skin with its own margins, frames, tiling "
+             "draw frame K of N of an image, or an element of a skin with its own margins, frames, "
+             "tiling "
              "and transparency, as the skin engine paints it",
              RunRender}};
 }

@@ -46,7 +46,8 @@ public:
         if (value.IsEmpty())
             Member(name) << "null";
         else
-            Member(name) << "{\"Width\": " << value.Width() << ", \"Height\": " << value.Height() << "}";
+            Member(name) << "{\"Width\": " << value.Width() << ", \"Height\": " << value.Height()
+                         << "}";
     }
 
 private:
@@ -55,7 +56,8 @@ private:
 };
 
 void WriteElement(std::ostream& out, const TDataSkinObject& element) {
-    out << "    {\"Name\": " << JsonString(element.Name) << ", \"Class\": " << JsonString(element.ClassName());
+    out << "    {\"Name\": " << JsonString(element.Name)
+        << ", \"Class\": " << JsonString(element.ClassName());
     JsonFieldWriter fields(out);
     element.VisitFields(fields);
     out << "}";
@@ -77,8 +79,8 @@ int RunDump(const Args& args) {
     RequireArgs(args, 1, 1);
     const TSkinDefinition d = LoadSkinFile(args[0]);
     std::ostringstream out;
-    out << "{\n  \"SkinName\": " << JsonString(d.SkinName) << ",\n  \"FrameColour\": " << d.FrameColour
-        << ",\n  \"Colours\": {";
+    out << "{\n  \"SkinName\": " << JsonString(d.SkinName)
+        << ",\n  \"FrameColour\": " << d.FrameColour << ",\n  \"Colours\": {";
     bool first = true;
     for (const TSkinColourMember& member : SkinColourMembers()) {
         out << (first ? "" : ", ") << JsonString(member.Key) << ": " << d.Colours.*member.Member;
@@ -87,9 +89,11 @@ int RunDump(const Args& args) {
     out << "},\n";
     WriteArray(out, "ExtraColours", d.Colours.ExtraColours, [&](Colour c) { out << "    " << c; });
     out << ",\n";
-    WriteArray(out, "CustomColours", d.Colours.CustomColours, [&](Colour c) { out << "    " << c; });
+    WriteArray(out, "CustomColours", d.Colours.CustomColours,
+               [&](Colour c) { out << "    " << c; });
     out << ",\n";
-    WriteArray(out, "Elements", d.ElementsInLoadOrder(), [&](const TDataSkinObject* e) { WriteElement(out, *e); });
+    WriteArray(out, "Elements", d.ElementsInLoadOrder(),
+               [&](const TDataSkinObject* e) { WriteElement(out, *e); });
     out << ",\n";
     WriteArray(out, "TitleButtons", d.TitleButtons, [&](const auto& b) { WriteElement(out, *b); });
     out << "\n}\n";
@@ -100,9 +104,14 @@ int RunDump(const Args& args) {
 // A title button whose visibility code makes one of its two tests false for
 // every window can never be seen.
 bool NeverVisible(const TDataSkinSysButton& button) {
-    const auto falseFirst = [](int v) { return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v > 2000; };
-    const auto falseSecond = [](int v) { return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v >= 200; };
-    return falseFirst(static_cast<int>(button.Visibility)) || falseSecond(static_cast<int>(button.Visibility1));
+    const auto falseFirst = [](int v) {
+        return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v > 2000;
+    };
+    const auto falseSecond = [](int v) {
+        return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v >= 200;
+    };
+    return falseFirst(static_cast<int>(button.Visibility)) ||
+           falseSecond(static_cast<int>(button.Visibility1));
 }
 
 // The borders at the top and bottom hold their frames stacked.
@@ -110,20 +119,23 @@ bool FramesStacked(const TSkinDefinition& d, const TDataSkinObject& element) {
     return &element == &d.Top || &element == &d.Bottom;
 }
 
-void CheckFrames(const TSkinDefinition& d, const TDataSkinObject& element, std::vector<std::string>& findings) {
+void CheckFrames(const TSkinDefinition& d, const TDataSkinObject& element,
+                 std::vector<std::string>& findings) {
     if (element.Image.IsEmpty() || element.Frame < 1)
         return;
     const bool stacked = FramesStacked(d, element);
     const int length = stacked ? element.Image.Height() : element.Image.Width();
     if (length % element.Frame != 0)
-        findings.push_back(element.Name + ": image " + (stacked ? "height " : "width ") + std::to_string(length) +
-                           " does not divide into " + std::to_string(element.Frame) + " frames");
+        findings.push_back(element.Name + ": image " + (stacked ? "height " : "width ") +
+                           std::to_string(length) + " does not divide into " +
+                           std::to_string(element.Frame) + " frames");
 }
 
-void CheckStrip(const std::string& what, const Bitmap& image, int frames, std::vector<std::string>& findings) {
+void CheckStrip(const std::string& what, const Bitmap& image, int frames,
+                std::vector<std::string>& findings) {
     if (!image.IsEmpty() && frames > 0 && image.Width() % frames != 0)
-        findings.push_back(what + ": image width " + std::to_string(image.Width()) + " does not divide into " +
-                           std::to_string(frames) + " frames");
+        findings.push_back(what + ": image width " + std::to_string(image.Width()) +
+                           " does not divide into " + std::to_string(frames) + " frames");
 }
 
 int RunValidate(const Args& args) {
@@ -138,7 +150,8 @@ int RunValidate(const Args& args) {
         CheckFrames(d, *button, findings);
         if (NeverVisible(*button))
             findings.push_back(button->Name + ": can never be visible (Visibility " +
-                               std::to_string(static_cast<int>(button->Visibility)) + ", Visibility1 " +
+                               std::to_string(static_cast<int>(button->Visibility)) +
+                               ", Visibility1 " +
                                std::to_string(static_cast<int>(button->Visibility1)) + ")");
     }
     for (const std::string& section : d.Sections)
@@ -146,8 +159,9 @@ int RunValidate(const Args& args) {
             findings.push_back("[" + section + "]: no part of the skin reads this section");
     for (const std::string& finding : findings)
         std::cout << args[0] << ": " << finding << '\n';
-    std::cout << args[0] << ": " << (d.SkinName.empty() ? "(unnamed skin)" : d.SkinName) << " loads; "
-              << findings.size() << (findings.size() == 1 ? " finding" : " findings") << '\n';
+    std::cout << args[0] << ": " << (d.SkinName.empty() ? "(unnamed skin)" : d.SkinName)
+              << " loads; " << findings.size() << (findings.size() == 1 ? " finding" : " findings")
+              << '\n';
     return 0;
 }
 

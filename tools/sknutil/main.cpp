@@ -17,7 +17,9 @@ std::vector<CommandGroupFn>& Groups() {
 
 } // namespace
 
-CommandGroup::CommandGroup(CommandGroupFn group) { Groups().push_back(group); }
+CommandGroup::CommandGroup(CommandGroupFn group) {
+    Groups().push_back(group);
+}
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
@@ -53,8 +55,8 @@ int main(int argc, char** argv) {
         try {
             return c.Run(args);
         } catch (const UsageError& e) {
-            std::cerr << "sknutil " << c.Name << ": " << e.what() << "\nusage: sknutil " << c.Name << ' '
-                      << c.Usage << '\n';
+            std::cerr << "sknutil " << c.Name << ": " << e.what() << "\nusage: sknutil " << c.Name
+                      << ' ' << c.Usage << '\n';
             return 2;
         } catch (const std::exception& e) {
             std::cerr << "sknutil: " << e.what() << '\n';
