@@ -951,8 +951,11 @@ LRESULT TWinSkinForm::OnSkinInit() {
                 BuildRegion();
         }
     }
-    if (guard.Alive())
-        FinishSkinning(guard);
+    if (!guard.Alive())
+        return 0;
+    if (Timer_)
+        Timer_->SetEnabled(true);
+    FinishSkinning(guard);
     return 0;
 }
 
@@ -961,8 +964,6 @@ void TWinSkinForm::FinishSkinning(const TAliveGuard& guard) {
     // object) or recreate its window: the state is final before it runs.
     if (LifeState_ != TLifeState::Destroyed)
         LifeState_ = TLifeState::Running;
-    if (Timer_)
-        Timer_->SetEnabled(true);
     SendMessageW(Handle(), SKINMSG_FORMSKINNED, 0, kSkinSignature);
     if (guard.Alive())
         RaiseAfterSkinForm();
