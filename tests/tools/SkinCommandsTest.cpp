@@ -23,7 +23,10 @@ protected:
                                 "[MenuItem]\r\nImage=menu.bmp\r\n"
                                 "[Scrollbar]\r\nImage=gone.bmp\r\n"
                                 "[Leftover]\r\nKey=1\r\n"
-                                "[BUTTON.Never]\r\nAction=50\r\nVisibility=5\r\n";
+                                "[BUTTON.Never]\r\nAction=50\r\nVisibility=5\r\n"
+                                // Shows only on a dialog frame, which hides system-menu buttons.
+                                "[BUTTON.Hidden]\r\nAction=3\r\nVisibility=200\r\n"
+                                "[BUTTON.DialogOnly]\r\nAction=50\r\nVisibility=200\r\n";
         return WriteSkin("tiny.skn",
                          {{"skin.ini", std::vector<std::uint8_t>(ini.begin(), ini.end())},
                           {"buttons.bmp", Strip(50, 20, PixelOf(Rgb(1, 2, 3)))},
@@ -53,7 +56,9 @@ TEST_F(SkinCommands, ValidateListsWhatAnAuthorShouldFix) {
               std::string::npos);
     EXPECT_NE(r.Out.find("[Leftover]: no part of the skin reads this section"), std::string::npos);
     EXPECT_NE(r.Out.find("BUTTON.NEVER: can never be visible"), std::string::npos);
-    EXPECT_NE(r.Out.find("4 findings"), std::string::npos);
+    EXPECT_NE(r.Out.find("BUTTON.HIDDEN: can never be visible"), std::string::npos);
+    EXPECT_EQ(r.Out.find("BUTTON.DIALOGONLY"), std::string::npos);
+    EXPECT_NE(r.Out.find("5 findings"), std::string::npos) << r.Out;
     EXPECT_EQ(Run({"validate", (Dir_ / "none.skn").string()}).Status, 1);
 }
 

@@ -6,6 +6,7 @@
 
 #include "Command.h"
 #include "SkinFiles.h"
+#include "skin/data/CaptionGeometry.h"
 #include "skin/data/SkinLoader.h"
 
 namespace veyra::sknutil {
@@ -101,17 +102,27 @@ int RunDump(const Args& args) {
     return 0;
 }
 
-// A title button whose visibility code makes one of its two tests false for
-// every window can never be seen.
+// A title button that no window shows: the engine's own visibility and
+// action rules say no for every kind of window in every state, even with the
+// application answering yes to every query.
 bool NeverVisible(const TDataSkinSysButton& button) {
-    const auto falseFirst = [](int v) {
-        return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v > 2000;
-    };
-    const auto falseSecond = [](int v) {
-        return v < 0 || v == 5 || (v >= 10 && v <= 99) || (v >= 101 && v <= 199) || v >= 200;
-    };
-    return falseFirst(static_cast<int>(button.Visibility)) ||
-           falseSecond(static_cast<int>(button.Visibility1));
+    const TButtonQuery yes = [](int, int) { return true; };
+    for (int bits = 0; bits < 1 << 7; ++bits)
+        for (const TBorderKind kind : {TBorderKind::Sizeable, TBorderKind::Single,
+                                       TBorderKind::NoCaption, TBorderKind::Dialog}) {
+            TWindowTraits window;
+            window.Maximized = bits & 1;
+            window.Active = bits & 2;
+            window.HasSystemMenu = bits & 4;
+            window.HasMinimizeBox = bits & 8;
+            window.HasMaximizeBox = bits & 16;
+            window.IsDialogClass = bits & 32;
+            window.MdiFrameWithMaximizedChild = bits & 64;
+            window.Kind = kind;
+            if (EvaluateTitleButton(button, window, yes).Visible)
+                return false;
+        }
+    return true;
 }
 
 // The borders at the top and bottom hold their frames stacked.
