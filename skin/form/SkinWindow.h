@@ -49,6 +49,12 @@ public:
     bool Subclassed() const { return Subclassed_; }
 
 protected:
+    // Names the window this object skins, for objects that learn it only
+    // when they attach; ignored while in a subclass chain.
+    void SetHandle(HWND window) {
+        if (!Subclassed_)
+            Handle_ = window;
+    }
     // Joins the window's subclass chain; false when the window refuses (or
     // is gone, or the object is in it already).
     bool Subclass();
