@@ -15,6 +15,7 @@
 #include "framework/Timer.h"
 #include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -138,6 +139,15 @@ bool TWinSkinForm::AddControlObject(TSkinControl* object) {
 
 void TWinSkinForm::RemoveControlObject(TSkinControl* object) {
     std::erase(ControlObjects_, object);
+}
+
+TSkinControl* TWinSkinForm::FindControlObject(HWND window) const {
+    if (!window)
+        return nullptr;
+    for (auto it = ControlObjects_.rbegin(); it != ControlObjects_.rend(); ++it)
+        if ((*it)->Handle() == window)
+            return *it;
+    return nullptr;
 }
 
 void TWinSkinForm::FreeControlObjects() {

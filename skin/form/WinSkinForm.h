@@ -81,6 +81,16 @@ public:
     bool AddControlObject(TSkinControl* object);
     // Removes a control skinning object from ControlObjects (not freed here).
     void RemoveControlObject(TSkinControl* object);
+    // The control skinning objects attached to this window's children, in
+    // the order they registered; owned by their controls (or by this object).
+    const std::vector<TSkinControl*>& ControlObjects() const { return ControlObjects_; }
+    // The last registered control object of window, or null.
+    TSkinControl* FindControlObject(HWND window) const;
+    // A control object registered itself as hovered (null: none is); the
+    // timer sends it CM_MOUSELEAVE when the mouse left a foreign window's
+    // control that could not tell for itself.
+    void SetHotControl(HWND control) { HotControl_ = control; }
+    HWND HotControl() const { return HotControl_; }
 
     // The framework controls the form walk finds for control skinning: the
     // form's controls, then its windowed controls in tab order that have a
