@@ -17,7 +17,10 @@
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/manager/EngineState.h"
+#include "skin/menu/MenuBarTracker.h"
+#include "skin/menu/OwnerDrawMarks.h"
 #include "skin/menu/SkinSystemMenu.h"
+#include "skin/menu/WinSkinMenu.h"
 
 namespace veyra {
 
@@ -138,6 +141,11 @@ public:
     void ShowSystemMenu(POINT screen);
     // The skinned system menu last built, or null.
     TPopupMenu* SkinnedSystemMenu() const { return SystemMenu_.Menu(); }
+    // The skinned menu bar, or null when the window shows none.
+    TWinSkinMenu* MenuBar() const { return MenuBar_.get(); }
+    // Opens a menu-bar item's popup (or runs its command) and follows the
+    // user along the bar until menu mode ends.
+    void TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy);
 
     // A size grip was created among the window's children.
     void NewSizeGrip(HWND grip);
@@ -187,6 +195,21 @@ private:
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     void OnFormSetText(TMessage& message);
+    // The menu seams: the bar's keys, the owner-drawn items of tracked menus.
+    LRESULT OnMenuKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    void OnDialogChar(TMessage& message);
+    // Opens the bar item with access key key (key 0: the first item);
+    // answers whether one was opened.
+    bool OpenMenuByKey(wchar_t key);
+    // Paints the menu bar into dc, a DC of the whole window.
+    void PaintMenuBar(HDC dc, int windowWidth);
+    // Marks a popup's native items owner-drawn while it is tracked, when the
+    // skin draws the menus of this window.
+    void MarkOwnerDrawn(HMENU popup);
+    void UnmarkOwnerDrawn();
 
     // Pieces of the life cycle.
     void ReadWindowTraits();
@@ -303,6 +326,8 @@ private:
 
     HMENU MenuHandle_ = nullptr;
     bool MenuBarActive_ = false;
+    std::unique_ptr<TWinSkinMenu> MenuBar_;
+    TOwnerDrawMarks OwnerDrawMarks_;
     HMENU SystemMenuHandle_ = nullptr;
 
     // The window owns the region once set; RegionSet says that ours is in force.
