@@ -1764,7 +1764,7 @@ TMenuItemLook LookOfMarked(const TMarkedItem& item, UINT state, bool rightToLeft
     look.Separator = item.Separator();
     look.Enabled = (state & (ODS_GRAYED | ODS_DISABLED)) == 0;
     look.Checked = (state & ODS_CHECKED) != 0;
-    look.Default = (state & ODS_DEFAULT) != 0;
+    look.Default = (state & ODS_DEFAULT) != 0 || (item.State & MFS_DEFAULT) != 0;
     look.Selected = (state & ODS_SELECTED) != 0;
     look.RightToLeft = rightToLeft || (item.Type & MFT_RIGHTORDER) != 0;
     return look;
