@@ -65,7 +65,8 @@ int MenuBarItemAt(const std::vector<Rect>& rects, const std::vector<TMenuBarItem
     return -1;
 }
 
-int MenuBarNeighbour(const std::vector<TMenuBarItemInput>& items, int current, bool forward) {
+int MenuBarNeighbour(const std::vector<TMenuBarItemInput>& items, int current, bool forward,
+                     bool popupsOnly) {
     const int count = static_cast<int>(items.size());
     if (count == 0)
         return -1;
@@ -74,7 +75,8 @@ int MenuBarNeighbour(const std::vector<TMenuBarItemInput>& items, int current, b
     int index = current < 0 ? (forward ? -1 : count) : current;
     for (int step = 0; step < count; ++step) {
         index = forward ? (index + 1) % count : (index - 1 + count) % count;
-        if (Reachable(items[static_cast<std::size_t>(index)]))
+        const TMenuBarItemInput& item = items[static_cast<std::size_t>(index)];
+        if (Reachable(item) && (!popupsOnly || (item.Enabled && item.HasPopup)))
             return index;
     }
     return -1;

@@ -19,6 +19,7 @@ struct TMenuBarItemInput {
     bool Visible = true;
     bool HasCaption = true; // an empty caption is never hit
     bool Enabled = true;
+    bool HasPopup = true;
 };
 
 // Where the first item starts, from the bar's near edge. With the skin's
@@ -44,8 +45,10 @@ int MenuBarItemAt(const std::vector<Rect>& rects, const std::vector<TMenuBarItem
 // current, wrapping around at either end and skipping items that are hidden
 // or have no caption; current itself when no other item qualifies, -1 when
 // none does. A current of -1 starts before the first item (forward) or after
-// the last.
-int MenuBarNeighbour(const std::vector<TMenuBarItemInput>& items, int current, bool forward);
+// the last. With popupsOnly only enabled items with a popup qualify: while a
+// popup is open, the keys move from popup to popup.
+int MenuBarNeighbour(const std::vector<TMenuBarItemInput>& items, int current, bool forward,
+                     bool popupsOnly = false);
 
 // How an owner-drawn popup item is measured: the menu item element's left
 // margin (0 without the element) and whether the menu has an image list.

@@ -774,7 +774,14 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCLBUTTONDBLCLK, wParam, lParam);
-    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+    const POINT point = ToWindowPoint(ScreenPointOf(lParam));
+    if (TMenuBtn* item = MenuBar_ ? MenuBar_->ItemAtPoint(point) : nullptr) {
+        // A quick second click on the bar is a click, never the caption's
+        // double click.
+        TrackMenuBtn(item, TOpenedBy::Mouse);
+        return 0;
+    }
+    if (TWinSysButton* button = ButtonAt(point)) {
         if (IsIconAction(button->ButtonData->Action)) {
             StopTimer();
             PostSysCommand(SC_CLOSE);

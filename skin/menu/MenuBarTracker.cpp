@@ -11,11 +11,9 @@ namespace {
 struct TTrackState {
     const TMenuBarHost* Host = nullptr;
     int OpenIndex = -1;
-    HMENU OpenMenu = nullptr;    // the bar item's popup
-    int NextIndex = -1;          // the bar item to open once this popup has closed
-    bool NextByKeyboard = false; // and whether its first item is then selected
-    bool SelectFirst = false;    // post Down at the loop's first message
-    bool FirstSeen = false;
+    HMENU OpenMenu = nullptr;     // the bar item's popup
+    int NextIndex = -1;           // the bar item to open once this popup has closed
+    bool NextByKeyboard = false;  // and whether its first item is then selected
     HMENU SelectedMenu = nullptr; // the menu holding the selected item, from WM_MENUSELECT
     bool SelectedHasPopup = false;
     POINT LastPoint{-1, -1};
@@ -41,7 +39,7 @@ bool SwitchTo(TTrackState& state, int index, bool byKeyboard) {
 }
 
 int NeighbourIndex(const TTrackState& state, bool forward) {
-    const TMenuBtn* next = state.Host->Bar->Neighbour(state.OpenIndex, forward);
+    const TMenuBtn* next = state.Host->Bar->Neighbour(state.OpenIndex, forward, true);
     return next ? next->Index : -1;
 }
 
@@ -65,7 +63,9 @@ bool OnMouse(TTrackState& state, const MSG& msg) {
     state.LastPoint = msg.pt;
     const POINT point = state.Host->ToWindowPoint(msg.pt);
     const TMenuBtn* item = state.Host->Bar->ItemAtPoint(point);
-    if (!item)
+    // There is no bar focus without a popup: the pointer passes over items
+    // that open none.
+    if (!item || !item->SubMenu || !item->ItemEnabled)
         return false;
     if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE)
         return SwitchTo(state, item->Index, false);
@@ -78,11 +78,6 @@ bool OnMouse(TTrackState& state, const MSG& msg) {
 }
 
 bool Filter(TTrackState& state, const MSG& msg) {
-    if (!state.FirstSeen) {
-        state.FirstSeen = true;
-        if (state.SelectFirst)
-            PostMessageW(msg.hwnd ? msg.hwnd : state.Host->Window, WM_KEYDOWN, VK_DOWN, 0);
-    }
     switch (msg.message) {
     case WM_KEYDOWN:
         if (msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)
@@ -140,7 +135,6 @@ TNext TrackOne(const TMenuBarHost& host, int index, bool selectFirst) {
     state.Host = &host;
     state.OpenIndex = index;
     state.OpenMenu = item.SubMenu;
-    state.SelectFirst = selectFirst;
     GetCursorPos(&state.LastPoint);
     Current() = &state;
     struct TScope {
@@ -157,6 +151,10 @@ TNext TrackOne(const TMenuBarHost& host, int index, bool selectFirst) {
     {
         const HookHandle hook(
             SetWindowsHookExW(WH_MSGFILTER, &FilterProc, nullptr, GetCurrentThreadId()));
+        // Posted messages come before the input that is waiting: this Down
+        // is the loop's first message, and selects the popup's first item.
+        if (item.ItemEnabled && selectFirst)
+            PostMessageW(host.Window, WM_KEYDOWN, VK_DOWN, 0);
         if (item.ItemEnabled)
             TrackPopupMenu(popup,
                            TPM_RIGHTBUTTON | (host.RightToLeft ? TPM_RIGHTALIGN : TPM_LEFTALIGN), x,

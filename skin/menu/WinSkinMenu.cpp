@@ -103,6 +103,7 @@ std::vector<TMenuBarItemInput> TWinSkinMenu::LayoutInputs() const {
         input.Visible = item.Visible;
         input.HasCaption = !item.Caption.empty();
         input.Enabled = item.ItemEnabled;
+        input.HasPopup = item.SubMenu != nullptr;
         inputs.push_back(input);
     }
     return inputs;
@@ -179,8 +180,8 @@ TMenuBtn* TWinSkinMenu::ItemByAccessKey(wchar_t key) const {
     return nullptr;
 }
 
-TMenuBtn* TWinSkinMenu::Neighbour(int index, bool forward) const {
-    const int next = MenuBarNeighbour(LayoutInputs(), index, forward);
+TMenuBtn* TWinSkinMenu::Neighbour(int index, bool forward, bool popupsOnly) const {
+    const int next = MenuBarNeighbour(LayoutInputs(), index, forward, popupsOnly);
     return next >= 0 ? Items_[static_cast<std::size_t>(next)].get() : nullptr;
 }
 

@@ -44,8 +44,9 @@ public:
     TMenuBtn* ItemAtPoint(POINT point) const;
     // The first visible, enabled item whose access key is key, or null.
     TMenuBtn* ItemByAccessKey(wchar_t key) const;
-    // The item Left (forward false) or Right reaches from index, or null.
-    TMenuBtn* Neighbour(int index, bool forward) const;
+    // The item Left (forward false) or Right reaches from index, or null;
+    // with popupsOnly, only enabled items that open a popup.
+    TMenuBtn* Neighbour(int index, bool forward, bool popupsOnly = false) const;
     // The bar in window coordinates as last laid out.
     const Rect& BarRect() const { return Canvas_.BarRect; }
     // The canvas the items paint on; the window decides when painting is allowed.

@@ -71,6 +71,11 @@ TEST(MenuBarLayout, NeighboursWrapAroundAndSkipUnreachableItems) {
     for (const Case& c : cases)
         EXPECT_EQ(MenuBarNeighbour(items, c.Current, c.Forward), c.Expected)
             << c.Current << (c.Forward ? " right" : " left");
+    // While a popup is open only items that open one qualify.
+    const Items popups = {{40}, {10, true, true, false}, {20, true, true, true, false}, {30}};
+    EXPECT_EQ(MenuBarNeighbour(popups, 0, true, true), 3);
+    EXPECT_EQ(MenuBarNeighbour(popups, 3, false, true), 0);
+    EXPECT_EQ(MenuBarNeighbour(popups, 0, true, false), 1);
     EXPECT_EQ(MenuBarNeighbour({{10}}, 0, true), 0);
     EXPECT_EQ(MenuBarNeighbour({{10, false}}, 0, true), -1);
     EXPECT_EQ(MenuBarNeighbour({}, -1, false), -1);
