@@ -581,6 +581,10 @@ void TControlMap::DiscoverControls() {
     if (!form)
         return;
     const std::vector<TComponent*> components = form->Components();
+    // A tagged group protects its buttons wherever they stand in the list.
+    for (TComponent* component : components)
+        if (auto* control = dynamic_cast<TControl*>(component))
+            LeftAlone(*control);
     for (TComponent* component : components) {
         // A handler may have freed a component since the list was taken.
         const auto& now = form->Components();
@@ -613,7 +617,7 @@ void TControlMap::MapControl(TControl& control, TWinControl* container) {
     // A control that cannot be skinned (its window cannot be made, a factory
     // or the application's handler fails) stays as it is; the walk goes on.
     try {
-        if (ProtectedByTag(control) || !control.Parent() || AlreadySkinned(control))
+        if (LeftAlone(control) || !control.Parent() || AlreadySkinned(control))
             return;
         const std::string upper = UpperAscii(control.ClassName());
         if (auto* windowed = dynamic_cast<TWinControl*>(&control)) {
@@ -628,7 +632,7 @@ void TControlMap::MapControl(TControl& control, TWinControl* container) {
     }
 }
 
-bool TControlMap::ProtectedByTag(TControl& control) const {
+bool TControlMap::LeftAlone(TControl& control) {
     if (control.Tag() != Settings_.DisableTag)
         return false;
     // A radio or check group asked to be left alone keeps its buttons
@@ -794,6 +798,7 @@ void TControlMap::Attach(TControl& control, const TAttachPlan& plan) {
 // Foreign windows
 
 void TControlMap::DiscoverChildWindows() {
+    FreeDetachedObjects();
     MapChildWindows(Form_.Handle());
 }
 

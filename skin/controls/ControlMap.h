@@ -88,6 +88,10 @@ template <class T> TSkinControl* AttachAs(const TAttachRequest& request) {
         object->AttachHandle(request.Window, request.SkinData, &request.Form);
     else
         object->AttachControl(&request.Form, request.SkinData, request.KeepColor);
+    // The variant the rule chose outlasts the base's own marks (it notes a
+    // switched-off ParentBackground in Mode).
+    if (request.Mode != 0)
+        object->SetMode(request.Mode);
     return object;
 }
 
@@ -178,7 +182,8 @@ public:
     // A framework form: frees the detached control objects, maps the form's
     // controls, then the windowed controls of its tab order.
     void DiscoverControls();
-    // A foreign window: maps every child window (WS_CHILD), top first.
+    // A foreign window: frees the detached control objects, then maps every
+    // child window (WS_CHILD), top first.
     void DiscoverChildWindows();
     // Maps one framework control; container is handed to OnSkinControl as
     // the form.
@@ -206,7 +211,9 @@ public:
 private:
     bool Alive() const { return Guard_.Alive(); }
     bool AlreadySkinned(const TControl& control) const;
-    bool ProtectedByTag(TControl& control) const;
+    // The control's Tag asks to leave it alone; a tagged radio or check
+    // group passes the tag on to its children.
+    bool LeftAlone(TControl& control);
     // OnSkinControl; true when the application decided for the control.
     bool AskApplication(TControl& control, TWinControl* container, const std::string& upper);
     void Carry(TControl& control, const TControlPlan& plan);
