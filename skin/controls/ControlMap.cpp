@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <initializer_list>
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
@@ -87,13 +91,16 @@ std::size_t IndexOf(TSkinClass skinClass) {
 }
 
 // ---------------------------------------------------------------------------
-// Tests on a control the tables use
+// Conditions the tables use
 
-constexpr LONG_PTR kScrollStyles = WS_HSCROLL | WS_VSCROLL;
+// The control's window, or null for a control without one (yet).
+HWND WindowOf(const TControl& control) {
+    const auto* windowed = dynamic_cast<const TWinControl*>(&control);
+    return windowed ? windowed->WindowHandle() : nullptr;
+}
 
 LONG_PTR StyleOf(const TControl& control) {
-    const auto* windowed = dynamic_cast<const TWinControl*>(&control);
-    const HWND window = windowed ? windowed->WindowHandle() : nullptr;
+    const HWND window = WindowOf(control);
     return window ? GetWindowLongPtrW(window, GWL_STYLE) : 0;
 }
 
@@ -109,7 +116,7 @@ bool IsScrollBarControl(const TControl& control) {
 }
 
 bool HasScrollStyle(const TControl& control, std::string_view) {
-    return (StyleOf(control) & kScrollStyles) != 0;
+    return (StyleOf(control) & (WS_HSCROLL | WS_VSCROLL)) != 0;
 }
 
 bool ButtonStyleTabs(const TControl& control, std::string_view) {
@@ -132,8 +139,7 @@ bool NoButton(const TControl& control, std::string_view) {
 
 // The window is larger than its client area: it has a border.
 bool HasBorder(const TControl& control, std::string_view) {
-    const auto* windowed = dynamic_cast<const TWinControl*>(&control);
-    const HWND window = windowed ? windowed->WindowHandle() : nullptr;
+    const HWND window = WindowOf(control);
     RECT outer{};
     RECT client{};
     if (!window || !GetWindowRect(window, &outer) || !GetClientRect(window, &client))
@@ -146,7 +152,8 @@ bool DropDownCxButton(const TControl& control, std::string_view upper) {
            SameText(GetEnumPropText(&control, "Kind"), "cxbkDropDownButton");
 }
 
-bool FromRaizeFamily(const TControl&, std::string_view upper) {
+// The glyph-image family of radio and check groups goes by this prefix.
+bool NameHasTrz(const TControl&, std::string_view upper) {
     return upper.find("TRZ") != std::string_view::npos;
 }
 
@@ -365,13 +372,13 @@ const TKeywordRule kKeywordRules[] = {
     {K::RadioGroup, On(xcGroupBox),
      Do(Recoloured(C::GroupBox), TC::AttachEach,
         Needing(Recoloured(C::ObjImage, 2), xcRadioButton)),
-     &FromRaizeFamily},
+     &NameHasTrz},
     {K::RadioGroup, On(xcGroupBox),
      Do(Recoloured(C::GroupBox), TC::AttachEach, Needing(Plain(C::RadioButton), xcRadioButton))},
     {K::CheckGroup, On(xcPanel),
      Do(Needing(Recoloured(C::GroupBox), xcGroupBox), TC::AttachEach,
         Needing(Recoloured(C::ObjImage, 1), xcRadioButton)),
-     &FromRaizeFamily},
+     &NameHasTrz},
     {K::CheckGroup, On(xcPanel),
      Do(Needing(Recoloured(C::GroupBox), xcGroupBox), TC::AttachEach,
         Needing(Plain(C::CheckBox), xcRadioButton))},
@@ -455,11 +462,6 @@ std::vector<std::string> Skin3rdBytes(const TSkinData* skinData) {
     for (const std::wstring& line : skinData->Skin3rd())
         lines.push_back(WideToUtf8(line));
     return lines;
-}
-
-HWND WindowOf(const TControl& control) {
-    const auto* windowed = dynamic_cast<const TWinControl*>(&control);
-    return windowed ? windowed->WindowHandle() : nullptr;
 }
 
 bool AnswersSkinned(HWND window) {
