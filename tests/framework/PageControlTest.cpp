@@ -3,9 +3,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "framework/CustomForm.h"
+#include "framework/EngineTestSupport.h"
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
+#include "framework/TextConv.h"
 
 namespace veyra {
 namespace {
@@ -20,6 +24,7 @@ struct TPagesForm {
             auto* sheet = new TTabSheet(&Form);
             sheet->SetPageControl(Pages);
             sheet->SetCaption(caption);
+            sheet->SetName(WideToUtf8(caption));
             sheet->SetImageIndex(Pages->PageCount() - 1);
             Sheets.push_back(sheet);
         }
@@ -44,6 +49,23 @@ struct TPagesForm {
         SendMessageW(Pages->WindowHandle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageW(Pages->WindowHandle(), WM_LBUTTONUP, 0, at);
     }
+    int TabCount() const {
+        return static_cast<int>(SendMessageW(Pages->WindowHandle(), TCM_GETITEMCOUNT, 0, 0));
+    }
+    int Selected() const {
+        return static_cast<int>(SendMessageW(Pages->WindowHandle(), TCM_GETCURSEL, 0, 0));
+    }
+    int Focused() const {
+        return static_cast<int>(SendMessageW(Pages->WindowHandle(), TCM_GETCURFOCUS, 0, 0));
+    }
+    // The display rectangle as the window reports it, in client coordinates.
+    RECT Display() const {
+        RECT r{};
+        GetClientRect(Pages->WindowHandle(), &r);
+        SendMessageW(Pages->WindowHandle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+        return r;
+    }
+    bool Alive(const char* name) const { return Form.FindComponent(name) != nullptr; }
     TForm Form{nullptr};
     TPageControl* Pages;
     std::vector<TTabSheet*> Sheets;
@@ -103,6 +125,171 @@ TEST(PageControl, ActivePageFollowsCodeAndRemoval) {
     EXPECT_EQ(f.TabText(1), L"Third");
     f.Pages->SetActivePageIndex(7);
     EXPECT_EQ(f.Pages->ActivePage(), nullptr);
+}
+
+TEST(PageControl, TabPositionAndStyleReachTheLiveWindowAndThePagesFollow) {
+    constexpr DWORD kTabBits =
+        TCS_BOTTOM | TCS_VERTICAL | TCS_MULTILINE | TCS_BUTTONS | TCS_FLATBUTTONS;
+    const struct {
+        TTabPosition Position;
+        TTabStyle Style;
+        bool MultiLine;
+        DWORD Bits;
+    } cases[] = {
+        {tpTop, tsTabs, false, 0},
+        {tpBottom, tsTabs, false, TCS_BOTTOM},
+        {tpLeft, tsTabs, false, TCS_VERTICAL | TCS_MULTILINE},
+        {tpRight, tsTabs, false, TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE},
+        {tpTop, tsButtons, true, TCS_BUTTONS | TCS_MULTILINE},
+        {tpBottom, tsFlatButtons, false, TCS_BOTTOM | TCS_BUTTONS | TCS_FLATBUTTONS},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "position " << c.Position << ", style " << c.Style);
+        TPagesForm f;
+        f.Pages->SetActivePageIndex(1);
+        const HWND before = f.Pages->WindowHandle();
+        f.Pages->SetTabPosition(c.Position);
+        f.Pages->SetStyle(c.Style);
+        f.Pages->SetMultiLine(c.MultiLine);
+        const HWND window = f.Pages->WindowHandle();
+        ASSERT_TRUE(IsWindow(window));
+        EXPECT_EQ(window != before, c.Bits != 0) << "a new window only for a change";
+        EXPECT_EQ(GetWindowLongPtrW(window, GWL_STYLE) & kTabBits, c.Bits);
+        EXPECT_EQ(TCustomTabControl::TabStyleBits(c.Position, c.Style, c.MultiLine), c.Bits);
+
+        // The tabs and the selection came over; the focused tab is the
+        // selected one, which is what a skinned strip lights.
+        ASSERT_EQ(f.TabCount(), 3);
+        EXPECT_EQ(f.TabText(2), L"Third");
+        EXPECT_EQ(f.Selected(), 1);
+        EXPECT_EQ(f.Focused(), 1);
+        EXPECT_EQ(f.Pages->ActivePage(), f.Sheets[1]);
+
+        // The tabs are on the asked side of the display rectangle, and every
+        // page, with its window, fills that rectangle.
+        const RECT display = f.Display();
+        const RECT ours = f.Pages->DisplayRect();
+        EXPECT_TRUE(EqualRect(&ours, &display));
+        RECT tab{};
+        SendMessageW(window, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+        switch (c.Position) {
+        case tpTop:
+            EXPECT_LE(tab.bottom, display.top);
+            break;
+        case tpBottom:
+            EXPECT_GE(tab.top, display.bottom);
+            break;
+        case tpLeft:
+            EXPECT_LE(tab.right, display.left);
+            break;
+        case tpRight:
+            EXPECT_GE(tab.left, display.right);
+            break;
+        }
+        for (TTabSheet* sheet : f.Sheets) {
+            const RECT bounds = sheet->BoundsRect();
+            EXPECT_TRUE(EqualRect(&bounds, &display)) << sheet->Name();
+            RECT placed{};
+            GetWindowRect(sheet->WindowHandle(), &placed);
+            MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&placed), 2);
+            EXPECT_TRUE(EqualRect(&placed, &display)) << sheet->Name();
+            EXPECT_EQ(GetParent(sheet->WindowHandle()), window);
+        }
+        EXPECT_TRUE(GetWindowLongPtrW(f.Sheets[1]->WindowHandle(), GWL_STYLE) & WS_VISIBLE);
+        EXPECT_FALSE(GetWindowLongPtrW(f.Sheets[0]->WindowHandle(), GWL_STYLE) & WS_VISIBLE);
+    }
+}
+
+TEST(PageControl, FreePageLeavesTheControlConsistentWhereverItIsCalledFrom) {
+    enum TCaller { FromOutside, FromThePageControlsHook, FromThePagesOwnHandler };
+    for (TCaller caller : {FromOutside, FromThePageControlsHook, FromThePagesOwnHandler}) {
+        SCOPED_TRACE(testing::Message() << "caller " << caller);
+        TPagesForm f;
+        f.Pages->SetActivePageIndex(1);
+        int countInside = -1;
+        switch (caller) {
+        case FromOutside:
+            f.Pages->FreePage(1);
+            break;
+        case FromThePageControlsHook: {
+            // A close box: the click is kept from the control.
+            test::THook closeBox(*f.Pages, [&](TMessage& message) {
+                if (message.Msg != WM_LBUTTONDOWN)
+                    return false;
+                f.Pages->FreePage(f.Pages->ActivePageIndex());
+                countInside = f.Pages->PageCount();
+                return true;
+            });
+            f.ClickTab(1);
+            EXPECT_EQ(countInside, 2);
+            break;
+        }
+        case FromThePagesOwnHandler: {
+            auto button = std::make_unique<test::THook>(*f.Sheets[1], [&](TMessage& message) {
+                if (message.Msg != WM_USER + 1)
+                    return false;
+                f.Pages->FreePage(1);
+                countInside = f.Pages->PageCount();
+                return true;
+            });
+            const HWND page = f.Sheets[1]->WindowHandle();
+            SendMessageW(page, WM_USER + 1, 0, 0);
+            EXPECT_EQ(countInside, 2);
+            EXPECT_TRUE(f.Alive("Second")) << "its handler was running: the page waits";
+            EXPECT_FALSE(IsWindowVisible(page));
+            button.reset();
+            EXPECT_TRUE(test::PumpUntil([&] { return !f.Alive("Second"); }));
+            EXPECT_FALSE(IsWindow(page));
+            break;
+        }
+        }
+        EXPECT_FALSE(f.Alive("Second"));
+        EXPECT_EQ(f.Pages->PageCount(), 2);
+        ASSERT_EQ(f.TabCount(), 2);
+        EXPECT_EQ(f.TabText(1), L"Third");
+        EXPECT_EQ(f.Pages->ActivePage(), f.Sheets[2]) << "the next page takes over";
+        EXPECT_EQ(f.Selected(), 1);
+        EXPECT_EQ(f.Focused(), 1);
+        EXPECT_TRUE(f.Sheets[2]->Visible());
+    }
+}
+
+TEST(PageControl, AStyleChangeInsideTheControlsOwnHandlerWaitsForTheMessageLoop) {
+    TPagesForm f;
+    const HWND old = f.Pages->WindowHandle();
+    HWND inside = nullptr;
+    // The platform's tab control is still handling the click when OnChange
+    // runs: its window must not go under it.
+    f.Pages->OnChange = [&](TObject*) {
+        f.Pages->SetTabPosition(tpBottom);
+        inside = f.Pages->WindowHandle();
+    };
+    f.ClickTab(1);
+    EXPECT_EQ(inside, old);
+    EXPECT_EQ(f.Pages->WindowHandle(), old);
+    EXPECT_EQ(f.Pages->TabPosition(), tpBottom);
+    ASSERT_TRUE(test::PumpUntil([&] { return f.Pages->WindowHandle() != old; }));
+    EXPECT_FALSE(IsWindow(old));
+    EXPECT_TRUE(GetWindowLongPtrW(f.Pages->WindowHandle(), GWL_STYLE) & TCS_BOTTOM);
+    EXPECT_EQ(f.Pages->ActivePage(), f.Sheets[1]);
+    EXPECT_EQ(f.Selected(), 1);
+    EXPECT_EQ(f.TabCount(), 3);
+}
+
+TEST(PageControl, FreePageIgnoresAMissingIndexAndCanEmptyTheControl) {
+    TPagesForm f;
+    f.Pages->FreePage(-1);
+    f.Pages->FreePage(3);
+    EXPECT_EQ(f.Pages->PageCount(), 3);
+    f.Pages->SetActivePageIndex(2);
+    f.Pages->FreePage(2);
+    EXPECT_EQ(f.Pages->ActivePage(), f.Sheets[1]) << "the last page hands over to the previous";
+    f.Pages->FreePage(0);
+    f.Pages->FreePage(0);
+    EXPECT_EQ(f.Pages->PageCount(), 0);
+    EXPECT_EQ(f.TabCount(), 0);
+    EXPECT_EQ(f.Pages->ActivePage(), nullptr);
+    EXPECT_EQ(f.Form.ComponentCount(), 1) << "only the page control is left";
 }
 
 } // namespace

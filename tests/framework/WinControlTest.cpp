@@ -9,7 +9,9 @@
 #include "framework/CustomForm.h"
 #include "framework/EngineTestSupport.h"
 #include "framework/PageControl.h"
+#include "framework/PropAccess.h"
 #include "framework/TabSheet.h"
+#include "framework/TextConv.h"
 #include "framework/WindowClass.h"
 
 namespace veyra {
@@ -198,6 +200,140 @@ TEST(WinControl, DestroyingAParentDestroysItsChildrenAndTheirWindows) {
     ASSERT_TRUE(IsWindow(window));
     delete form;
     EXPECT_FALSE(IsWindow(window));
+}
+
+// A hook that notes which window the control had when CM_RECREATEWND came
+// and which it has after passing it on.
+struct TRecreateSpy {
+    explicit TRecreateSpy(TWinControl& control) : Control(control), Saved(control.WindowProc()) {
+        control.SetWindowProc(TWndMethod::Of<&TRecreateSpy::Hook>(this));
+    }
+    ~TRecreateSpy() { Control.SetWindowProc(Saved); }
+    void Hook(TMessage& message) {
+        if (message.Msg == CM_RECREATEWND)
+            Before.push_back(Control.WindowHandle());
+        Saved(message);
+        if (message.Msg == CM_RECREATEWND)
+            After.push_back(Control.WindowHandle());
+    }
+    TWinControl& Control;
+    TWndMethod Saved;
+    std::vector<HWND> Before, After;
+};
+
+TEST(WinControl, RecreateWndMakesNewWindowsKeepsTheStateAndAHookSeesBothSides) {
+    TPlainForm f;
+    auto* sheet = new TTabSheet(&f.Form);
+    sheet->SetPageControl(f.Pages);
+    sheet->SetCaption(L"Only");
+    auto* below = new TPageControl(&f.Form);
+    below->SetParent(&f.Form);
+    below->SetBounds(8, 220, 300, 40);
+    f.Form.Show();
+    const HWND old = f.Pages->Handle();
+    const HWND oldSheet = sheet->WindowHandle();
+    SetFocus(old);
+    ASSERT_EQ(GetFocus(), old);
+    ASSERT_EQ(GetWindow(old, GW_HWNDNEXT), below->WindowHandle());
+    RECT oldPlace{};
+    GetWindowRect(old, &oldPlace);
+
+    TRecreateSpy spy(*f.Pages);
+    f.Pages->RecreateWnd();
+    const HWND now = f.Pages->WindowHandle();
+    EXPECT_FALSE(IsWindow(old));
+    ASSERT_TRUE(IsWindow(now));
+    EXPECT_EQ(spy.Before, std::vector<HWND>{old});
+    EXPECT_EQ(spy.After, std::vector<HWND>{now});
+    EXPECT_EQ(f.Pages->WindowProc(), TWndMethod::Of<&TRecreateSpy::Hook>(&spy))
+        << "the hook stays in front";
+
+    // Place, tabs, children, focus and the place among the siblings are kept.
+    RECT place{};
+    GetWindowRect(now, &place);
+    EXPECT_TRUE(EqualRect(&place, &oldPlace));
+    EXPECT_EQ(SendMessageW(now, TCM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(TWinControl::FromHandle(now), f.Pages);
+    EXPECT_FALSE(IsWindow(oldSheet));
+    EXPECT_EQ(GetParent(sheet->WindowHandle()), now);
+    EXPECT_TRUE(IsWindowVisible(sheet->WindowHandle()));
+    EXPECT_EQ(GetFocus(), now);
+    EXPECT_EQ(GetWindow(now, GW_HWNDNEXT), below->WindowHandle());
+
+    // Without a window there is nothing to recreate.
+    TPageControl loose(nullptr);
+    TRecreateSpy looseSpy(loose);
+    loose.RecreateWnd();
+    EXPECT_FALSE(loose.HandleAllocated());
+    EXPECT_TRUE(looseSpy.Before.empty());
+}
+
+TEST(WinControl, ButtonDownMessagesRaiseOnMouseDownWithButtonKeysAndPlace) {
+    TPlainForm f;
+    auto* sheet = new TTabSheet(&f.Form);
+    sheet->SetParent(&f.Form);
+    sheet->SetBounds(0, 0, 50, 50);
+    const HWND window = sheet->Handle();
+    struct TDown {
+        TObject* Sender;
+        TMouseButton Button;
+        TShiftState Shift;
+        int X, Y;
+    };
+    std::vector<TDown> downs;
+    sheet->OnMouseDown = [&](TObject* sender, TMouseButton button, TShiftState shift, int x,
+                             int y) {
+        downs.push_back({sender, button, shift, x, y});
+    };
+    const struct {
+        UINT Msg;
+        WPARAM Keys;
+        int X, Y;
+        TMouseButton Button;
+        TShiftState Shift;
+    } cases[] = {
+        {WM_LBUTTONDOWN, MK_LBUTTON, 10, 12, mbLeft, ssLeft},
+        {WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 3, 4, mbRight, ssRight | ssShift},
+        {WM_MBUTTONDOWN, MK_MBUTTON | MK_CONTROL, 0, 49, mbMiddle, ssMiddle | ssCtrl},
+        {WM_LBUTTONDBLCLK, MK_LBUTTON, -5, -7, mbLeft, ssLeft | ssDouble},
+    };
+    for (const auto& c : cases) {
+        downs.clear();
+        SendMessageW(window, c.Msg, c.Keys,
+                     MAKELPARAM(static_cast<WORD>(c.X), static_cast<WORD>(c.Y)));
+        ASSERT_EQ(downs.size(), 1u) << std::hex << c.Msg;
+        EXPECT_EQ(downs[0].Sender, sheet);
+        EXPECT_EQ(downs[0].Button, c.Button);
+        EXPECT_EQ(downs[0].Shift, c.Shift) << std::hex << c.Msg;
+        EXPECT_EQ(downs[0].X, c.X);
+        EXPECT_EQ(downs[0].Y, c.Y);
+    }
+    downs.clear();
+    SendMessageW(window, WM_LBUTTONUP, 0, 0);
+    SendMessageW(window, WM_MOUSEMOVE, 0, 0);
+    EXPECT_TRUE(downs.empty());
+}
+
+TEST(WinControl, BiDiModeGivesTheWindowItsRightToLeftStyles) {
+    constexpr LONG_PTR kRtl = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
+    const struct {
+        const wchar_t* Mode;
+        LONG_PTR ExStyle;
+    } cases[] = {
+        {L"bdRightToLeft", kRtl},
+        {L"bdRightToLeftNoAlign", WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR},
+        {L"bdRightToLeftReadingOnly", WS_EX_RTLREADING},
+        {L"bdLeftToRight", 0},
+    };
+    TPlainForm f;
+    f.Pages->HandleNeeded();
+    for (const auto& c : cases) {
+        ASSERT_TRUE(SetPropText(f.Pages, "BiDiMode", c.Mode));
+        EXPECT_EQ(GetWindowLongPtrW(f.Pages->WindowHandle(), GWL_EXSTYLE) & kRtl, c.ExStyle)
+            << WideToUtf8(c.Mode);
+        EXPECT_EQ(f.Pages->UseRightToLeftReading(), (c.ExStyle & WS_EX_RTLREADING) != 0);
+        EXPECT_EQ(f.Pages->UseRightToLeftAlignment(), (c.ExStyle & WS_EX_RIGHT) != 0);
+    }
 }
 
 } // namespace
