@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <tuple>
 
 #include "framework/ControlAtom.h"
 #include "framework/CustomForm.h"
@@ -11,7 +12,6 @@
 #include "framework/PageControl.h"
 #include "framework/PropAccess.h"
 #include "framework/TabSheet.h"
-#include "framework/TextConv.h"
 #include "framework/WindowClass.h"
 
 namespace veyra {
@@ -202,89 +202,59 @@ TEST(WinControl, DestroyingAParentDestroysItsChildrenAndTheirWindows) {
     EXPECT_FALSE(IsWindow(window));
 }
 
-// A hook that notes which window the control had when CM_RECREATEWND came
-// and which it has after passing it on.
-struct TRecreateSpy {
-    explicit TRecreateSpy(TWinControl& control) : Control(control), Saved(control.WindowProc()) {
-        control.SetWindowProc(TWndMethod::Of<&TRecreateSpy::Hook>(this));
-    }
-    ~TRecreateSpy() { Control.SetWindowProc(Saved); }
-    void Hook(TMessage& message) {
-        if (message.Msg == CM_RECREATEWND)
-            Before.push_back(Control.WindowHandle());
-        Saved(message);
-        if (message.Msg == CM_RECREATEWND)
-            After.push_back(Control.WindowHandle());
-    }
-    TWinControl& Control;
-    TWndMethod Saved;
-    std::vector<HWND> Before, After;
-};
-
 TEST(WinControl, RecreateWndMakesNewWindowsKeepsTheStateAndAHookSeesBothSides) {
     TPlainForm f;
     auto* sheet = new TTabSheet(&f.Form);
     sheet->SetPageControl(f.Pages);
-    sheet->SetCaption(L"Only");
     auto* below = new TPageControl(&f.Form);
     below->SetParent(&f.Form);
-    below->SetBounds(8, 220, 300, 40);
     f.Form.Show();
     const HWND old = f.Pages->Handle();
-    const HWND oldSheet = sheet->WindowHandle();
     SetFocus(old);
     ASSERT_EQ(GetFocus(), old);
     ASSERT_EQ(GetWindow(old, GW_HWNDNEXT), below->WindowHandle());
-    RECT oldPlace{};
-    GetWindowRect(old, &oldPlace);
 
-    TRecreateSpy spy(*f.Pages);
+    // A hook in front sees the old window before it passes the message on and the new one after.
+    std::vector<HWND> seen;
+    TWndMethod saved = f.Pages->WindowProc();
+    test::THook hook(*f.Pages, [&](TMessage& message) {
+        if (message.Msg != CM_RECREATEWND)
+            return false;
+        seen.push_back(f.Pages->WindowHandle());
+        saved(message);
+        seen.push_back(f.Pages->WindowHandle());
+        return true;
+    });
     f.Pages->RecreateWnd();
     const HWND now = f.Pages->WindowHandle();
     EXPECT_FALSE(IsWindow(old));
     ASSERT_TRUE(IsWindow(now));
-    EXPECT_EQ(spy.Before, std::vector<HWND>{old});
-    EXPECT_EQ(spy.After, std::vector<HWND>{now});
-    EXPECT_EQ(f.Pages->WindowProc(), TWndMethod::Of<&TRecreateSpy::Hook>(&spy))
-        << "the hook stays in front";
+    EXPECT_EQ(seen, (std::vector<HWND>{old, now}));
 
-    // Place, tabs, children, focus and the place among the siblings are kept.
+    // Place, tabs, pages, focus and the place among the siblings are kept.
+    EXPECT_EQ(f.Pages->BoundsRect().right, 308);
     RECT place{};
     GetWindowRect(now, &place);
-    EXPECT_TRUE(EqualRect(&place, &oldPlace));
+    MapWindowPoints(HWND_DESKTOP, f.Form.WindowHandle(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 8);
+    EXPECT_EQ(place.right, 308);
     EXPECT_EQ(SendMessageW(now, TCM_GETITEMCOUNT, 0, 0), 1);
     EXPECT_EQ(TWinControl::FromHandle(now), f.Pages);
-    EXPECT_FALSE(IsWindow(oldSheet));
     EXPECT_EQ(GetParent(sheet->WindowHandle()), now);
     EXPECT_TRUE(IsWindowVisible(sheet->WindowHandle()));
     EXPECT_EQ(GetFocus(), now);
     EXPECT_EQ(GetWindow(now, GW_HWNDNEXT), below->WindowHandle());
 
-    // Without a window there is nothing to recreate.
-    TPageControl loose(nullptr);
-    TRecreateSpy looseSpy(loose);
-    loose.RecreateWnd();
-    EXPECT_FALSE(loose.HandleAllocated());
-    EXPECT_TRUE(looseSpy.Before.empty());
+    // The right-to-left modes are window styles, so a change recreates.
+    ASSERT_TRUE(SetPropText(f.Pages, "BiDiMode", L"bdRightToLeftNoAlign"));
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(GetWindowLongPtrW(f.Pages->WindowHandle(), GWL_EXSTYLE) &
+                  (WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT),
+              WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
 }
 
 TEST(WinControl, ButtonDownMessagesRaiseOnMouseDownWithButtonKeysAndPlace) {
     TPlainForm f;
-    auto* sheet = new TTabSheet(&f.Form);
-    sheet->SetParent(&f.Form);
-    sheet->SetBounds(0, 0, 50, 50);
-    const HWND window = sheet->Handle();
-    struct TDown {
-        TObject* Sender;
-        TMouseButton Button;
-        TShiftState Shift;
-        int X, Y;
-    };
-    std::vector<TDown> downs;
-    sheet->OnMouseDown = [&](TObject* sender, TMouseButton button, TShiftState shift, int x,
-                             int y) {
-        downs.push_back({sender, button, shift, x, y});
-    };
     const struct {
         UINT Msg;
         WPARAM Keys;
@@ -296,43 +266,21 @@ TEST(WinControl, ButtonDownMessagesRaiseOnMouseDownWithButtonKeysAndPlace) {
         {WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 3, 4, mbRight, ssRight | ssShift},
         {WM_MBUTTONDOWN, MK_MBUTTON | MK_CONTROL, 0, 49, mbMiddle, ssMiddle | ssCtrl},
         {WM_LBUTTONDBLCLK, MK_LBUTTON, -5, -7, mbLeft, ssLeft | ssDouble},
+        {WM_LBUTTONUP, 0, 1, 1, mbLeft, 0}, // no event
     };
+    std::vector<std::tuple<TObject*, TMouseButton, TShiftState, int, int>> downs;
+    f.Pages->OnMouseDown = [&](TObject* sender, TMouseButton button, TShiftState shift, int x,
+                               int y) { downs.emplace_back(sender, button, shift, x, y); };
     for (const auto& c : cases) {
         downs.clear();
-        SendMessageW(window, c.Msg, c.Keys,
+        SendMessageW(f.Pages->Handle(), c.Msg, c.Keys,
                      MAKELPARAM(static_cast<WORD>(c.X), static_cast<WORD>(c.Y)));
-        ASSERT_EQ(downs.size(), 1u) << std::hex << c.Msg;
-        EXPECT_EQ(downs[0].Sender, sheet);
-        EXPECT_EQ(downs[0].Button, c.Button);
-        EXPECT_EQ(downs[0].Shift, c.Shift) << std::hex << c.Msg;
-        EXPECT_EQ(downs[0].X, c.X);
-        EXPECT_EQ(downs[0].Y, c.Y);
-    }
-    downs.clear();
-    SendMessageW(window, WM_LBUTTONUP, 0, 0);
-    SendMessageW(window, WM_MOUSEMOVE, 0, 0);
-    EXPECT_TRUE(downs.empty());
-}
-
-TEST(WinControl, BiDiModeGivesTheWindowItsRightToLeftStyles) {
-    constexpr LONG_PTR kRtl = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
-    const struct {
-        const wchar_t* Mode;
-        LONG_PTR ExStyle;
-    } cases[] = {
-        {L"bdRightToLeft", kRtl},
-        {L"bdRightToLeftNoAlign", WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR},
-        {L"bdRightToLeftReadingOnly", WS_EX_RTLREADING},
-        {L"bdLeftToRight", 0},
-    };
-    TPlainForm f;
-    f.Pages->HandleNeeded();
-    for (const auto& c : cases) {
-        ASSERT_TRUE(SetPropText(f.Pages, "BiDiMode", c.Mode));
-        EXPECT_EQ(GetWindowLongPtrW(f.Pages->WindowHandle(), GWL_EXSTYLE) & kRtl, c.ExStyle)
-            << WideToUtf8(c.Mode);
-        EXPECT_EQ(f.Pages->UseRightToLeftReading(), (c.ExStyle & WS_EX_RTLREADING) != 0);
-        EXPECT_EQ(f.Pages->UseRightToLeftAlignment(), (c.ExStyle & WS_EX_RIGHT) != 0);
+        if (c.Msg == WM_LBUTTONUP)
+            EXPECT_TRUE(downs.empty());
+        else
+            EXPECT_EQ(downs, (std::vector{std::tuple{static_cast<TObject*>(f.Pages), c.Button,
+                                                     c.Shift, c.X, c.Y}}))
+                << std::hex << c.Msg;
     }
 }
 
