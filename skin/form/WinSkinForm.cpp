@@ -15,6 +15,7 @@
 #include "framework/Timer.h"
 #include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
+#include "skin/controls/ControlMap.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
@@ -165,17 +166,6 @@ void TWinSkinForm::FreeControlObjects() {
         delete object;
     }
     HotControl_ = nullptr;
-}
-
-void TWinSkinForm::RemoveDetachedControls() {
-    std::vector<TSkinControl*> detached;
-    for (TSkinControl* object : ControlObjects_)
-        if (object->LifeState() == TControlLife::Destroyed)
-            detached.push_back(object);
-    for (TSkinControl* object : detached) {
-        RemoveControlObject(object);
-        delete object;
-    }
 }
 
 void TWinSkinForm::TellControlsSkinChanged() {
@@ -373,8 +363,7 @@ LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case SKINMSG_INIT:
         return OnSkinInit();
     case SKINMSG_RESKINSCROLL:
-        // Seam: replacing a control's scroll-bar object comes with the
-        // scroll-bar skinning; until then the request is ignored.
+        TControlMap(*this).ReskinControl(reinterpret_cast<HWND>(wParam));
         return 0;
     case SKINMSG_ISSKINNED:
         return 1;
@@ -990,12 +979,15 @@ LRESULT TWinSkinForm::OnSkinInit() {
         if (!(style & WS_VISIBLE))
             SetWindowLongPtrW(window, GWL_STYLE, style | WS_VISIBLE);
     }
-    if (Control_)
-        DiscoverControls();
-    else
-        DiscoverChildWindows();
-
     const TAliveGuard guard(*this);
+    // The application's OnSkinControl runs from here and may free the form.
+    if (Control_)
+        TControlMap(*this).DiscoverControls();
+    else
+        TControlMap(*this).DiscoverChildWindows();
+    if (!guard.Alive())
+        return 0;
+
     if (LifeState_ == TLifeState::Created && SkinFrame_) {
         if (Kind_ == TWindowKind::MdiChild) {
             if (WindowState_ == TWindowState::Maximized) {
@@ -1041,42 +1033,6 @@ void TWinSkinForm::FinishSkinning(const TAliveGuard& guard) {
     SendMessageW(Handle(), SKINMSG_FORMSKINNED, 0, kSkinSignature);
     if (guard.Alive())
         RaiseAfterSkinForm();
-}
-
-std::vector<TControl*> TWinSkinForm::DiscoverControls() {
-    std::vector<TControl*> found;
-    if (!Control_)
-        return found;
-    const std::int64_t disableTag = SkinData_ ? SkinData_->DisableTag() : 99;
-    auto add = [&found](TControl* control) {
-        if (std::find(found.begin(), found.end(), control) == found.end())
-            found.push_back(control);
-    };
-    // Seam: each control found is mapped to its control skinning class (and
-    // the popup menus made owner-drawn) once those classes exist.
-    for (TComponent* component : Control_->Components())
-        if (auto* control = dynamic_cast<TControl*>(component);
-            control && control->Tag() != disableTag)
-            add(control);
-    std::vector<TWinControl*> tabOrder;
-    Control_->GetTabOrderList(tabOrder);
-    for (TWinControl* control : tabOrder) {
-        const HWND window = control->WindowHandle();
-        if (!window || control->Tag() == disableTag)
-            continue;
-        if (SendMessageW(window, SKINMSG_ISSKINNED, 0, 0) == 1)
-            continue;
-        add(control);
-    }
-    return found;
-}
-
-std::vector<HWND> TWinSkinForm::DiscoverChildWindows() {
-    std::vector<HWND> found;
-    for (HWND child = GetTopWindow(Handle()); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD)
-            found.push_back(child); // Seam: mapped to a control skinning class later.
-    return found;
 }
 
 // ---------------------------------------------------------------------------

@@ -95,15 +95,6 @@ public:
     void SetHotControl(HWND control) { HotControl_ = control; }
     HWND HotControl() const { return HotControl_; }
 
-    // The framework controls the form walk finds for control skinning: the
-    // form's controls, then its windowed controls in tab order that have a
-    // window, are not tagged DisableTag and are not skinned already. Attaches
-    // nothing; each control appears once.
-    std::vector<TControl*> DiscoverControls();
-    // The child windows (WS_CHILD) of a foreign window, top of the z-order
-    // first. Attaches nothing.
-    std::vector<HWND> DiscoverChildWindows();
-
     TLifeState LifeState() const { return LifeState_; }
     TSkinData* SkinData() const { return SkinData_; }
     TCustomForm* Control() const { return Control_; }
@@ -218,8 +209,6 @@ private:
     void FinishSkinning(const TAliveGuard& guard);
     void TimerTick(TObject* sender);
     void FreeControlObjects();
-    // Frees the control objects whose windows are gone.
-    void RemoveDetachedControls();
     void TellControlsSkinChanged();
     void RaiseAfterSkinForm();
     void RaiseBeforeSkinForm();
