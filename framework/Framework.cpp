@@ -2,9 +2,13 @@
 
 #include "ClassInfo.h"
 #include "ImageList.h"
+#include "ListBox.h"
+#include "ListView.h"
+#include "Memo.h"
 #include "MenuItem.h"
 #include "PageControl.h"
 #include "PopupMenu.h"
+#include "ScrollBar.h"
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
@@ -16,7 +20,8 @@ void RegisterFrameworkClasses() {
     for (const TClassInfo* cls :
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
-          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
+          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TMemo::StaticClass(),
+          &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -12,6 +12,9 @@
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "framework/TextConv.h"
+#include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
@@ -54,12 +57,12 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::MediaPlayer, "TSkinMP", nullptr},
     {TSkinClass::StatusBar, "TSkinStatusBar", nullptr},
     {TSkinClass::Progress, "TSkinProgress", nullptr},
-    {TSkinClass::ScControl, "TSkinScControl", nullptr},
+    {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
     {TSkinClass::ComBox, "TSkinComBox", nullptr},
     {TSkinClass::Edit, "TSkinEdit", nullptr},
     {TSkinClass::DateTime, "TSkinDateTime", nullptr},
-    {TSkinClass::Scrollbar, "TSkinScrollbar", nullptr},
-    {TSkinClass::ListView, "TSkinListView", nullptr},
+    {TSkinClass::Scrollbar, "TSkinScrollbar", &AttachAs<TSkinScrollbar>},
+    {TSkinClass::ListView, "TSkinListView", &AttachAs<TSkinListView>},
     {TSkinClass::Button, "TSkinButton", nullptr},
     {TSkinClass::BitButton, "TSkinBitButton", nullptr},
     {TSkinClass::PngBitButton, "TSkinBitButton", nullptr},
