@@ -222,7 +222,13 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::WndProc(TMessage& message) {
+    // The default handling may run a modal loop (a scroll bar's, a list's
+    // drag) in which the control is freed; its window goes with it.
+    const auto* windowed = dynamic_cast<const TWinControl*>(this);
+    const HWND window = windowed ? windowed->WindowHandle() : nullptr;
     DefaultHandler(message);
+    if (window && TWinControl::FromHandle(window) != windowed)
+        return;
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -283,8 +283,9 @@ void TWScrollbar::Paint(HDC dc) {
 
     TThumbSpan thumb = state->Thumb;
     if (Pressed_ && Hot_ == TScrollPart::Thumb && Kind_ != TScrollKind::Control) {
-        POINT cursor{};
-        GetCursorPos(&cursor);
+        // The pointer as of the message the target's loop is handling.
+        const DWORD at = GetMessagePos();
+        const POINT cursor{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
         const int delta = horizontal ? cursor.x - PressCursor_.x : cursor.y - PressCursor_.y;
         thumb = DragThumbSpan(PressThumb_, delta, length, Arrow_);
     }
@@ -355,7 +356,9 @@ POINT TWScrollbar::TargetPoint(LPARAM lParam) const {
 
 LRESULT TWScrollbar::OnButtonDown(LPARAM lParam) {
     const TAliveGuard guard(*this);
-    GetCursorPos(&PressCursor_);
+    // Where the button went down, not where the pointer is by now.
+    PressCursor_ = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(Handle(), &PressCursor_);
     if (const std::optional<TScrollBarState> state = ReadState()) {
         Last_ = *state;
         PressThumb_ = state->Thumb;
