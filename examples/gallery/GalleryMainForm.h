@@ -41,7 +41,9 @@ public:
         // system menu.
         cmOpenMenu,
         cmOpenSubmenu,
-        cmOpenSystemMenu
+        cmOpenSystemMenu,
+        // The scroll-bars window.
+        cmScrollbars
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -57,6 +59,7 @@ private:
     void BuildButtons();
     void OpenControlsForm();
     void OpenTabsForm();
+    void OpenScrollbarsForm();
     void OpenUnskinnedForm();
 };
 
