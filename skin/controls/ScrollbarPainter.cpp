@@ -31,6 +31,18 @@ void DrawThumb(Bitmap& target, const Rect& rect, const TDataSkinObject& thumb, i
                     std::min(frame, frames), thumb.GetMargins());
 }
 
+TScrollbarLayout Layout(const TDataSkinObject& arrows, const TScrollbarPaint& bar) {
+    const int thickness = ScrollbarThickness(arrows.Image.Height(), bar.Arrow);
+    return LayoutScrollbar({bar.Axis, bar.Length, thickness, bar.Arrow, bar.Thumb, bar.Enabled,
+                            arrows.Image.Height()});
+}
+
+// The bar's whole area: from the first arrow's top-left to the second's
+// bottom-right.
+Rect Union(const Rect& first, const Rect& second) {
+    return {first.Left, first.Top, second.Right, second.Bottom};
+}
+
 } // namespace
 
 int SkinScrollbarThickness(const TSkinDefinition& skin, int arrow) {
@@ -39,32 +51,44 @@ int SkinScrollbarThickness(const TSkinDefinition& skin, int arrow) {
 }
 
 bool PaintScrollbar(Bitmap& target, const TSkinDefinition& skin, const TScrollbarPaint& bar) {
+    if (!PaintScrollbarBackground(target, skin, bar))
+        return false;
+    PaintScrollbarThumb(target, skin, bar);
+    return true;
+}
+
+bool PaintScrollbarBackground(Bitmap& target, const TSkinDefinition& skin,
+                              const TScrollbarPaint& bar) {
     const TDataSkinObject* arrows = ArrowElement(skin);
     if (!arrows)
         return false;
     const bool horizontal = bar.Axis == TScrollAxis::Horizontal;
-    const int thickness = ScrollbarThickness(arrows->Image.Height(), bar.Arrow);
-    const Rect area =
-        horizontal ? Rect{0, 0, bar.Length, thickness} : Rect{0, 0, thickness, bar.Length};
+    const TScrollbarLayout layout = Layout(*arrows, bar);
+    const Rect area = Union(layout.FirstArrow, layout.SecondArrow);
     target.FillRect(Intersect(area, target.Bounds()), bar.Face);
-
-    const TScrollbarLayout layout =
-        LayoutScrollbar({bar.Axis, bar.Length, thickness, bar.Arrow, bar.Thumb, bar.Enabled,
-                         arrows->Image.Height()});
     const TScrollbarFrames frames = ScrollbarFrames(bar.Axis, bar.Enabled, bar.Hot, bar.Pressed);
     if (const TDataSkinObject* track = skin.Find(horizontal ? "HorzScroll" : "VertScroll");
         track && !layout.Track.IsEmpty())
         DrawElementState(target, layout.Track, kTrackFrames, frames.Track, *track);
     DrawStripFrame(target, layout.FirstArrow, kArrowFrames, frames.FirstArrow, arrows->Image);
     DrawStripFrame(target, layout.SecondArrow, kArrowFrames, frames.SecondArrow, arrows->Image);
+    return true;
+}
+
+void PaintScrollbarThumb(Bitmap& target, const TSkinDefinition& skin, const TScrollbarPaint& bar) {
+    const TDataSkinObject* arrows = ArrowElement(skin);
+    if (!arrows)
+        return;
+    const TScrollbarLayout layout = Layout(*arrows, bar);
     if (layout.Thumb.IsEmpty())
-        return true;
+        return;
+    const bool horizontal = bar.Axis == TScrollAxis::Horizontal;
+    const TScrollbarFrames frames = ScrollbarFrames(bar.Axis, bar.Enabled, bar.Hot, bar.Pressed);
     if (const TDataSkinObject* thumb =
             skin.Find(horizontal ? "HorzScrollThumb" : "VertScrollThumb"))
         DrawThumb(target, layout.Thumb, *thumb, frames.Thumb);
     if (!layout.Grip.IsEmpty())
         DrawStripFrame(target, layout.Grip, kArrowFrames, frames.Grip, arrows->Image);
-    return true;
 }
 
 } // namespace veyra

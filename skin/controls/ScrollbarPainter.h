@@ -33,4 +33,11 @@ int SkinScrollbarThickness(const TSkinDefinition& skin, int arrow);
 // thumb). Answers false, drawing nothing, without a Scrollbar element image.
 bool PaintScrollbar(Bitmap& target, const TSkinDefinition& skin, const TScrollbarPaint& bar);
 
+// The two halves of PaintScrollbar, for a painter that keeps the first: what
+// does not move with the thumb (the face, the track and the arrows; false
+// without a Scrollbar element image), then the thumb and its grip over it.
+bool PaintScrollbarBackground(Bitmap& target, const TSkinDefinition& skin,
+                              const TScrollbarPaint& bar);
+void PaintScrollbarThumb(Bitmap& target, const TSkinDefinition& skin, const TScrollbarPaint& bar);
+
 } // namespace veyra

@@ -11,6 +11,7 @@
 #include "framework/WinControl.h"
 #include "skin/data/SkinColours.h"
 #include "skin/data/SkinDefinition.h"
+#include "skin/imaging/Blit.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/package/AsciiText.h"
 
@@ -148,6 +149,8 @@ void TWScrollbar::Position() {
     if (!window || WindowGone_)
         return;
     const std::optional<TScrollBarState> state = ReadState();
+    // Placing follows size and skin changes: the kept background is drawn anew.
+    BackgroundKey_ = {};
     if (state)
         Last_ = *state;
     if (!state || !state->Visible) {
@@ -304,9 +307,19 @@ void TWScrollbar::Paint(HDC dc) {
     Bitmap& pixels = Buffer_->Pixels();
     Bitmap area = Bitmap::View(pixels.Row(0), width, height, pixels.Stride());
     const Pixel face = PixelOf(ResolveColour(Owner_.SkinColours().ButtonFace));
-    area.Fill(face);
-    PaintScrollbar(area, *skin,
-                   {Axis_, length, Arrow_, thumb, state->Enabled, Hot_, Pressed_, face});
+    const TScrollbarPaint bar{Axis_, length, Arrow_, thumb, state->Enabled, Hot_, Pressed_, face};
+    // A drag moves only the thumb: the rest is drawn again only when its
+    // size, state, arrows or skin change.
+    const TScrollbarFrames frames = ScrollbarFrames(Axis_, state->Enabled, Hot_, Pressed_);
+    const TBackgroundKey key{skin,           width, height, {frames.FirstArrow, frames.SecondArrow},
+                             state->Enabled, face};
+    if (!(key == BackgroundKey_)) {
+        Background_ = Bitmap(width, height, PixelFormat::Bgra32, face);
+        PaintScrollbarBackground(Background_, *skin, bar);
+        BackgroundKey_ = key;
+    }
+    DrawBitmap(area, 0, 0, Background_);
+    PaintScrollbarThumb(area, *skin, bar);
     if (Kind_ == TScrollKind::Control) {
         SetStretchBltMode(dc, COLORONCOLOR);
         StretchBlt(dc, 0, 0, client.right, client.bottom, Buffer_->Dc(), 0, 0, width, height,

@@ -93,6 +93,17 @@ private:
     // The target's point for a point of the overlay's client area.
     POINT TargetPoint(LPARAM lParam) const;
 
+    // What the kept background (face, track, arrows) was drawn for.
+    struct TBackgroundKey {
+        const void* Skin = nullptr;
+        int Width = 0;
+        int Height = 0;
+        TThumbSpan Arrows; // the two arrows' frames
+        bool Enabled = false;
+        Pixel Face = 0;
+        bool operator==(const TBackgroundKey&) const = default;
+    };
+
     TSkinControl& Owner_;
     HWND Target_;
     TScrollKind Kind_;
@@ -106,6 +117,9 @@ private:
     POINT PressCursor_{};
     TThumbSpan PressThumb_;
     std::unique_ptr<DibSurface> Buffer_;
+    // The part of the picture a thumb drag does not change, drawn once.
+    Bitmap Background_;
+    TBackgroundKey BackgroundKey_;
 };
 
 } // namespace veyra
