@@ -17,6 +17,7 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
 inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;
+inline constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
 
 // Notifications and commands that a parent reflects back to the control that
 // sent them: CN_BASE plus the platform message number.

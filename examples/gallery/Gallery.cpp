@@ -8,12 +8,13 @@
 
 namespace {
 
-// "Gallery --open controls" (or dialog, message, mdi, tag99) opens that
+// "Gallery --open controls" (or tabs, dialog, message, mdi, tag99) opens that
 // window once the main form is up, for screenshots and tests.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
         {L"controls", TGalleryMainForm::cmControls},
+        {L"tabs", TGalleryMainForm::cmTabs},
         {L"dialog", TGalleryMainForm::cmSystemDialog},
         {L"message", TGalleryMainForm::cmMessageBox},
         {L"mdi", TGalleryMainForm::cmMdiFrame},

@@ -22,6 +22,7 @@ struct TCommandInfo {
 // One table for the menu and the buttons.
 constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmControls, L"&Controls...", true},
+    {TGalleryMainForm::cmTabs, L"&Tabs...", true},
     {TGalleryMainForm::cmSystemDialog, L"&System dialog...", true},
     {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
     {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
@@ -116,6 +117,9 @@ void TGalleryMainForm::RunCommand(UINT command) {
     case cmControls:
         OpenControlsForm();
         break;
+    case cmTabs:
+        OpenTabsForm();
+        break;
     case cmSystemDialog:
         gallery::ShowSystemDialog(Handle());
         break;
@@ -158,6 +162,15 @@ void TGalleryMainForm::OpenControlsForm() {
     }
     form->HandleNeeded();
     gallery::AddStandardControls(form->Handle(), 140);
+    form->Show();
+}
+
+void TGalleryMainForm::OpenTabsForm() {
+    // Page controls in every tab position and style, one with close boxes
+    // (Tag 7777), one with more tabs than fit, and a tab control, all from
+    // their stored description.
+    auto* form = new TForm(this);
+    form->ReadDescription(L"TGALLERYTABS");
     form->Show();
 }
 

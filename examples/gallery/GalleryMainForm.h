@@ -22,6 +22,7 @@ public:
     // The commands of the menu and the buttons.
     enum TCommand : UINT {
         cmControls = 100,
+        cmTabs,
         cmSystemDialog,
         cmMessageBox,
         cmMdiFrame,
@@ -42,6 +43,7 @@ private:
     void BuildMenu();
     void BuildButtons();
     void OpenControlsForm();
+    void OpenTabsForm();
     void OpenUnskinnedForm();
 };
 

@@ -39,9 +39,35 @@ void PutItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, shor
     Put<WORD>(out, 0); // no creation data
 }
 
+// One item of a dialog template: a control class by its name.
+void PutNamedItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, short cx,
+                  short cy, WORD id, const wchar_t* className, const wchar_t* text) {
+    AlignToDword(out);
+    Put(out, DLGITEMTEMPLATE{style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id});
+    PutText(out, className);
+    PutText(out, text);
+    Put<WORD>(out, 0); // no creation data
+}
+
+constexpr WORD kDialogTabs = 101;
+
+void FillDialogTabs(HWND tabs) {
+    int index = 0;
+    for (const wchar_t* caption : {L"General", L"Advanced", L"About"}) {
+        std::wstring text = caption;
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(index++),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+}
+
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
-    if (msg == WM_INITDIALOG)
+    if (msg == WM_INITDIALOG) {
+        FillDialogTabs(GetDlgItem(dialog, kDialogTabs));
         return TRUE;
+    }
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
@@ -113,15 +139,16 @@ void ShowSystemDialog(HWND owner) {
     std::vector<std::uint8_t> tpl;
     Put(tpl,
         DLGTEMPLATE{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 0,
-                    2, 0, 0, 200, 80});
+                    3, 0, 0, 220, 130});
     Put<WORD>(tpl, 0); // no menu
     Put<WORD>(tpl, 0); // the system dialog class
     PutText(tpl, L"A system dialog");
     Put<WORD>(tpl, 9);
     PutText(tpl, L"MS Shell Dlg");
-    PutItem(tpl, SS_LEFT, 10, 10, 180, 30, 100, 0x0082,
+    PutNamedItem(tpl, WS_TABSTOP, 8, 8, 204, 84, kDialogTabs, WC_TABCONTROLW, L"");
+    PutItem(tpl, SS_LEFT, 16, 30, 188, 30, 100, 0x0082,
             L"This window is of the system class #32770.");
-    PutItem(tpl, BS_DEFPUSHBUTTON | WS_TABSTOP, 75, 55, 50, 14, IDOK, 0x0080, L"OK");
+    PutItem(tpl, BS_DEFPUSHBUTTON | WS_TABSTOP, 85, 102, 50, 14, IDOK, 0x0080, L"OK");
     AlignToDword(tpl);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner, DialogProc, 0);

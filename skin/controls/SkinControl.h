@@ -107,6 +107,8 @@ public:
 
     // The skin in force for this control, or null.
     const TSkinDefinition* Skin() const;
+    // The colour scheme of the skin in force, or the default scheme.
+    const TSkinColours& SkinColours() const;
     // A scheme colour of the skin in force (the default scheme without one),
     // resolved to RGB.
     COLORREF SchemeColour(Colour TSkinColours::*member) const;
@@ -133,8 +135,6 @@ protected:
     void PaintByBeginPaint(TMessage& message);
     // WM_ERASEBKGND answered with the parent's background.
     void EraseWithParent(TMessage& message);
-    // A left-button-down kept from the control still raises its MouseDown.
-    void ForwardMouseDown(const TMessage& message);
     // Marks the mouse over the control and asks for WM_MOUSELEAVE; answers
     // whether the hover state changed.
     bool EnterHover();
@@ -169,8 +169,11 @@ protected:
 private:
     // The one route every message takes, from either attach.
     void Route(TMessage& message);
+    void SetSkinEnabled(bool on);
     void OnNcDestroy(TMessage& message);
-    void OnRecreated();
+    void OnRecreateWnd(TMessage& message);
+    // Leaves the hooks and the form's list.
+    void Release();
     void SwitchParentBackground(bool on);
     void Unregister();
 
@@ -180,6 +183,7 @@ private:
     TControlLife LifeState_ = TControlLife::Created;
     std::uint8_t MouseFlags_ = 0;
     bool SkinEnabled_ = true;
+    bool EnabledBeforeDestroy_ = true;
     bool Attached_ = false;
     bool KeepColor_ = false;
     bool ParentBackgroundWasOn_ = false;

@@ -151,11 +151,43 @@ TSkinControl* TWinSkinForm::FindControlObject(HWND window) const {
 }
 
 void TWinSkinForm::FreeControlObjects() {
-    // Seam: the control skinning objects are owned by their controls; asking
-    // each to detach comes with the control skinning base. Until then the
-    // list only forgets them.
-    ControlObjects_.clear();
+    // Each object gives its control back as it found it (unless its window
+    // is gone already) and is freed; it leaves the list as it detaches.
+    while (!ControlObjects_.empty()) {
+        TSkinControl* object = ControlObjects_.front();
+        ControlObjects_.erase(ControlObjects_.begin());
+        try {
+            object->Detach();
+        } catch (...) {
+        }
+        delete object;
+    }
     HotControl_ = nullptr;
+}
+
+void TWinSkinForm::RemoveDetachedControls() {
+    std::vector<TSkinControl*> detached;
+    for (TSkinControl* object : ControlObjects_)
+        if (object->LifeState() == TControlLife::Destroyed)
+            detached.push_back(object);
+    for (TSkinControl* object : detached) {
+        RemoveControlObject(object);
+        delete object;
+    }
+}
+
+void TWinSkinForm::TellControlsSkinChanged() {
+    // A copy: an object's repaint runs outside code that may free others.
+    const std::vector<TSkinControl*> objects = ControlObjects_;
+    for (TSkinControl* object : objects) {
+        if (std::find(ControlObjects_.begin(), ControlObjects_.end(), object) ==
+            ControlObjects_.end())
+            continue;
+        try {
+            object->SkinChanged();
+        } catch (...) {
+        }
+    }
 }
 
 void TWinSkinForm::RaiseBeforeSkinForm() {
@@ -1101,8 +1133,9 @@ void TWinSkinForm::Reskin() {
         if (!guard.Alive())
             return;
     }
-    // Seam: every control object is told that the skin changed once the
-    // control skinning base exists.
+    TellControlsSkinChanged();
+    if (!guard.Alive())
+        return;
     LifeState_ = TLifeState::Reskinning;
     if (SkinFrame_) {
         BuildMetrics();

@@ -195,6 +195,9 @@ private:
     void FinishSkinning(const TAliveGuard& guard);
     void TimerTick(TObject* sender);
     void FreeControlObjects();
+    // Frees the control objects whose windows are gone.
+    void RemoveDetachedControls();
+    void TellControlsSkinChanged();
     void RaiseAfterSkinForm();
     void RaiseBeforeSkinForm();
     void RestoreStyleAndSize();
