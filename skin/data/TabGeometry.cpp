@@ -73,6 +73,22 @@ TTabStripLayout LayoutTabStrip(int width, int height, const Rect& display, TTabS
     return layout;
 }
 
+Margins TurnedMargins(const Margins& m, TTabSide side) {
+    switch (side) {
+    case TTabSide::Top:
+        return m;
+    case TTabSide::Bottom:
+        return {m.Left, m.Bottom, m.Right, m.Top};
+    case TTabSide::Left:
+        // (x, y) goes to (y, W - 1 - x): the top edge becomes the left one.
+        return {m.Top, m.Right, m.Bottom, m.Left};
+    case TTabSide::Right:
+        // (x, y) goes to (H - 1 - y, x): the top edge becomes the right one.
+        return {m.Bottom, m.Left, m.Top, m.Right};
+    }
+    return m;
+}
+
 Rect TabRectInBuffer(const TTabStripLayout& layout, const Rect& item) {
     using W = std::int64_t;
     switch (layout.Side) {

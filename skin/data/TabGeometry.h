@@ -67,6 +67,11 @@ struct TTabStripLayout {
 // pages' area, as the control itself reports it) is display.
 TTabStripLayout LayoutTabStrip(int width, int height, const Rect& display, TTabSide side);
 
+// The margins of an upright image once it is put on side: flipped top to
+// bottom for Bottom, turned anticlockwise for Left and clockwise for Right,
+// so that each margin stays with the edge of the picture it keeps.
+Margins TurnedMargins(const Margins& upright, TTabSide side);
+
 // Where a tab whose rectangle the control reports as item (client
 // coordinates) is drawn in the upright buffer.
 Rect TabRectInBuffer(const TTabStripLayout& layout, const Rect& item);

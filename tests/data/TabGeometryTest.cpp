@@ -100,6 +100,45 @@ TEST(TabGeometry, TabsInTheBufferLandOnTheirItemRectangles) {
     }
 }
 
+// A picture with a dark band as deep as each margin, flipped or turned by
+// the core's own pixel operations, keeps each band under its turned margin.
+TEST(TabGeometry, TurnedMarginsFollowTheirEdges) {
+    const Margins upright{1, 2, 3, 4};
+    const Pixel band = 0xFF000000;
+    for (const TTabSide side : {TTabSide::Top, TTabSide::Bottom, TTabSide::Left, TTabSide::Right}) {
+        Bitmap picture(20, 16, PixelFormat::Rgb24, 0xFFFFFFFF);
+        picture.FillRect({0, 5, upright.Left, 11}, band);
+        picture.FillRect({8, 0, 12, upright.Top}, band);
+        picture.FillRect({20 - upright.Right, 5, 20, 11}, band);
+        picture.FillRect({8, 16 - upright.Bottom, 12, 16}, band);
+        if (side == TTabSide::Bottom)
+            Flip(picture);
+        if (side == TTabSide::Left)
+            RotateLeft(picture);
+        if (side == TTabSide::Right)
+            RotateRight(picture);
+        const Margins m = TurnedMargins(upright, side);
+        const int w = picture.Width();
+        const int h = picture.Height();
+        // Each band reaches exactly as deep as its margin, at the middle of its edge.
+        const struct {
+            int X, Y;       // the last pixel inside the margin
+            int OutX, OutY; // the first pixel past it
+        } probes[] = {
+            {m.Left - 1, h / 2, m.Left, h / 2},
+            {w / 2, m.Top - 1, w / 2, m.Top},
+            {w - m.Right, h / 2, w - m.Right - 1, h / 2},
+            {w / 2, h - m.Bottom, w / 2, h - m.Bottom - 1},
+        };
+        for (const auto& p : probes) {
+            EXPECT_NE(picture.At(p.X, p.Y) & kPixelRgbMask, 0xFFFFFFu)
+                << "side " << int(side) << " at " << p.X << "," << p.Y;
+            EXPECT_EQ(picture.At(p.OutX, p.OutY) & kPixelRgbMask, 0xFFFFFFu)
+                << "side " << int(side) << " at " << p.OutX << "," << p.OutY;
+        }
+    }
+}
+
 TEST(TabGeometry, CloseBoxesSitTopRightAndTheFirstLiveOneIsHit) {
     EXPECT_EQ(CloseBoxRect({56, 3, 127, 25}), (Rect{119, 5, 125, 11}));
     const std::vector<Rect> boxes{
