@@ -1,0 +1,377 @@
+#include "SkinTab.h"
+
+#include <commctrl.h>
+
+#include <optional>
+
+#include "ControlDrawing.h"
+#include "SkinUpDown.h"
+#include "TabItem.h"
+#include "framework/PageControl.h"
+#include "framework/TabSheet.h"
+#include "skin/data/SkinDefinition.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/GdiHandlesWin32.h"
+#include "skin/imaging/PixelOps.h"
+#include "skin/imaging/SlicedDrawing.h"
+
+namespace veyra {
+
+namespace {
+
+// The margins of a pane drawn from the Tabs element's "Border" image, which
+// carries none of its own.
+constexpr Margins kBorderPaneMargins{4, 5, 4, 4};
+
+Rect ToRect(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+COLORREF ToColorRef(Colour colour) {
+    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
+}
+
+std::uint32_t StyleOf(HWND window) {
+    return static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWL_STYLE));
+}
+
+// The framework page control of a tab window, or null.
+TPageControl* PageControlOf(HWND window) {
+    return As<TPageControl>(TWinControl::FromHandle(window));
+}
+
+} // namespace
+
+const TClassInfo& TSkinTab::StaticClass() {
+    static const TClassInfo info("TSkinTab", &TSkinControl::StaticClass());
+    return info;
+}
+
+TSkinTab::TSkinTab(TComponent* owner) : TSkinControl(owner) {}
+
+// ---------------------------------------------------------------------------
+// Attaching and the skin
+
+void TSkinTab::AttachControl(TWinSkinForm* form, TSkinData* skinData, bool keepColor) {
+    if (Attached())
+        return;
+    TSkinControl::AttachControl(form, skinData, keepColor);
+    if (!Attached())
+        return;
+    RefreshState();
+    DecideCloseBoxes();
+    PrepareImages();
+    SkinScrollArrows();
+}
+
+void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* form) {
+    if (Attached())
+        return;
+    TSkinControl::AttachHandle(window, skinData, form);
+    if (!Attached())
+        return;
+    RefreshState();
+    DecideCloseBoxes();
+    PrepareImages();
+    SkinScrollArrows();
+}
+
+void TSkinTab::SkinChanged() {
+    // The images first, so that the repaint shows the new skin.
+    PrepareImages();
+    TSkinControl::SkinChanged();
+}
+
+void TSkinTab::Notification(TComponent* component, TOperation operation) {
+    TSkinControl::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == UpDown_)
+        UpDown_ = nullptr;
+    if (component == ClosingPage_)
+        ClosingPage_ = nullptr;
+}
+
+void TSkinTab::DecideCloseBoxes() {
+    // A window the framework does not know keeps what SetCloseBoxes said.
+    if (const TPageControl* pages = PageControlOf(Handle()))
+        CloseBoxes_ = pages->Tag() == kCloseBoxTag && pages->TabPosition() == tpTop;
+}
+
+void TSkinTab::PrepareImages() {
+    Side_ = Handle() ? TabSideFromStyle(StyleOf(Handle())) : TTabSide::Top;
+    TabImage_ = Bitmap();
+    PaneImage_ = Bitmap();
+    const TSkinDefinition* skin = Skin();
+    const auto* tabs = skin ? dynamic_cast<const TDataSkinBorder*>(skin->Find("Tabs")) : nullptr;
+    if (!tabs)
+        return;
+    TabImage_ = tabs->Image;
+    TabFrames_ = tabs->Frame;
+    TabTransparency_ = tabs->Trans == 1 ? Transparency::KeyColour : Transparency::Opaque;
+    TabMiddle_ = tabs->Tile != 0 ? MiddleFill::Tile : MiddleFill::Stretch;
+    NormalText_ = ToColorRef(tabs->NormalColour2);
+    FocusedText_ = ToColorRef(tabs->MouseOverColour2);
+    Margins pane = kBorderPaneMargins;
+    if (tabs->Style == 0) {
+        PaneImage_ = tabs->Image2;
+    } else if (tabs->Style == 1) {
+        if (const TDataSkinObject* paneElement = skin->Find("Tab.Pane")) {
+            PaneImage_ = paneElement->Image;
+            pane = paneElement->GetMargins();
+        }
+    }
+    TabImage_.SetFormat(PixelFormat::Rgb24);
+    PaneImage_.SetFormat(PixelFormat::Rgb24);
+    // The tab image is only ever flipped: tabs on the left and right are
+    // drawn upright and the whole strip is turned afterwards.
+    switch (Side_) {
+    case TTabSide::Top:
+        break;
+    case TTabSide::Bottom:
+        Flip(TabImage_);
+        Flip(PaneImage_);
+        break;
+    case TTabSide::Left:
+        RotateLeft(PaneImage_);
+        break;
+    case TTabSide::Right:
+        RotateRight(PaneImage_);
+        break;
+    }
+    TabMargins_ = TurnedMargins(tabs->GetMargins(),
+                                Side_ == TTabSide::Bottom ? TTabSide::Bottom : TTabSide::Top);
+    PaneMargins_ = TurnedMargins(pane, Side_);
+}
+
+HWND TSkinTab::SkinScrollArrows() {
+    const HWND arrows = FindWindowExW(Handle(), nullptr, UPDOWN_CLASSW, nullptr);
+    if (!arrows)
+        return nullptr;
+    if (!UpDown_ || UpDown_->Handle() != arrows) {
+        // A skinner of arrows that went away stays with its owner and the
+        // form, which free it; this object only lets go of it.
+        if (UpDown_)
+            RemoveFreeNotification(UpDown_);
+        UpDown_ = new TSkinUpDown(Owner());
+        FreeNotification(UpDown_);
+        UpDown_->AttachHandle(arrows, SkinData(), SkinForm());
+    }
+    return (StyleOf(arrows) & WS_VISIBLE) != 0 ? arrows : nullptr;
+}
+
+// ---------------------------------------------------------------------------
+// Messages
+
+LRESULT TSkinTab::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == SKINMSG_ENABLE)
+        ForwardSkinSwitch(wParam);
+    return TSkinControl::WndProc(msg, wParam, lParam);
+}
+
+void TSkinTab::HookProc(TMessage& message) {
+    if (message.Msg == SKINMSG_ENABLE)
+        ForwardSkinSwitch(message.WParam);
+    TSkinControl::HookProc(message);
+}
+
+void TSkinTab::ForwardSkinSwitch(WPARAM on) {
+    // The arrows are part of the strip: switched with it, so that an
+    // unskinned tab control shows no skinned arrows.
+    if (UpDown_ && UpDown_->Handle() && IsWindow(UpDown_->Handle()))
+        SendMessageW(UpDown_->Handle(), SKINMSG_ENABLE, on, 0);
+}
+
+bool TSkinTab::BeforeMessage(TMessage& message) {
+    switch (message.Msg) {
+    case WM_PAINT:
+        PaintByBeginPaint(message);
+        return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // Nothing of this object may be touched once a close box was hit:
+        // the form's answer may have freed it.
+        if (OnCloseBoxClick(message))
+            return false;
+        return TSkinControl::BeforeMessage(message);
+    default:
+        return TSkinControl::BeforeMessage(message);
+    }
+}
+
+int TSkinTab::PageCount() const {
+    if (const TPageControl* pages = PageControlOf(Handle()))
+        return pages->PageCount();
+    return static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0));
+}
+
+bool TSkinTab::OnCloseBoxClick(TMessage& message) {
+    if (!CloseBoxes_ || Side_ != TTabSide::Top)
+        return false;
+    const int x = static_cast<short>(LOWORD(message.LParam));
+    const int y = static_cast<short>(HIWORD(message.LParam));
+    const int index = CloseBoxAt(CloseRects_, x, y, PageCount());
+    if (index < 0)
+        return false;
+    message.Result = 0;
+    // The second click of a double click on a box neither selects the tab
+    // under it nor closes another page.
+    if (message.Msg != WM_LBUTTONDOWN)
+        return true;
+    // Told if the form frees the page itself while it is asked.
+    TPageControl* pages = PageControlOf(Handle());
+    ClosingPage_ = pages ? pages->Pages(index) : nullptr;
+    FreeNotification(ClosingPage_);
+    // The hit boxes belong to the tabs as painted; after a close they wait
+    // for the next paint.
+    CloseRects_.clear();
+
+    const HWND form = SkinForm() ? SkinForm()->Handle() : GetAncestor(Handle(), GA_ROOT);
+    const TAliveGuard guard(*this);
+    const LRESULT answer = SendMessageW(form, SKINMSG_TABCLOSE, reinterpret_cast<WPARAM>(Handle()),
+                                        static_cast<LPARAM>(index));
+    if (!guard.Alive())
+        return true;
+    TTabSheet* page = std::exchange(ClosingPage_, nullptr);
+    RemoveFreeNotification(page);
+    if (answer == 0 && LifeState() != TControlLife::Destroyed)
+        ClosePage(index, pages ? page : nullptr, pages != nullptr);
+    return true;
+}
+
+void TSkinTab::ClosePage(int index, TTabSheet* page, bool framework) {
+    if (framework) {
+        // A page the form freed already is not freed twice.
+        delete page;
+        return;
+    }
+    if (index < static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0)))
+        SendMessageW(Handle(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
+    if (LifeState() == TControlLife::Destroyed)
+        return;
+    RefreshState();
+    // The tabs moved to another side since the images were prepared.
+    if (TabSideFromStyle(StyleOf(Handle())) != Side_)
+        PrepareImages();
+    RECT display = rect;
+    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const TTabStripLayout layout = LayoutTabStrip(rect.right, rect.bottom, ToRect(display), Side_);
+    const int count = static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0));
+    CloseRects_.assign(static_cast<std::size_t>(std::max(count, 0)), Rect{});
+    const HWND arrows = SkinScrollArrows();
+    if (!TabImage_.IsEmpty())
+        PaintStrip(dc, layout, arrows);
+    PaintPane(dc, layout, arrows);
+}
+
+void TSkinTab::PaintStrip(HDC dc, const TTabStripLayout& layout, HWND arrows) {
+    const int width = layout.BufferWidth;
+    const int height = layout.BufferHeight;
+    DibSurface* buffer = Buffer(width, height);
+    if (!buffer)
+        return;
+    const HDC bufferDc = buffer->Dc();
+    FillParentColor(bufferDc, RECT{0, 0, width, height});
+    {
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+        std::optional<SelectObjectScope> fontScope;
+        if (font)
+            fontScope.emplace(bufferDc, font);
+        const int focus = static_cast<int>(SendMessageW(Handle(), TCM_GETCURFOCUS, 0, 0));
+        const auto images =
+            reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
+        const bool boxes = CloseBoxes_ && Side_ == TTabSide::Top;
+        for (std::size_t i = 0; i < CloseRects_.size(); ++i) {
+            const TTabItem item = ReadTabItem(Handle(), static_cast<int>(i));
+            if (!item.HasBounds)
+                continue;
+            const Rect tab = TabRectInBuffer(layout, item.Bounds);
+            const bool focused = static_cast<int>(i) == focus;
+            const int frame = focused ? 2 : 1;
+            // A skin whose tab image has too few frames shows no tab picture.
+            if (FrameInRange(TabFrames_, frame) && TabImage_.Width() >= TabFrames_)
+                DrawSlicedFrame(buffer->Pixels(), tab, TabImage_, FrameLayout::Horizontal,
+                                TabMiddle_, TabTransparency_, TabFrames_, frame, TabMargins_);
+            if (boxes) {
+                CloseRects_[i] = CloseBoxRect(tab);
+                DrawCloseBox(bufferDc, CloseRects_[i]);
+            }
+            DrawTabCaption(bufferDc, tab, item, images, Enabled_,
+                           focused ? FocusedText_ : NormalText_, AddRtlFlag(0));
+        }
+    }
+    const Rect& strip = layout.Strip;
+    if (layout.Side == TTabSide::Left || layout.Side == TTabSide::Right) {
+        Bitmap& pixels = buffer->Pixels();
+        const Bitmap upright = Bitmap::View(pixels.Row(0), width, height, pixels.Stride());
+        Turned_ = upright; // an owning copy: a view cannot be turned
+        if (layout.Side == TTabSide::Left)
+            RotateLeft(Turned_);
+        else
+            RotateRight(Turned_);
+        CopyAroundArrows(dc, arrows, strip.Left, strip.Top, 0, 0, &Turned_);
+    } else {
+        CopyAroundArrows(dc, arrows, strip.Left, strip.Top, width, height, nullptr);
+    }
+}
+
+void TSkinTab::DrawCloseBox(HDC dc, const Rect& box) const {
+    const SelectObjectScope pen(dc, GetStockObject(BLACK_PEN));
+    const POINT outline[] = {{box.Left, box.Top},
+                             {box.Right, box.Top},
+                             {box.Right, box.Bottom},
+                             {box.Left, box.Bottom},
+                             {box.Left, box.Top}};
+    Polyline(dc, outline, 5);
+    MoveToEx(dc, box.Left, box.Top, nullptr);
+    LineTo(dc, box.Right, box.Bottom);
+    MoveToEx(dc, box.Right, box.Top, nullptr);
+    LineTo(dc, box.Left, box.Bottom);
+}
+
+void TSkinTab::PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows) {
+    const Rect& pane = layout.Pane;
+    if (PaneImage_.IsEmpty() || pane.IsEmpty())
+        return;
+    // A pane that cannot be drawn leaves the control's own; the strip and
+    // the control's messages go on.
+    try {
+        DibSurface* buffer = Buffer(pane.Width(), pane.Height());
+        if (!buffer)
+            return;
+        Bitmap& pixels = buffer->Pixels();
+        Bitmap target = Bitmap::View(pixels.Row(0), pane.Width(), pane.Height(), pixels.Stride());
+        RenderSlicedFrame(target, PaneImage_, PaneMargins_, FrameLayout::Horizontal,
+                          MiddleFill::Stretch, 1, 1);
+        CopyAroundArrows(dc, arrows, pane.Left, pane.Top, pane.Width(), pane.Height(), nullptr);
+    } catch (...) {
+    }
+}
+
+void TSkinTab::CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
+                                const Bitmap* turned) {
+    // The arrows are a child window that paints itself; a tab control need
+    // not clip its children, so the copy leaves their place alone.
+    std::optional<SavedDcScope> saved;
+    RECT own{};
+    RECT around{};
+    if (arrows && GetWindowRect(Handle(), &own) && GetWindowRect(arrows, &around)) {
+        saved.emplace(dc);
+        ExcludeClipRect(dc, around.left - own.left, around.top - own.top, around.right - own.left,
+                        around.bottom - own.top);
+    }
+    if (turned)
+        DrawBitmapToDc(dc, x, y, *turned);
+    else
+        CopyBuffer(dc, x, y, width, height);
+}
+
+} // namespace veyra
