@@ -224,9 +224,6 @@ bool TSkinTab::OnCloseBoxClick(TMessage& message) {
     TPageControl* pages = PageControlOf(Handle());
     ClosingPage_ = pages ? pages->Pages(index) : nullptr;
     FreeNotification(ClosingPage_);
-    // The hit boxes belong to the tabs as painted; after a close they wait
-    // for the next paint.
-    CloseRects_.clear();
 
     const HWND form = SkinForm() ? SkinForm()->Handle() : GetAncestor(Handle(), GA_ROOT);
     const TAliveGuard guard(*this);
@@ -236,8 +233,12 @@ bool TSkinTab::OnCloseBoxClick(TMessage& message) {
         return true;
     TTabSheet* page = std::exchange(ClosingPage_, nullptr);
     RemoveFreeNotification(page);
-    if (answer == 0 && LifeState() != TControlLife::Destroyed)
-        ClosePage(index, pages ? page : nullptr, pages != nullptr);
+    if (answer != 0 || LifeState() == TControlLife::Destroyed)
+        return true;
+    // The boxes belong to the tabs as painted: after a close they wait for
+    // the next paint.
+    CloseRects_.clear();
+    ClosePage(index, page, pages != nullptr);
     return true;
 }
 
