@@ -32,6 +32,14 @@ constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmExit, L"E&xit", false},
 };
 
+// A plain form read from its stored description.
+class TStoredForm : public TForm {
+public:
+    TStoredForm(TComponent* owner, const wchar_t* resourceName) : TForm(owner) {
+        ReadDescription(resourceName);
+    }
+};
+
 std::wstring ExecutableDirectory() {
     wchar_t path[MAX_PATH] = {};
     const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -169,8 +177,7 @@ void TGalleryMainForm::OpenTabsForm() {
     // Page controls in every tab position and style, one with close boxes
     // (Tag 7777), one with more tabs than fit, and a tab control, all from
     // their stored description.
-    auto* form = new TForm(this);
-    form->ReadDescription(L"TGALLERYTABS");
+    auto* form = new TStoredForm(this, L"TGALLERYTABS");
     form->Show();
 }
 
