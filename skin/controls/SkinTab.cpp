@@ -166,20 +166,24 @@ HWND TSkinTab::SkinScrollArrows() {
 // Messages
 
 LRESULT TSkinTab::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == SKINMSG_ENABLE)
+    const TAliveGuard guard(*this);
+    const LRESULT result = TSkinControl::WndProc(msg, wParam, lParam);
+    if (msg == SKINMSG_ENABLE && guard.Alive())
         ForwardSkinSwitch(wParam);
-    return TSkinControl::WndProc(msg, wParam, lParam);
+    return result;
 }
 
 void TSkinTab::HookProc(TMessage& message) {
-    if (message.Msg == SKINMSG_ENABLE)
-        ForwardSkinSwitch(message.WParam);
+    const TAliveGuard guard(*this);
     TSkinControl::HookProc(message);
+    if (message.Msg == SKINMSG_ENABLE && guard.Alive())
+        ForwardSkinSwitch(message.WParam);
 }
 
 void TSkinTab::ForwardSkinSwitch(WPARAM on) {
     // The arrows are part of the strip: switched with it, so that an
-    // unskinned tab control shows no skinned arrows.
+    // unskinned tab control shows no skinned arrows. After the strip: a tab
+    // control need not clip its children, and its repaint covers theirs.
     if (UpDown_ && UpDown_->Handle() && IsWindow(UpDown_->Handle()))
         SendMessageW(UpDown_->Handle(), SKINMSG_ENABLE, on, 0);
 }

@@ -77,10 +77,34 @@ std::string Saved(const Bitmap& shot, const std::string& what) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     const auto path = std::filesystem::temp_directory_path() /
                       (std::string(info ? info->name() : "shot") + "-" + what + ".png");
-    const auto png = WritePng(shot);
+    // GDI leaves the alpha of what it draws at 0; the screen ignores it.
+    Bitmap opaque = shot;
+    opaque.SetFormat(PixelFormat::Rgb24);
+    const auto png = WritePng(opaque);
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
     return " (picture: " + path.string() + ")";
+}
+
+// Moves the mouse and waits until the platform keeps reporting it there:
+// Wine answers GetCursorPos from the X server's pointer events, which arrive
+// late and may still carry an earlier place.
+void MoveCursor(POINT screen) {
+    int settled = 0;
+    for (int i = 0; i < 200 && settled < 5; ++i) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) {
+            ++settled;
+        } else {
+            settled = 0;
+            SetCursorPos(screen.x, screen.y);
+        }
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(10);
+    }
 }
 
 void Redraw(HWND window) {
@@ -189,7 +213,7 @@ TEST_F(SkinTabTest, EverySideShowsTheTabFramesWhereTheControlPutsItsTabs) {
         Redraw(tab);
         const Bitmap shot = Capture(tab);
         const bool vertical = (c.Style & TCS_VERTICAL) != 0;
-        const bool far = (c.Style & TCS_BOTTOM) != 0; // bottom or right
+        const bool farSide = (c.Style & TCS_BOTTOM) != 0; // bottom or right
         const int focus = static_cast<int>(SendMessageW(tab, TCM_GETCURFOCUS, 0, 0));
         for (int i = 0; i < c.Count; ++i) {
             const RECT r = ItemRect(tab, i);
@@ -206,8 +230,8 @@ TEST_F(SkinTabTest, EverySideShowsTheTabFramesWhereTheControlPutsItsTabs) {
             int outer = 0;
             int inner = 0;
             for (int d = 0; d < depth; ++d) {
-                const int across =
-                    far ? (vertical ? r.right : r.bottom) - 1 - d : (vertical ? r.left : r.top) + d;
+                const int across = farSide ? (vertical ? r.right : r.bottom) - 1 - d
+                                           : (vertical ? r.left : r.top) + d;
                 if ((vertical ? PixelAt(shot, across, y) : PixelAt(shot, x, across)) == accent)
                     ++(d < depth / 2 ? outer : inner);
             }
@@ -220,11 +244,11 @@ TEST_F(SkinTabTest, EverySideShowsTheTabFramesWhereTheControlPutsItsTabs) {
         POINT edge{};
         POINT inside{};
         if (!vertical) {
-            edge = {150, far ? display.top - 4 : display.bottom + 3};
-            inside = {150, far ? edge.y + 2 : edge.y - 2};
+            edge = {150, farSide ? display.top - 4 : display.bottom + 3};
+            inside = {150, farSide ? edge.y + 2 : edge.y - 2};
         } else {
-            edge = {far ? display.left - 4 : display.right + 3, 100};
-            inside = {far ? edge.x + 2 : edge.x - 2, 100};
+            edge = {farSide ? display.left - 4 : display.right + 3, 100};
+            inside = {farSide ? edge.x + 2 : edge.x - 2, 100};
         }
         const Bitmap& pane = tabs.Image2;
         EXPECT_EQ(PixelAt(shot, edge.x, edge.y),
@@ -360,11 +384,13 @@ TEST_F(SkinTabTest, AControlDestroyedWhileSkinnedLeavesNothingBehind) {
     SkinForm->SetSkinDefinition(&ProductSkin("default"));
 
     TPageControl* pages = MakePages(tsTabs, tpTop, 0);
-    (new TSkinTab(pages))->AttachControl(SkinForm.get(), nullptr, false);
+    auto* pageSkin = new TSkinTab(pages);
+    pageSkin->AttachControl(SkinForm.get(), nullptr, false);
     for (int i = 0; i < pages->PageCount(); ++i)
         (new TSkinTabSheet(pages->Pages(i)))->AttachControl(SkinForm.get(), nullptr, false);
     Redraw(pages->Handle());
-    EXPECT_EQ(SkinForm->ControlObjects().size(), 4u);
+    // The arrows of the tabs' first, narrower layout may be there, hidden.
+    EXPECT_EQ(SkinForm->ControlObjects().size(), pageSkin->UpDownSkin() ? 5u : 4u);
     delete pages;
     EXPECT_TRUE(SkinForm->ControlObjects().empty());
 }
@@ -374,8 +400,8 @@ TEST_F(SkinTabTest, AControlDestroyedWhileSkinnedLeavesNothingBehind) {
 TEST_F(SkinTabTest, ButtonTabsAndPagesTakeTheButtonsElementAndTheFaceColour) {
     TPageControl* pages = MakePages(tsButtons, tpTop, 0);
     (new TSkinTabBtn(pages))->AttachControl(SkinForm.get(), nullptr, false);
-    TTabSheet* page = pages->Pages(0);
-    (new TSkinTabSheet(page))->AttachControl(SkinForm.get(), nullptr, false);
+    for (int i = 0; i < pages->PageCount(); ++i)
+        (new TSkinTabSheet(pages->Pages(i)))->AttachControl(SkinForm.get(), nullptr, false);
     SendMessageW(pages->Handle(), TCM_SETCURFOCUS, 2, 0);
     Redraw(pages->Handle());
     const TDataSkinButton& buttons = SkinForm->Skin()->Buttons;
@@ -389,7 +415,7 @@ TEST_F(SkinTabTest, ButtonTabsAndPagesTakeTheButtonsElementAndTheFaceColour) {
                   ColourOf(buttons.Image.At(fw * (frame - 1), buttons.Image.Height() / 2)))
             << "tab " << i << Saved(shot, "buttons");
     }
-    const Bitmap sheet = Capture(page->Handle());
+    const Bitmap sheet = Capture(pages->ActivePage()->Handle());
     EXPECT_EQ(PixelAt(sheet, sheet.Width() / 2, sheet.Height() / 2),
               Resolved(SkinForm->Skin()->Colours.ButtonFace))
         << Saved(sheet, "page");
@@ -451,11 +477,11 @@ TEST_F(SkinTabTest, UpDownShowsEachStateInItsFrame) {
         const auto centre = [&](const Rect& r) {
             POINT p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
             ClientToScreen(window, &p);
-            SetCursorPos(p.x, p.y);
+            MoveCursor(p);
             ScreenToClient(window, &p);
             return MAKELPARAM(p.x, p.y);
         };
-        SetCursorPos(1, 1);
+        MoveCursor({1, 1});
         for (const auto& s : steps) {
             if (s.Step == HoverFirst)
                 SendMessageW(window, WM_MOUSEMOVE, 0, centre(buttons.First));
@@ -505,7 +531,7 @@ TEST_F(SkinTabTest, UpDownWithoutElementsAndInsideAnEdit) {
     skinned->SetInsideEdit(false);
     POINT below{9, shot.Height() - 4};
     ClientToScreen(window, &below);
-    SetCursorPos(below.x, below.y);
+    MoveCursor(below);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, shot.Height() - 4));
     shot = Capture(window);
     EXPECT_EQ(PixelAt(shot, 3, shot.Height() - 3), Resolved(plainSkin->Colours.ButtonShadow))
