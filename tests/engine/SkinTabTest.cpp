@@ -124,6 +124,7 @@ protected:
         const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                            ICC_TAB_CLASSES | ICC_UPDOWN_CLASS};
         InitCommonControlsEx(&classes);
+        GetCursorPos(&Cursor);
         Form = new TForm(nullptr);
         Form->SetBounds(20, 20, 720, 520);
         ShowWindow(Form->Handle(), SW_SHOWNA);
@@ -134,6 +135,8 @@ protected:
     void TearDown() override {
         SkinForm.reset();
         delete Form;
+        // The pointer is shared with every later test on this display.
+        MoveCursor(Cursor);
     }
 
     // A tab window of the platform on the form, with count tabs.
@@ -176,6 +179,7 @@ protected:
 
     TForm* Form = nullptr;
     std::unique_ptr<TWinSkinForm> SkinForm;
+    POINT Cursor{};
 };
 
 // Each tab shows the fill of its frame 3 pixels into it along the strip
@@ -265,6 +269,7 @@ TEST_F(SkinTabTest, EverySideShowsTheTabFramesWhereTheControlPutsItsTabs) {
 // Switched off, the control and its scroll arrows paint exactly as an
 // unskinned twin; switched on, the skin is back at once.
 TEST_F(SkinTabTest, SwitchedOffItPaintsAsWithoutSkinAndOnAgainSkinned) {
+    MoveCursor({1, 1}); // a tab under the mouse is drawn hot by the platform
     const HWND tab = BareTab(0, 10, 160, 100, 8);
     const HWND twin = BareTab(0, 300, 160, 100, 8);
     auto* skinned = SkinBare<TSkinTab>(tab);
