@@ -1,10 +1,30 @@
 #include "Control.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "WinControl.h"
 
 namespace veyra {
+
+TShiftState KeysToShiftState(WPARAM keys) {
+    static constexpr struct {
+        WPARAM Key;
+        TShiftStateFlag Flag;
+    } kKeys[] = {{MK_SHIFT, ssShift},
+                 {MK_CONTROL, ssCtrl},
+                 {MK_LBUTTON, ssLeft},
+                 {MK_RBUTTON, ssRight},
+                 {MK_MBUTTON, ssMiddle}};
+    TShiftState shift = 0;
+    for (const auto& key : kKeys)
+        if (keys & key.Key)
+            shift |= key.Flag;
+    if (GetKeyState(VK_MENU) < 0)
+        shift |= ssAlt;
+    return shift;
+}
 
 const TClassInfo& TControl::StaticClass() {
     static const TClassInfo info(
@@ -14,12 +34,17 @@ const TClassInfo& TControl::StaticClass() {
                   &TControl::Align, &TControl::SetAlign)
             .Set("Anchors", {"akLeft", "akTop", "akRight", "akBottom"}, &TControl::Anchors,
                  &TControl::SetAnchors)
+            .Enum("BiDiMode",
+                  {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
+                   "bdRightToLeftReadingOnly"},
+                  &TControl::BiDiMode, &TControl::SetBiDiMode)
             .WString("Caption", &TControl::Caption, &TControl::SetCaption)
             .Integer("Color", &TControl::Color, &TControl::SetColor, ColorNames())
             .Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled)
             .Object<TFont>("Font", &TControl::Font, &TControl::SetFont)
             .Integer("Height", &TControl::Height, &TControl::SetHeight)
             .Integer("Left", &TControl::Left, &TControl::SetLeft)
+            .Event("OnMouseDown", &TControl::OnMouseDown)
             .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
             .Integer("Top", &TControl::Top, &TControl::SetTop)
             .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
@@ -164,6 +189,13 @@ void TControl::SetParentFont(bool parentFont) {
     FollowParentFont();
 }
 
+void TControl::SetBiDiMode(TBiDiMode mode) {
+    if (mode == BiDiMode_)
+        return;
+    BiDiMode_ = mode;
+    BiDiModeChanged();
+}
+
 void TControl::FollowParentFont() {
     if (ParentFont_ && Parent_) {
         FontFromParent_ = true;
@@ -191,6 +223,37 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TControl::WndProc(TMessage& message) {
     DefaultHandler(message);
+    switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        MouseDownMessage(message);
+        break;
+    default:
+        break;
+    }
+}
+
+void TControl::MouseDownMessage(const TMessage& message) {
+    TMouseButton button = mbLeft;
+    if (message.Msg == WM_RBUTTONDOWN || message.Msg == WM_RBUTTONDBLCLK)
+        button = mbRight;
+    else if (message.Msg == WM_MBUTTONDOWN || message.Msg == WM_MBUTTONDBLCLK)
+        button = mbMiddle;
+    TShiftState shift = KeysToShiftState(message.WParam);
+    if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == WM_RBUTTONDBLCLK ||
+        message.Msg == WM_MBUTTONDBLCLK)
+        shift |= ssDouble;
+    // Signed: a captured mouse left or above the control gives negative places.
+    MouseDown(button, shift, GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam));
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
 }
 
 void TControl::DefaultHandler(TMessage&) {}

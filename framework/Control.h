@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,6 +20,34 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // The parent edges a control keeps its distance to.
 enum TAnchorKind : std::uint32_t { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+
+// Which way a control's text reads and its content lines up. Reading right
+// to left is common to the three right-to-left modes; only bdRightToLeft
+// also aligns the content to the right, and the two modes that are not
+// "reading only" put the vertical scroll bar on the left.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// The keys and buttons held during a mouse or key event.
+enum TShiftStateFlag : std::uint32_t {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64
+};
+using TShiftState = std::uint32_t;
+
+// The shift state of a mouse message's key flags (MK_*), with the Alt key
+// read from the keyboard, which the flags do not carry.
+TShiftState KeysToShiftState(WPARAM keys);
+
+// A mouse button went down on the control, at client coordinates x, y.
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 
 // A visible element of a form: bounds, alignment, anchors, caption, font,
 // colour and a replaceable message hook.
@@ -66,6 +96,24 @@ public:
     bool ParentFont() const { return ParentFont_; }
     void SetParentFont(bool parentFont);
 
+    TBiDiMode BiDiMode() const { return BiDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    // Whether text reads right to left (every mode but bdLeftToRight).
+    bool UseRightToLeftReading() const { return BiDiMode_ != bdLeftToRight; }
+    // Whether content lines up on the right (bdRightToLeft only).
+    bool UseRightToLeftAlignment() const { return BiDiMode_ == bdRightToLeft; }
+    // Whether the vertical scroll bar sits on the left.
+    bool UseRightToLeftScrollBar() const {
+        return BiDiMode_ == bdRightToLeft || BiDiMode_ == bdRightToLeftNoAlign;
+    }
+
+    // A mouse button went down on the control: raises OnMouseDown. The
+    // control's own button-down messages call it after their default
+    // handling; a hook that keeps such a message from the control calls it
+    // itself so that the event still fires.
+    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+    TMouseEvent OnMouseDown;
+
     // The message hook every message of the control goes through. It starts as
     // the control's own WndProc; whoever replaces it keeps the old one, calls
     // it, and puts it back when done.
@@ -106,11 +154,14 @@ protected:
     virtual void FontChanged();
     virtual void VisibleChanged() {}
     virtual void ColorChanged() {}
+    virtual void BiDiModeChanged() { Invalidate(); }
     // Asks the parent to lay out its children again.
     void RequestParentLayout();
 
 private:
     void OwnFontChanged();
+    // A button-down message handled: MouseDown with its button, keys and place.
+    void MouseDownMessage(const TMessage& message);
 
     TWinControl* Parent_ = nullptr;
     int Left_ = 0, Top_ = 0, Width_ = 0, Height_ = 0;
@@ -122,6 +173,7 @@ private:
     bool FontFromParent_ = false;
     std::wstring Caption_;
     TColor Color_ = clBtnFace;
+    TBiDiMode BiDiMode_ = bdLeftToRight;
     std::unique_ptr<TFont> Font_;
     TWndMethod WindowProc_;
     RECT AnchorBounds_{};

@@ -143,7 +143,9 @@ void TCustomForm::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.Style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     params.WndParent = nullptr;
-    PlaceOnScreen(params);
+    // A form made again stays where it is.
+    if (!Recreating())
+        PlaceOnScreen(params);
 }
 
 void TCustomForm::PlaceOnScreen(TCreateParams& params) const {

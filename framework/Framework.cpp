@@ -1,9 +1,11 @@
 #include "Framework.h"
 
 #include "ClassInfo.h"
+#include "ImageList.h"
 #include "MenuItem.h"
 #include "PageControl.h"
 #include "PopupMenu.h"
+#include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
 #include "WebBrowser.h"
@@ -12,8 +14,9 @@ namespace veyra {
 
 void RegisterFrameworkClasses() {
     for (const TClassInfo* cls :
-         {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TWebBrowser::StaticClass(),
-          &TTimer::StaticClass(), &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
+         {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
+          &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
+          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -23,6 +23,8 @@ public:
     TPaintScope(const TPaintScope&) = delete;
     TPaintScope& operator=(const TPaintScope&) = delete;
     HDC Dc() const { return Dc_; }
+    // The part of the client area to paint, as BeginPaint gave it.
+    const RECT& PaintRect() const { return Paint_.rcPaint; }
 
 private:
     HWND Window_;

@@ -17,6 +17,9 @@ inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
 inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;
+// Performed by TWinControl::RecreateWnd: the default handling destroys the
+// window and makes a new one. A hook in front of WindowProc sees the old
+// window before it passes the message on and the new one after.
 inline constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
 
 // Notifications and commands that a parent reflects back to the control that

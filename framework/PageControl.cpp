@@ -1,32 +1,26 @@
 #include "PageControl.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 
 #include "TabSheet.h"
+#include "WindowDispatch.h"
 
 namespace veyra {
 
 const TClassInfo& TPageControl::StaticClass() {
     static const TClassInfo info(
-        "TPageControl", &TWinControl::StaticClass(),
+        "TPageControl", &TCustomTabControl::StaticClass(),
         TPropertyList<TPageControl>()
             .Object<TTabSheet>("ActivePage", &TPageControl::ActivePage,
                                &TPageControl::SetActivePage)
             .Integer("ActivePageIndex", &TPageControl::ActivePageIndex,
                      &TPageControl::SetActivePageIndex)
-            .Event("OnChange", &TPageControl::OnChange)
-            .Enum("Style", {"tsTabs", "tsButtons", "tsFlatButtons"}, &TPageControl::Style,
-                  &TPageControl::SetStyle)
-            .Enum("TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
-                  &TPageControl::TabPosition, &TPageControl::SetTabPosition)
             .Take(),
         [](TComponent* owner) -> TComponent* { return new TPageControl(owner); });
     return info;
 }
 
-TPageControl::TPageControl(TComponent* owner) : TWinControl(owner) {}
+TPageControl::TPageControl(TComponent* owner) : TCustomTabControl(owner) {}
 
 TPageControl::~TPageControl() {
     // The sheets must not report back to a page control that is going away.
@@ -45,62 +39,20 @@ int TPageControl::IndexOfPage(const TTabSheet* page) const {
     return it == Pages_.end() ? -1 : static_cast<int>(it - Pages_.begin());
 }
 
-void TPageControl::CreateParams(TCreateParams& params) {
-    TWinControl::CreateParams(params);
-    params.SysClassName = WC_TABCONTROLW;
-    params.Style |= WS_TABSTOP;
-    if (TabPosition_ == tpBottom)
-        params.Style |= TCS_BOTTOM;
-    if (Style_ != tsTabs)
-        params.Style |= TCS_BUTTONS | (Style_ == tsFlatButtons ? TCS_FLATBUTTONS : 0);
+TTabItem TPageControl::TabOf(const TTabSheet& page) {
+    return TTabItem{page.Caption(), page.ImageIndex()};
 }
 
-void TPageControl::WindowCreated() {
-    RebuildTabs();
-}
-
-void TPageControl::CreateChildHandles() {
-    TWinControl::CreateChildHandles();
-    ShowActivePage();
-}
-
-void TPageControl::RebuildTabs() {
-    const HWND window = WindowHandle();
-    if (!window)
-        return;
-    SendMessageW(window, TCM_DELETEALLITEMS, 0, 0);
-    for (int i = 0; i < PageCount(); ++i) {
-        std::wstring text = Pages_[static_cast<std::size_t>(i)]->Caption();
-        TCITEMW item{};
-        item.mask = TCIF_TEXT | TCIF_IMAGE;
-        item.pszText = text.data();
-        item.iImage = Pages_[static_cast<std::size_t>(i)]->ImageIndex();
-        SendMessageW(window, TCM_INSERTITEMW, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(&item));
-    }
-    SendMessageW(window, TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
-    ShowActivePage();
+std::vector<TTabItem> TPageControl::TabItems() const {
+    std::vector<TTabItem> items;
+    for (const TTabSheet* page : Pages_)
+        items.push_back(TabOf(*page));
+    return items;
 }
 
 void TPageControl::UpdateTab(TTabSheet* page) {
-    const int index = IndexOfPage(page);
-    if (!WindowHandle() || index < 0)
-        return;
-    std::wstring text = page->Caption();
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE;
-    item.pszText = text.data();
-    item.iImage = page->ImageIndex();
-    SendMessageW(WindowHandle(), TCM_SETITEMW, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&item));
-    // A longer caption may wrap the tabs into another row.
-    ShowActivePage();
-}
-
-void TPageControl::FontChanged() {
-    TWinControl::FontChanged();
-    // The tabs' height follows the font, and the pages' area with it.
-    ShowActivePage();
+    if (const int index = IndexOfPage(page); index >= 0)
+        WriteTab(index, TabOf(*page));
 }
 
 void TPageControl::InsertPage(TTabSheet* page) {
@@ -110,8 +62,7 @@ void TPageControl::InsertPage(TTabSheet* page) {
     FreeNotification(page);
     if (!ActivePage_ && !IsLoading())
         ActivePage_ = page;
-    RebuildTabs();
-    ShowActivePage();
+    WriteTabs();
 }
 
 void TPageControl::RemovePage(TTabSheet* page) {
@@ -122,12 +73,28 @@ void TPageControl::RemovePage(TTabSheet* page) {
     RemoveFreeNotification(page);
     if (ActivePage_ == page)
         ActivePage_ = Pages(std::min(index, PageCount() - 1));
-    RebuildTabs();
-    ShowActivePage();
+    WriteTabs();
+}
+
+void TPageControl::FreePage(int index) {
+    TTabSheet* page = Pages(index);
+    if (!page)
+        return;
+    // The focus must not vanish with the page's window.
+    const HWND pageWindow = page->WindowHandle();
+    const HWND focus = GetFocus();
+    if (pageWindow && WindowHandle() && (focus == pageWindow || IsChild(pageWindow, focus)))
+        SetFocus(WindowHandle());
+    page->SetVisible(false);
+    page->SetPageControl(nullptr);
+    if (TWindowDispatch::Running(page))
+        TWindowDispatch::Defer(page, TDeferredAction::Free);
+    else
+        delete page;
 }
 
 void TPageControl::Notification(TComponent* component, TOperation operation) {
-    TWinControl::Notification(component, operation);
+    TCustomTabControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == ActivePage_)
         ActivePage_ = nullptr;
 }
@@ -136,17 +103,16 @@ void TPageControl::SetActivePage(TTabSheet* page) {
     if (page && IndexOfPage(page) < 0)
         return;
     ActivePage_ = page;
-    if (WindowHandle())
-        SendMessageW(WindowHandle(), TCM_SETCURSEL, static_cast<WPARAM>(ActivePageIndex()), 0);
-    ShowActivePage();
+    SelectTab(ActivePageIndex());
+    LayoutDisplay();
 }
 
 void TPageControl::SetActivePageIndex(int index) {
     SetActivePage(Pages(index));
 }
 
-void TPageControl::ShowActivePage() {
-    const RECT area = AlignRect();
+void TPageControl::LayoutDisplay() {
+    const RECT area = DisplayRect();
     for (TTabSheet* page : Pages_) {
         page->SetBoundsForLayout(area);
         if (page != ActivePage_)
@@ -159,44 +125,9 @@ void TPageControl::ShowActivePage() {
     }
 }
 
-RECT TPageControl::AlignRect() const {
-    RECT r{0, 0, Width(), Height()};
-    if (WindowHandle()) {
-        GetClientRect(WindowHandle(), &r);
-        SendMessageW(WindowHandle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
-    } else {
-        // Before the window exists: the usual frame and one row of tabs.
-        InflateRect(&r, -4, -4);
-        r.top += 20;
-    }
-    return r;
-}
-
-void TPageControl::WndProc(TMessage& message) {
-    switch (message.Msg) {
-    case CN_NOTIFY:
-        CnNotify(message);
-        return;
-    case WM_SIZE:
-        TWinControl::WndProc(message);
-        ShowActivePage();
-        return;
-    default:
-        TWinControl::WndProc(message);
-    }
-}
-
-void TPageControl::CnNotify(TMessage& message) {
-    const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
-    if (!header || header->code != static_cast<UINT>(TCN_SELCHANGE)) {
-        message.Result = 0;
-        return;
-    }
-    const int index = static_cast<int>(SendMessageW(WindowHandle(), TCM_GETCURSEL, 0, 0));
-    SetActivePage(Pages(index));
-    if (OnChange)
-        OnChange(this);
-    message.Result = 0;
+void TPageControl::Change() {
+    SetActivePage(Pages(CurrentTabIndex()));
+    TCustomTabControl::Change();
 }
 
 } // namespace veyra

@@ -2,19 +2,14 @@
 
 #include <vector>
 
-#include "WinControl.h"
+#include "CustomTabControl.h"
 
 namespace veyra {
 
 class TTabSheet;
 
-// Tab positions of a page control.
-enum TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
-// Tab styles of a page control.
-enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
-
 // A platform tab control whose tabs switch between TTabSheet pages.
-class TPageControl : public TWinControl {
+class TPageControl : public TCustomTabControl {
     VEYRA_CLASS()
 public:
     explicit TPageControl(TComponent* owner);
@@ -28,13 +23,19 @@ public:
     void SetActivePage(TTabSheet* page);
     int ActivePageIndex() const { return IndexOfPage(ActivePage_); }
     void SetActivePageIndex(int index);
-    TTabPosition TabPosition() const { return TabPosition_; }
-    void SetTabPosition(TTabPosition position) { TabPosition_ = position; }
-    TTabStyle Style() const { return Style_; }
-    void SetStyle(TTabStyle style) { Style_ = style; }
 
-    // The rectangle the pages fill, in client coordinates.
-    RECT AlignRect() const override;
+    // Frees the page at index (nothing for an index out of range). The page
+    // leaves at once: the count, the tabs and the active page (the next
+    // page, else the previous) are right when this returns, and OnChange is
+    // not raised. The page object and its window go at once too, unless a
+    // window procedure of the page or of a control on it is running (a
+    // close button on the page itself); then they go as soon as no
+    // framework window procedure runs, hidden and out of the control until
+    // then. So it is safe from anywhere, the page control's own message
+    // handling included: a close box in a hook in front of its WindowProc,
+    // OnChange, OnMouseDown. Only the page control's window and its state
+    // are touched, never destroyed.
+    void FreePage(int index);
 
     // Called by TTabSheet as it joins and leaves the control.
     void InsertPage(TTabSheet* page);
@@ -44,24 +45,18 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
-    TNotifyEvent OnChange;
-
 protected:
-    void CreateParams(TCreateParams& params) override;
-    void WindowCreated() override;
-    void CreateChildHandles() override;
-    void FontChanged() override;
-    void WndProc(TMessage& message) override;
+    std::vector<TTabItem> TabItems() const override;
+    int WantedTabIndex() const override { return ActivePageIndex(); }
+    void Change() override;
+    // Places every page in the display rectangle and shows the active one.
+    void LayoutDisplay() override;
 
 private:
-    void CnNotify(TMessage& message);
-    void ShowActivePage();
-    void RebuildTabs();
+    static TTabItem TabOf(const TTabSheet& page);
 
     std::vector<TTabSheet*> Pages_;
     TTabSheet* ActivePage_ = nullptr;
-    TTabPosition TabPosition_ = tpTop;
-    TTabStyle Style_ = tsTabs;
 };
 
 } // namespace veyra

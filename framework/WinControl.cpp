@@ -7,6 +7,7 @@
 #include "Application.h"
 #include "ControlAtom.h"
 #include "TextConv.h"
+#include "WindowDispatch.h"
 
 namespace veyra {
 namespace {
@@ -35,6 +36,7 @@ const TClassInfo& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+    TWindowDispatch::Forget(this);
     DestroyHandle();
     // Children die with their parent even when another component owns them.
     while (!Controls_.empty()) {
@@ -76,6 +78,14 @@ void TWinControl::CreateParams(TCreateParams& params) {
     params.Height = Height();
     params.WndParent = Parent() ? Parent()->Handle() : nullptr;
     params.WinClassName = Utf8ToWide(ClassName());
+    // The platform's right-to-left styles, one per aspect of BiDiMode; each
+    // class of window interprets WS_EX_RIGHT in its own way.
+    if (UseRightToLeftReading())
+        params.ExStyle |= WS_EX_RTLREADING;
+    if (UseRightToLeftScrollBar())
+        params.ExStyle |= WS_EX_LEFTSCROLLBAR;
+    if (UseRightToLeftAlignment())
+        params.ExStyle |= WS_EX_RIGHT;
 }
 
 void TWinControl::RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc) {
@@ -145,6 +155,46 @@ void TWinControl::DestroyHandle() {
     FinishDestroy();
 }
 
+void TWinControl::RecreateWnd() {
+    if (!Handle_)
+        return;
+    if (TWindowDispatch::Running(this)) {
+        TWindowDispatch::Defer(this, TDeferredAction::Recreate);
+        return;
+    }
+    Perform(CM_RECREATEWND, 0, 0);
+}
+
+void TWinControl::CmRecreateWnd(TMessage&) {
+    if (!Handle_)
+        return;
+    TWinControl* focused = FocusedControlInside();
+    const bool child = (GetWindowLongPtrW(Handle_, GWL_STYLE) & WS_CHILD) != 0;
+    const HWND above = child ? GetWindow(Handle_, GW_HWNDPREV) : nullptr;
+    Recreating_ = true;
+    try {
+        DestroyHandle();
+        CreateWnd();
+    } catch (...) {
+        Recreating_ = false;
+        throw;
+    }
+    Recreating_ = false;
+    if (child)
+        SetWindowPos(Handle_, above ? above : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (focused && focused->Handle_)
+        SetFocus(focused->Handle_);
+}
+
+TWinControl* TWinControl::FocusedControlInside() {
+    TWinControl* focused = FindOwningControl(GetFocus());
+    for (TWinControl* c = focused; c; c = c->Parent())
+        if (c == this)
+            return focused;
+    return nullptr;
+}
+
 void TWinControl::FinishDestroy() {
     if (Handle_) {
         TControlAtom::Detach(Handle_);
@@ -165,12 +215,13 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
         return CallWindowProcW(proc, window, msg, wParam, lParam);
     }
     TMessage message{msg, wParam, lParam, 0};
+    TWindowDispatch::TScope running(control);
     try {
         control->WindowProc()(message);
     } catch (...) {
-        Application().HandleException(control);
+        Application().HandleException(running.ControlAlive() ? control : nullptr);
     }
-    if (msg == WM_NCDESTROY && control->Handle_ == window)
+    if (msg == WM_NCDESTROY && running.ControlAlive() && control->Handle_ == window)
         control->FinishDestroy();
     return message.Result;
 }
@@ -214,6 +265,12 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_SETFOCUS:
         WmSetFocus(message);
         return;
+    case WM_PAINT:
+        WmPaint(message);
+        return;
+    case CM_RECREATEWND:
+        CmRecreateWnd(message);
+        return;
     default:
         break;
     }
@@ -244,6 +301,18 @@ void TWinControl::WmSetFocus(TMessage& message) {
     // The form hears which of its controls has the focus now.
     if (TWinControl* form = ParentForm(); form && form != this)
         form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+}
+
+void TWinControl::WmPaint(TMessage& message) {
+    // A common control draws into a DC given in wParam, so that one can be
+    // passed on. A plain window has nothing of its own to draw (its
+    // background is WM_ERASEBKGND's), and DefWindowProc would BeginPaint and
+    // validate the window instead of drawing into the DC.
+    if (message.WParam && (!DefWndProc_ || DefWndProc_ == DefWindowProcW)) {
+        message.Result = 0;
+        return;
+    }
+    DefaultHandler(message);
 }
 
 TWinControl* TWinControl::ParentForm() {
@@ -338,6 +407,12 @@ void TWinControl::VisibleChanged() {
         return;
     const bool child = (GetWindowLongPtrW(Handle_, GWL_STYLE) & WS_CHILD) != 0;
     ShowWindow(Handle_, !Visible() ? SW_HIDE : child ? SW_SHOWNA : SW_SHOW);
+}
+
+void TWinControl::BiDiModeChanged() {
+    // The reading order and alignment are window styles.
+    RecreateWnd();
+    TControl::BiDiModeChanged();
 }
 
 void TWinControl::Invalidate() {

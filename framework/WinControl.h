@@ -40,6 +40,13 @@ public:
     void HandleNeeded();
     // Destroys the window; the control keeps its state and can make a new one.
     void DestroyHandle();
+    // Gives the control a new window, for a change the platform takes only
+    // at creation (a style): performs CM_RECREATEWND through WindowProc when
+    // the control has a window. Called while a window procedure of the
+    // control or of a control inside it runs, it waits until none runs (see
+    // TWindowDispatch), because the platform's procedure may still be using
+    // the window that would go.
+    void RecreateWnd();
 
     // The controls whose parent this is, in insertion order.
     const std::vector<TControl*>& Controls() const { return Controls_; }
@@ -72,6 +79,8 @@ public:
     bool MouseInControl() const { return MouseInControl_; }
 
 protected:
+    // Whether the window is being made again by CM_RECREATEWND.
+    bool Recreating() const { return Recreating_; }
     virtual void CreateParams(TCreateParams& params);
     // Makes the window and the windows of the child controls.
     virtual void CreateWnd();
@@ -85,6 +94,7 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     void VisibleChanged() override;
+    void BiDiModeChanged() override;
 
     // Handlers of the common messages; each may set the result.
     virtual void WmEraseBkgnd(TMessage& message);
@@ -94,12 +104,18 @@ protected:
     void WmMouseMove(TMessage& message);
     void WmMouseLeave(TMessage& message);
     void WmSetFocus(TMessage& message);
+    void WmPaint(TMessage& message);
+    // Destroys the window and its children's and makes them again; the
+    // place among the siblings and the keyboard focus are kept.
+    void CmRecreateWnd(TMessage& message);
 
 private:
     static LRESULT CALLBACK InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     static void RegisterWindowClass(const TCreateParams& params, WNDPROC& defaultProc);
     void ReadBoundsFromWindow();
     void FinishDestroy();
+    // The control inside this one (or this one) that has the keyboard focus, or nullptr.
+    TWinControl* FocusedControlInside();
 
     HWND Handle_ = nullptr;
     WNDPROC DefWndProc_ = nullptr;
@@ -108,6 +124,7 @@ private:
     bool Aligning_ = false;
     bool ApplyingBounds_ = false;
     bool MouseInControl_ = false;
+    bool Recreating_ = false;
 };
 
 } // namespace veyra

@@ -9,7 +9,8 @@
 namespace {
 
 // "Gallery --open controls" (or tabs, dialog, message, mdi, tag99) opens that
-// window once the main form is up, for screenshots and tests.
+// window once the main form is up, for screenshots and tests; menu, submenu
+// and sysmenu open the View menu, its submenu or the system menu.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
@@ -19,6 +20,9 @@ UINT CommandFromLine(const std::wstring& line) {
         {L"message", TGalleryMainForm::cmMessageBox},
         {L"mdi", TGalleryMainForm::cmMdiFrame},
         {L"tag99", TGalleryMainForm::cmUnskinnedForm},
+        {L"menu", TGalleryMainForm::cmOpenMenu},
+        {L"submenu", TGalleryMainForm::cmOpenSubmenu},
+        {L"sysmenu", TGalleryMainForm::cmOpenSystemMenu},
     };
     const auto at = line.find(L"--open ");
     if (at == std::wstring::npos)

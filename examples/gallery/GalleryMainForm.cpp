@@ -19,6 +19,8 @@ struct TCommandInfo {
     bool Button;
 };
 
+constexpr UINT_PTR kOpenSubmenuTimer = 1;
+
 // One table for the menu and the buttons.
 constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmControls, L"&Controls...", true},
@@ -93,7 +95,26 @@ void TGalleryMainForm::BuildMenu() {
     }
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(windows), L"&Windows");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(skin), L"&Skin");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildViewMenu()), L"&View");
+    AppendMenuW(bar, MF_STRING | MF_GRAYED, 0, L"&Help");
     SetMenu(Handle(), bar);
+}
+
+HMENU TGalleryMainForm::BuildViewMenu() {
+    // One item of each look: checked, disabled, default, with a shortcut,
+    // and a submenu.
+    HMENU view = CreatePopupMenu();
+    HMENU more = CreatePopupMenu();
+    AppendMenuW(more, MF_STRING, cmMoreOne, L"&First of more");
+    AppendMenuW(more, MF_STRING | MF_CHECKED, cmMoreTwo, L"&Second of more");
+    AppendMenuW(view, MF_STRING | MF_CHECKED, cmChecked, L"&Checked item");
+    AppendMenuW(view, MF_STRING | MF_GRAYED, cmDisabled, L"&Disabled item");
+    AppendMenuW(view, MF_STRING, cmDefault, L"D&efault item");
+    AppendMenuW(view, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(view, MF_STRING, cmShortCut, L"With a &shortcut\tCtrl+K");
+    AppendMenuW(view, MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"&More");
+    SetMenuDefaultItem(view, cmDefault, FALSE);
+    return view;
 }
 
 void TGalleryMainForm::BuildButtons() {
@@ -112,6 +133,15 @@ void TGalleryMainForm::BuildButtons() {
 }
 
 void TGalleryMainForm::WndProc(TMessage& message) {
+    if (message.Msg == WM_TIMER && message.WParam == kOpenSubmenuTimer) {
+        // The View menu is open with its first item selected: Up wraps to
+        // the submenu's item, Right opens it.
+        KillTimer(Handle(), kOpenSubmenuTimer);
+        for (const WPARAM key : {VK_UP, VK_RIGHT})
+            PostMessageW(Handle(), WM_KEYDOWN, key, 0);
+        message.Result = 0;
+        return;
+    }
     if (message.Msg == WM_COMMAND && HIWORD(message.WParam) <= BN_CLICKED) {
         RunCommand(LOWORD(message.WParam));
         message.Result = 0;
@@ -141,6 +171,16 @@ void TGalleryMainForm::RunCommand(UINT command) {
         break;
     case cmUnskinnedForm:
         OpenUnskinnedForm();
+        break;
+    case cmOpenMenu:
+    case cmOpenSubmenu:
+        // As Alt+V would; the submenu follows once the menu is open.
+        if (command == cmOpenSubmenu)
+            SetTimer(Handle(), kOpenSubmenuTimer, 500, nullptr);
+        PostMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, 'v');
+        break;
+    case cmOpenSystemMenu:
+        PostMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' ');
         break;
     case cmSkinOff:
     case cmSkinOn:

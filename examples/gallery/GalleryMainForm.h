@@ -29,7 +29,19 @@ public:
         cmUnskinnedForm,
         cmSkinOff,
         cmSkinOn,
-        cmExit
+        cmExit,
+        // The View menu's items, there to show how items look.
+        cmChecked,
+        cmDisabled,
+        cmDefault,
+        cmShortCut,
+        cmMoreOne,
+        cmMoreTwo,
+        // Opened from the command line: a menu of the bar, its submenu, the
+        // system menu.
+        cmOpenMenu,
+        cmOpenSubmenu,
+        cmOpenSystemMenu
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -41,6 +53,7 @@ protected:
 
 private:
     void BuildMenu();
+    HMENU BuildViewMenu();
     void BuildButtons();
     void OpenControlsForm();
     void OpenTabsForm();

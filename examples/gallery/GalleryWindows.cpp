@@ -40,8 +40,8 @@ void PutItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, shor
 }
 
 // One item of a dialog template: a control class by its name.
-void PutNamedItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, short cx,
-                  short cy, WORD id, const wchar_t* className, const wchar_t* text) {
+void PutNamedItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y, short cx, short cy,
+                  WORD id, const wchar_t* className, const wchar_t* text) {
     AlignToDword(out);
     Put(out, DLGITEMTEMPLATE{style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id});
     PutText(out, className);

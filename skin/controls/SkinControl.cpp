@@ -323,6 +323,20 @@ void TSkinControl::NotifyMouseLeave() {
         SendMessageW(Handle(), CM_MOUSELEAVE, 0, 0);
 }
 
+void TSkinControl::ForwardMouseDown(const TMessage& message) {
+    if (!Control_)
+        return;
+    POINT point{static_cast<short>(LOWORD(message.LParam)),
+                static_cast<short>(HIWORD(message.LParam))};
+    // lParam holds 16-bit coordinates: on a control wider or higher than
+    // that, the cursor tells where the click was.
+    if (Control_->Width() > 0x8000 || Control_->Height() > 0x8000) {
+        GetCursorPos(&point);
+        ScreenToClient(Handle(), &point);
+    }
+    Control_->MouseDown(mbLeft, KeysToShiftState(message.WParam), point.x, point.y);
+}
+
 // ---------------------------------------------------------------------------
 // Painting
 
@@ -473,6 +487,8 @@ COLORREF TSkinControl::ParentColorOr(COLORREF fallback) const {
 }
 
 bool TSkinControl::RightToLeft() const {
+    if (Control_)
+        return Control_->UseRightToLeftReading();
     const HWND window = Handle();
     return window && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
 }

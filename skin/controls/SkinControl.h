@@ -135,6 +135,8 @@ protected:
     void PaintByBeginPaint(TMessage& message);
     // WM_ERASEBKGND answered with the parent's background.
     void EraseWithParent(TMessage& message);
+    // A left-button-down kept from the control still raises its MouseDown.
+    void ForwardMouseDown(const TMessage& message);
     // Marks the mouse over the control and asks for WM_MOUSELEAVE; answers
     // whether the hover state changed.
     bool EnterHover();

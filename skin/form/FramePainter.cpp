@@ -156,7 +156,7 @@ TFramePaintResult PaintFrame(HDC dc, const TFramePaintInput& in) {
     title.Pixels(); // the icon and text GDI drew have landed
     DrawBitmapToDc(dc, 0, 0, pixels);
 
-    if (!in.Minimized && m.MenuBarHeight > 0) {
+    if (!in.Minimized && m.MenuBarHeight > 0 && !in.OwnMenuBar) {
         BrushHandle ownFace;
         if (!in.FaceBrush)
             ownFace.Reset(CreateSolidBrush(ToColorRef(skin.Colours.ButtonFace)));

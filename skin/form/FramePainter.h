@@ -49,6 +49,8 @@ struct TFramePaintInput {
     const Bitmap* IconBitmap =
         nullptr; // drawn with the key colour transparent when there is no icon
     int MenuBarLeftWidth = 0;
+    // The window paints its menu-bar strip itself (its skinned menu bar).
+    bool OwnMenuBar = false;
     TButtonQuery Query;
     // The window's own copies of the title buttons; null paints the skin's.
     const std::vector<std::unique_ptr<TDataSkinSysButton>>* Buttons = nullptr;

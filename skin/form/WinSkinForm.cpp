@@ -15,11 +15,14 @@
 #include "framework/Timer.h"
 #include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
+#include "skin/controls/ControlMap.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
 #include "skin/imaging/UserHandlesWin32.h"
+#include "skin/manager/SkinManage.h"
+#include "skin/menu/MenuItemPainter.h"
 
 namespace veyra {
 
@@ -163,17 +166,6 @@ void TWinSkinForm::FreeControlObjects() {
         delete object;
     }
     HotControl_ = nullptr;
-}
-
-void TWinSkinForm::RemoveDetachedControls() {
-    std::vector<TSkinControl*> detached;
-    for (TSkinControl* object : ControlObjects_)
-        if (object->LifeState() == TControlLife::Destroyed)
-            detached.push_back(object);
-    for (TSkinControl* object : detached) {
-        RemoveControlObject(object);
-        delete object;
-    }
 }
 
 void TWinSkinForm::TellControlsSkinChanged() {
@@ -371,8 +363,7 @@ LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case SKINMSG_INIT:
         return OnSkinInit();
     case SKINMSG_RESKINSCROLL:
-        // Seam: replacing a control's scroll-bar object comes with the
-        // scroll-bar skinning; until then the request is ignored.
+        TControlMap(*this).ReskinControl(reinterpret_cast<HWND>(wParam));
         return 0;
     case SKINMSG_ISSKINNED:
         return 1;
@@ -391,8 +382,13 @@ LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND:
         return OnSysCommand(wParam, lParam);
     case SKINMSG_MENUKEY:
-        // Seam: opening the menu-bar popup under a point comes with the menu bar.
-        return HandlesFrame() ? 0 : CallOld(msg, wParam, lParam);
+        return OnMenuKey(wParam, lParam);
+    case WM_MENUSELECT:
+        return OnMenuSelect(wParam, lParam);
+    case WM_MEASUREITEM:
+        return OnMeasureItem(wParam, lParam);
+    case WM_DRAWITEM:
+        return OnDrawItem(wParam, lParam);
     case CM_MENUCHANGED:
         return OnMenuChanged(wParam, lParam);
     case WM_NCCALCSIZE:
@@ -411,8 +407,6 @@ LRESULT TWinSkinForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnNcLButtonDblClk(wParam, lParam);
     case WM_NCRBUTTONDOWN:
         return OnNcRButtonDown(wParam, lParam);
-    // Seam: the owner-drawn menu items of the form's own menus (WM_DRAWITEM,
-    // WM_MEASUREITEM) are answered by the menu skinning once it exists.
     default:
         return CallOld(msg, wParam, lParam);
     }
@@ -584,8 +578,9 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
         ShowSystemMenu(corner);
         return 0;
     }
-    // Seam: SC_KEYMENU with a letter opens the skinned menu bar's popup once
-    // the menu bar exists; until then the platform handles it.
+    if (!Tracking_ && (wParam & 0xFFF0) == SC_KEYMENU && lParam != ' ' && lParam != '-' &&
+        !GetCapture() && MenuBar_ && OpenMenuByKey(static_cast<wchar_t>(lParam)))
+        return 0;
     switch (wParam & 0xFFF0) {
     case SC_MINIMIZE:
         WindowState_ = TWindowState::Minimized;
@@ -631,10 +626,14 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
     if (!guard.Alive() || !MenuBarActive_)
         return result;
     if (HMENU menu = GetMenu(Handle())) {
-        // The menu bar takes the new menu (seam: it rebuilds its buttons once
-        // it exists); the window keeps no platform menu while skinned.
+        // The menu bar takes the new menu; the window keeps no platform menu
+        // while skinned.
         MenuHandle_ = menu;
         SetMenu(Handle(), nullptr);
+        if (MenuBar_ && MenuUpdate_) {
+            MenuBar_->BuildFromMenu(menu);
+            PaintFrame(nullptr);
+        }
     }
     return result;
 }
@@ -709,8 +708,13 @@ LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam) {
         return CallOld(WM_NCMOUSEMOVE, wParam, lParam);
     if (!Active_)
         return 0;
-    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+    const POINT point = ToWindowPoint(ScreenPointOf(lParam));
+    if (TWinSysButton* button = ButtonAt(point)) {
         button->MouseEnter();
+        return 0;
+    }
+    if (TMenuBtn* item = MenuBar_ ? MenuBar_->ItemAtPoint(point) : nullptr) {
+        item->MouseEnter();
         return 0;
     }
     if (TNCObject* hot = Hot_.Object) {
@@ -723,10 +727,17 @@ LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCLBUTTONDOWN, wParam, lParam);
-    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+    const POINT point = ToWindowPoint(ScreenPointOf(lParam));
+    if (TWinSysButton* button = ButtonAt(point)) {
         if (!Active_)
             SetForegroundWindow(Handle());
         button->MouseDown();
+        return 0;
+    }
+    if (TMenuBtn* item = MenuBar_ ? MenuBar_->ItemAtPoint(point) : nullptr) {
+        if (!Active_)
+            SetForegroundWindow(Handle());
+        TrackMenuBtn(item, TOpenedBy::Mouse);
         return 0;
     }
     // A maximized window is not dragged by its caption.
@@ -752,7 +763,14 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam) {
 LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam) {
     if (!OwnsNonClientArea())
         return CallOld(WM_NCLBUTTONDBLCLK, wParam, lParam);
-    if (TWinSysButton* button = ButtonAt(ToWindowPoint(ScreenPointOf(lParam)))) {
+    const POINT point = ToWindowPoint(ScreenPointOf(lParam));
+    if (TMenuBtn* item = MenuBar_ ? MenuBar_->ItemAtPoint(point) : nullptr) {
+        // A quick second click on the bar is a click, never the caption's
+        // double click.
+        TrackMenuBtn(item, TOpenedBy::Mouse);
+        return 0;
+    }
+    if (TWinSysButton* button = ButtonAt(point)) {
         if (IsIconAction(button->ButtonData->Action)) {
             StopTimer();
             PostSysCommand(SC_CLOSE);
@@ -930,8 +948,11 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
                 break;
             }
         };
+        TPopupMenu* menu = SystemMenu_.Build(source);
+        SkinMenuItems(
+            *menu, [this] { return Skin(); }, RightToLeft_);
         // The menu runs its own loop; this object may be gone when it ends.
-        SystemMenu_.Build(source)->Popup(screen.x, screen.y);
+        menu->Popup(screen.x, screen.y);
         return;
     }
     // A second click within the double-click time: on a title button that
@@ -958,12 +979,15 @@ LRESULT TWinSkinForm::OnSkinInit() {
         if (!(style & WS_VISIBLE))
             SetWindowLongPtrW(window, GWL_STYLE, style | WS_VISIBLE);
     }
-    if (Control_)
-        DiscoverControls();
-    else
-        DiscoverChildWindows();
-
     const TAliveGuard guard(*this);
+    // The application's OnSkinControl runs from here and may free the form.
+    if (Control_)
+        TControlMap(*this).DiscoverControls();
+    else
+        TControlMap(*this).DiscoverChildWindows();
+    if (!guard.Alive())
+        return 0;
+
     if (LifeState_ == TLifeState::Created && SkinFrame_) {
         if (Kind_ == TWindowKind::MdiChild) {
             if (WindowState_ == TWindowState::Maximized) {
@@ -1011,42 +1035,6 @@ void TWinSkinForm::FinishSkinning(const TAliveGuard& guard) {
         RaiseAfterSkinForm();
 }
 
-std::vector<TControl*> TWinSkinForm::DiscoverControls() {
-    std::vector<TControl*> found;
-    if (!Control_)
-        return found;
-    const std::int64_t disableTag = SkinData_ ? SkinData_->DisableTag() : 99;
-    auto add = [&found](TControl* control) {
-        if (std::find(found.begin(), found.end(), control) == found.end())
-            found.push_back(control);
-    };
-    // Seam: each control found is mapped to its control skinning class (and
-    // the popup menus made owner-drawn) once those classes exist.
-    for (TComponent* component : Control_->Components())
-        if (auto* control = dynamic_cast<TControl*>(component);
-            control && control->Tag() != disableTag)
-            add(control);
-    std::vector<TWinControl*> tabOrder;
-    Control_->GetTabOrderList(tabOrder);
-    for (TWinControl* control : tabOrder) {
-        const HWND window = control->WindowHandle();
-        if (!window || control->Tag() == disableTag)
-            continue;
-        if (SendMessageW(window, SKINMSG_ISSKINNED, 0, 0) == 1)
-            continue;
-        add(control);
-    }
-    return found;
-}
-
-std::vector<HWND> TWinSkinForm::DiscoverChildWindows() {
-    std::vector<HWND> found;
-    for (HWND child = GetTopWindow(Handle()); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetWindowLongPtrW(child, GWL_STYLE) & WS_CHILD)
-            found.push_back(child); // Seam: mapped to a control skinning class later.
-    return found;
-}
-
 // ---------------------------------------------------------------------------
 // The framework form's message hook
 
@@ -1070,8 +1058,9 @@ void TWinSkinForm::HookProc(TMessage& message) {
     case SKINMSG_QUERY:
         message.Result = message.LParam == kSkinSignature ? kSkinSignature : 1;
         break;
-    // Seam: CM_DIALOGCHAR opens the menu bar by its accelerators once the
-    // menu bar exists; until then the old hook has it.
+    case CM_DIALOGCHAR:
+        OnDialogChar(message);
+        break;
     default:
         CallOldHook(message);
         break;
@@ -1197,6 +1186,7 @@ void TWinSkinForm::UnhookWindow() {
     UnhookControl();
     RemoveSubclass();
     FreeControlObjects();
+    UnmarkOwnerDrawn();
     FreeMenuBar();
     UnsubclassMdiClient();
 }
@@ -1227,6 +1217,7 @@ void TWinSkinForm::Unskin() {
     UnhookControl();
     RemoveSubclass();
     FreeControlObjects();
+    UnmarkOwnerDrawn();
     if (Control_ && LifeState_ != TLifeState::InNcDestroy)
         Control_->SetColor(OldColor_);
     RestoreStyleAndSize();
@@ -1466,6 +1457,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         TFramePaintInput input =
             FramePaintInput(*skin, outer.right - outer.left, outer.bottom - outer.top);
         input.TitleBackdrop = &TitleBackdrop_;
+        input.OwnMenuBar = MenuBar_ != nullptr;
         if (!PaintScratch_)
             PaintScratch_ = std::make_unique<TFramePaintScratch>();
         input.Scratch = PaintScratch_.get();
@@ -1474,6 +1466,8 @@ void TWinSkinForm::PaintFrame(HDC dc) {
         TitleTextRect_ = painted.TitleTextRect;
         ButtonsLeftEdge_ = painted.Buttons.ButtonsLeftEdge;
         TitleButtons_.ApplyLayout(painted.Buttons);
+        if (MenuBar_ && WindowState_ != TWindowState::Minimized)
+            PaintMenuBar(target, input.Width);
     } catch (...) {
         // Painting errors are swallowed; the DC scopes still let go.
     }
@@ -1606,11 +1600,12 @@ void TWinSkinForm::SetChildWindowState(bool maximized) {
 // Seams of the later parts
 
 void TWinSkinForm::CreateMenuBar() {
-    // Seam: the skinned menu-bar object is created here and builds its buttons
-    // from MenuHandle_. What it does to the window is done already: the
-    // window gives up its platform menu and the frame makes room for the bar.
+    // The window gives up its platform menu; the frame makes room for ours.
     MenuBarActive_ = true;
     Metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
+    MenuBar_ = std::make_unique<TWinSkinMenu>(Handle(), Hot_);
+    MenuBar_->BuildFromMenu(MenuHandle_);
+    MenuBar_->Canvas().CanPaint = [this] { return PaintsFrame(LifeState_); };
     SetMenu(Handle(), nullptr);
 }
 
@@ -1618,6 +1613,7 @@ void TWinSkinForm::FreeMenuBar() {
     if (!MenuBarActive_)
         return;
     MenuBarActive_ = false;
+    MenuBar_.reset();
     if (!MenuHandle_)
         return;
     if (LifeState_ != TLifeState::InNcDestroy && IsWindow(Handle())) {
@@ -1628,6 +1624,142 @@ void TWinSkinForm::FreeMenuBar() {
         DestroyMenu(MenuHandle_);
     }
     MenuHandle_ = nullptr;
+}
+
+void TWinSkinForm::PaintMenuBar(HDC dc, int windowWidth) {
+    const Rect bar{Metrics_.BorderLeft, Metrics_.TitleHeight, windowWidth - Metrics_.BorderRight,
+                   Metrics_.TitleHeight + Metrics_.MenuBarHeight};
+    if (bar.IsEmpty())
+        return;
+    MenuBar_->SetLook(Skin(), Active_, RightToLeft_);
+    MenuBar_->PaintBar(dc, bar);
+}
+
+void TWinSkinForm::TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy) {
+    if (!button || !MenuBar_ || Tracking_ || TMenuBarTracker::Tracking())
+        return;
+    const TAliveGuard guard(*this);
+    TMenuBarHost host;
+    host.Window = Handle();
+    host.Bar = MenuBar_.get();
+    host.RightToLeft = RightToLeft_;
+    host.ToWindowPoint = [this](POINT screen) { return ToWindowPoint(screen); };
+    host.Alive = [guard] { return guard.Alive(); };
+    host.BeforeTrack = [this](HMENU popup) {
+        Engine_.PopupMode = TPopupMode::MenuBar;
+        MarkOwnerDrawn(popup);
+    };
+    host.AfterTrack = [this](HMENU) { UnmarkOwnerDrawn(); };
+    Tracking_ = true;
+    try {
+        TMenuBarTracker::Track(host, button->Index, openedBy);
+    } catch (...) {
+        if (guard.Alive())
+            Tracking_ = false;
+        throw;
+    }
+    if (guard.Alive())
+        Tracking_ = false;
+}
+
+bool TWinSkinForm::OpenMenuByKey(wchar_t key) {
+    TMenuBtn* button = nullptr;
+    if (key == 0) {
+        if (TMenuBtn* first = MenuBar_->Neighbour(-1, true))
+            button = first;
+    } else {
+        button = MenuBar_->ItemByAccessKey(key);
+    }
+    if (!button)
+        return false;
+    TrackMenuBtn(button, TOpenedBy::Keyboard);
+    return true;
+}
+
+LRESULT TWinSkinForm::OnMenuKey(WPARAM wParam, LPARAM lParam) {
+    if (!HandlesFrame())
+        return CallOld(SKINMSG_MENUKEY, wParam, lParam);
+    if (MenuBar_)
+        if (TMenuBtn* item = MenuBar_->ItemAtPoint(ToWindowPoint(ScreenPointOf(lParam))))
+            TrackMenuBtn(item, TOpenedBy::Keyboard);
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    // The message-filter hook never sees this message: the selection that
+    // Left and Right depend on is learnt here.
+    if (Tracking_)
+        TMenuBarTracker::MenuSelect(wParam, lParam);
+    return CallOld(WM_MENUSELECT, wParam, lParam);
+}
+
+void TWinSkinForm::OnDialogChar(TMessage& message) {
+    const TAliveGuard guard(*this);
+    CallOldHook(message);
+    if (!guard.Alive() || message.Result != 0 || !MenuBar_)
+        return;
+    const bool altAlone = (GetKeyState(VK_MENU) & 0x8000) && !(GetKeyState(VK_CONTROL) & 0x8000) &&
+                          !(GetKeyState(VK_SHIFT) & 0x8000);
+    const auto key = static_cast<wchar_t>(message.WParam);
+    if (altAlone && MenuBar_->ItemByAccessKey(key)) {
+        // Opened once the key's own messages are done, as the platform's bar does.
+        PostMessageW(Handle(), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(key));
+        message.Result = 1;
+    }
+}
+
+void TWinSkinForm::MarkOwnerDrawn(HMENU popup) {
+    // Items are the skin's to draw only when the form's menus are skinned.
+    if (SkinData_ && !SkinData_->Skins(xcMainMenu) && !SkinData_->Skins(xcMenuItem))
+        return;
+    OwnerDrawMarks_.Mark(popup);
+}
+
+void TWinSkinForm::UnmarkOwnerDrawn() {
+    OwnerDrawMarks_.UnmarkAll();
+}
+
+namespace {
+
+TMenuItemLook LookOfMarked(const TMarkedItem& item, UINT state, bool rightToLeft) {
+    TMenuItemLook look;
+    SplitItemText(item.Text, look.Caption, look.ShortCut);
+    look.Separator = item.Separator();
+    look.Enabled = (state & (ODS_GRAYED | ODS_DISABLED)) == 0;
+    look.Checked = (state & ODS_CHECKED) != 0;
+    look.Default = (state & ODS_DEFAULT) != 0 || (item.State & MFS_DEFAULT) != 0;
+    look.Selected = (state & ODS_SELECTED) != 0;
+    look.RightToLeft = rightToLeft || (item.Type & MFT_RIGHTORDER) != 0;
+    return look;
+}
+
+} // namespace
+
+LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam) {
+    auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    const TMarkedItem* item = request ? OwnerDrawMarks_.FromMeasure(*request) : nullptr;
+    if (!item)
+        return CallOld(WM_MEASUREITEM, wParam, lParam);
+    const UINT state = (item->State & MFS_DEFAULT) ? ODS_DEFAULT : 0;
+    const SIZE size = MeasureMenuItem(LookOfMarked(*item, state, RightToLeft_), Skin());
+    request->itemWidth = static_cast<UINT>(std::max<LONG>(size.cx, 0));
+    request->itemHeight = static_cast<UINT>(std::max<LONG>(size.cy, 0));
+    return TRUE;
+}
+
+LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
+    const auto* request = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    const TMarkedItem* item = request ? OwnerDrawMarks_.FromDraw(*request) : nullptr;
+    if (!item)
+        return CallOld(WM_DRAWITEM, wParam, lParam);
+    try {
+        PaintMenuItem(request->hDC, request->rcItem,
+                      LookOfMarked(*item, request->itemState, RightToLeft_), Skin(),
+                      BackdropFor(request->hDC, item->Menu));
+    } catch (...) {
+        // Painting errors are swallowed; the item keeps what it had.
+    }
+    return TRUE;
 }
 
 void TWinSkinForm::SubclassMdiClient() {

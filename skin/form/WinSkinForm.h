@@ -17,7 +17,10 @@
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/manager/EngineState.h"
+#include "skin/menu/MenuBarTracker.h"
+#include "skin/menu/OwnerDrawMarks.h"
 #include "skin/menu/SkinSystemMenu.h"
+#include "skin/menu/WinSkinMenu.h"
 
 namespace veyra {
 
@@ -92,15 +95,6 @@ public:
     void SetHotControl(HWND control) { HotControl_ = control; }
     HWND HotControl() const { return HotControl_; }
 
-    // The framework controls the form walk finds for control skinning: the
-    // form's controls, then its windowed controls in tab order that have a
-    // window, are not tagged DisableTag and are not skinned already. Attaches
-    // nothing; each control appears once.
-    std::vector<TControl*> DiscoverControls();
-    // The child windows (WS_CHILD) of a foreign window, top of the z-order
-    // first. Attaches nothing.
-    std::vector<HWND> DiscoverChildWindows();
-
     TLifeState LifeState() const { return LifeState_; }
     TSkinData* SkinData() const { return SkinData_; }
     TCustomForm* Control() const { return Control_; }
@@ -138,6 +132,11 @@ public:
     void ShowSystemMenu(POINT screen);
     // The skinned system menu last built, or null.
     TPopupMenu* SkinnedSystemMenu() const { return SystemMenu_.Menu(); }
+    // The skinned menu bar, or null when the window shows none.
+    TWinSkinMenu* MenuBar() const { return MenuBar_.get(); }
+    // Opens a menu-bar item's popup (or runs its command) and follows the
+    // user along the bar until menu mode ends.
+    void TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy);
 
     // A size grip was created among the window's children.
     void NewSizeGrip(HWND grip);
@@ -187,6 +186,21 @@ private:
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     void OnFormSetText(TMessage& message);
+    // The menu seams: the bar's keys, the owner-drawn items of tracked menus.
+    LRESULT OnMenuKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    void OnDialogChar(TMessage& message);
+    // Opens the bar item with access key key (key 0: the first item);
+    // answers whether one was opened.
+    bool OpenMenuByKey(wchar_t key);
+    // Paints the menu bar into dc, a DC of the whole window.
+    void PaintMenuBar(HDC dc, int windowWidth);
+    // Marks a popup's native items owner-drawn while it is tracked, when the
+    // skin draws the menus of this window.
+    void MarkOwnerDrawn(HMENU popup);
+    void UnmarkOwnerDrawn();
 
     // Pieces of the life cycle.
     void ReadWindowTraits();
@@ -195,8 +209,6 @@ private:
     void FinishSkinning(const TAliveGuard& guard);
     void TimerTick(TObject* sender);
     void FreeControlObjects();
-    // Frees the control objects whose windows are gone.
-    void RemoveDetachedControls();
     void TellControlsSkinChanged();
     void RaiseAfterSkinForm();
     void RaiseBeforeSkinForm();
@@ -303,6 +315,8 @@ private:
 
     HMENU MenuHandle_ = nullptr;
     bool MenuBarActive_ = false;
+    std::unique_ptr<TWinSkinMenu> MenuBar_;
+    TOwnerDrawMarks OwnerDrawMarks_;
     HMENU SystemMenuHandle_ = nullptr;
 
     // The window owns the region once set; RegionSet says that ours is in force.

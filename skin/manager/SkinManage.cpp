@@ -12,6 +12,7 @@
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/imaging/UserHandlesWin32.h"
+#include "skin/menu/WinSkinPopMenu.h"
 
 namespace veyra {
 namespace {
@@ -84,7 +85,8 @@ struct TSkinManage::State {
     bool Sweep = false;
     std::vector<TSkinData*> Components;
     std::vector<TWinSkinForm*> Windows;
-    std::vector<HWND> Popups;
+    // The popup-menu objects, in the order their windows were created.
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> Popups;
     std::vector<TSkinManage*> Followers;
     TSkinManage* Leader = nullptr;
     TObjectWatcher Watcher;
@@ -442,18 +444,37 @@ bool TSkinManage::AttachPopup(HWND menuWindow) {
     if (!Enabled_ || IsPopupSkinned(menuWindow) ||
         SendMessageW(menuWindow, SKINMSG_ISSKINNED, 0, 0) == 1)
         return false;
-    const TSkinData* component = ChooseSkinData(menuWindow, ClassNameOf(menuWindow));
+    TSkinData* component = ChooseSkinData(menuWindow, ClassNameOf(menuWindow));
     if (!component || component->NoSkin() ||
         !PopupModeAllows(Engine_.PopupMode, component->SkinControls()))
         return false;
-    // The popup-menu skinning object arrives with the popup menu work: until
-    // then a wanted popup keeps the platform's look and is not listed, so that
-    // it is not reported as skinned.
-    return false;
+    auto popup = std::make_unique<TWinSkinPopMenu>(menuWindow, component);
+    if (!popup->Attach())
+        return false;
+    State_->Popups.push_back(std::move(popup));
+    return true;
+}
+
+TWinSkinPopMenu* TSkinManage::FindPopupWindow(HWND menuWindow) const {
+    for (const auto& popup : State_->Popups)
+        if (popup->Handle() == menuWindow)
+            return popup.get();
+    return nullptr;
+}
+
+TWinSkinPopMenu* TSkinManage::FindPopup(HMENU menu) const {
+    if (!menu)
+        return nullptr;
+    // The window says which menu it shows; the newest popup is the likeliest.
+    for (auto it = State_->Popups.rbegin(); it != State_->Popups.rend(); ++it)
+        if (IsWindow((*it)->Handle()) && (*it)->ShownMenu() == menu)
+            return it->get();
+    return nullptr;
 }
 
 void TSkinManage::DetachPopup(HWND menuWindow) {
-    const auto removed = std::erase(State_->Popups, menuWindow);
+    const auto removed = std::erase_if(
+        State_->Popups, [menuWindow](const auto& popup) { return popup->Handle() == menuWindow; });
     if (removed && State_->Popups.empty()) {
         Engine_.PopupMode = TPopupMode::Context;
         PopupFlag = false;
@@ -461,8 +482,8 @@ void TSkinManage::DetachPopup(HWND menuWindow) {
 }
 
 bool TSkinManage::IsPopupSkinned(HWND menuWindow) const {
-    return std::find(State_->Popups.begin(), State_->Popups.end(), menuWindow) !=
-           State_->Popups.end();
+    return std::any_of(State_->Popups.begin(), State_->Popups.end(),
+                       [menuWindow](const auto& popup) { return popup->Handle() == menuWindow; });
 }
 
 // ---- followers -------------------------------------------------------------

@@ -14,6 +14,7 @@ namespace veyra {
 class TSkinData;
 class TWinSkinForm;
 class TCustomForm;
+class TWinSkinPopMenu;
 
 // The manager's running states.
 enum class TRunningState : int { NotRunning = 0, Running = 1, ShuttingDown = 4 };
@@ -84,12 +85,15 @@ public:
     // The window skinning objects, in the order they were attached.
     std::vector<TWinSkinForm*> WindowObjects() const;
 
-    // Popup menus. The popup-menu skinning object comes with the popup menu
-    // work; until then no popup is attached and these keep only the list and
-    // the mode.
+    // Popup menus: a new popup window whose kind of menu is switched on in
+    // SkinControls gets a popup-menu skinning object, freed when the window goes.
     bool AttachPopup(HWND menuWindow);
     void DetachPopup(HWND menuWindow);
     bool IsPopupSkinned(HWND menuWindow) const;
+    // The skinned popup window that shows menu (asked of each window), or null.
+    TWinSkinPopMenu* FindPopup(HMENU menu) const;
+    // The skinning object of a popup window, or null.
+    TWinSkinPopMenu* FindPopupWindow(HWND menuWindow) const;
     // Whether a popup of this mode is skinned with components of these SkinControls.
     static bool PopupModeAllows(TPopupMode mode, std::uint32_t skinControls);
     // Handed to every new popup-menu skinning object.

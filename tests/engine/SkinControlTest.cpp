@@ -70,6 +70,7 @@ public:
     using TSkinControl::TSkinControl;
     std::vector<std::string>* Log = nullptr;
     using TSkinControl::DrawFocusAroundText;
+    using TSkinControl::ForwardMouseDown;
 
 protected:
     bool BeforeMessage(TMessage& message) override {
@@ -238,6 +239,39 @@ TEST_F(SkinControlTest, KeptColourAndParentBackgroundComeBackWhenTheWindowGoes) 
         delete skin;
         Control->HandleNeeded();
     }
+}
+
+// A control that makes itself a new window keeps its skin, and a click the
+// skin keeps from the control still raises the control's OnMouseDown, with
+// the cursor's position on a control too wide for lParam.
+TEST_F(SkinControlTest, TheSkinFollowsANewWindowAndKeptClicksStillReachTheControl) {
+    TProbeSkin* skin = Attach();
+    SendMessageW(Control->Handle(), SKINMSG_ENABLE, 0, 0);
+    const HWND old = Control->Handle();
+    Control->RecreateWnd();
+    ASSERT_NE(Control->Handle(), old);
+    EXPECT_EQ(skin->Handle(), Control->Handle());
+    EXPECT_EQ(skin->LifeState(), TControlLife::Attached);
+    EXPECT_FALSE(skin->SkinEnabled()) << "switched off before, still off";
+    SendMessageW(Control->Handle(), SKINMSG_ENABLE, 1, 0);
+    Repaint();
+    EXPECT_EQ(CentrePixel(Control->Handle()), kSkinPaint);
+
+    std::vector<POINT> downs;
+    Control->OnMouseDown = [&downs](TObject*, TMouseButton, TShiftState, int x, int y) {
+        downs.push_back({x, y});
+    };
+    skin->ForwardMouseDown(TMessage{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 7), 0});
+    Control->SetBounds(10, 10, 40000, 80);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ScreenToClient(Control->Handle(), &cursor);
+    skin->ForwardMouseDown(TMessage{WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4), 0});
+    ASSERT_EQ(downs.size(), 2u);
+    EXPECT_EQ(downs[0].x, -5);
+    EXPECT_EQ(downs[0].y, 7);
+    EXPECT_EQ(downs[1].x, cursor.x);
+    EXPECT_EQ(downs[1].y, cursor.y);
 }
 
 // A control freed while skinned takes its skinning object along; the

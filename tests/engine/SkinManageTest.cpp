@@ -426,16 +426,27 @@ TEST(SkinManagePopup, TheModeSaysWhichKindOfMenuIsSkinned) {
     EXPECT_FALSE(TSkinManage::PopupModeAllows(static_cast<TPopupMode>(3), ~0u));
 }
 
-TEST_F(SkinManage, PopupMenusAreNotYetAttached) {
+TEST_F(SkinManage, PopupMenusAreAttachedOnceAndForgottenWithTheirWindow) {
     TComponent holder(nullptr);
-    SwitchedOnMainSkin(holder);
+    TSkinData& data = *SwitchedOnMainSkin(holder);
     TSkinManage* manager = TSkinManage::Instance();
     manager->SetPopupMode(TPopupMode::SystemMenu);
     EXPECT_EQ(manager->PopupMode(), TPopupMode::SystemMenu);
+    // A kind that is switched off leaves a new popup alone.
+    data.SetSkinControls(data.SkinControls() & ~Bit(xcSystemMenu));
     TForeignWindow menu(L"#32768");
     ASSERT_TRUE(menu.Handle);
     EXPECT_FALSE(manager->IsPopupSkinned(menu.Handle));
     EXPECT_FALSE(manager->AttachPopup(menu.Handle));
+    data.SetSkinControls(data.SkinControls() | Bit(xcSystemMenu));
+    EXPECT_TRUE(manager->AttachPopup(menu.Handle));
+    EXPECT_TRUE(manager->IsPopupSkinned(menu.Handle));
+    EXPECT_EQ(SendMessageW(menu.Handle, SKINMSG_ISSKINNED, 0, 0), 1);
+    EXPECT_FALSE(manager->AttachPopup(menu.Handle));
+    manager->DetachPopup(menu.Handle);
+    EXPECT_FALSE(manager->IsPopupSkinned(menu.Handle));
+    EXPECT_NE(SendMessageW(menu.Handle, SKINMSG_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(manager->PopupMode(), TPopupMode::Context);
 }
 
 } // namespace

@@ -1,14 +1,59 @@
 #pragma once
 
+#include <windows.h>
+
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/Application.h"
+#include "framework/Control.h"
 #include "framework/WebBrowser.h"
 
 namespace veyra::test {
+
+// Handles the thread's messages, timers included, until done() is true or
+// timeoutMs have passed; answers done().
+template <class F> bool PumpUntil(F done, DWORD timeoutMs = 2000) {
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+// A hook in front of a control's WindowProc that runs Before on every
+// message (true: answered, not passed on), passes the rest on, and is taken
+// out again at the end of the scope.
+class THook {
+public:
+    using TBefore = std::function<bool(TMessage& message)>;
+    THook(TControl& control, TBefore before)
+        : Control_(control), Saved_(control.WindowProc()), Before_(std::move(before)) {
+        control.SetWindowProc(TWndMethod::Of<&THook::Run>(this));
+    }
+    ~THook() { Control_.SetWindowProc(Saved_); }
+    THook(const THook&) = delete;
+    THook& operator=(const THook&) = delete;
+
+private:
+    void Run(TMessage& message) {
+        if (!Before_(message))
+            Saved_(message);
+    }
+    TControl& Control_;
+    TWndMethod Saved_;
+    TBefore Before_;
+};
 
 // Collects what the application's error handler would show in message boxes,
 // for one scope.

@@ -155,7 +155,8 @@ TEST(Properties, ClassNamesAndAncestry) {
     EXPECT_FALSE(pages.Is<TTabSheet>());
     EXPECT_FALSE(pages.ClassType().InheritsFrom("TCustomForm"));
     EXPECT_EQ(As<TTabSheet>(&pages), nullptr);
-    EXPECT_EQ(pages.ClassType().ClassParent(), &TWinControl::StaticClass());
+    EXPECT_EQ(pages.ClassType().ClassParent(), &TCustomTabControl::StaticClass());
+    EXPECT_EQ(pages.ClassType().ClassParent()->ClassParent(), &TWinControl::StaticClass());
     // A property of a parent class is found from the child class, once.
     int anchors = 0;
     for (const TPropInfo* p : pages.ClassType().Properties())

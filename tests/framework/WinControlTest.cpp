@@ -4,11 +4,13 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <tuple>
 
 #include "framework/ControlAtom.h"
 #include "framework/CustomForm.h"
 #include "framework/EngineTestSupport.h"
 #include "framework/PageControl.h"
+#include "framework/PropAccess.h"
 #include "framework/TabSheet.h"
 #include "framework/WindowClass.h"
 
@@ -198,6 +200,88 @@ TEST(WinControl, DestroyingAParentDestroysItsChildrenAndTheirWindows) {
     ASSERT_TRUE(IsWindow(window));
     delete form;
     EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(WinControl, RecreateWndMakesNewWindowsKeepsTheStateAndAHookSeesBothSides) {
+    TPlainForm f;
+    auto* sheet = new TTabSheet(&f.Form);
+    sheet->SetPageControl(f.Pages);
+    auto* below = new TPageControl(&f.Form);
+    below->SetParent(&f.Form);
+    f.Form.Show();
+    const HWND old = f.Pages->Handle();
+    SetFocus(old);
+    ASSERT_EQ(GetFocus(), old);
+    ASSERT_EQ(GetWindow(old, GW_HWNDNEXT), below->WindowHandle());
+
+    // A hook in front sees the old window before it passes the message on and the new one after.
+    std::vector<HWND> seen;
+    TWndMethod saved = f.Pages->WindowProc();
+    test::THook hook(*f.Pages, [&](TMessage& message) {
+        if (message.Msg != CM_RECREATEWND)
+            return false;
+        seen.push_back(f.Pages->WindowHandle());
+        saved(message);
+        seen.push_back(f.Pages->WindowHandle());
+        return true;
+    });
+    f.Pages->RecreateWnd();
+    const HWND now = f.Pages->WindowHandle();
+    EXPECT_FALSE(IsWindow(old));
+    ASSERT_TRUE(IsWindow(now));
+    EXPECT_EQ(seen, (std::vector<HWND>{old, now}));
+
+    // Place, tabs, pages, focus and the place among the siblings are kept.
+    EXPECT_EQ(f.Pages->BoundsRect().right, 308);
+    RECT place{};
+    GetWindowRect(now, &place);
+    MapWindowPoints(HWND_DESKTOP, f.Form.WindowHandle(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 8);
+    EXPECT_EQ(place.right, 308);
+    EXPECT_EQ(SendMessageW(now, TCM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(TWinControl::FromHandle(now), f.Pages);
+    EXPECT_EQ(GetParent(sheet->WindowHandle()), now);
+    EXPECT_TRUE(IsWindowVisible(sheet->WindowHandle()));
+    EXPECT_EQ(GetFocus(), now);
+    EXPECT_EQ(GetWindow(now, GW_HWNDNEXT), below->WindowHandle());
+
+    // The right-to-left modes are window styles, so a change recreates.
+    ASSERT_TRUE(SetPropText(f.Pages, "BiDiMode", L"bdRightToLeftNoAlign"));
+    EXPECT_EQ(seen.size(), 4u);
+    EXPECT_EQ(GetWindowLongPtrW(f.Pages->WindowHandle(), GWL_EXSTYLE) &
+                  (WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT),
+              WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR);
+}
+
+TEST(WinControl, ButtonDownMessagesRaiseOnMouseDownWithButtonKeysAndPlace) {
+    TPlainForm f;
+    const struct {
+        UINT Msg;
+        WPARAM Keys;
+        int X, Y;
+        TMouseButton Button;
+        TShiftState Shift;
+    } cases[] = {
+        {WM_LBUTTONDOWN, MK_LBUTTON, 10, 12, mbLeft, ssLeft},
+        {WM_RBUTTONDOWN, MK_RBUTTON | MK_SHIFT, 3, 4, mbRight, ssRight | ssShift},
+        {WM_MBUTTONDOWN, MK_MBUTTON | MK_CONTROL, 0, 49, mbMiddle, ssMiddle | ssCtrl},
+        {WM_LBUTTONDBLCLK, MK_LBUTTON, -5, -7, mbLeft, ssLeft | ssDouble},
+        {WM_LBUTTONUP, 0, 1, 1, mbLeft, 0}, // no event
+    };
+    std::vector<std::tuple<TObject*, TMouseButton, TShiftState, int, int>> downs;
+    f.Pages->OnMouseDown = [&](TObject* sender, TMouseButton button, TShiftState shift, int x,
+                               int y) { downs.emplace_back(sender, button, shift, x, y); };
+    for (const auto& c : cases) {
+        downs.clear();
+        SendMessageW(f.Pages->Handle(), c.Msg, c.Keys,
+                     MAKELPARAM(static_cast<WORD>(c.X), static_cast<WORD>(c.Y)));
+        if (c.Msg == WM_LBUTTONUP)
+            EXPECT_TRUE(downs.empty());
+        else
+            EXPECT_EQ(downs, (std::vector{std::tuple{static_cast<TObject*>(f.Pages), c.Button,
+                                                     c.Shift, c.X, c.Y}}))
+                << std::hex << c.Msg;
+    }
 }
 
 } // namespace

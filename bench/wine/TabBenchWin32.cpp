@@ -1,0 +1,173 @@
+// tab_bench.exe: a full paint of the viewer's skinned page control, 1000 x 715
+// with its four tabs, through the real window system, against a BitBlt of the
+// same area to the same window in the same run.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "BenchHarness.h"
+#include "framework/Application.h"
+#include "framework/CustomForm.h"
+#include "framework/PageControl.h"
+#include "framework/TabSheet.h"
+#include "skin/component/SkinData.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/form/SkinMessages.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/GdiHandlesWin32.h"
+#include "skin/manager/EngineState.h"
+
+namespace veyra::bench {
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 715;
+// The viewer's four pages.
+constexpr const wchar_t* kPages[] = {L"DDE实时数据", L"DDE历史数据", L"DDE分析图", L"DDE排行"};
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+class TTabBench {
+public:
+    explicit TTabBench(const std::wstring& skinPath);
+    ~TTabBench() {
+        Skinned_.reset();
+        delete Form_;
+    }
+    // "" when the page control is skinned and shown, else why not.
+    const std::string& SetUpError() const { return SetUpError_; }
+    void AddCases(TBenchHarness& harness);
+
+private:
+    HWND PageWindow() const { return Pages_->WindowHandle(); }
+    void PaintSkinned();
+    void BlitBaseline();
+
+    TSkinData SkinData_{nullptr};
+    TEngineState Engine_;
+    TForm* Form_ = nullptr;
+    TPageControl* Pages_ = nullptr;
+    std::unique_ptr<TWinSkinForm> Skinned_;
+    std::unique_ptr<DibSurface> Picture_;
+    std::string SetUpError_;
+};
+
+TTabBench::TTabBench(const std::wstring& skinPath) {
+    SkinData_.SetSkinFile(skinPath);
+    if (SkinData_.NoSkin()) {
+        SetUpError_ = "no skin loaded from the given path";
+        return;
+    }
+    Form_ = new TForm(nullptr);
+    Form_->SetBounds(0, 0, kWidth + 60, kHeight + 80);
+    Pages_ = new TPageControl(Form_);
+    Pages_->SetParent(Form_);
+    Pages_->SetBounds(8, 8, kWidth, kHeight);
+    for (const wchar_t* caption : kPages) {
+        auto* sheet = new TTabSheet(Form_);
+        sheet->SetPageControl(Pages_);
+        sheet->SetCaption(caption);
+    }
+    if (!Form_->Handle()) {
+        SetUpError_ = "cannot create the windows (is there a display?)";
+        return;
+    }
+    ShowWindow(Form_->Handle(), SW_SHOW);
+    Skinned_ = std::make_unique<TWinSkinForm>(nullptr, Form_->Handle(), Engine_);
+    Skinned_->AttachToForm(&SkinData_, Form_);
+    SendMessageW(Form_->Handle(), SKINMSG_INIT, 0, kSkinInitParam);
+    PumpMessages();
+    if (SendMessageW(PageWindow(), SKINMSG_ISSKINNED, 0, 0) != 1) {
+        SetUpError_ = "the page control is not skinned after SKINMSG_INIT";
+        return;
+    }
+    Picture_ = std::make_unique<DibSurface>(kWidth, kHeight);
+    Picture_->Pixels().Fill(0x00336699);
+}
+
+void TTabBench::PaintSkinned() {
+    // Only the page control itself: its pages are windows of their own.
+    RedrawWindow(PageWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    GdiFlush();
+}
+
+void TTabBench::BlitBaseline() {
+    const WindowDcScope dc(PageWindow(), false);
+    BitBlt(dc.Get(), 0, 0, kWidth, kHeight, Picture_->Dc(), 0, 0, SRCCOPY);
+    GdiFlush();
+}
+
+void TTabBench::AddCases(TBenchHarness& harness) {
+    harness.Add({"BM_WinTabPaint", nullptr, [this] { PaintSkinned(); }});
+    harness.Add({"BM_WinTabPaint_Baseline", nullptr, [this] { BlitBaseline(); }});
+}
+
+std::wstring DefaultSkinPath() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return folder + L"skin\\skin.skn";
+}
+
+int Run(int argc, wchar_t** argv) {
+    double minSeconds = 0.5;
+    std::wstring skinPath = DefaultSkinPath();
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring arg = argv[i];
+        if (arg.starts_with(L"--min-time="))
+            minSeconds = std::wcstod(arg.c_str() + 11, nullptr);
+        else if (!arg.starts_with(L"--"))
+            skinPath = arg;
+    }
+    if (!(minSeconds > 0)) {
+        std::fprintf(stderr, "usage: tab_bench [--min-time=SECONDS] [SKIN.skn]\n");
+        return 2;
+    }
+    Application().Initialize();
+    TTabBench bench(skinPath);
+    if (!bench.SetUpError().empty()) {
+        std::fprintf(stderr, "tab_bench: %s\n", bench.SetUpError().c_str());
+        return 2;
+    }
+    std::printf("BM_WinTabPaint: RedrawWindow of the skinned %d x %d page control with four tabs; "
+                "baseline: BitBlt %d x %d from a memory DC to the same window\n\n",
+                kWidth, kHeight, kWidth, kHeight);
+    TBenchHarness harness(minSeconds, "");
+    bench.AddCases(harness);
+    const bool ran = harness.Run(stdout);
+    for (const TBenchResult& r : harness.Results())
+        if (r.Name == "BM_WinTabPaint_Baseline" && r.MicrosecondsPerIteration > 0)
+            for (const TBenchResult& p : harness.Results())
+                if (p.Name == "BM_WinTabPaint") {
+                    const double ratio = p.MicrosecondsPerIteration / r.MicrosecondsPerIteration;
+                    std::printf("\npage control paint: %.2fx the blit, target at most 4x: %s\n",
+                                ratio, ratio <= 4.0 ? "met" : "NOT met");
+                }
+    return ran ? 0 : 1;
+}
+
+} // namespace
+} // namespace veyra::bench
+
+int wmain(int argc, wchar_t** argv) {
+    try {
+        return veyra::bench::Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tab_bench: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "tab_bench: unknown failure\n");
+    }
+    return 2;
+}
