@@ -6,7 +6,7 @@
 
 #include "ControlDrawing.h"
 #include "SkinUpDown.h"
-#include "TabItem.h"
+#include "TabReport.h"
 #include "framework/PageControl.h"
 #include "framework/TabSheet.h"
 #include "skin/data/SkinDefinition.h"
@@ -247,13 +247,17 @@ bool TSkinTab::OnCloseBoxClick(TMessage& message) {
 }
 
 void TSkinTab::ClosePage(int index, TTabSheet* page, bool framework) {
-    if (framework) {
-        // A page the form freed already is not freed twice.
-        delete page;
+    if (!framework) {
+        if (index < static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0)))
+            SendMessageW(Handle(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
         return;
     }
-    if (index < static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0)))
-        SendMessageW(Handle(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
+    // The page the form agreed to close, wherever it is now; a page the
+    // form freed already is not freed again, nor is another in its place.
+    TPageControl* pages = PageControlOf(Handle());
+    const int now = pages && page ? pages->IndexOfPage(page) : -1;
+    if (now >= 0)
+        pages->FreePage(now);
 }
 
 // ---------------------------------------------------------------------------
@@ -295,7 +299,7 @@ void TSkinTab::PaintStrip(HDC dc, const TTabStripLayout& layout, HWND arrows) {
             reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
         const bool boxes = CloseBoxes_ && Side_ == TTabSide::Top;
         for (std::size_t i = 0; i < CloseRects_.size(); ++i) {
-            const TTabItem item = ReadTabItem(Handle(), static_cast<int>(i));
+            const TTabReport item = ReadTabReport(Handle(), static_cast<int>(i));
             if (!item.HasBounds)
                 continue;
             const Rect tab = TabRectInBuffer(layout, item.Bounds);

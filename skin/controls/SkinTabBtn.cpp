@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "ControlDrawing.h"
-#include "TabItem.h"
+#include "TabReport.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/data/TabGeometry.h"
 #include "skin/imaging/GdiHandlesWin32.h"
@@ -70,7 +70,7 @@ void TSkinTabBtn::PaintSkin(HDC dc, const RECT& rect) {
         const auto images =
             reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
         for (int i = 0; i < count; ++i) {
-            const TTabItem item = ReadTabItem(Handle(), i);
+            const TTabReport item = ReadTabReport(Handle(), i);
             if (!item.HasBounds)
                 continue;
             const Rect tab = TabRectInBuffer(layout, item.Bounds);

@@ -311,7 +311,7 @@ struct TCloseHandler {
         h.Tab = wParam;
         h.Index = lParam;
         if (h.Reply == FreePageThenClose)
-            delete h.Pages->Pages(static_cast<int>(lParam));
+            h.Pages->FreePage(static_cast<int>(lParam));
         if (h.Reply == FreeControlThenClose)
             delete std::exchange(h.Pages, nullptr);
         return h.Reply == Keep ? 1 : 0;

@@ -10,8 +10,8 @@
 
 namespace veyra {
 
-// What one tab of a tab control shows, as the control reports it.
-struct TTabItem {
+// What one tab of a tab control shows and where, as the control reports it.
+struct TTabReport {
     // The caption, at most kMaxTabText characters.
     std::wstring Text;
     int Image = -1;
@@ -25,11 +25,11 @@ struct TTabItem {
 inline constexpr int kMaxTabText = 80;
 
 // Reads tab index of a tab control window.
-TTabItem ReadTabItem(HWND tab, int index);
+TTabReport ReadTabReport(HWND tab, int index);
 
 // The tab's icon from images and its caption, centred as a unit in rect of
 // dc, in colour (the disabled look when not enabled).
-void DrawTabCaption(HDC dc, const Rect& rect, const TTabItem& item, HIMAGELIST images, bool enabled,
-                    COLORREF colour, UINT extraFlags);
+void DrawTabCaption(HDC dc, const Rect& rect, const TTabReport& item, HIMAGELIST images,
+                    bool enabled, COLORREF colour, UINT extraFlags);
 
 } // namespace veyra

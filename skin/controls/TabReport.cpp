@@ -1,4 +1,4 @@
-#include "TabItem.h"
+#include "TabReport.h"
 
 #include <cwchar>
 
@@ -7,8 +7,8 @@
 
 namespace veyra {
 
-TTabItem ReadTabItem(HWND tab, int index) {
-    TTabItem result;
+TTabReport ReadTabReport(HWND tab, int index) {
+    TTabReport result;
     wchar_t text[kMaxTabText + 1] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
@@ -30,8 +30,8 @@ TTabItem ReadTabItem(HWND tab, int index) {
     return result;
 }
 
-void DrawTabCaption(HDC dc, const Rect& rect, const TTabItem& item, HIMAGELIST images, bool enabled,
-                    COLORREF colour, UINT extraFlags) {
+void DrawTabCaption(HDC dc, const Rect& rect, const TTabReport& item, HIMAGELIST images,
+                    bool enabled, COLORREF colour, UINT extraFlags) {
     const TextColourScope textColour(dc, colour);
     DrawIconText(dc, RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, images, item.Image,
                  item.Text, enabled, TTextPlace::Centre, extraFlags);
