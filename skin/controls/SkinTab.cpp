@@ -101,6 +101,9 @@ void TSkinTab::DecideCloseBoxes() {
 }
 
 void TSkinTab::PrepareImages() {
+    PaneCacheValid_ = false;
+    StripValid_ = false;
+    Dirty_ = true;
     Side_ = Handle() ? TabSideFromStyle(StyleOf(Handle())) : TTabSide::Top;
     TabImage_ = Bitmap();
     PaneImage_ = Bitmap();
@@ -166,6 +169,8 @@ HWND TSkinTab::SkinScrollArrows() {
 // Messages
 
 LRESULT TSkinTab::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!LeavesStripAsItWas(msg))
+        Dirty_ = true;
     const TAliveGuard guard(*this);
     const LRESULT result = TSkinControl::WndProc(msg, wParam, lParam);
     if (msg == SKINMSG_ENABLE && guard.Alive())
@@ -174,6 +179,8 @@ LRESULT TSkinTab::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TSkinTab::HookProc(TMessage& message) {
+    if (!LeavesStripAsItWas(message.Msg))
+        Dirty_ = true;
     const TAliveGuard guard(*this);
     TSkinControl::HookProc(message);
     if (message.Msg == SKINMSG_ENABLE && guard.Alive())
@@ -267,68 +274,143 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
     if (LifeState() == TControlLife::Destroyed)
         return;
     RefreshState();
-    // The tabs moved to another side since the images were prepared.
-    if (TabSideFromStyle(StyleOf(Handle())) != Side_)
-        PrepareImages();
-    RECT display = rect;
-    SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    const TTabStripLayout layout = LayoutTabStrip(rect.right, rect.bottom, ToRect(display), Side_);
-    const int count = static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0));
-    CloseRects_.assign(static_cast<std::size_t>(std::max(count, 0)), Rect{});
-    const HWND arrows = SkinScrollArrows();
+    const COLORREF background = ParentColorOr(SchemeColour(&TSkinColours::ButtonFace));
+    const bool unchanged = !Dirty_ && Painted_.Valid && Painted_.Width == rect.right &&
+                           Painted_.Height == rect.bottom && Painted_.Enabled == Enabled_ &&
+                           Painted_.Background == background;
+    if (!unchanged) {
+        // The tabs moved to another side since the images were prepared.
+        if (TabSideFromStyle(StyleOf(Handle())) != Side_)
+            PrepareImages();
+        RECT display = rect;
+        SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+        Painted_.Layout = LayoutTabStrip(rect.right, rect.bottom, ToRect(display), Side_);
+        const int count = static_cast<int>(SendMessageW(Handle(), TCM_GETITEMCOUNT, 0, 0));
+        CloseRects_.assign(static_cast<std::size_t>(std::max(count, 0)), Rect{});
+        Painted_.Arrows = SkinScrollArrows();
+    }
     if (!TabImage_.IsEmpty())
-        PaintStrip(dc, layout, arrows);
-    PaintPane(dc, layout, arrows);
+        PaintStrip(dc, Painted_.Layout, Painted_.Arrows, unchanged);
+    PaintPane(dc, Painted_.Layout, Painted_.Arrows);
+    Painted_ = TPaintedState{true,       rect.right,      rect.bottom,    Enabled_,
+                             background, Painted_.Layout, Painted_.Arrows};
+    Dirty_ = false;
 }
 
-void TSkinTab::PaintStrip(HDC dc, const TTabStripLayout& layout, HWND arrows) {
+bool TSkinTab::LeavesStripAsItWas(UINT msg) {
+    // Questions and passing mouse moves: what the strip shows stays. Any
+    // other message may change a tab, the focus, the font or the layout,
+    // and the next paint reads everything again.
+    switch (msg) {
+    case WM_PAINT:
+    case WM_ERASEBKGND:
+    case WM_NCPAINT:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+    case WM_MOUSELEAVE:
+    case WM_GETFONT:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETDLGCODE:
+    case WM_PRINTCLIENT:
+    case TCM_GETITEMCOUNT:
+    case TCM_GETITEMA:
+    case TCM_GETITEMW:
+    case TCM_GETITEMRECT:
+    case TCM_GETCURFOCUS:
+    case TCM_GETCURSEL:
+    case TCM_GETIMAGELIST:
+    case TCM_ADJUSTRECT:
+    case TCM_GETROWCOUNT:
+    case TCM_HITTEST:
+    case SKINMSG_ISSKINNED:
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TSkinTab::TStripKey TSkinTab::CurrentStripKey(const TTabStripLayout& layout) const {
+    TStripKey key;
+    key.Items.reserve(CloseRects_.size());
+    for (std::size_t i = 0; i < CloseRects_.size(); ++i)
+        key.Items.push_back(ReadTabReport(Handle(), static_cast<int>(i)));
+    key.Focus = static_cast<int>(SendMessageW(Handle(), TCM_GETCURFOCUS, 0, 0));
+    key.Enabled = Enabled_;
+    key.Font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    key.Images = reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
+    key.Background = ParentColorOr(SchemeColour(&TSkinColours::ButtonFace));
+    key.Strip = layout.Strip;
+    key.BufferWidth = layout.BufferWidth;
+    key.BufferHeight = layout.BufferHeight;
+    return key;
+}
+
+void TSkinTab::PaintStrip(HDC dc, const TTabStripLayout& layout, HWND arrows, bool unchanged) {
     const int width = layout.BufferWidth;
     const int height = layout.BufferHeight;
     DibSurface* buffer = Buffer(width, height);
     if (!buffer)
         return;
-    const HDC bufferDc = buffer->Dc();
-    FillParentColor(bufferDc, RECT{0, 0, width, height});
-    {
-        const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-        std::optional<SelectObjectScope> fontScope;
-        if (font)
-            fontScope.emplace(bufferDc, font);
-        const int focus = static_cast<int>(SendMessageW(Handle(), TCM_GETCURFOCUS, 0, 0));
-        const auto images =
-            reinterpret_cast<HIMAGELIST>(SendMessageW(Handle(), TCM_GETIMAGELIST, 0, 0));
+    if (!unchanged || !StripValid_) {
+        TStripKey key = CurrentStripKey(layout);
         const bool boxes = CloseBoxes_ && Side_ == TTabSide::Top;
-        for (std::size_t i = 0; i < CloseRects_.size(); ++i) {
-            const TTabReport item = ReadTabReport(Handle(), static_cast<int>(i));
+        if (!StripValid_ || !(key == StripKey_))
+            ComposeStrip(*buffer, layout, key, boxes);
+        else if (boxes)
+            CloseRects_ = StripCloseRects_;
+        StripKey_ = std::move(key);
+        StripValid_ = true;
+    }
+    const Rect& strip = layout.Strip;
+    if (layout.Side == TTabSide::Left || layout.Side == TTabSide::Right)
+        CopyAroundArrows(dc, arrows, strip.Left, strip.Top, 0, 0, &Turned_);
+    else
+        CopyAroundArrows(dc, arrows, strip.Left, strip.Top, width, height, nullptr);
+}
+
+void TSkinTab::ComposeStrip(DibSurface& buffer, const TTabStripLayout& layout, const TStripKey& key,
+                            bool boxes) {
+    const int width = layout.BufferWidth;
+    const int height = layout.BufferHeight;
+    const HDC bufferDc = buffer.Dc();
+    FillSolid(bufferDc, RECT{0, 0, width, height}, key.Background);
+    {
+        std::optional<SelectObjectScope> fontScope;
+        if (key.Font)
+            fontScope.emplace(bufferDc, key.Font);
+        for (std::size_t i = 0; i < key.Items.size(); ++i) {
+            const TTabReport& item = key.Items[i];
             if (!item.HasBounds)
                 continue;
             const Rect tab = TabRectInBuffer(layout, item.Bounds);
-            const bool focused = static_cast<int>(i) == focus;
+            const bool focused = static_cast<int>(i) == key.Focus;
             const int frame = focused ? 2 : 1;
             // A skin whose tab image has too few frames shows no tab picture.
             if (FrameInRange(TabFrames_, frame) && TabImage_.Width() >= TabFrames_)
-                DrawSlicedFrame(buffer->Pixels(), tab, TabImage_, FrameLayout::Horizontal,
+                DrawSlicedFrame(buffer.Pixels(), tab, TabImage_, FrameLayout::Horizontal,
                                 TabMiddle_, TabTransparency_, TabFrames_, frame, TabMargins_);
             if (boxes) {
                 CloseRects_[i] = CloseBoxRect(tab);
                 DrawCloseBox(bufferDc, CloseRects_[i]);
             }
-            DrawTabCaption(bufferDc, tab, item, images, Enabled_,
+            DrawTabCaption(bufferDc, tab, item, key.Images, key.Enabled,
                            focused ? FocusedText_ : NormalText_, AddRtlFlag(0));
         }
     }
-    const Rect& strip = layout.Strip;
+    StripCloseRects_ = CloseRects_;
     if (layout.Side == TTabSide::Left || layout.Side == TTabSide::Right) {
-        Bitmap& pixels = buffer->Pixels();
+        Bitmap& pixels = buffer.Pixels();
         const Bitmap upright = Bitmap::View(pixels.Row(0), width, height, pixels.Stride());
         Turned_ = upright; // an owning copy: a view cannot be turned
         if (layout.Side == TTabSide::Left)
             RotateLeft(Turned_);
         else
             RotateRight(Turned_);
-        CopyAroundArrows(dc, arrows, strip.Left, strip.Top, 0, 0, &Turned_);
-    } else {
-        CopyAroundArrows(dc, arrows, strip.Left, strip.Top, width, height, nullptr);
     }
 }
 
@@ -353,20 +435,26 @@ void TSkinTab::PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows) {
     // A pane that cannot be drawn leaves the control's own; the strip and
     // the control's messages go on.
     try {
-        DibSurface* buffer = Buffer(pane.Width(), pane.Height());
-        if (!buffer)
-            return;
-        Bitmap& pixels = buffer->Pixels();
-        Bitmap target = Bitmap::View(pixels.Row(0), pane.Width(), pane.Height(), pixels.Stride());
-        RenderSlicedFrame(target, PaneImage_, PaneMargins_, FrameLayout::Horizontal,
-                          MiddleFill::Stretch, 1, 1);
-        CopyAroundArrows(dc, arrows, pane.Left, pane.Top, pane.Width(), pane.Height(), nullptr);
+        const bool sameSize = PaneCache_ && PaneCache_->Width() == pane.Width() &&
+                              PaneCache_->Height() == pane.Height();
+        if (!sameSize) {
+            PaneCache_.reset();
+            PaneCache_ = std::make_unique<DibSurface>(pane.Width(), pane.Height());
+            PaneCacheValid_ = false;
+        }
+        if (!PaneCacheValid_) {
+            RenderSlicedFrame(PaneCache_->Pixels(), PaneImage_, PaneMargins_,
+                              FrameLayout::Horizontal, MiddleFill::Stretch, 1, 1);
+            PaneCacheValid_ = true;
+        }
+        CopyAroundArrows(dc, arrows, pane.Left, pane.Top, 0, 0, nullptr, PaneCache_.get());
     } catch (...) {
+        PaneCache_.reset();
     }
 }
 
 void TSkinTab::CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
-                                const Bitmap* turned) {
+                                const Bitmap* turned, const DibSurface* surface) {
     // The arrows are a child window that paints itself; a tab control need
     // not clip its children, so the copy leaves their place alone.
     std::optional<SavedDcScope> saved;
@@ -377,7 +465,9 @@ void TSkinTab::CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, in
         ExcludeClipRect(dc, around.left - own.left, around.top - own.top, around.right - own.left,
                         around.bottom - own.top);
     }
-    if (turned)
+    if (surface)
+        BitBlt(dc, x, y, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
+    else if (turned)
         DrawBitmapToDc(dc, x, y, *turned);
     else
         CopyBuffer(dc, x, y, width, height);

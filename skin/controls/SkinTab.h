@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "SkinControl.h"
+#include "TabReport.h"
 #include "skin/data/TabGeometry.h"
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/SlicedDrawing.h"
@@ -64,12 +66,20 @@ private:
     // SKINMSG_ENABLE reaches the arrows' skinning object too.
     void ForwardSkinSwitch(WPARAM on);
 
-    void PaintStrip(HDC dc, const TTabStripLayout& layout, HWND arrows);
+    // unchanged: nothing the strip shows can have changed since the last
+    // paint, which composed it in the buffer.
+    void PaintStrip(HDC dc, const TTabStripLayout& layout, HWND arrows, bool unchanged);
+    // Whether a message leaves everything the strip shows as it was.
+    static bool LeavesStripAsItWas(UINT msg);
+    struct TStripKey;
+    TStripKey CurrentStripKey(const TTabStripLayout& layout) const;
+    void ComposeStrip(DibSurface& buffer, const TTabStripLayout& layout, const TStripKey& key,
+                      bool boxes);
     void PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows);
-    // Copies the buffer's top-left width x height (or bitmap) to dc at
-    // (x, y), around the scroll arrows when they show.
+    // Copies the buffer's top-left width x height (or turned, or the whole
+    // of surface) to dc at (x, y), around the scroll arrows when they show.
     void CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
-                          const Bitmap* turned);
+                          const Bitmap* turned, const DibSurface* surface = nullptr);
     void DrawCloseBox(HDC dc, const Rect& box) const;
 
     // A left click on a close box; false when the click is the control's.
@@ -90,6 +100,39 @@ private:
     COLORREF FocusedText_ = 0;
     // The strip of left or right tabs turned into place, reused.
     Bitmap Turned_;
+    // The pane as last rendered: it changes only with its size or the
+    // skin, so a repaint copies it instead of slicing it again.
+    std::unique_ptr<DibSurface> PaneCache_;
+    bool PaneCacheValid_ = false;
+    // Everything the strip last showed; a repaint that would show the same
+    // copies the strip already composed in the buffer.
+    struct TStripKey {
+        std::vector<TTabReport> Items;
+        int Focus = -1;
+        bool Enabled = true;
+        HFONT Font = nullptr;
+        HIMAGELIST Images = nullptr;
+        COLORREF Background = 0;
+        Rect Strip;
+        int BufferWidth = 0;
+        int BufferHeight = 0;
+        bool operator==(const TStripKey&) const = default;
+    };
+    TStripKey StripKey_;
+    bool StripValid_ = false;
+    std::vector<Rect> StripCloseRects_;
+    // What the last paint found; reused while no message could have changed it.
+    struct TPaintedState {
+        bool Valid = false;
+        int Width = 0;
+        int Height = 0;
+        bool Enabled = true;
+        COLORREF Background = 0;
+        TTabStripLayout Layout;
+        HWND Arrows = nullptr;
+    };
+    TPaintedState Painted_;
+    bool Dirty_ = true;
     TTabSide Side_ = TTabSide::Top;
     bool CloseBoxes_ = false;
     std::vector<Rect> CloseRects_;

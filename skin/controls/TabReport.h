@@ -19,6 +19,7 @@ struct TTabReport {
     // scrolled out of sight has none).
     Rect Bounds;
     bool HasBounds = false;
+    bool operator==(const TTabReport&) const = default;
 };
 
 // The longest caption read from a tab; longer ones are cut.

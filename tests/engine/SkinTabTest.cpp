@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -293,6 +294,54 @@ TEST_F(SkinTabTest, SwitchedOffItPaintsAsWithoutSkinAndOnAgainSkinned) {
     const Bitmap on = Capture(tab);
     EXPECT_EQ(PixelAt(on, x, y), skinnedTab) << Saved(on, "on");
     EXPECT_FALSE(on == plain) << "the arrows are skinned again";
+}
+
+// A paint that finds nothing changed copies the strip it composed before:
+// after each change, what the control shows must be what a fresh
+// composition shows.
+TEST_F(SkinTabTest, EveryChangeBetweenPaintsShowsInTheNextPaint) {
+    MoveCursor({1, 1});
+    TPageControl* pages = MakePages(tsTabs, tpTop, 0);
+    const HWND tab = pages->Handle();
+    auto* skin = new TSkinTab(pages);
+    skin->AttachControl(SkinForm.get(), nullptr, false);
+    const FontHandle bold(
+        CreateFontW(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+    struct TStep {
+        const char* Name;
+        std::function<void()> Change;
+    };
+    const TStep steps[] = {
+        {"another tab selected", [&] { SendMessageW(tab, TCM_SETCURSEL, 2, 0); }},
+        {"a caption changed", [&] { pages->Pages(1)->SetCaption(L"A much longer caption"); }},
+        {"a page added",
+         [&] {
+             auto* sheet = new TTabSheet(Form);
+             sheet->SetCaption(L"Added");
+             sheet->SetPageControl(pages);
+         }},
+        {"a page freed", [&] { pages->FreePage(0); }},
+        {"disabled", [&] { EnableWindow(tab, FALSE); }},
+        {"enabled", [&] { EnableWindow(tab, TRUE); }},
+        {"another font",
+         [&] { SendMessageW(tab, WM_SETFONT, reinterpret_cast<WPARAM>(bold.Get()), TRUE); }},
+        {"the parent's colour", [&] { Form->SetColor(static_cast<TColor>(RGB(30, 90, 160))); }},
+    };
+    Redraw(tab);
+    for (const TStep& step : steps) {
+        SCOPED_TRACE(step.Name);
+        const Bitmap before = Capture(tab);
+        step.Change();
+        Redraw(tab);
+        const Bitmap cached = Capture(tab);
+        // Switching the skin off and on makes the next paint compose anew.
+        SendMessageW(tab, SKINMSG_ENABLE, 0, 0);
+        SendMessageW(tab, SKINMSG_ENABLE, 1, 0);
+        Redraw(tab);
+        const Bitmap fresh = Capture(tab);
+        EXPECT_FALSE(before == fresh) << "the change shows" << Saved(before, "before");
+        EXPECT_TRUE(cached == fresh) << Saved(cached, "cached") << Saved(fresh, "fresh");
+    }
 }
 
 struct TCloseHandler {
