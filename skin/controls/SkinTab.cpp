@@ -396,7 +396,7 @@ void TSkinTab::ComposeStrip(DibSurface& buffer, const TTabStripLayout& layout, c
                                 TabMiddle_, TabTransparency_, TabFrames_, frame, TabMargins_);
             if (boxes) {
                 CloseRects_[i] = CloseBoxRect(tab);
-                DrawCloseBox(bufferDc, CloseRects_[i]);
+                DrawCloseBox(bufferDc, CloseRects_[i], focused ? FocusedText_ : NormalText_);
             }
             DrawTabCaption(bufferDc, tab, item, key.Images, key.Enabled,
                            focused ? FocusedText_ : NormalText_, AddRtlFlag(0));
@@ -414,8 +414,11 @@ void TSkinTab::ComposeStrip(DibSurface& buffer, const TTabStripLayout& layout, c
     }
 }
 
-void TSkinTab::DrawCloseBox(HDC dc, const Rect& box) const {
-    const SelectObjectScope pen(dc, GetStockObject(BLACK_PEN));
+void TSkinTab::DrawCloseBox(HDC dc, const Rect& box, COLORREF colour) const {
+    // In the tab's caption colour: a black box would vanish on a dark skin.
+    const PenHandle pen(CreatePen(PS_SOLID, 1, colour));
+    const SelectObjectScope select(dc, pen ? static_cast<HGDIOBJ>(pen.Get())
+                                           : GetStockObject(BLACK_PEN));
     const POINT outline[] = {{box.Left, box.Top},
                              {box.Right, box.Top},
                              {box.Right, box.Bottom},

@@ -80,7 +80,7 @@ private:
     // of surface) to dc at (x, y), around the scroll arrows when they show.
     void CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
                           const Bitmap* turned, const DibSurface* surface = nullptr);
-    void DrawCloseBox(HDC dc, const Rect& box) const;
+    void DrawCloseBox(HDC dc, const Rect& box, COLORREF colour) const;
 
     // A left click on a close box; false when the click is the control's.
     bool OnCloseBoxClick(TMessage& message);

@@ -36,6 +36,15 @@ bool TSkinTabBtn::BeforeMessage(TMessage& message) {
         PaintByBeginPaint(message);
         return false;
     }
+    if (message.Msg == WM_ERASEBKGND) {
+        // Button tabs have no pane: what the pages leave uncovered is the
+        // background the strip stands on, not the platform's face colour.
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillParentColor(reinterpret_cast<HDC>(message.WParam), client);
+        message.Result = 1;
+        return false;
+    }
     return TSkinControl::BeforeMessage(message);
 }
 

@@ -390,7 +390,9 @@ TEST_F(SkinTabTest, CloseBoxAsksTheFormAndOnlyAZeroAnswerFreesThePage) {
                     box.Top > item.top && box.Bottom < item.bottom)
             << "near the tab's top-right corner";
         const Bitmap shot = Capture(tab);
-        EXPECT_EQ(PixelAt(shot, box.Left + 3, box.Top + 3), RGB(0, 0, 0))
+        // In the caption colour of an ordinary tab, so that it shows on any skin.
+        EXPECT_EQ(PixelAt(shot, box.Left + 3, box.Top + 3),
+                  Resolved(Element(*SkinForm->Skin(), "Tabs").NormalColour2))
             << "the cross" << Saved(shot, "box");
 
         SetWindowSubclass(Form->Handle(), &TCloseHandler::Proc, 1,
