@@ -9,6 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "SkinTab.h"
+#include "SkinTabBtn.h"
+#include "SkinTabSheet.h"
+#include "SkinUpDown.h"
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "framework/TextConv.h"
@@ -39,12 +43,12 @@ struct TFactoryEntry {
 // the control unskinned; the rules choose the class all the same.
 constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)> kFactories{{
     {TSkinClass::None, "", nullptr},
-    {TSkinClass::Tab, "TSkinTab", nullptr},
-    {TSkinClass::TabBtn, "TSkinTabBtn", nullptr},
+    {TSkinClass::Tab, "TSkinTab", &AttachAs<TSkinTab>},
+    {TSkinClass::TabBtn, "TSkinTabBtn", &AttachAs<TSkinTabBtn>},
     {TSkinClass::Tab31, "TSkinTab31", nullptr},
-    {TSkinClass::TabSheet, "TSkinTabSheet", nullptr},
+    {TSkinClass::TabSheet, "TSkinTabSheet", &AttachAs<TSkinTabSheet>},
     {TSkinClass::AdvPage, "TSkinAdvPage", nullptr},
-    {TSkinClass::UpDown, "TSkinUpDown", nullptr},
+    {TSkinClass::UpDown, "TSkinUpDown", &AttachAs<TSkinUpDown>},
     {TSkinClass::Header, "TSkinHeader", nullptr},
     {TSkinClass::CheckBox, "TSkinCheckBox", nullptr},
     {TSkinClass::RadioButton, "TSkinRadioButton", nullptr},
