@@ -170,17 +170,23 @@ void Settle(DWORD ms = 250) {
     test::PumpUntil([] { return false; }, ms);
 }
 
+std::function<void()>& PendingAction() {
+    static std::function<void()> pending;
+    return pending;
+}
+
+void CALLBACK RunPendingAction(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto run = std::move(PendingAction());
+    PendingAction() = nullptr;
+    if (run)
+        run();
+}
+
 // A timer that runs once, from inside whatever loop handles the messages.
 void After(UINT ms, std::function<void()> action) {
-    static std::function<void()> pending;
-    pending = std::move(action);
-    SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR id, DWORD) {
-        KillTimer(nullptr, id);
-        auto run = std::move(pending);
-        pending = nullptr;
-        if (run)
-            run();
-    });
+    PendingAction() = std::move(action);
+    SetTimer(nullptr, 0, ms, &RunPendingAction);
 }
 
 int TopIndex(HWND list) {
