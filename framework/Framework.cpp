@@ -1,10 +1,16 @@
 #include "Framework.h"
 
+#include "BitBtn.h"
+#include "Button.h"
 #include "ClassInfo.h"
+#include "CustomCheckBox.h"
 #include "ImageList.h"
 #include "MenuItem.h"
 #include "PageControl.h"
 #include "PopupMenu.h"
+#include "RadioButton.h"
+#include "RadioGroup.h"
+#include "SpeedButton.h"
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
@@ -16,7 +22,10 @@ void RegisterFrameworkClasses() {
     for (const TClassInfo* cls :
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
-          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
+          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+          // Buttons
+          &TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
+          &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

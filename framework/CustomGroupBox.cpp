@@ -1,0 +1,22 @@
+#include "CustomGroupBox.h"
+
+#include "ClassInfo.h"
+
+namespace veyra {
+
+const TClassInfo& TCustomGroupBox::StaticClass() {
+    static const TClassInfo info("TCustomGroupBox", &TWinControl::StaticClass());
+    return info;
+}
+
+TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TWinControl(owner) {
+    SetBounds(0, 0, 185, 105);
+}
+
+void TCustomGroupBox::CreateParams(TCreateParams& params) {
+    TWinControl::CreateParams(params);
+    params.SysClassName = L"BUTTON";
+    params.Style |= BS_GROUPBOX;
+}
+
+} // namespace veyra

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "WinControl.h"
+
+namespace veyra {
+
+// A frame with a caption around other controls: the platform's group box.
+class TCustomGroupBox : public TWinControl {
+    VEYRA_CLASS()
+public:
+    explicit TCustomGroupBox(TComponent* owner);
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+};
+
+} // namespace veyra
