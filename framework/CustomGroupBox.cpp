@@ -1,6 +1,7 @@
 #include "CustomGroupBox.h"
 
 #include "ClassInfo.h"
+#include "GdiObject.h"
 
 namespace veyra {
 
@@ -17,6 +18,14 @@ void TCustomGroupBox::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.SysClassName = L"BUTTON";
     params.Style |= BS_GROUPBOX;
+}
+
+void TCustomGroupBox::WmEraseBkgnd(TMessage& message) {
+    RECT client{};
+    GetClientRect(WindowHandle(), &client);
+    const TGdiObject<HBRUSH> brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(reinterpret_cast<HDC>(message.WParam), &client, brush.Get());
+    message.Result = 1;
 }
 
 } // namespace veyra

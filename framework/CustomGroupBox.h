@@ -12,6 +12,9 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The platform's group box draws only its frame and caption: the face
+    // inside is filled here with Color.
+    void WmEraseBkgnd(TMessage& message) override;
 };
 
 } // namespace veyra

@@ -1,5 +1,6 @@
 #include "GalleryMainForm.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "GalleryWindows.h"
@@ -20,6 +21,7 @@ struct TCommandInfo {
 };
 
 constexpr UINT_PTR kOpenSubmenuTimer = 1;
+constexpr UINT_PTR kHoldControlsTimer = 2;
 
 // One table for the menu and the buttons.
 constexpr TCommandInfo kCommands[] = {
@@ -142,6 +144,12 @@ void TGalleryMainForm::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    if (message.Msg == WM_TIMER && message.WParam == kHoldControlsTimer) {
+        KillTimer(Handle(), kHoldControlsTimer);
+        HoldControlStates();
+        message.Result = 0;
+        return;
+    }
     if (message.Msg == WM_COMMAND && HIWORD(message.WParam) <= BN_CLICKED) {
         RunCommand(LOWORD(message.WParam));
         message.Result = 0;
@@ -154,6 +162,11 @@ void TGalleryMainForm::RunCommand(UINT command) {
     switch (command) {
     case cmControls:
         OpenControlsForm();
+        break;
+    case cmControlsHeld:
+        // Once the form is up and skinned, real input holds two buttons.
+        OpenControlsForm();
+        SetTimer(Handle(), kHoldControlsTimer, 500, nullptr);
         break;
     case cmTabs:
         OpenTabsForm();
@@ -196,21 +209,38 @@ void TGalleryMainForm::RunCommand(UINT command) {
 }
 
 void TGalleryMainForm::OpenControlsForm() {
-    // Owned by the main form, so it goes with it; hiding keeps it for reuse.
-    auto* form = new TForm(this);
-    form->SetCaption(L"Controls");
-    form->SetBounds(200, 140, 520, 520);
-    auto* pages = new TPageControl(form);
-    pages->SetParent(form);
-    pages->SetBounds(8, 8, 488, 120);
-    for (const wchar_t* caption : {L"First page", L"Second page"}) {
-        auto* sheet = new TTabSheet(form);
-        sheet->SetPageControl(pages);
-        sheet->SetCaption(caption);
-    }
-    form->HandleNeeded();
-    gallery::AddStandardControls(form->Handle(), 140);
+    // Every button kind in its states, check boxes, radio buttons and a
+    // radio group, from their stored description. Owned by the main form,
+    // so it goes with it.
+    auto* form = new TStoredForm(this, L"TGALLERYCONTROLS");
     form->Show();
+}
+
+void TGalleryMainForm::HoldControlStates() {
+    auto* form = As<TWinControl>(FindComponent("GalleryControls"));
+    if (!form)
+        return;
+    auto* hot = As<TWinControl>(form->FindComponent("ButtonHot"));
+    auto* pressed = As<TWinControl>(form->FindComponent("ButtonPressed"));
+    if (!hot || !pressed)
+        return;
+    // The mouse rests on one button; then Space is held on the other, which
+    // takes the capture and keeps its pressed look.
+    RECT bounds{};
+    GetWindowRect(hot->Handle(), &bounds);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = ((bounds.left + bounds.right) / 2) * 65535 / std::max(screenWidth - 1, 1);
+    move.mi.dy = ((bounds.top + bounds.bottom) / 2) * 65535 / std::max(screenHeight - 1, 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
+    SetFocus(pressed->Handle());
+    INPUT space{};
+    space.type = INPUT_KEYBOARD;
+    space.ki.wVk = VK_SPACE;
+    SendInput(1, &space, sizeof space);
 }
 
 void TGalleryMainForm::OpenTabsForm() {

@@ -41,7 +41,9 @@ public:
         // system menu.
         cmOpenMenu,
         cmOpenSubmenu,
-        cmOpenSystemMenu
+        cmOpenSystemMenu,
+        // The controls window with a button held hot and one pressed.
+        cmControlsHeld
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -56,6 +58,9 @@ private:
     HMENU BuildViewMenu();
     void BuildButtons();
     void OpenControlsForm();
+    // Real input over the controls window: the mouse on its Hot button and
+    // Space held on its Pressed button, for pictures.
+    void HoldControlStates();
     void OpenTabsForm();
     void OpenUnskinnedForm();
 };
