@@ -1,6 +1,5 @@
 #include "GalleryMainForm.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "GalleryWindows.h"
@@ -144,9 +143,10 @@ void TGalleryMainForm::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
-    if (message.Msg == WM_TIMER && message.WParam == kHoldControlsTimer) {
-        KillTimer(Handle(), kHoldControlsTimer);
-        HoldControlStates();
+    if (message.Msg == WM_TIMER &&
+        (message.WParam == kHoldControlsTimer || message.WParam == kHoldControlsTimer + 1)) {
+        KillTimer(Handle(), message.WParam);
+        HoldControlStates(static_cast<int>(message.WParam - kHoldControlsTimer));
         message.Result = 0;
         return;
     }
@@ -216,31 +216,34 @@ void TGalleryMainForm::OpenControlsForm() {
     form->Show();
 }
 
-void TGalleryMainForm::HoldControlStates() {
+void TGalleryMainForm::HoldControlStates(int step) {
     auto* form = As<TWinControl>(FindComponent("GalleryControls"));
-    if (!form)
-        return;
-    auto* hot = As<TWinControl>(form->FindComponent("ButtonHot"));
-    auto* pressed = As<TWinControl>(form->FindComponent("ButtonPressed"));
+    auto* hot = form ? As<TWinControl>(form->FindComponent("ButtonHot")) : nullptr;
+    auto* pressed = form ? As<TWinControl>(form->FindComponent("ButtonPressed")) : nullptr;
     if (!hot || !pressed)
         return;
-    // The mouse rests on one button; then Space is held on the other, which
-    // takes the capture and keeps its pressed look.
+    if (step == 0) {
+        // Space held on one button...
+        SetFocus(pressed->Handle());
+        INPUT space{};
+        space.type = INPUT_KEYBOARD;
+        space.ki.wVk = VK_SPACE;
+        SendInput(1, &space, sizeof space);
+        SetTimer(Handle(), kHoldControlsTimer + 1, 300, nullptr);
+        return;
+    }
+    // ... which took the mouse capture with it: given up, so that the mouse
+    // resting on the other button makes that one hot. The held key keeps
+    // the first one pressed.
+    ReleaseCapture();
     RECT bounds{};
     GetWindowRect(hot->Handle(), &bounds);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     INPUT move{};
     move.type = INPUT_MOUSE;
-    move.mi.dx = ((bounds.left + bounds.right) / 2) * 65535 / std::max(screenWidth - 1, 1);
-    move.mi.dy = ((bounds.top + bounds.bottom) / 2) * 65535 / std::max(screenHeight - 1, 1);
+    move.mi.dx = MulDiv((bounds.left + bounds.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv((bounds.top + bounds.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &move, sizeof move);
-    SetFocus(pressed->Handle());
-    INPUT space{};
-    space.type = INPUT_KEYBOARD;
-    space.ki.wVk = VK_SPACE;
-    SendInput(1, &space, sizeof space);
 }
 
 void TGalleryMainForm::OpenTabsForm() {

@@ -58,9 +58,9 @@ private:
     HMENU BuildViewMenu();
     void BuildButtons();
     void OpenControlsForm();
-    // Real input over the controls window: the mouse on its Hot button and
-    // Space held on its Pressed button, for pictures.
-    void HoldControlStates();
+    // Real input over the controls window, in two steps: Space held on its
+    // Pressed button, then the mouse on its Hot button, for pictures.
+    void HoldControlStates(int step);
     void OpenTabsForm();
     void OpenUnskinnedForm();
 };

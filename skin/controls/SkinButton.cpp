@@ -20,11 +20,25 @@ namespace {
 // other timer is the control's own.
 constexpr UINT_PTR kButtonTimer = 1;
 
+// The skin's own timer while the button is hot: Wine tells a window the
+// mouse left it only while no other window of the thread asks to be told
+// (a parent the mouse enters takes the tracking over), so the hot look
+// would stay. The timer looks where the mouse is, as the form does for the
+// controls of a foreign window.
+constexpr UINT_PTR kLeaveWatchTimer = 0x5B01;
+constexpr UINT kLeaveWatchMs = 100;
+
 COLORREF ToColorRef(Colour colour) {
     return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
 }
 
 } // namespace
+
+COLORREF CaptionColour(const TSkinControl& skin, const TFont& font) {
+    const auto colour = static_cast<Colour>(font.Color());
+    return IsSystemColour(colour) ? skin.SchemeColour(&TSkinColours::ButtonText)
+                                  : ToColorRef(colour);
+}
 
 const TClassInfo& TSkinButton::StaticClass() {
     static const TClassInfo info("TSkinButton", &TSkinControl::StaticClass());
@@ -66,6 +80,11 @@ bool TSkinButton::BeforeMessage(TMessage& message) {
         message.Result = 1;
         return false;
     case WM_TIMER:
+        if (message.WParam == kLeaveWatchTimer) {
+            WatchLeave();
+            message.Result = 0;
+            return false;
+        }
         if (message.WParam != kButtonTimer)
             break;
         KillTimer(Handle(), kButtonTimer);
@@ -104,13 +123,21 @@ void TSkinButton::AfterMessage(TMessage& message) {
         }
         return;
     case WM_MOUSEMOVE:
-        if (IsWindowEnabled(Handle()) && EnterHover())
+        if (IsWindowEnabled(Handle()) && EnterHover()) {
+            SetTimer(Handle(), kLeaveWatchTimer, kLeaveWatchMs, nullptr);
             Repaint();
+        }
         TrackMouseLeave(Handle());
         return;
     case WM_MOUSELEAVE:
     case CM_MOUSELEAVE:
-        OnLeave();
+        // The platform's notice may come after the skin's own watch saw the
+        // mouse go: a second notice of one leave changes nothing (a Space
+        // held meanwhile stays down). Wine also tells a window the mouse
+        // left when it asked while its own record of the cursor lagged
+        // behind; the watch decides then.
+        if ((MouseFlags() & mfHover) && !CursorInside())
+            OnLeave();
         return;
     case WM_LBUTTONUP:
         if (!(MouseFlags() & mfDown))
@@ -128,7 +155,20 @@ void TSkinButton::AfterMessage(TMessage& message) {
     }
 }
 
+bool TSkinButton::CursorInside() const {
+    POINT cursor{};
+    RECT bounds{};
+    return GetCursorPos(&cursor) && GetWindowRect(Handle(), &bounds) && PtInRect(&bounds, cursor);
+}
+
+void TSkinButton::WatchLeave() {
+    if ((MouseFlags() & mfHover) && CursorInside())
+        return;
+    OnLeave();
+}
+
 void TSkinButton::OnLeave() {
+    KillTimer(Handle(), kLeaveWatchTimer);
     LeaveHover();
     SetMouseFlag(mfDown, false);
     Repaint();
@@ -193,7 +233,7 @@ DibSurface* TSkinButton::PaintFace(int width, int height, TButtonState state, TF
     COLORREF colour = SchemeColour(&TSkinColours::ButtonText);
     if (auto* own = As<TFont>(GetObjectPropOf(control, "Font", TFont::StaticClass()))) {
         font = own->Handle();
-        colour = ColorToRGB(own->Color());
+        colour = CaptionColour(*this, *own);
     }
     if (const auto stateColour = ButtonTextColour(*element, state))
         colour = ToColorRef(*stateColour);

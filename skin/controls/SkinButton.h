@@ -8,6 +8,13 @@
 namespace veyra {
 
 class TDataSkinButton;
+class TFont;
+
+// The colour a control's caption is drawn in: the font's own when the
+// application chose one, the scheme's button text for a font left at a
+// system colour (the platform's text colours would not read on a dark
+// skin).
+COLORREF CaptionColour(const TSkinControl& skin, const TFont& font);
 
 // Push buttons drawn from the skin's Buttons element: one frame per state
 // (normal, pressed, disabled, hot, focused) with the caption centred over
@@ -58,6 +65,9 @@ protected:
 private:
     void OnMouseDown(TMessage& message);
     void OnLeave();
+    // The hot button's timer: the mouse is no longer over the window.
+    void WatchLeave();
+    bool CursorInside() const;
 };
 
 } // namespace veyra

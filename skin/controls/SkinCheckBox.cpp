@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ControlDrawing.h"
+#include "SkinButton.h"
 #include "framework/Font.h"
 #include "framework/PropAccess.h"
 #include "framework/WinControl.h"
@@ -186,7 +187,7 @@ void TSkinCheckBox::DrawCaption(HDC dc, const RECT& textRect, UINT extraFlags) {
     COLORREF colour = GetTextColor(dc);
     if (auto* own = As<TFont>(GetObjectPropOf(Control(), "Font", TFont::StaticClass()))) {
         font = own->Handle();
-        colour = Enabled_ ? ColorToRGB(own->Color()) : GetSysColor(COLOR_BTNSHADOW);
+        colour = Enabled_ ? CaptionColour(*this, *own) : GetSysColor(COLOR_BTNSHADOW);
     }
     std::optional<SelectObjectScope> selected;
     if (font)

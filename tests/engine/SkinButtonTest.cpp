@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <functional>
@@ -74,13 +75,32 @@ void Pump(DWORD ms) {
 }
 
 void SendMouse(POINT screen, DWORD flags = 0) {
+    // The X server's pointer is put there first: Wine keeps it in step with
+    // the input it is sent, and a late echo of an earlier position would
+    // move the mouse back.
+    SetCursorPos(screen.x, screen.y);
+    Pump(20);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
     SendInput(1, &input, sizeof(input));
+    // On a busy machine the input takes its time to arrive.
+    POINT cursor{};
+    for (int waited = 0;
+         waited < 1000 && (!GetCursorPos(&cursor) || cursor.x != screen.x || cursor.y != screen.y);
+         waited += 10)
+        Pump(10);
     Pump(60);
+}
+
+// Waits up to a second and a half for a count to reach expected.
+int CountAfterWaiting(const int& count, int expected) {
+    for (int waited = 0; waited < 1500 && count != expected; waited += 20)
+        Pump(20);
+    Pump(100);
+    return count;
 }
 
 void SendKey(WORD key, bool up) {
@@ -90,6 +110,15 @@ void SendKey(WORD key, bool up) {
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     SendInput(1, &input, sizeof(input));
     Pump(60);
+}
+
+// Brings window to the front, where the keys go, and waits until it is.
+void BringToFront(HWND window) {
+    for (int tries = 0; tries < 50 && GetForegroundWindow() != window; ++tries) {
+        SetForegroundWindow(window);
+        Pump(20);
+    }
+    EXPECT_EQ(GetForegroundWindow(), window);
 }
 
 void PressKey(WORD key) {
@@ -126,7 +155,7 @@ protected:
     // Shows the form and skins what is on it.
     void Skin() {
         Form->Show();
-        SetForegroundWindow(Form->Handle());
+        BringToFront(Form->Handle());
         Skinned = new TWinSkinForm(Form, Form->Handle(), test::TestEngine());
         Skinned->SetSkinDefinition(SkinDefinition.get());
         Skinned->AttachToForm(&Data, Form);
@@ -177,8 +206,12 @@ protected:
             std::fclose(file);
         }
     }
+    // The platform tells a window the mouse left it some time after (it
+    // polls): a picture is waited for, up to a second and a half.
     void ExpectColour(TControl& control, int x, int y, COLORREF expected, const std::string& what) {
-        const COLORREF seen = PixelOf(control, x, y);
+        COLORREF seen = PixelOf(control, x, y);
+        for (int waited = 0; !Near(seen, expected) && waited < 1500; waited += 30)
+            seen = PixelOf(control, x, y);
         EXPECT_TRUE(Near(seen, expected))
             << what << ": saw " << std::hex << seen << ", expected " << expected;
         if (!Near(seen, expected))
@@ -227,10 +260,11 @@ TEST_F(SkinButtonTest, ClicksFireOnceAndOnlyOnAReleaseOverTheButton) {
 
     SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
     SendMouse(centre, MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 1) << "a click";
+    EXPECT_EQ(CountAfterWaiting(clicks, 1), 1) << "a click";
 
     SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
     Park();
+    ExpectColour(*button, 3, 3, kButtonFrames[4], "dragged off: focused, no longer pressed");
     SendMouse({centre.x, centre.y + 200}, MOUSEEVENTF_LEFTUP);
     SendMouse(centre);
     EXPECT_EQ(clicks, 1) << "pressed, dragged off and released";
@@ -238,14 +272,14 @@ TEST_F(SkinButtonTest, ClicksFireOnceAndOnlyOnAReleaseOverTheButton) {
 
     SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
     SendMouse(centre, MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 2) << "a second click";
+    EXPECT_EQ(CountAfterWaiting(clicks, 2), 2) << "a second click";
 
     Park();
-    ::SetFocus(button->Handle());
+    ExpectColour(*button, 3, 3, kButtonFrames[4], "left: focused");
     SendKey(VK_SPACE, false);
     ExpectColour(*button, 3, 3, kButtonFrames[1], "Space held");
     SendKey(VK_SPACE, true);
-    EXPECT_EQ(clicks, 3) << "Space";
+    EXPECT_EQ(CountAfterWaiting(clicks, 3), 3) << "Space";
 }
 
 TEST_F(SkinButtonTest, EnterAndEscReachTheDefaultAndCancelButtons) {
@@ -338,7 +372,7 @@ TEST_F(SkinButtonTest, SpeedButtonsArePaintedThroughTheirParentAndLatchInGroups)
     SendMouse(Centre(*speed), MOUSEEVENTF_LEFTDOWN);
     ExpectColour(*speed, 3, 3, kButtonFrames[1], "speed pressed");
     SendMouse(Centre(*speed), MOUSEEVENTF_LEFTUP);
-    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(CountAfterWaiting(clicks, 1), 1);
     SendMouse(Centre(*second), MOUSEEVENTF_LEFTDOWN);
     SendMouse(Centre(*second), MOUSEEVENTF_LEFTUP);
     Park();
@@ -374,7 +408,10 @@ TEST_F(SkinButtonTest, BareButtonsPostTheirCommandOnce) {
     const HWND bare = CreateWindowExW(
         0, L"BUTTON", L"Bare", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 20, 100, 30,
         parent.Handle(), reinterpret_cast<HMENU>(static_cast<UINT_PTR>(321)), nullptr, nullptr);
-    SetForegroundWindow(parent.Handle());
+    BringToFront(parent.Handle());
+    POINT away{250, 150};
+    ClientToScreen(parent.Handle(), &away);
+    SendMouse(away);
     auto skinned = std::make_unique<TWinSkinForm>(nullptr, parent.Handle(), test::TestEngine());
     skinned->SetSkinDefinition(SkinDefinition.get());
     TControlMap(*skinned).MapWindow(bare);
@@ -383,6 +420,13 @@ TEST_F(SkinButtonTest, BareButtonsPostTheirCommandOnce) {
     ClientToScreen(parent.Handle(), &centre);
     SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
     SendMouse(centre, MOUSEEVENTF_LEFTUP);
+    const auto commandsSeen = [&parent] {
+        return std::count_if(parent.Seen.begin(), parent.Seen.end(),
+                             [](const test::TSeenMessage& seen) { return seen.Msg == WM_COMMAND; });
+    };
+    for (int waited = 0; waited < 1500 && commandsSeen() == 0; waited += 20)
+        Pump(20);
+    Pump(100);
     int commands = 0;
     for (const test::TSeenMessage& seen : parent.Seen)
         if (seen.Msg == WM_COMMAND) {
@@ -391,10 +435,12 @@ TEST_F(SkinButtonTest, BareButtonsPostTheirCommandOnce) {
             EXPECT_EQ(seen.LParam, reinterpret_cast<LPARAM>(bare));
         }
     EXPECT_EQ(commands, 1);
-    {
-        const WindowDcScope dc(bare, false);
-        EXPECT_TRUE(Near(GetPixel(dc.Get(), 3, 3), kButtonFrames[3])) << "hot after the click";
+    COLORREF seen = 0;
+    for (int waited = 0; waited < 1500 && !Near(seen, kButtonFrames[3]); waited += 30) {
+        Pump(30);
+        seen = GetPixel(WindowDcScope(bare, false).Get(), 3, 3);
     }
+    EXPECT_TRUE(Near(seen, kButtonFrames[3])) << "hot after the click";
     skinned.reset();
 }
 
