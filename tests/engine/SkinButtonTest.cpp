@@ -444,5 +444,42 @@ TEST_F(SkinButtonTest, BareButtonsPostTheirCommandOnce) {
     skinned.reset();
 }
 
+// A bare check box or radio button paints itself; the skin replaces its
+// glyph, over a patch as large as the platform's, so none of that shows.
+TEST_F(SkinButtonTest, BareCheckBoxesAndRadioButtonsGetTheSkinsGlyph) {
+    // Glyphs narrower than the platform's 13 pixels.
+    SkinDefinition->Buttons.CheckImage = Strip(kCheckFrames, 4, 9, 9);
+    SkinDefinition->Buttons.RadioImage = Strip(kRadioFrames, 4, 9, 9);
+    test::TTestWindow parent(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, nullptr, 300, 200);
+    const struct TCase {
+        DWORD Style;
+        WPARAM Check;
+        COLORREF Glyph;
+    } cases[] = {{BS_AUTOCHECKBOX, BST_CHECKED, kCheckFrames[1]},
+                 {BS_AUTOCHECKBOX | WS_DISABLED, BST_UNCHECKED, kCheckFrames[2]},
+                 {BS_3STATE, BST_INDETERMINATE, kCheckFrames[3]},
+                 {BS_AUTORADIOBUTTON, BST_CHECKED, kRadioFrames[1]},
+                 {BS_AUTORADIOBUTTON | WS_DISABLED, BST_UNCHECKED, kRadioFrames[2]}};
+    auto skinned = std::make_unique<TWinSkinForm>(nullptr, parent.Handle(), test::TestEngine());
+    skinned->SetSkinDefinition(SkinDefinition.get());
+    int y = 10;
+    for (const TCase& c : cases) {
+        const HWND bare =
+            CreateWindowExW(0, L"BUTTON", L"Bare", WS_CHILD | WS_VISIBLE | c.Style, 10, y, 120, 20,
+                            parent.Handle(), nullptr, nullptr, nullptr);
+        SendMessageW(bare, BM_SETCHECK, c.Check, 0);
+        TControlMap(*skinned).MapWindow(bare);
+        RedrawWindow(bare, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Pump(50);
+        const WindowDcScope dc(bare, false);
+        const COLORREF face = skinned->Skin()->Colours.ButtonFace;
+        EXPECT_TRUE(Near(GetPixel(dc.Get(), 4, 10), c.Glyph)) << "style " << std::hex << c.Style;
+        for (int x : {10, 12})
+            EXPECT_TRUE(Near(GetPixel(dc.Get(), x, 10), ResolveColour(face) & 0xFFFFFF))
+                << "style " << std::hex << c.Style << ": the platform's glyph at " << std::dec << x;
+        y += 24;
+    }
+}
+
 } // namespace
 } // namespace veyra
