@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "FormTestSupport.h"
 #include "framework/Application.h"
 #include "framework/BitBtn.h"
+#include "framework/Bitmap.h"
 #include "framework/Button.h"
 #include "framework/CustomCheckBox.h"
 #include "framework/CustomForm.h"
@@ -442,6 +444,48 @@ TEST_F(SkinButtonTest, BareButtonsPostTheirCommandOnce) {
     }
     EXPECT_TRUE(Near(seen, kButtonFrames[3])) << "hot after the click";
     skinned.reset();
+}
+
+// A push button of a class the skin knows only by name, as the default
+// Skin3rd lines name it: a menu button.
+class TRzMenuButton : public TButton {
+    VEYRA_CLASS()
+public:
+    using TButton::TButton;
+};
+
+const TClassInfo& TRzMenuButton::StaticClass() {
+    static const TClassInfo info("TRzMenuButton", &TButton::StaticClass());
+    return info;
+}
+
+// A glyph strip of two 10 x 10 frames: red, then blue, each on a white key
+// in its bottom-left corner.
+TBitmap TwoFrameGlyph() {
+    Bitmap strip = Strip(std::array<COLORREF, 2>{RGB(220, 0, 0), RGB(0, 0, 210)}.data(), 2, 10, 10);
+    strip.At(0, 9) = strip.At(10, 9) = veyra::PixelOf(Rgb(255, 255, 255));
+    TBitmap glyph;
+    glyph.SetPixels(strip);
+    return glyph;
+}
+
+TEST_F(SkinButtonTest, PictureButtonsShowTheirGlyphFrameAndMenuButtonsTheirArrow) {
+    auto* bit = Add<TBitBtn>(L"", {20, 20, 60, 30});
+    TBitmap glyph = TwoFrameGlyph();
+    bit->SetGlyph(&glyph);
+    bit->SetNumGlyphs(2);
+    auto* menu = Add<TRzMenuButton>(L"Menu", {100, 20, 100, 30});
+    Skin();
+    EXPECT_EQ(Skinned->FindControlObject(bit->Handle())->ClassName(), "TSkinBitButton");
+    EXPECT_EQ(Skinned->FindControlObject(menu->Handle())->ClassName(), "TSkinMenuButton");
+    // No caption: the glyph is centred, at (25, 10).
+    ExpectColour(*bit, 27, 13, RGB(220, 0, 0), "glyph frame 1");
+    ExpectColour(*bit, 25, 19, kButtonFrames[0], "the glyph's key colour shows the face");
+    bit->SetEnabled(false);
+    ExpectColour(*bit, 27, 13, RGB(70, 70, 70), "disabled: frame 2 in grey");
+    // The arrow's tip row, in the window-text colour, right of the caption.
+    ExpectColour(*menu, 100 - 12, 30 / 2 + 1, GetSysColor(COLOR_WINDOWTEXT), "arrow");
+    ExpectColour(*menu, 100 - 20, 30 / 2 + 1, kButtonFrames[0], "left of the arrow");
 }
 
 // A bare check box or radio button paints itself; the skin replaces its
