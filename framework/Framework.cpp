@@ -5,11 +5,15 @@
 #include "ClassInfo.h"
 #include "CustomCheckBox.h"
 #include "ImageList.h"
+#include "ListBox.h"
+#include "ListView.h"
+#include "Memo.h"
 #include "MenuItem.h"
 #include "PageControl.h"
 #include "PopupMenu.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
+#include "ScrollBar.h"
 #include "SpeedButton.h"
 #include "TabControl.h"
 #include "TabSheet.h"
@@ -22,7 +26,8 @@ void RegisterFrameworkClasses() {
     for (const TClassInfo* cls :
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
-          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(),
+          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TMemo::StaticClass(),
+          &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass(),
           // Buttons
           &TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
           &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass()})

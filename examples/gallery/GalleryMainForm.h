@@ -42,6 +42,8 @@ public:
         cmOpenMenu,
         cmOpenSubmenu,
         cmOpenSystemMenu,
+        // The scroll-bars window.
+        cmScrollbars,
         // The controls window with a button held hot and one pressed.
         cmControlsHeld
     };
@@ -62,6 +64,7 @@ private:
     // Pressed button, then the mouse on its Hot button, for pictures.
     void HoldControlStates(int step);
     void OpenTabsForm();
+    void OpenScrollbarsForm();
     void OpenUnskinnedForm();
 };
 

@@ -237,6 +237,7 @@ void TSkinControl::SetSkinEnabled(bool on) {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
     else if (GraphicControl_ && LifeState_ != TControlLife::Destroyed)
         GraphicControl_->Invalidate();
+    SkinEnabledChanged();
 }
 
 void TSkinControl::OnNcDestroy(TMessage& message) {
