@@ -302,7 +302,13 @@ TEST_F(SkinButtonTest, EnterAndEscReachTheDefaultAndCancelButtons) {
     PressKey(VK_ESCAPE);
     ::SetFocus(plain->Handle());
     PressKey(VK_RETURN);
-    EXPECT_EQ(log, "ok cancel plain ") << "Enter from the edit, Esc, Enter on a focused button";
+    const HWND memo = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 200,
+                                      80, 150, 60, Form->Handle(), nullptr, nullptr, nullptr);
+    SetFocus(memo);
+    PressKey(VK_RETURN);
+    Pump(100);
+    EXPECT_EQ(log, "ok cancel plain ")
+        << "Enter from the edit, Esc, Enter on a focused button, Enter kept by a multi-line edit";
 }
 
 TEST_F(SkinButtonTest, CheckBoxCyclesThroughGrayedAndRadioButtonsExcludeEachOther) {
