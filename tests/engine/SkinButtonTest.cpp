@@ -452,6 +452,30 @@ TEST_F(SkinButtonTest, BareButtonsPostTheirCommandOnce) {
     skinned.reset();
 }
 
+// A button that notes the timers that reach it.
+class TTimerButton : public TButton {
+public:
+    using TButton::TButton;
+    std::vector<WPARAM> Timers;
+
+protected:
+    void WndProc(TMessage& message) override {
+        if (message.Msg == WM_TIMER)
+            Timers.push_back(message.WParam);
+        TButton::WndProc(message);
+    }
+};
+
+// The skin takes only the platform button's own timer (1); the control's
+// other timers reach it.
+TEST_F(SkinButtonTest, OnlyTheButtonsOwnTimerIsKeptFromIt) {
+    auto* button = Add<TTimerButton>(L"Timers", {20, 20, 100, 30});
+    Skin();
+    for (WPARAM id : {1u, 7u, 2u})
+        SendMessageW(button->Handle(), WM_TIMER, id, 0);
+    EXPECT_EQ(button->Timers, (std::vector<WPARAM>{7, 2}));
+}
+
 // A push button of a class the skin knows only by name, as the default
 // Skin3rd lines name it: a menu button.
 class TRzMenuButton : public TButton {
