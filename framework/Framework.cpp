@@ -1,6 +1,9 @@
 #include "Framework.h"
 
+#include "BitBtn.h"
+#include "Button.h"
 #include "ClassInfo.h"
+#include "CustomCheckBox.h"
 #include "ImageList.h"
 #include "ListBox.h"
 #include "ListView.h"
@@ -8,7 +11,10 @@
 #include "MenuItem.h"
 #include "PageControl.h"
 #include "PopupMenu.h"
+#include "RadioButton.h"
+#include "RadioGroup.h"
 #include "ScrollBar.h"
+#include "SpeedButton.h"
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
@@ -21,7 +27,10 @@ void RegisterFrameworkClasses() {
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
           &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TMemo::StaticClass(),
-          &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass()})
+          &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass(),
+          // Buttons
+          &TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
+          &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -43,7 +43,9 @@ public:
         cmOpenSubmenu,
         cmOpenSystemMenu,
         // The scroll-bars window.
-        cmScrollbars
+        cmScrollbars,
+        // The controls window with a button held hot and one pressed.
+        cmControlsHeld
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -58,6 +60,9 @@ private:
     HMENU BuildViewMenu();
     void BuildButtons();
     void OpenControlsForm();
+    // Real input over the controls window, in two steps: Space held on its
+    // Pressed button, then the mouse on its Hot button, for pictures.
+    void HoldControlStates(int step);
     void OpenTabsForm();
     void OpenScrollbarsForm();
     void OpenUnskinnedForm();
