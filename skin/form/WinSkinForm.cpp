@@ -308,7 +308,7 @@ void TWinSkinForm::InitSkin(TSkinData* skinData) {
         skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
 
     if (Kind_ == TWindowKind::MdiFrame) {
-        MenuUpdate_ = skinData ? skinData->MenuUpdate() : true;
+        MenuUpdate_ = SavedMenuUpdate_ = skinData ? skinData->MenuUpdate() : true;
         SubclassMdiClient();
     }
 
@@ -1538,6 +1538,12 @@ void TWinSkinForm::RebuildTitleButtons() {
     canvas.IconBitmap = &IconBitmap_;
     canvas.Face = skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace;
     canvas.CanPaint = [this] { return PaintsFrame(LifeState_); };
+    canvas.MenuBarBackdrop = [this](Rect& barRect) -> const Bitmap* {
+        if (!MenuBar_)
+            return nullptr;
+        barRect = MenuBar_->BarRect();
+        return &MenuBar_->BarImage();
+    };
     TitleButtons_.SetCanvas(std::move(canvas));
 }
 
@@ -1562,6 +1568,7 @@ TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int 
     in.Traits.HasMinimizeBox = (SavedStyleBits_ & ssHadMinimizeBox) != 0;
     in.Traits.HasMaximizeBox = (SavedStyleBits_ & ssHadMaximizeBox) != 0;
     in.Traits.IsDialogClass = IsDialog_;
+    in.Traits.MdiFrameWithMaximizedChild = MenuBar_ && ActiveMdiChildMaximized();
     in.Traits.Kind = BorderKind_;
     in.Icon = IconHandle_;
     in.IconBitmap = &IconBitmap_;
@@ -1633,6 +1640,11 @@ void TWinSkinForm::PaintMenuBar(HDC dc, int windowWidth) {
         return;
     MenuBar_->SetLook(Skin(), Active_, RightToLeft_);
     MenuBar_->PaintBar(dc, bar);
+    // A maximized MDI child's buttons, on the bar the frame paint left them to.
+    for (const auto& button : TitleButtons_.Buttons())
+        if (button->Visible &&
+            button->ButtonData->Visibility == TTitleVisibility::MdiMaximizedChild)
+            TitleButtons_.PaintOnBar(dc, *button);
 }
 
 void TWinSkinForm::TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy) {
@@ -1763,11 +1775,54 @@ LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
 }
 
 void TWinSkinForm::SubclassMdiClient() {
-    // Seam: the MDI client's own subclassing comes with the MDI handling.
+    if (!MDIClientHandle_ || MdiClient_)
+        return;
+    TMdiFrameLink link;
+    link.SkinFrame = [this] { return SkinFrame_ && Subclassed(); };
+    link.KeepScrollBars = [this] { return SkinData_ && SkinData_->HasOption(xoMDIScrollbar); };
+    link.HoldMenuUpdate = [this] { MenuUpdate_ = false; };
+    link.ChildDestroyed = [this] { MdiChildDestroyed(); };
+    link.FrameMenuSet = [this] { MdiFrameMenuSet(); };
+    MdiClient_ = std::make_unique<TSkinMdiClient>(MDIClientHandle_, Engine_, std::move(link));
+    if (!MdiClient_->Attach())
+        MdiClient_.reset();
 }
 
 void TWinSkinForm::UnsubclassMdiClient() {
-    // Seam: see SubclassMdiClient.
+    if (!MdiClient_)
+        return;
+    MdiClient_->Detach();
+    MdiClient_.reset();
+}
+
+bool TWinSkinForm::ActiveMdiChildMaximized() const {
+    if (Kind_ != TWindowKind::MdiFrame || !MDIClientHandle_)
+        return false;
+    bool maximized = false;
+    TSkinMdiClient::ActiveChild(MDIClientHandle_, &maximized);
+    return maximized;
+}
+
+void TWinSkinForm::MdiChildDestroyed() {
+    if (!TSkinMdiClient::ActiveChild(MDIClientHandle_) && MenuBar_) {
+        // The last child is gone: the bar follows the frame's menu again.
+        MenuUpdate_ = SavedMenuUpdate_;
+        MenuBar_->BuildFromMenu(MenuHandle_);
+    }
+    PaintFrame(nullptr);
+}
+
+void TWinSkinForm::MdiFrameMenuSet() {
+    // Without a bar of ours the frame keeps the platform's menu: taking it
+    // away would leave the frame with no menu at all.
+    if (!MenuBar_)
+        return;
+    if (HMENU menu = GetMenu(Handle())) {
+        MenuHandle_ = menu;
+        MenuBar_->BuildFromMenu(menu);
+        SetMenu(Handle(), nullptr);
+    }
+    PaintFrame(nullptr);
 }
 
 } // namespace veyra

@@ -9,6 +9,7 @@
 
 #include "FormStates.h"
 #include "NCObject.h"
+#include "SkinMdiClient.h"
 #include "SkinWindow.h"
 #include "TitleButtons.h"
 #include "framework/Component.h"
@@ -261,6 +262,12 @@ private:
     void FreeMenuBar();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
+    // An MDI frame whose active child is maximized: the child's buttons show
+    // on the frame's menu bar.
+    bool ActiveMdiChildMaximized() const;
+    // What the MDI client tells its frame.
+    void MdiChildDestroyed();
+    void MdiFrameMenuSet();
 
     TEngineState& Engine_;
     HMODULE Module_;
@@ -274,7 +281,9 @@ private:
     bool UnicodeWindow_ = true;
 
     HWND MDIClientHandle_ = nullptr;
+    std::unique_ptr<TSkinMdiClient> MdiClient_;
     bool MenuUpdate_ = true;
+    bool SavedMenuUpdate_ = true; // an MDI frame's MenuUpdate before its children held it
     bool SkinFrame_ = false;
     TWindowKind Kind_ = TWindowKind::Ordinary;
     TBorderKind BorderKind_ = TBorderKind::Single;
