@@ -9,8 +9,10 @@ namespace {
 // Every live item by its command. Messages from platform menus are resolved
 // here, so an item that has gone is never reached through an old menu.
 std::map<UINT, TMenuItem*>& LiveItems() {
-    static std::map<UINT, TMenuItem*> items;
-    return items;
+    // Never destroyed: the application object frees its forms, and the
+    // items they own, after the other statics are gone.
+    static auto* items = new std::map<UINT, TMenuItem*>;
+    return *items;
 }
 
 // Commands are handed out in rising order and only reused after the whole

@@ -24,8 +24,10 @@ constexpr UINT TrackFlags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN;
 constexpr wchar_t PopupListClassName[] = L"TPopupList";
 
 std::vector<TPopupMenu*>& LivePopups() {
-    static std::vector<TPopupMenu*> popups;
-    return popups;
+    // Never destroyed, as the live items: forms freed at the very end of the
+    // process still free their popup menus.
+    static auto* popups = new std::vector<TPopupMenu*>;
+    return *popups;
 }
 
 UINT DefaultTrack(HMENU menu, UINT flags, int x, int y, HWND owner) {

@@ -9,8 +9,10 @@
 namespace {
 
 // "Gallery --open controls" (or tabs, dialog, message, mdi, tag99) opens that
-// window once the main form is up, for screenshots and tests; menu, submenu
-// and sysmenu open the View menu, its submenu or the system menu.
+// window once the main form is up, for screenshots and tests; mdimax opens
+// the MDI frame with its children maximized; menu, submenu, sysmenu and
+// context open the View menu, its submenu, the system menu or the main
+// form's context menu.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
@@ -18,11 +20,13 @@ UINT CommandFromLine(const std::wstring& line) {
         {L"tabs", TGalleryMainForm::cmTabs},
         {L"dialog", TGalleryMainForm::cmSystemDialog},
         {L"message", TGalleryMainForm::cmMessageBox},
+        {L"mdimax", TGalleryMainForm::cmMdiMaximized},
         {L"mdi", TGalleryMainForm::cmMdiFrame},
         {L"tag99", TGalleryMainForm::cmUnskinnedForm},
         {L"menu", TGalleryMainForm::cmOpenMenu},
         {L"submenu", TGalleryMainForm::cmOpenSubmenu},
         {L"sysmenu", TGalleryMainForm::cmOpenSystemMenu},
+        {L"context", TGalleryMainForm::cmOpenContextMenu},
     };
     const auto at = line.find(L"--open ");
     if (at == std::wstring::npos)

@@ -7,6 +7,7 @@
 #include "framework/ClassInfo.h"
 #include "framework/Framework.h"
 #include "framework/PageControl.h"
+#include "framework/PopupMenu.h"
 #include "framework/TabSheet.h"
 #include "skin/component/SkinData.h"
 
@@ -74,6 +75,7 @@ TGalleryMainForm::TGalleryMainForm(TComponent* owner) : TForm(owner) {
 void TGalleryMainForm::FormCreate(TObject*) {
     BuildMenu();
     BuildButtons();
+    BuildContextMenu();
     if (!SkinData)
         return;
     // As the viewer does it: the skin file first, then switch on, whatever
@@ -132,7 +134,54 @@ void TGalleryMainForm::BuildButtons() {
     }
 }
 
+void TGalleryMainForm::BuildContextMenu() {
+    // An item with an image, a disabled one, a checked one, a separator and
+    // a shortcut.
+    ContextMenu = new TPopupMenu(this);
+    static const HIMAGELIST images = [] {
+        const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+        ImageList_AddIcon(list, LoadIconW(nullptr, IDI_INFORMATION));
+        return list;
+    }();
+    ContextMenu->SetImages(images);
+    struct TItem {
+        UINT Command;
+        const wchar_t* Caption;
+        const wchar_t* ShortCut;
+        int Image;
+        bool Enabled;
+        bool Checked;
+    };
+    static const TItem items[] = {
+        {cmCopy, L"&Copy", L"Ctrl+C", -1, true, false},
+        {cmPaste, L"&Paste", L"Ctrl+V", -1, false, false},
+        {0, L"-", L"", -1, true, false},
+        {cmShowGrid, L"Show &grid", L"", -1, true, true},
+        {cmProperties, L"P&roperties...", L"Alt+Enter", 0, true, false},
+    };
+    for (const TItem& entry : items) {
+        auto* item = new TMenuItem(ContextMenu);
+        item->SetCaption(entry.Caption);
+        item->SetShortCutText(entry.ShortCut);
+        item->SetImageIndex(entry.Image);
+        item->SetEnabled(entry.Enabled);
+        item->SetChecked(entry.Checked);
+        ContextMenu->Items()->Add(item);
+    }
+}
+
+void TGalleryMainForm::ShowContextMenu(POINT screen) {
+    if (ContextMenu)
+        ContextMenu->Popup(screen.x, screen.y);
+}
+
 void TGalleryMainForm::WndProc(TMessage& message) {
+    if (message.Msg == WM_CONTEXTMENU) {
+        ShowContextMenu({static_cast<short>(LOWORD(message.LParam)),
+                         static_cast<short>(HIWORD(message.LParam))});
+        message.Result = 0;
+        return;
+    }
     if (message.Msg == WM_TIMER && message.WParam == kOpenSubmenuTimer) {
         // The View menu is open with its first item selected: Up wraps to
         // the submenu's item, Right opens it.
@@ -167,8 +216,19 @@ void TGalleryMainForm::RunCommand(UINT command) {
                     L"Message box", MB_OK | MB_ICONINFORMATION);
         break;
     case cmMdiFrame:
-        gallery::OpenMdiFrame();
+    case cmMdiMaximized:
+        gallery::OpenMdiFrame(command == cmMdiMaximized);
         break;
+    case cmOpenContextMenu: {
+        // Opened once the skin is on, where a right click in the middle would.
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        POINT centre{client.right / 2, client.bottom / 3};
+        ClientToScreen(Handle(), &centre);
+        PostMessageW(Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()),
+                     MAKELPARAM(centre.x, centre.y));
+        break;
+    }
     case cmUnskinnedForm:
         OpenUnskinnedForm();
         break;

@@ -7,6 +7,7 @@
 namespace veyra {
 
 class TSkinData;
+class TPopupMenu;
 
 // The gallery's main form, read from its stored description with the skin
 // component on it. A menu and a row of buttons open the other windows.
@@ -41,12 +42,21 @@ public:
         // system menu.
         cmOpenMenu,
         cmOpenSubmenu,
-        cmOpenSystemMenu
+        cmOpenSystemMenu,
+        cmMdiMaximized,
+        cmOpenContextMenu,
+        // The context menu's items.
+        cmCopy,
+        cmPaste,
+        cmShowGrid,
+        cmProperties
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
 
     TSkinData* SkinData = nullptr;
+    // The form's context menu, opened by a right click; drawn by the skin.
+    TPopupMenu* ContextMenu = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -55,6 +65,8 @@ private:
     void BuildMenu();
     HMENU BuildViewMenu();
     void BuildButtons();
+    void BuildContextMenu();
+    void ShowContextMenu(POINT screen);
     void OpenControlsForm();
     void OpenTabsForm();
     void OpenUnskinnedForm();

@@ -86,6 +86,7 @@ TWinSkinForm::~TWinSkinForm() {
     } catch (...) {
     }
     FreeControlObjects();
+    UnskinPopupMenus();
     TitleButtons_.Clear();
 }
 
@@ -98,6 +99,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
         }
         if (component == Timer_)
             Timer_ = nullptr;
+        std::erase_if(SkinnedPopups_,
+                      [component](const auto& skinned) { return skinned.first == component; });
     }
 }
 
@@ -215,8 +218,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form) {
     OldColor_ = form->Color();
     if (const TSkinDefinition* skin = Skin())
         form->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
-    // Seam: with xcMenuItem the form's main menus become owner-drawn; that
-    // arrives with the form's owner-drawn menus.
+    SkinPopupMenus();
 }
 
 void TWinSkinForm::ReadWindowTraits() {
@@ -1187,6 +1189,7 @@ void TWinSkinForm::UnhookWindow() {
     RemoveSubclass();
     FreeControlObjects();
     UnmarkOwnerDrawn();
+    UnskinPopupMenus();
     FreeMenuBar();
     UnsubclassMdiClient();
 }
@@ -1195,7 +1198,7 @@ void TWinSkinForm::LightDetach() {
     StopTimer();
     FreeControlObjects();
     const bool windowLives = LifeState_ != TLifeState::InNcDestroy;
-    // Seam: the owner-drawn popup and main menus are undone here.
+    UnskinPopupMenus();
     if (Control_ && windowLives)
         Control_->SetColor(OldColor_);
     RemoveSubclass();
@@ -1218,6 +1221,7 @@ void TWinSkinForm::Unskin() {
     RemoveSubclass();
     FreeControlObjects();
     UnmarkOwnerDrawn();
+    UnskinPopupMenus();
     if (Control_ && LifeState_ != TLifeState::InNcDestroy)
         Control_->SetColor(OldColor_);
     RestoreStyleAndSize();
@@ -1772,6 +1776,42 @@ LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
         // Painting errors are swallowed; the item keeps what it had.
     }
     return TRUE;
+}
+
+void TWinSkinForm::CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>& menus) const {
+    for (TComponent* component : owner.Components()) {
+        if (auto* menu = dynamic_cast<TPopupMenu*>(component))
+            menus.push_back(menu);
+        else if (dynamic_cast<TCustomForm*>(component))
+            CollectPopupMenus(*component, menus);
+    }
+}
+
+void TWinSkinForm::SkinPopupMenus() {
+    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcPopupMenu) ||
+        ClassNameText_ == L"TwwRichEditForm")
+        return;
+    std::vector<TPopupMenu*> menus;
+    CollectPopupMenus(*Control_, menus);
+    for (TPopupMenu* menu : menus) {
+        if (menu->Tag() == SkinData_->DisableTag() ||
+            std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
+                        [menu](const auto& skinned) { return skinned.first == menu; }))
+            continue;
+        SkinnedPopups_.emplace_back(menu, menu->OwnerDraw());
+        menu->FreeNotification(this);
+        menu->SetOwnerDraw(true);
+        SkinMenuItems(
+            *menu, [this] { return Skin(); }, RightToLeft_);
+    }
+}
+
+void TWinSkinForm::UnskinPopupMenus() {
+    for (const auto& [menu, ownerDraw] : std::exchange(SkinnedPopups_, {})) {
+        UnskinMenuItems(*menu);
+        menu->SetOwnerDraw(ownerDraw);
+        menu->RemoveFreeNotification(this);
+    }
 }
 
 void TWinSkinForm::SubclassMdiClient() {

@@ -262,6 +262,11 @@ private:
     void FreeMenuBar();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
+    // The form's popup menus (and those of the forms it owns) drawn by the
+    // skin while skinned, and given back to their own painting.
+    void SkinPopupMenus();
+    void UnskinPopupMenus();
+    void CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>& menus) const;
     // An MDI frame whose active child is maximized: the child's buttons show
     // on the frame's menu bar.
     bool ActiveMdiChildMaximized() const;
@@ -326,6 +331,8 @@ private:
     bool MenuBarActive_ = false;
     std::unique_ptr<TWinSkinMenu> MenuBar_;
     TOwnerDrawMarks OwnerDrawMarks_;
+    // The form's popup menus the skin draws, with the OwnerDraw each had.
+    std::vector<std::pair<TPopupMenu*, bool>> SkinnedPopups_;
     HMENU SystemMenuHandle_ = nullptr;
 
     // The window owns the region once set; RegionSet says that ours is in force.
