@@ -8,6 +8,8 @@
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
+#include "ToolBar.h"
+#include "ToolButton.h"
 #include "WebBrowser.h"
 
 namespace veyra {
@@ -16,7 +18,8 @@ void RegisterFrameworkClasses() {
     for (const TClassInfo* cls :
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
-          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
+          &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TToolBar::StaticClass(),
+          &TToolButton::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

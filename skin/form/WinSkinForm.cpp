@@ -13,10 +13,12 @@
 #include "framework/PopupMenu.h"
 #include "framework/PropAccess.h"
 #include "framework/Timer.h"
+#include "framework/ToolBar.h"
 #include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
 #include "skin/controls/ControlMap.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/ToolbarPainter.h"
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -1811,6 +1813,41 @@ void TWinSkinForm::UnskinPopupMenus() {
         UnskinMenuItems(*menu);
         menu->SetOwnerDraw(ownerDraw);
         menu->RemoveFreeNotification(this);
+    }
+    ReleaseToolBars();
+}
+
+void TWinSkinForm::AdoptToolBar(TToolBar& bar) {
+    if (std::any_of(ToolBars_.begin(), ToolBars_.end(),
+                    [&bar](const TAdoptedToolBar& adopted) { return adopted.Bar == &bar; }))
+        return;
+    TAdoptedToolBar adopted{&bar, !bar.OnCustomDraw, !bar.OnCustomDrawButton};
+    if (adopted.Background)
+        bar.OnCustomDraw = [this](TToolBar*, const RECT& rect, HDC dc, bool& defaultDraw) {
+            const bool keep = SkinData_ && SkinData_->HasOption(xoToolbarBK);
+            if (PaintToolBarBackground(dc, rect, Skin(), keep))
+                defaultDraw = false;
+        };
+    if (adopted.Buttons)
+        bar.OnCustomDrawButton = [this](TToolBar*, TToolButton*, TToolButtonDraw& draw) {
+            if (LifeState_ != TLifeState::Running)
+                return;
+            if (PaintToolButton(draw.Dc, draw.Rect, draw.State, Skin(), draw.TextColour))
+                draw.DrawFace = false;
+        };
+    bar.FreeNotification(this);
+    ToolBars_.push_back(adopted);
+    bar.Invalidate();
+}
+
+void TWinSkinForm::ReleaseToolBars() {
+    for (const TAdoptedToolBar& adopted : std::exchange(ToolBars_, {})) {
+        if (adopted.Background)
+            adopted.Bar->OnCustomDraw = nullptr;
+        if (adopted.Buttons)
+            adopted.Bar->OnCustomDrawButton = nullptr;
+        adopted.Bar->RemoveFreeNotification(this);
+        adopted.Bar->Invalidate();
     }
 }
 

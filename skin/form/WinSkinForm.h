@@ -35,6 +35,7 @@ class TControl;
 class TTimer;
 class TSkinControl;
 class TPopupMenu;
+class TToolBar;
 
 // The skinning object of one top-level window: a framework form, a framework
 // message box, a system dialog, an MDI frame or child. It joins the window's
@@ -147,6 +148,11 @@ public:
     // MDI child gives its caption to the platform while maximized and takes
     // it back otherwise.
     void SetChildWindowState(bool maximized);
+
+    // Paints a tool bar of the form through its custom draw from the skin:
+    // installs the background and button painters the bar has none of, and
+    // takes them out again when skinning ends.
+    void AdoptToolBar(TToolBar& bar);
 
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -267,6 +273,7 @@ private:
     void SkinPopupMenus();
     void UnskinPopupMenus();
     void CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>& menus) const;
+    void ReleaseToolBars();
     // An MDI frame whose active child is maximized: the child's buttons show
     // on the frame's menu bar.
     bool ActiveMdiChildMaximized() const;
@@ -333,6 +340,14 @@ private:
     TOwnerDrawMarks OwnerDrawMarks_;
     // The form's popup menus the skin draws, with the OwnerDraw each had.
     std::vector<std::pair<TPopupMenu*, bool>> SkinnedPopups_;
+    // The tool bars painted by the skin: whether the background painter and
+    // the button painter are ours.
+    struct TAdoptedToolBar {
+        TToolBar* Bar;
+        bool Background;
+        bool Buttons;
+    };
+    std::vector<TAdoptedToolBar> ToolBars_;
     HMENU SystemMenuHandle_ = nullptr;
 
     // The window owns the region once set; RegionSet says that ours is in force.
