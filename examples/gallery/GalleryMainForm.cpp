@@ -9,6 +9,7 @@
 #include "framework/PageControl.h"
 #include "framework/PopupMenu.h"
 #include "framework/TabSheet.h"
+#include "framework/ToolBar.h"
 #include "skin/component/SkinData.h"
 
 namespace veyra {
@@ -74,6 +75,7 @@ TGalleryMainForm::TGalleryMainForm(TComponent* owner) : TForm(owner) {
 
 void TGalleryMainForm::FormCreate(TObject*) {
     BuildMenu();
+    BuildToolBar();
     BuildButtons();
     BuildContextMenu();
     if (!SkinData)
@@ -119,8 +121,27 @@ HMENU TGalleryMainForm::BuildViewMenu() {
     return view;
 }
 
+void TGalleryMainForm::BuildToolBar() {
+    auto* bar = new TToolBar(this);
+    bar->SetParent(this);
+    bar->SetBounds(0, 0, ClientWidth(), 30);
+    for (const TCommandInfo& info : kCommands) {
+        if (!info.Button || info.Command == cmSkinOff || info.Command == cmSkinOn ||
+            info.Command == cmUnskinnedForm)
+            continue;
+        std::wstring caption = info.Text;
+        if (caption.ends_with(L"..."))
+            caption.resize(caption.size() - 3);
+        auto* button = new TToolButton(this);
+        button->SetCaption(caption);
+        const UINT command = info.Command;
+        button->OnClick = [this, command](TObject*) { RunCommand(command); };
+        bar->AddButton(button);
+    }
+}
+
 void TGalleryMainForm::BuildButtons() {
-    int y = 16;
+    int y = 44;
     for (const TCommandInfo& info : kCommands) {
         if (!info.Button)
             continue;

@@ -10,7 +10,8 @@ class TSkinData;
 class TPopupMenu;
 
 // The gallery's main form, read from its stored description with the skin
-// component on it. A menu and a row of buttons open the other windows.
+// component on it. A menu, a tool bar and a column of buttons open the
+// other windows.
 class TGalleryMainForm : public TForm {
     VEYRA_CLASS()
 public:
@@ -66,6 +67,7 @@ private:
     HMENU BuildViewMenu();
     void BuildButtons();
     void BuildContextMenu();
+    void BuildToolBar();
     void ShowContextMenu(POINT screen);
     void OpenControlsForm();
     void OpenTabsForm();
