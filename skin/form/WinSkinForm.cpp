@@ -1748,6 +1748,7 @@ TMenuItemLook LookOfMarked(const TMarkedItem& item, UINT state, bool rightToLeft
     look.Default = (state & ODS_DEFAULT) != 0 || (item.State & MFS_DEFAULT) != 0;
     look.Selected = (state & ODS_SELECTED) != 0;
     look.RightToLeft = rightToLeft || (item.Type & MFT_RIGHTORDER) != 0;
+    look.Bitmap = item.Bitmap;
     return look;
 }
 
