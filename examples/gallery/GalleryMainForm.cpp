@@ -118,6 +118,25 @@ HMENU TGalleryMainForm::BuildViewMenu() {
     AppendMenuW(view, MF_STRING, cmShortCut, L"With a &shortcut\tCtrl+K");
     AppendMenuW(view, MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"&More");
     SetMenuDefaultItem(view, cmDefault, FALSE);
+    // The shortcut item shows a picture of its own beside its text.
+    static const HBITMAP picture = [] {
+        const HDC screen = GetDC(nullptr);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+        const HDC dc = CreateCompatibleDC(screen);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        const RECT all{0, 0, 16, 16};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+        DrawIconEx(dc, 0, 0, LoadIconW(nullptr, IDI_INFORMATION), 16, 16, 0, nullptr, DI_NORMAL);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return bitmap;
+    }();
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = picture;
+    SetMenuItemInfoW(view, cmShortCut, FALSE, &info);
     return view;
 }
 
