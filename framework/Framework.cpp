@@ -2,6 +2,7 @@
 
 #include "ClassInfo.h"
 #include "ImageList.h"
+#include "MainMenu.h"
 #include "MenuItem.h"
 #include "PageControl.h"
 #include "PopupMenu.h"
@@ -19,7 +20,7 @@ void RegisterFrameworkClasses() {
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
           &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TToolBar::StaticClass(),
-          &TToolButton::StaticClass()})
+          &TMainMenu::StaticClass(), &TToolButton::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -36,6 +36,14 @@ void TToolBar::Notification(TComponent* component, TOperation operation) {
         Images_ = nullptr;
 }
 
+bool TToolBar::InsertChildComponent(TComponent* component) {
+    auto* button = As<TToolButton>(component);
+    if (!button)
+        return false;
+    AddButton(button);
+    return true;
+}
+
 void TToolBar::SetFlat(bool flat) {
     if (flat == Flat_)
         return;

@@ -68,6 +68,7 @@ public:
     TToolButtonCustomDrawEvent OnCustomDrawButton;
 
     void Notification(TComponent* component, TOperation operation) override;
+    bool InsertChildComponent(TComponent* component) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

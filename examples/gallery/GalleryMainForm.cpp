@@ -101,7 +101,7 @@ void TGalleryMainForm::BuildMenu() {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(skin), L"&Skin");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildViewMenu()), L"&View");
     AppendMenuW(bar, MF_STRING | MF_GRAYED, 0, L"&Help");
-    SetMenu(Handle(), bar);
+    ::SetMenu(Handle(), bar);
 }
 
 HMENU TGalleryMainForm::BuildViewMenu() {

@@ -10,6 +10,7 @@
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
+#include "framework/MainMenu.h"
 #include "framework/PopupMenu.h"
 #include "framework/PropAccess.h"
 #include "framework/Timer.h"
@@ -635,7 +636,7 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
         MenuHandle_ = menu;
         SetMenu(Handle(), nullptr);
         if (MenuBar_ && MenuUpdate_) {
-            MenuBar_->BuildFromMenu(menu);
+            BuildMenuBar(menu);
             PaintFrame(nullptr);
         }
     }
@@ -1617,9 +1618,24 @@ void TWinSkinForm::CreateMenuBar() {
     MenuBarActive_ = true;
     Metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
     MenuBar_ = std::make_unique<TWinSkinMenu>(Handle(), Hot_);
-    MenuBar_->BuildFromMenu(MenuHandle_);
+    BuildMenuBar(MenuHandle_);
     MenuBar_->Canvas().CanPaint = [this] { return PaintsFrame(LifeState_); };
     SetMenu(Handle(), nullptr);
+}
+
+void TWinSkinForm::BuildMenuBar(HMENU menu) {
+    MenuBar_->BuildFromMenu(menu);
+    // A framework form's bar items know their framework items: by their
+    // popup's handle, or by command.
+    TMainMenu* framework = Control_ ? Control_->Menu() : nullptr;
+    if (!framework)
+        return;
+    for (const auto& item : MenuBar_->Items()) {
+        item->MenuItem = item->SubMenu ? framework->FindItemByHandle(item->SubMenu)
+                                       : framework->FindItem(item->Command);
+        if (item->MenuItem && !item->MenuItem->Caption().empty())
+            item->Caption = item->MenuItem->Caption();
+    }
 }
 
 void TWinSkinForm::FreeMenuBar() {
@@ -1631,9 +1647,10 @@ void TWinSkinForm::FreeMenuBar() {
         return;
     if (LifeState_ != TLifeState::InNcDestroy && IsWindow(Handle())) {
         SetMenu(Handle(), MenuHandle_);
-    } else if (IsMenu(MenuHandle_)) {
+    } else if (IsMenu(MenuHandle_) &&
+               !(Control_ && Control_->Menu() && Control_->Menu()->FindItemByHandle(MenuHandle_))) {
         // The window would have destroyed its menu with itself; it no longer
-        // has it, so the menu goes here.
+        // has it, so the menu goes here (unless a menu component owns it).
         DestroyMenu(MenuHandle_);
     }
     MenuHandle_ = nullptr;
@@ -1885,7 +1902,7 @@ void TWinSkinForm::MdiChildDestroyed() {
     if (!TSkinMdiClient::ActiveChild(MDIClientHandle_) && MenuBar_) {
         // The last child is gone: the bar follows the frame's menu again.
         MenuUpdate_ = SavedMenuUpdate_;
-        MenuBar_->BuildFromMenu(MenuHandle_);
+        BuildMenuBar(MenuHandle_);
     }
     PaintFrame(nullptr);
 }
@@ -1897,7 +1914,7 @@ void TWinSkinForm::MdiFrameMenuSet() {
         return;
     if (HMENU menu = GetMenu(Handle())) {
         MenuHandle_ = menu;
-        MenuBar_->BuildFromMenu(menu);
+        BuildMenuBar(menu);
         SetMenu(Handle(), nullptr);
     }
     PaintFrame(nullptr);

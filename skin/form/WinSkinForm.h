@@ -264,6 +264,8 @@ private:
     // Seams of the parts that come later: the skinned menu bar, the MDI
     // client's subclassing, the control objects.
     void CreateMenuBar();
+    // Builds the bar's items from menu, linked to the framework menu's items.
+    void BuildMenuBar(HMENU menu);
     // Gives the window its platform menu back, or frees it with a dying window.
     void FreeMenuBar();
     void SubclassMdiClient();

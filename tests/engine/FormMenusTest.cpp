@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
+#include "MgrTestSupport.h"
 #include "framework/CustomForm.h"
+#include "framework/MainMenu.h"
 #include "framework/PopupMenu.h"
 #include "skin/component/SkinData.h"
+#include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 
 namespace veyra {
@@ -71,6 +74,64 @@ TEST(FormMenus, PopupMenusAreDrawnByTheSkinWhileSkinnedAndGivenBackAfter) {
         EXPECT_FALSE(ownerDrawn->Items()->Items(0)->OnDrawItem);
         delete skinned;
     }
+}
+
+void SendKey(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof(input));
+}
+
+// A framework form's main menu shows as the skinned bar, its items linked
+// to the framework's; chosen from the keyboard, the item's OnClick runs once.
+TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
+    auto skin = test::MakeTestSkin();
+    TSkinData data(nullptr);
+    TForm form(nullptr);
+    form.SetBounds(80, 80, 360, 220);
+    auto* menu = new TMainMenu(&form);
+    auto* file = new TMenuItem(menu);
+    file->SetCaption(L"&File");
+    auto* open = new TMenuItem(menu);
+    open->SetCaption(L"&Open");
+    file->Add(open);
+    auto* help = new TMenuItem(menu);
+    help->SetCaption(L"&Help");
+    menu->Items()->Add(file);
+    menu->Items()->Add(help);
+    form.SetMenu(menu);
+    int clicks = 0;
+    open->OnClick = [&clicks](TObject*) { ++clicks; };
+    form.Show();
+    auto* skinned = new TWinSkinForm(&form, form.Handle(), test::TestEngine());
+    skinned->SetSkinDefinition(skin.get());
+    skinned->AttachToForm(&data, &form);
+    SendMessageW(form.Handle(), SKINMSG_INIT, 0, kSkinInitParam);
+    SetForegroundWindow(form.Handle());
+    SetFocus(form.Handle());
+    test::MgrTestPump(100);
+
+    EXPECT_EQ(GetMenu(form.Handle()), nullptr);
+    ASSERT_NE(skinned->MenuBar(), nullptr);
+    const auto& items = skinned->MenuBar()->Items();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0]->MenuItem, file);
+    EXPECT_EQ(items[1]->MenuItem, help);
+
+    SendKey(VK_MENU, false);
+    SendKey('F', false);
+    SendKey('F', true);
+    SendKey(VK_MENU, true);
+    SendKey(VK_RETURN, false);
+    SendKey(VK_RETURN, true);
+    test::MgrTestPump(400);
+    EXPECT_EQ(clicks, 1);
+
+    skinned->Unskin();
+    EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());
+    delete skinned;
 }
 
 } // namespace
