@@ -222,7 +222,6 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TControl::WndProc(TMessage& message) {
-    DefaultHandler(message);
     switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -230,11 +229,19 @@ void TControl::WndProc(TMessage& message) {
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDOWN:
     case WM_MBUTTONDBLCLK:
-        MouseDownMessage(message);
         break;
     default:
-        break;
+        DefaultHandler(message);
+        return;
     }
+    // The default handling may run a modal loop (a scroll bar's, a list's
+    // drag) in which the control is freed; its window goes with it.
+    const auto* windowed = dynamic_cast<const TWinControl*>(this);
+    const HWND window = windowed ? windowed->WindowHandle() : nullptr;
+    DefaultHandler(message);
+    if (window && TWinControl::FromHandle(window) != windowed)
+        return;
+    MouseDownMessage(message);
 }
 
 void TControl::MouseDownMessage(const TMessage& message) {

@@ -27,6 +27,7 @@ constexpr UINT_PTR kOpenSubmenuTimer = 1;
 constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmControls, L"&Controls...", true},
     {TGalleryMainForm::cmTabs, L"&Tabs...", true},
+    {TGalleryMainForm::cmScrollbars, L"Sc&roll bars...", false},
     {TGalleryMainForm::cmSystemDialog, L"&System dialog...", true},
     {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
     {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
@@ -247,6 +248,9 @@ void TGalleryMainForm::RunCommand(UINT command) {
     case cmTabs:
         OpenTabsForm();
         break;
+    case cmScrollbars:
+        OpenScrollbarsForm();
+        break;
     case cmSystemDialog:
         gallery::ShowSystemDialog(Handle());
         break;
@@ -318,6 +322,13 @@ void TGalleryMainForm::OpenTabsForm() {
     // (Tag 7777), one with more tabs than fit, and a tab control, all from
     // their stored description.
     auto* form = new TStoredForm(this, L"TGALLERYTABS");
+    form->Show();
+}
+
+void TGalleryMainForm::OpenScrollbarsForm() {
+    // A memo, a list box and a report view with both bars, and scroll-bar
+    // controls of both kinds, one disabled, from their stored description.
+    auto* form = new TStoredForm(this, L"TGALLERYSCROLLBARS");
     form->Show();
 }
 

@@ -44,6 +44,8 @@ public:
         cmOpenMenu,
         cmOpenSubmenu,
         cmOpenSystemMenu,
+        // The scroll-bars window.
+        cmScrollbars,
         cmMdiMaximized,
         cmOpenContextMenu,
         // The context menu's items.
@@ -71,6 +73,7 @@ private:
     void ShowContextMenu(POINT screen);
     void OpenControlsForm();
     void OpenTabsForm();
+    void OpenScrollbarsForm();
     void OpenUnskinnedForm();
 };
 

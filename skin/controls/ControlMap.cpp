@@ -9,10 +9,17 @@
 #include <utility>
 #include <vector>
 
+#include "SkinTab.h"
+#include "SkinTabBtn.h"
+#include "SkinTabSheet.h"
+#include "SkinUpDown.h"
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "framework/TextConv.h"
 #include "framework/ToolBar.h"
+#include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinScControl.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
@@ -37,12 +44,12 @@ struct TFactoryEntry {
 // the control unskinned; the rules choose the class all the same.
 constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)> kFactories{{
     {TSkinClass::None, "", nullptr},
-    {TSkinClass::Tab, "TSkinTab", nullptr},
-    {TSkinClass::TabBtn, "TSkinTabBtn", nullptr},
+    {TSkinClass::Tab, "TSkinTab", &AttachAs<TSkinTab>},
+    {TSkinClass::TabBtn, "TSkinTabBtn", &AttachAs<TSkinTabBtn>},
     {TSkinClass::Tab31, "TSkinTab31", nullptr},
-    {TSkinClass::TabSheet, "TSkinTabSheet", nullptr},
+    {TSkinClass::TabSheet, "TSkinTabSheet", &AttachAs<TSkinTabSheet>},
     {TSkinClass::AdvPage, "TSkinAdvPage", nullptr},
-    {TSkinClass::UpDown, "TSkinUpDown", nullptr},
+    {TSkinClass::UpDown, "TSkinUpDown", &AttachAs<TSkinUpDown>},
     {TSkinClass::Header, "TSkinHeader", nullptr},
     {TSkinClass::CheckBox, "TSkinCheckBox", nullptr},
     {TSkinClass::RadioButton, "TSkinRadioButton", nullptr},
@@ -55,12 +62,12 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::MediaPlayer, "TSkinMP", nullptr},
     {TSkinClass::StatusBar, "TSkinStatusBar", nullptr},
     {TSkinClass::Progress, "TSkinProgress", nullptr},
-    {TSkinClass::ScControl, "TSkinScControl", nullptr},
+    {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
     {TSkinClass::ComBox, "TSkinComBox", nullptr},
     {TSkinClass::Edit, "TSkinEdit", nullptr},
     {TSkinClass::DateTime, "TSkinDateTime", nullptr},
-    {TSkinClass::Scrollbar, "TSkinScrollbar", nullptr},
-    {TSkinClass::ListView, "TSkinListView", nullptr},
+    {TSkinClass::Scrollbar, "TSkinScrollbar", &AttachAs<TSkinScrollbar>},
+    {TSkinClass::ListView, "TSkinListView", &AttachAs<TSkinListView>},
     {TSkinClass::Button, "TSkinButton", nullptr},
     {TSkinClass::BitButton, "TSkinBitButton", nullptr},
     {TSkinClass::PngBitButton, "TSkinBitButton", nullptr},

@@ -212,6 +212,7 @@ void TSkinControl::SetSkinEnabled(bool on) {
     if (Handle() && IsWindow(Handle()))
         RedrawWindow(Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    SkinEnabledChanged();
 }
 
 void TSkinControl::OnNcDestroy(TMessage& message) {

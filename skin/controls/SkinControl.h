@@ -126,6 +126,9 @@ protected:
     virtual void AfterMessage(TMessage& message);
     // Paints the whole window, frame included, into dc or the window's DC.
     virtual void PaintWindow(HDC dc);
+    // SKINMSG_ENABLE switched skinning of the control on or off, after the
+    // window was drawn again; windows of the object's own follow here.
+    virtual void SkinEnabledChanged() {}
     // Draws the control; rect is the whole window at origin 0,0.
     virtual void PaintSkin(HDC dc, const RECT& rect);
 

@@ -137,5 +137,33 @@ TEST(Gallery, ASystemDialogIsSkinnedWhenActivated) {
     EXPECT_EQ(gallery.WaitForExit(10000), 0);
 }
 
+// Discovery in a real program: every memo, list box, list view and
+// scroll-bar control of the scroll-bars window gets its overlays, each
+// shown bar one: the memo's, list box's and list view's two bars each and
+// the four scroll-bar controls.
+TEST(Gallery, TheScrollBarsWindowShowsAnOverlayOverEveryBar) {
+    TGalleryProcess gallery(L"--open scrollbars");
+    if (!gallery.Started())
+        GTEST_SKIP() << "Gallery.exe is not built beside the tests";
+    const HWND form = WaitForWindow(gallery.ProcessId(), L"TForm", L"Scroll bars");
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(BecomesSkinned(form));
+    int shown = 0;
+    for (int i = 0; i < 100 && shown != 10; ++i) {
+        Sleep(50);
+        shown = 0;
+        for (HWND child = GetTopWindow(form); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[32] = {};
+            GetClassNameW(child, name, 32);
+            shown += std::wstring(name) == L"TWScrollbar" && IsWindowVisible(child);
+        }
+    }
+    EXPECT_EQ(shown, 10);
+    const HWND main = WaitForWindow(gallery.ProcessId(), L"TGalleryMainForm", nullptr);
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(gallery.WaitForExit(10000), 0);
+}
+
 } // namespace
 } // namespace veyra::test

@@ -145,8 +145,9 @@ protected:
             info.cch = 64;
             ASSERT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
             EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u) << "item " << i;
-            if (!(info.fType & MFT_SEPARATOR))
+            if (!(info.fType & MFT_SEPARATOR)) {
                 EXPECT_GT(wcslen(text), 0u) << "item " << i;
+            }
             if (info.hSubMenu)
                 ExpectItemsGivenBack(info.hSubMenu);
         }

@@ -84,21 +84,20 @@ protected:
     HookHandle Hook;
 };
 
+BOOL CALLBACK FindShownMenuWindow(HWND window, LPARAM out) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring_view(name) == L"#32768" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The popup-menu window of the thread that is on screen, or null.
 HWND OpenMenuWindow() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-            wchar_t name[16] = {};
-            GetClassNameW(window, name, 16);
-            if (std::wstring_view(name) == L"#32768" && IsWindowVisible(window)) {
-                *reinterpret_cast<HWND*>(out) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), &FindShownMenuWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 

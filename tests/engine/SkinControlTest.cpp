@@ -71,6 +71,7 @@ public:
     std::vector<std::string>* Log = nullptr;
     using TSkinControl::DrawFocusAroundText;
     using TSkinControl::ForwardMouseDown;
+    int SkinChanges = 0;
 
 protected:
     bool BeforeMessage(TMessage& message) override {
@@ -86,6 +87,10 @@ protected:
         if (message.Msg == WM_APP && Log)
             Log->push_back("after");
         TSkinControl::AfterMessage(message);
+    }
+    void SkinChanged() override {
+        ++SkinChanges;
+        TSkinControl::SkinChanged();
     }
     void PaintSkin(HDC dc, const RECT& rect) override {
         DibSurface* buffer = Buffer(rect.right, rect.bottom);
@@ -272,6 +277,30 @@ TEST_F(SkinControlTest, TheSkinFollowsANewWindowAndKeptClicksStillReachTheContro
     EXPECT_EQ(downs[0].y, 7);
     EXPECT_EQ(downs[1].x, cursor.x);
     EXPECT_EQ(downs[1].y, cursor.y);
+}
+
+// The window object tells its controls of every skin change, and when it
+// lets the window go it gives each control back as it found it and frees
+// its object.
+TEST_F(SkinControlTest, TheWindowObjectTellsItsControlsOfSkinChangesAndFreesThem) {
+    const std::unique_ptr<TSkinDefinition> skin = test::MakeTestSkin();
+    SkinForm->SetSkinDefinition(skin.get());
+    SkinForm->InitSkin(nullptr);
+    const TWndMethod ownHook = Control->WindowProc();
+    TProbeSkin* probe = Attach(true);
+    const TColor skinned = Control->Color();
+    SkinForm->ReloadSkin();
+    SkinForm->ReloadSkin();
+    EXPECT_EQ(probe->SkinChanges, 2);
+
+    Control->SetColor(clWindow); // the application's own change while skinned
+    SkinForm->ReloadSkin();
+    EXPECT_EQ(Control->Color(), skinned) << "the face colour again after a skin change";
+    SkinForm->Unskin();
+    EXPECT_TRUE(SkinForm->ControlObjects().empty());
+    EXPECT_TRUE(Control->WindowProc() == ownHook);
+    EXPECT_EQ(SendMessageW(Control->Handle(), SKINMSG_ISSKINNED, 0, 0), 0);
+    EXPECT_TRUE(Control->Components().empty()) << "the object was freed";
 }
 
 // A control freed while skinned takes its skinning object along; the

@@ -1,0 +1,39 @@
+#include "SkinTabSheet.h"
+
+namespace veyra {
+
+const TClassInfo& TSkinTabSheet::StaticClass() {
+    static const TClassInfo info("TSkinTabSheet", &TSkinControl::StaticClass());
+    return info;
+}
+
+TSkinTabSheet::TSkinTabSheet(TComponent* owner) : TSkinControl(owner) {}
+
+bool TSkinTabSheet::BeforeMessage(TMessage& message) {
+    if (!TSkinControl::BeforeMessage(message))
+        return false;
+    if (Mode() != 0)
+        return true;
+    switch (message.Msg) {
+    case WM_PAINT:
+    case WM_PRINT:
+        PaintByBeginPaint(message);
+        return false;
+    case WM_ERASEBKGND: {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillFace(reinterpret_cast<HDC>(message.WParam), client);
+        message.Result = 1;
+        return false;
+    }
+    default:
+        return true;
+    }
+}
+
+void TSkinTabSheet::PaintSkin(HDC dc, const RECT& rect) {
+    if (LifeState() != TControlLife::Destroyed)
+        FillFace(dc, rect);
+}
+
+} // namespace veyra
