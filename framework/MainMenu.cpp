@@ -19,20 +19,23 @@ const TClassInfo& TMainMenu::StaticClass() {
 TMainMenu::TMainMenu(TComponent* owner)
     : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr)) {}
 
+namespace {
+
+// Takes the menu named by data off window when the window shows it.
+BOOL CALLBACK LetGoOfMenu(HWND window, LPARAM data) {
+    if (GetMenu(window) == reinterpret_cast<HMENU>(data))
+        SetMenu(window, nullptr);
+    return TRUE;
+}
+
+} // namespace
+
 TMainMenu::~TMainMenu() {
     // The forms hear of the menu's end only after its platform menu is gone:
     // the windows of this thread that still show it let go of it first.
-    if (!Handle_)
-        return;
-    const HMENU menu = Handle_.Get();
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            if (GetMenu(window) == reinterpret_cast<HMENU>(data))
-                SetMenu(window, nullptr);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(menu));
+    if (Handle_)
+        EnumThreadWindows(GetCurrentThreadId(), &LetGoOfMenu,
+                          reinterpret_cast<LPARAM>(Handle_.Get()));
 }
 
 void TMainMenu::SetOwnerDraw(bool ownerDraw) {
