@@ -73,6 +73,10 @@ public:
     void InsertComponent(TComponent* component);
     // Releases component from this one's ownership without destroying it.
     void RemoveComponent(TComponent* component);
+    // Takes a component that a stored description nests inside this one
+    // and that is no control (a menu's item, a tool bar's button); answers
+    // whether it was taken.
+    virtual bool InsertChildComponent(TComponent*) { return false; }
 
 private:
     void NotifyTree(TComponent* component, TOperation operation);

@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "FormReader.h"
+#include "MainMenu.h"
 #include "Screen.h"
 
 namespace veyra {
@@ -12,6 +13,7 @@ const TClassInfo& TCustomForm::StaticClass() {
         TPropertyList<TCustomForm>()
             .Integer("ClientHeight", &TCustomForm::ClientHeight, &TCustomForm::SetClientHeight)
             .Integer("ClientWidth", &TCustomForm::ClientWidth, &TCustomForm::SetClientWidth)
+            .Object<TMainMenu>("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
             .Event("OnCreate", &TCustomForm::OnCreate)
             .Event("OnDestroy", &TCustomForm::OnDestroy)
             .Event("OnHide", &TCustomForm::OnHide)
@@ -156,10 +158,70 @@ void TCustomForm::PlaceOnScreen(TCreateParams& params) const {
     }
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == Menu_)
+        return;
+    if (Menu_)
+        RemoveFreeNotification(Menu_);
+    Menu_ = menu;
+    if (Menu_)
+        FreeNotification(Menu_);
+    if (HandleAllocated())
+        ApplyMenu();
+}
+
+void TCustomForm::RefreshMenu() {
+    if (HandleAllocated() && Menu_ && Menu_->Outdated())
+        ApplyMenu();
+}
+
+void TCustomForm::ApplyMenu() {
+    ::SetMenu(WindowHandle(), Menu_ ? Menu_->Handle() : nullptr);
+    Perform(CM_MENUCHANGED, 0, 0);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == Menu_) {
+        Menu_ = nullptr;
+        // The window must not keep a menu that is being freed.
+        if (HandleAllocated() && !IsDestroying())
+            ApplyMenu();
+        else if (HandleAllocated())
+            ::SetMenu(WindowHandle(), nullptr);
+    }
+}
+
+void TCustomForm::WindowCreated() {
+    TWinControl::WindowCreated();
+    if (Menu_)
+        ::SetMenu(WindowHandle(), Menu_->Handle());
+}
+
+void TCustomForm::WmCommand(TMessage& message) {
+    // A menu's (0) or an accelerator's (1) command: no control sends it.
+    if (Menu_ && HIWORD(message.WParam) <= 1 && message.LParam == 0)
+        if (TMenuItem* item = Menu_->FindItem(LOWORD(message.WParam))) {
+            item->Click();
+            message.Result = 0;
+            return;
+        }
+    TWinControl::WndProc(message);
+}
+
 void TCustomForm::WndProc(TMessage& message) {
     switch (message.Msg) {
     case WM_CLOSE:
         WmClose(message);
+        return;
+    case WM_COMMAND:
+        WmCommand(message);
+        return;
+    case WM_DESTROY:
+        // The menu is the menu component's to free, not the window's.
+        if (Menu_ && GetMenu(WindowHandle()) == Menu_->Handle())
+            ::SetMenu(WindowHandle(), nullptr);
+        TWinControl::WndProc(message);
         return;
     case CM_RELEASE:
         // Nothing of the form may be touched after this.

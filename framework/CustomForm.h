@@ -4,6 +4,8 @@
 
 namespace veyra {
 
+class TMainMenu;
+
 // Where a form opens.
 enum TPosition {
     poDesigned,
@@ -46,6 +48,15 @@ public:
     void SetClientHeight(int height);
     SIZE ClientSize() const override;
 
+    // The form's menu bar, or nullptr; not owned. The window gets it when it
+    // is made; a change while it exists tells the window (CM_MENUCHANGED).
+    TMainMenu* Menu() const { return Menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Gives the window the menu's new platform menu after its items changed.
+    void RefreshMenu();
+
+    void Notification(TComponent* component, TOperation operation) override;
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
     TNotifyEvent OnHide;
@@ -53,6 +64,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void WindowCreated() override;
     void WndProc(TMessage& message) override;
     // Reads the form's stored description from the executable's resource name.
     void ReadDescription(const wchar_t* resourceName);
@@ -62,11 +74,14 @@ protected:
 
 private:
     void WmClose(TMessage& message);
+    void WmCommand(TMessage& message);
+    void ApplyMenu();
     void PlaceOnScreen(TCreateParams& params) const;
 
     TPosition Position_ = poDesigned;
     SIZE DesignClientSize_{-1, -1};
     bool Created_ = false;
+    TMainMenu* Menu_ = nullptr;
 };
 
 // A form of the program's own.

@@ -121,6 +121,8 @@ void TFormReader::ReadChild(const TFormObject& object, TComponent* container) {
             throw EFormDescriptionError(
                 object.Line, object.Name + " is a control and needs a windowed control around it");
         }
+    } else if (container) {
+        container->InsertChildComponent(component);
     }
     ReadProperties(*component, object);
     for (const TFormObject& child : object.Children)

@@ -7,6 +7,7 @@
 #include "ImageList.h"
 #include "ListBox.h"
 #include "ListView.h"
+#include "MainMenu.h"
 #include "Memo.h"
 #include "MenuItem.h"
 #include "PageControl.h"
@@ -18,6 +19,8 @@
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
+#include "ToolBar.h"
+#include "ToolButton.h"
 #include "WebBrowser.h"
 
 namespace veyra {
@@ -30,7 +33,9 @@ void RegisterFrameworkClasses() {
           &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass(),
           // Buttons
           &TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
-          &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass()})
+          &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass(),
+          // Tool bars and menus
+          &TToolBar::StaticClass(), &TMainMenu::StaticClass(), &TToolButton::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

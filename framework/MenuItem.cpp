@@ -9,8 +9,10 @@ namespace {
 // Every live item by its command. Messages from platform menus are resolved
 // here, so an item that has gone is never reached through an old menu.
 std::map<UINT, TMenuItem*>& LiveItems() {
-    static std::map<UINT, TMenuItem*> items;
-    return items;
+    // Never destroyed: the application object frees its forms, and the
+    // items they own, after the other statics are gone.
+    static auto* items = new std::map<UINT, TMenuItem*>;
+    return *items;
 }
 
 // Commands are handed out in rising order and only reused after the whole
@@ -36,6 +38,8 @@ const TClassInfo& TMenuItem::StaticClass() {
             .WString("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
             .Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
             .Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+            .Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
+            .Bool("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
             .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
             .WString("ShortCutText", &TMenuItem::ShortCutText, &TMenuItem::SetShortCutText)
             .Event("OnClick", &TMenuItem::OnClick)
@@ -76,6 +80,39 @@ void TMenuItem::SetChecked(bool checked) {
         Checked_ = checked;
         Changed();
     }
+}
+
+void TMenuItem::SetDefault(bool isDefault) {
+    if (isDefault != Default_) {
+        Default_ = isDefault;
+        Changed();
+    }
+}
+
+void TMenuItem::SetVisible(bool visible) {
+    if (visible != Visible_) {
+        Visible_ = visible;
+        Changed();
+    }
+}
+
+TMenuItem* TMenuItem::FindByHandle(HMENU handle) {
+    if (!handle)
+        return nullptr;
+    if (Handle_ == handle)
+        return this;
+    for (TMenuItem* item : Items_)
+        if (TMenuItem* found = item->FindByHandle(handle))
+            return found;
+    return nullptr;
+}
+
+bool TMenuItem::InsertChildComponent(TComponent* component) {
+    auto* item = As<TMenuItem>(component);
+    if (!item)
+        return false;
+    Add(item);
+    return true;
 }
 
 void TMenuItem::SetImageIndex(int index) {

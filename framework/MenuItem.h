@@ -52,6 +52,18 @@ public:
     // The image of the menu's image list drawn beside the caption; -1 for none.
     int ImageIndex() const { return ImageIndex_; }
     void SetImageIndex(int index);
+    // Whether the item is its menu's default item, drawn bold.
+    bool Default() const { return Default_; }
+    void SetDefault(bool isDefault);
+    // Whether the item is in the menu at all; true at creation.
+    bool Visible() const { return Visible_; }
+    void SetVisible(bool visible);
+    // The platform menu of the item's children as last built, or null (the
+    // menu that built it owns it).
+    HMENU Handle() const { return Handle_; }
+    void SetHandle(HMENU handle) { Handle_ = handle; }
+    // The item itself or the descendant whose children's platform menu is handle, or nullptr.
+    TMenuItem* FindByHandle(HMENU handle);
     // The key combination text drawn right-aligned, for example "ALT+F4".
     const std::wstring& ShortCutText() const { return ShortCutText_; }
     void SetShortCutText(const std::wstring& text);
@@ -87,6 +99,8 @@ public:
     // Runs OnClick when the item is enabled.
     void Click();
 
+    bool InsertChildComponent(TComponent* component) override;
+
     // The live item with command, or nullptr: platform menus carry commands,
     // and an item may have gone since its menu was built.
     static TMenuItem* FromCommand(UINT command);
@@ -103,6 +117,9 @@ private:
     std::wstring ShortCutText_;
     bool Enabled_ = true;
     bool Checked_ = false;
+    bool Default_ = false;
+    bool Visible_ = true;
+    HMENU Handle_ = nullptr;
     int ImageIndex_ = -1;
     UINT Command_ = 0;
     TMenuItem* Parent_ = nullptr;

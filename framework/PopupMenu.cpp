@@ -24,8 +24,10 @@ constexpr UINT TrackFlags = TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN;
 constexpr wchar_t PopupListClassName[] = L"TPopupList";
 
 std::vector<TPopupMenu*>& LivePopups() {
-    static std::vector<TPopupMenu*> popups;
-    return popups;
+    // Never destroyed, as the live items: forms freed at the very end of the
+    // process still free their popup menus.
+    static auto* popups = new std::vector<TPopupMenu*>;
+    return *popups;
 }
 
 UINT DefaultTrack(HMENU menu, UINT flags, int x, int y, HWND owner) {
@@ -37,10 +39,8 @@ TPopupMenu::TTrackFunction& CurrentTrackFunction() {
     return track;
 }
 
-MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw);
-
 // Adds item at the end of menu, with its submenu when it has children.
-void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw) {
+void AppendItem(HMENU menu, TMenuItem& item, bool ownerDraw) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
@@ -48,8 +48,8 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw) {
     // The command, not the item's address: a message from an old menu is then
     // resolved among the live items and never reaches a freed one.
     info.dwItemData = item.Command();
-    info.fState =
-        (item.Enabled() ? 0u : MFS_DISABLED | MFS_GRAYED) | (item.Checked() ? MFS_CHECKED : 0u);
+    info.fState = (item.Enabled() ? 0u : MFS_DISABLED | MFS_GRAYED) |
+                  (item.Checked() ? MFS_CHECKED : 0u) | (item.Default() ? MFS_DEFAULT : 0u);
     std::wstring text;
     if (item.IsLine()) {
         info.fType = MFT_SEPARATOR | (ownerDraw ? MFT_OWNERDRAW : 0u);
@@ -63,8 +63,9 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw) {
         info.dwTypeData = text.data();
     }
     MenuHandle subMenu;
+    item.SetHandle(nullptr);
     if (item.Count() > 0 && !item.IsLine()) {
-        subMenu = BuildMenu(item, ownerDraw);
+        subMenu = BuildPlatformMenu(item, ownerDraw);
         info.fMask |= MIIM_SUBMENU;
         info.hSubMenu = subMenu.Get();
     }
@@ -73,14 +74,20 @@ void AppendItem(HMENU menu, const TMenuItem& item, bool ownerDraw) {
     subMenu.Release(); // now destroyed with its parent menu
 }
 
-MenuHandle BuildMenu(const TMenuItem& parent, bool ownerDraw) {
-    MenuHandle menu(CreatePopupMenu());
+} // namespace
+
+MenuHandle BuildPlatformMenu(TMenuItem& parent, bool ownerDraw, bool bar) {
+    MenuHandle menu(bar ? CreateMenu() : CreatePopupMenu());
     if (!menu)
         throw EMenuError("The platform refused to create a menu");
     for (int i = 0; i < parent.Count(); ++i)
-        AppendItem(menu.Get(), *parent.Items(i), ownerDraw);
+        if (parent.Items(i)->Visible())
+            AppendItem(menu.Get(), *parent.Items(i), ownerDraw);
+    parent.SetHandle(menu.Get());
     return menu;
 }
+
+namespace {
 
 // The live item that an owner-draw request names by its item data, or nullptr.
 TMenuItem* ItemOfData(ULONG_PTR data) {
@@ -253,7 +260,7 @@ HMENU TPopupMenu::Handle() {
 }
 
 void TPopupMenu::Rebuild() {
-    Handle_ = BuildMenu(*Items_, OwnerDraw_);
+    Handle_ = BuildPlatformMenu(*Items_, OwnerDraw_);
     BuiltVersion_ = Items_->Version();
     BuiltOwnerDraw_ = OwnerDraw_;
 }

@@ -40,6 +40,9 @@ public:
     void Popup(int x, int y);
     // Whether the menu is on screen now.
     bool Tracking() const { return Tracking_ != nullptr; }
+    bool InsertChildComponent(TComponent* component) override {
+        return Items_->InsertChildComponent(component);
+    }
 
     // Raised before the menu shows, in time to change the items.
     TNotifyEvent OnPopup;
@@ -67,6 +70,12 @@ private:
     bool BuiltOwnerDraw_ = false;
     TTrackState* Tracking_ = nullptr;
 };
+
+// Builds the platform menu of parent's visible children, a menu bar (bar)
+// or a popup menu; parent and every item with children learn the handle of
+// their menu. The caller owns the result. Throws EMenuError when the
+// platform refuses.
+MenuHandle BuildPlatformMenu(TMenuItem& parent, bool ownerDraw, bool bar = false);
 
 // The hidden window that owns tracked popup menus and answers WM_MEASUREITEM
 // and WM_DRAWITEM for their owner-drawn items, and WM_COMMAND for their

@@ -8,11 +8,12 @@
 
 namespace {
 
-// "Gallery --open controls" (or tabs, scrollbars, dialog, message, mdi,
-// tag99) opens that window once the main form is up, for screenshots and
-// tests (the controls window with one button held hot and one pressed);
-// menu, submenu
-// and sysmenu open the View menu, its submenu or the system menu.
+// "Gallery --open controls" (or tabs, scrollbars, dialog, message, mdi, tag99)
+// opens that window once the main form is up, for screenshots and tests (the
+// controls window with one button held hot and one pressed); mdimax opens
+// the MDI frame with its children maximized; menu, submenu, sysmenu and
+// context open the View menu, its submenu, the system menu or the main
+// form's context menu.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
@@ -21,11 +22,13 @@ UINT CommandFromLine(const std::wstring& line) {
         {L"scrollbars", TGalleryMainForm::cmScrollbars},
         {L"dialog", TGalleryMainForm::cmSystemDialog},
         {L"message", TGalleryMainForm::cmMessageBox},
+        {L"mdimax", TGalleryMainForm::cmMdiMaximized},
         {L"mdi", TGalleryMainForm::cmMdiFrame},
         {L"tag99", TGalleryMainForm::cmUnskinnedForm},
         {L"menu", TGalleryMainForm::cmOpenMenu},
         {L"submenu", TGalleryMainForm::cmOpenSubmenu},
         {L"sysmenu", TGalleryMainForm::cmOpenSystemMenu},
+        {L"context", TGalleryMainForm::cmOpenContextMenu},
     };
     const auto at = line.find(L"--open ");
     if (at == std::wstring::npos)

@@ -7,7 +7,9 @@
 #include "framework/ClassInfo.h"
 #include "framework/Framework.h"
 #include "framework/PageControl.h"
+#include "framework/PopupMenu.h"
 #include "framework/TabSheet.h"
+#include "framework/ToolBar.h"
 #include "skin/component/SkinData.h"
 
 namespace veyra {
@@ -75,7 +77,9 @@ TGalleryMainForm::TGalleryMainForm(TComponent* owner) : TForm(owner) {
 
 void TGalleryMainForm::FormCreate(TObject*) {
     BuildMenu();
+    BuildToolBar();
     BuildButtons();
+    BuildContextMenu();
     if (!SkinData)
         return;
     // As the viewer does it: the skin file first, then switch on, whatever
@@ -99,7 +103,7 @@ void TGalleryMainForm::BuildMenu() {
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(skin), L"&Skin");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(BuildViewMenu()), L"&View");
     AppendMenuW(bar, MF_STRING | MF_GRAYED, 0, L"&Help");
-    SetMenu(Handle(), bar);
+    ::SetMenu(Handle(), bar);
 }
 
 HMENU TGalleryMainForm::BuildViewMenu() {
@@ -116,11 +120,49 @@ HMENU TGalleryMainForm::BuildViewMenu() {
     AppendMenuW(view, MF_STRING, cmShortCut, L"With a &shortcut\tCtrl+K");
     AppendMenuW(view, MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"&More");
     SetMenuDefaultItem(view, cmDefault, FALSE);
+    // The shortcut item shows a picture of its own beside its text.
+    static const HBITMAP picture = [] {
+        const HDC screen = GetDC(nullptr);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
+        const HDC dc = CreateCompatibleDC(screen);
+        const HGDIOBJ old = SelectObject(dc, bitmap);
+        const RECT all{0, 0, 16, 16};
+        FillRect(dc, &all, GetSysColorBrush(COLOR_MENU));
+        DrawIconEx(dc, 0, 0, LoadIconW(nullptr, IDI_INFORMATION), 16, 16, 0, nullptr, DI_NORMAL);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return bitmap;
+    }();
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_BITMAP;
+    info.hbmpItem = picture;
+    SetMenuItemInfoW(view, cmShortCut, FALSE, &info);
     return view;
 }
 
+void TGalleryMainForm::BuildToolBar() {
+    auto* bar = new TToolBar(this);
+    bar->SetParent(this);
+    bar->SetBounds(0, 0, ClientWidth(), 30);
+    for (const TCommandInfo& info : kCommands) {
+        if (!info.Button || info.Command == cmSkinOff || info.Command == cmSkinOn ||
+            info.Command == cmUnskinnedForm)
+            continue;
+        std::wstring caption = info.Text;
+        if (caption.ends_with(L"..."))
+            caption.resize(caption.size() - 3);
+        auto* button = new TToolButton(this);
+        button->SetCaption(caption);
+        const UINT command = info.Command;
+        button->OnClick = [this, command](TObject*) { RunCommand(command); };
+        bar->AddButton(button);
+    }
+}
+
 void TGalleryMainForm::BuildButtons() {
-    int y = 16;
+    int y = 44;
     for (const TCommandInfo& info : kCommands) {
         if (!info.Button)
             continue;
@@ -134,7 +176,54 @@ void TGalleryMainForm::BuildButtons() {
     }
 }
 
+void TGalleryMainForm::BuildContextMenu() {
+    // An item with an image, a disabled one, a checked one, a separator and
+    // a shortcut.
+    ContextMenu = new TPopupMenu(this);
+    static const HIMAGELIST images = [] {
+        const HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 1);
+        ImageList_AddIcon(list, LoadIconW(nullptr, IDI_INFORMATION));
+        return list;
+    }();
+    ContextMenu->SetImages(images);
+    struct TItem {
+        UINT Command;
+        const wchar_t* Caption;
+        const wchar_t* ShortCut;
+        int Image;
+        bool Enabled;
+        bool Checked;
+    };
+    static const TItem items[] = {
+        {cmCopy, L"&Copy", L"Ctrl+C", -1, true, false},
+        {cmPaste, L"&Paste", L"Ctrl+V", -1, false, false},
+        {0, L"-", L"", -1, true, false},
+        {cmShowGrid, L"Show &grid", L"", -1, true, true},
+        {cmProperties, L"P&roperties...", L"Alt+Enter", 0, true, false},
+    };
+    for (const TItem& entry : items) {
+        auto* item = new TMenuItem(ContextMenu);
+        item->SetCaption(entry.Caption);
+        item->SetShortCutText(entry.ShortCut);
+        item->SetImageIndex(entry.Image);
+        item->SetEnabled(entry.Enabled);
+        item->SetChecked(entry.Checked);
+        ContextMenu->Items()->Add(item);
+    }
+}
+
+void TGalleryMainForm::ShowContextMenu(POINT screen) {
+    if (ContextMenu)
+        ContextMenu->Popup(screen.x, screen.y);
+}
+
 void TGalleryMainForm::WndProc(TMessage& message) {
+    if (message.Msg == WM_CONTEXTMENU) {
+        ShowContextMenu({static_cast<short>(LOWORD(message.LParam)),
+                         static_cast<short>(HIWORD(message.LParam))});
+        message.Result = 0;
+        return;
+    }
     if (message.Msg == WM_TIMER && message.WParam == kOpenSubmenuTimer) {
         // The View menu is open with its first item selected: Up wraps to
         // the submenu's item, Right opens it.
@@ -184,8 +273,19 @@ void TGalleryMainForm::RunCommand(UINT command) {
                     L"Message box", MB_OK | MB_ICONINFORMATION);
         break;
     case cmMdiFrame:
-        gallery::OpenMdiFrame();
+    case cmMdiMaximized:
+        gallery::OpenMdiFrame(command == cmMdiMaximized);
         break;
+    case cmOpenContextMenu: {
+        // Opened once the skin is on, where a right click in the middle would.
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        POINT centre{client.right / 2, client.bottom / 3};
+        ClientToScreen(Handle(), &centre);
+        PostMessageW(Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Handle()),
+                     MAKELPARAM(centre.x, centre.y));
+        break;
+    }
     case cmUnskinnedForm:
         OpenUnskinnedForm();
         break;

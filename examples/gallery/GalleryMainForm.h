@@ -7,9 +7,11 @@
 namespace veyra {
 
 class TSkinData;
+class TPopupMenu;
 
 // The gallery's main form, read from its stored description with the skin
-// component on it. A menu and a row of buttons open the other windows.
+// component on it. A menu, a tool bar and a column of buttons open the
+// other windows.
 class TGalleryMainForm : public TForm {
     VEYRA_CLASS()
 public:
@@ -45,12 +47,21 @@ public:
         // The scroll-bars window.
         cmScrollbars,
         // The controls window with a button held hot and one pressed.
-        cmControlsHeld
+        cmControlsHeld,
+        cmMdiMaximized,
+        cmOpenContextMenu,
+        // The context menu's items.
+        cmCopy,
+        cmPaste,
+        cmShowGrid,
+        cmProperties
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
 
     TSkinData* SkinData = nullptr;
+    // The form's context menu, opened by a right click; drawn by the skin.
+    TPopupMenu* ContextMenu = nullptr;
 
 protected:
     void WndProc(TMessage& message) override;
@@ -59,6 +70,9 @@ private:
     void BuildMenu();
     HMENU BuildViewMenu();
     void BuildButtons();
+    void BuildContextMenu();
+    void BuildToolBar();
+    void ShowContextMenu(POINT screen);
     void OpenControlsForm();
     // Real input over the controls window, in two steps: Space held on its
     // Pressed button, then the mouse on its Hot button, for pictures.

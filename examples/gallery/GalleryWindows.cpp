@@ -82,6 +82,8 @@ LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam
     static HWND client = nullptr;
     switch (msg) {
     case WM_CREATE: {
+        const bool maximized =
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams != nullptr;
         CLIENTCREATESTRUCT ccs{GetSubMenu(GetMenu(frame), 0), kMdiFirstChild};
         client = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                                  WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE,
@@ -94,7 +96,7 @@ LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam
                                  CW_USEDEFAULT,
                                  260,
                                  160,
-                                 0,
+                                 maximized ? static_cast<DWORD>(WS_MAXIMIZE) : 0,
                                  0};
             SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs));
         }
@@ -162,7 +164,7 @@ void ShowSystemDialog(HWND owner) {
                             reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner, DialogProc, 0);
 }
 
-HWND OpenMdiFrame() {
+HWND OpenMdiFrame(bool maximizedChildren) {
     RegisterMdiClasses();
     HMENU menu = CreateMenu();
     HMENU window = CreatePopupMenu();
@@ -170,7 +172,8 @@ HWND OpenMdiFrame() {
     AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(window), L"&Window");
     const HWND frame =
         CreateWindowExW(0, L"GalleryMdiFrame", L"MDI frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                        160, 120, 640, 420, nullptr, menu, GetModuleHandleW(nullptr), nullptr);
+                        160, 120, 640, 420, nullptr, menu, GetModuleHandleW(nullptr),
+                        maximizedChildren ? &maximizedChildren : nullptr);
     ShowWindow(frame, SW_SHOW);
     return frame;
 }

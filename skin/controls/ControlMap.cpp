@@ -22,6 +22,7 @@
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "framework/TextConv.h"
+#include "framework/ToolBar.h"
 #include "skin/controls/SkinListView.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
@@ -729,10 +730,12 @@ void TControlMap::Carry(TControl& control, const TControlPlan& plan) {
         SetPropText(&control, "Transparent", L"True");
     else if (plan.Property == TPropertyStep::Flat)
         SetPropText(&control, "Flat", L"True");
-    // FIXME: plan.Later (owner-drawn menus, tool-bar painters, band colours,
-    // a frame's popup menus) is carried out once the form's owner-drawn
-    // menus and tool bars are built; until then those rules only stop the
-    // search.
+    if (plan.Later == TLaterStep::ToolbarPainters)
+        if (auto* bar = dynamic_cast<TToolBar*>(&control))
+            Form_.AdoptToolBar(*bar);
+    // FIXME: the other later steps (owner-drawn menus of controls, band
+    // colours, a frame's popup menus) are not carried out yet; those rules
+    // only stop the search.
     switch (plan.Children) {
     case TChildStep::MapFirst:
         MapChildren(control, self);

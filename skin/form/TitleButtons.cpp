@@ -60,38 +60,66 @@ TWinSysButton* TTitleButtons::At(int x, int y) const {
                                                                            : nullptr;
 }
 
+std::unique_ptr<DibSurface> TTitleButtons::Compose(const TWinSysButton& button, int frame) const {
+    const Rect& bounds = button.BoundsRect;
+    if (!button.Visible || bounds.IsEmpty())
+        return nullptr;
+    const TDataSkinSysButton& data = *button.ButtonData;
+    auto surface = std::make_unique<DibSurface>(bounds.Width(), bounds.Height());
+    Bitmap& pixels = surface->Pixels();
+    pixels.Fill(PixelOf(ResolveColour(Canvas_.Face)));
+    // What the title bar (or the menu bar) has under the button, then the button on it.
+    Rect barRect;
+    const Bitmap* bar = data.Align == TTitleAlign::MenuBar && Canvas_.MenuBarBackdrop
+                            ? Canvas_.MenuBarBackdrop(barRect)
+                            : nullptr;
+    if (bar)
+        DrawBitmap(pixels, barRect.Left - bounds.Left, barRect.Top - bounds.Top, *bar);
+    else if (Canvas_.Backdrop)
+        DrawBitmap(pixels, -bounds.Left, -bounds.Top, *Canvas_.Backdrop);
+    const Rect target{0, 0, bounds.Width(), bounds.Height()};
+    if (IsIconAction(data.Action)) {
+        if (Canvas_.Icon) {
+            const int size = GetSystemMetrics(SM_CXSMICON);
+            DrawIconEx(surface->Dc(), 0, 0, Canvas_.Icon, size, size, 0, nullptr, DI_NORMAL);
+        } else if (Canvas_.IconBitmap && !Canvas_.IconBitmap->IsEmpty()) {
+            DrawFrameStretched(pixels, target, *Canvas_.IconBitmap, Transparency::KeyColour, 1, 1);
+        }
+    } else {
+        DrawFrameStretched(pixels, target, data.Image, Transparency::KeyColour,
+                           std::max(data.Frame, 1), frame);
+    }
+    return surface;
+}
+
 void TTitleButtons::Paint(const TWinSysButton& button) const {
-    if (!Canvas_.Window || (Canvas_.CanPaint && !Canvas_.CanPaint()) || !button.Visible ||
-        button.BoundsRect.IsEmpty())
+    if (!Canvas_.Window || (Canvas_.CanPaint && !Canvas_.CanPaint()))
         return;
     try {
-        const TDataSkinSysButton& data = *button.ButtonData;
-        const Rect& bounds = button.BoundsRect;
-        DibSurface surface(bounds.Width(), bounds.Height());
-        Bitmap& pixels = surface.Pixels();
-        pixels.Fill(PixelOf(ResolveColour(Canvas_.Face)));
-        // What the title bar has under the button, then the button on it.
-        if (Canvas_.Backdrop)
-            DrawBitmap(pixels, -bounds.Left, -bounds.Top, *Canvas_.Backdrop);
-        const Rect target{0, 0, bounds.Width(), bounds.Height()};
-        if (IsIconAction(data.Action)) {
-            if (Canvas_.Icon) {
-                const int size = GetSystemMetrics(SM_CXSMICON);
-                DrawIconEx(surface.Dc(), 0, 0, Canvas_.Icon, size, size, 0, nullptr, DI_NORMAL);
-            } else if (Canvas_.IconBitmap && !Canvas_.IconBitmap->IsEmpty()) {
-                DrawFrameStretched(pixels, target, *Canvas_.IconBitmap, Transparency::KeyColour, 1,
-                                   1);
-            }
-        } else {
-            DrawFrameStretched(pixels, target, data.Image, Transparency::KeyColour,
-                               std::max(data.Frame, 1),
-                               TitleButtonFrameForState(data, button.State, button.Enabled));
-        }
+        const auto surface = Compose(
+            button, TitleButtonFrameForState(*button.ButtonData, button.State, button.Enabled));
+        if (!surface)
+            return;
         WindowDcScope dc(Canvas_.Window);
         if (dc.Get())
-            DrawBitmapToDc(dc.Get(), bounds.Left, bounds.Top, surface.Pixels());
+            DrawBitmapToDc(dc.Get(), button.BoundsRect.Left, button.BoundsRect.Top,
+                           surface->Pixels());
     } catch (...) {
         // A button that cannot be drawn now is drawn by the next frame paint.
+    }
+}
+
+void TTitleButtons::PaintOnBar(HDC dc, const TWinSysButton& button) const {
+    if (!dc)
+        return;
+    try {
+        const auto surface =
+            Compose(button, TitleButtonFrameForState(*button.ButtonData, TNCObject::Normal,
+                                                     button.Enabled));
+        if (surface)
+            DrawBitmapToDc(dc, button.BoundsRect.Left, button.BoundsRect.Top, surface->Pixels());
+    } catch (...) {
+        // The next frame paint tries again.
     }
 }
 

@@ -14,6 +14,7 @@
 
 namespace veyra {
 
+class DibSurface;
 class TSkinDefinition;
 class TTitleButtons;
 
@@ -45,6 +46,9 @@ struct TTitleButtonCanvas {
     Colour Face = 0;
     // Whether the window paints its frame now.
     std::function<bool()> CanPaint;
+    // The menu bar's background as last painted and, in barRect, where it
+    // lies (window coordinates); null without a bar. The MDI buttons sit on it.
+    std::function<const Bitmap*(Rect& barRect)> MenuBarBackdrop;
 };
 
 // The title-bar buttons of one skinned window: the window's own copy of each
@@ -78,8 +82,14 @@ public:
     void SetCanvas(TTitleButtonCanvas canvas) { Canvas_ = std::move(canvas); }
     // Draws one button into the window at once, in its state.
     void Paint(const TWinSysButton& button) const;
+    // Draws a button that sits on the menu bar (an MDI button) into dc, a DC
+    // of the whole window, as the bar's paint shows it.
+    void PaintOnBar(HDC dc, const TWinSysButton& button) const;
 
 private:
+    // The button over what lies under it, in frame; null when it cannot be drawn.
+    std::unique_ptr<DibSurface> Compose(const TWinSysButton& button, int frame) const;
+
     TNCHotSlot& Hot_;
     TElements Elements_;
     std::vector<std::unique_ptr<TWinSysButton>> Buttons_;

@@ -10,13 +10,16 @@
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
+#include "framework/MainMenu.h"
 #include "framework/PopupMenu.h"
 #include "framework/PropAccess.h"
 #include "framework/Timer.h"
+#include "framework/ToolBar.h"
 #include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
 #include "skin/controls/ControlMap.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/ToolbarPainter.h"
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -86,6 +89,7 @@ TWinSkinForm::~TWinSkinForm() {
     } catch (...) {
     }
     FreeControlObjects();
+    UnskinPopupMenus();
     TitleButtons_.Clear();
 }
 
@@ -98,6 +102,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
         }
         if (component == Timer_)
             Timer_ = nullptr;
+        std::erase_if(SkinnedPopups_,
+                      [component](const auto& skinned) { return skinned.first == component; });
     }
 }
 
@@ -215,8 +221,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form) {
     OldColor_ = form->Color();
     if (const TSkinDefinition* skin = Skin())
         form->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
-    // Seam: with xcMenuItem the form's main menus become owner-drawn; that
-    // arrives with the form's owner-drawn menus.
+    SkinPopupMenus();
 }
 
 void TWinSkinForm::ReadWindowTraits() {
@@ -308,7 +313,7 @@ void TWinSkinForm::InitSkin(TSkinData* skinData) {
         skinData->SetSkinControls(skinData->SkinControls() & ~Bit(xcSystemMenu));
 
     if (Kind_ == TWindowKind::MdiFrame) {
-        MenuUpdate_ = skinData ? skinData->MenuUpdate() : true;
+        MenuUpdate_ = SavedMenuUpdate_ = skinData ? skinData->MenuUpdate() : true;
         SubclassMdiClient();
     }
 
@@ -631,7 +636,7 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
         MenuHandle_ = menu;
         SetMenu(Handle(), nullptr);
         if (MenuBar_ && MenuUpdate_) {
-            MenuBar_->BuildFromMenu(menu);
+            BuildMenuBar(menu);
             PaintFrame(nullptr);
         }
     }
@@ -1187,6 +1192,7 @@ void TWinSkinForm::UnhookWindow() {
     RemoveSubclass();
     FreeControlObjects();
     UnmarkOwnerDrawn();
+    UnskinPopupMenus();
     FreeMenuBar();
     UnsubclassMdiClient();
 }
@@ -1195,7 +1201,7 @@ void TWinSkinForm::LightDetach() {
     StopTimer();
     FreeControlObjects();
     const bool windowLives = LifeState_ != TLifeState::InNcDestroy;
-    // Seam: the owner-drawn popup and main menus are undone here.
+    UnskinPopupMenus();
     if (Control_ && windowLives)
         Control_->SetColor(OldColor_);
     RemoveSubclass();
@@ -1218,6 +1224,7 @@ void TWinSkinForm::Unskin() {
     RemoveSubclass();
     FreeControlObjects();
     UnmarkOwnerDrawn();
+    UnskinPopupMenus();
     if (Control_ && LifeState_ != TLifeState::InNcDestroy)
         Control_->SetColor(OldColor_);
     RestoreStyleAndSize();
@@ -1538,6 +1545,12 @@ void TWinSkinForm::RebuildTitleButtons() {
     canvas.IconBitmap = &IconBitmap_;
     canvas.Face = skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace;
     canvas.CanPaint = [this] { return PaintsFrame(LifeState_); };
+    canvas.MenuBarBackdrop = [this](Rect& barRect) -> const Bitmap* {
+        if (!MenuBar_)
+            return nullptr;
+        barRect = MenuBar_->BarRect();
+        return &MenuBar_->BarImage();
+    };
     TitleButtons_.SetCanvas(std::move(canvas));
 }
 
@@ -1562,6 +1575,7 @@ TFramePaintInput TWinSkinForm::FramePaintInput(const TSkinDefinition& skin, int 
     in.Traits.HasMinimizeBox = (SavedStyleBits_ & ssHadMinimizeBox) != 0;
     in.Traits.HasMaximizeBox = (SavedStyleBits_ & ssHadMaximizeBox) != 0;
     in.Traits.IsDialogClass = IsDialog_;
+    in.Traits.MdiFrameWithMaximizedChild = MenuBar_ && ActiveMdiChildMaximized();
     in.Traits.Kind = BorderKind_;
     in.Icon = IconHandle_;
     in.IconBitmap = &IconBitmap_;
@@ -1604,9 +1618,24 @@ void TWinSkinForm::CreateMenuBar() {
     MenuBarActive_ = true;
     Metrics_.MenuBarHeight = GetSystemMetrics(SM_CYMENU);
     MenuBar_ = std::make_unique<TWinSkinMenu>(Handle(), Hot_);
-    MenuBar_->BuildFromMenu(MenuHandle_);
+    BuildMenuBar(MenuHandle_);
     MenuBar_->Canvas().CanPaint = [this] { return PaintsFrame(LifeState_); };
     SetMenu(Handle(), nullptr);
+}
+
+void TWinSkinForm::BuildMenuBar(HMENU menu) {
+    MenuBar_->BuildFromMenu(menu);
+    // A framework form's bar items know their framework items: by their
+    // popup's handle, or by command.
+    TMainMenu* framework = Control_ ? Control_->Menu() : nullptr;
+    if (!framework)
+        return;
+    for (const auto& item : MenuBar_->Items()) {
+        item->MenuItem = item->SubMenu ? framework->FindItemByHandle(item->SubMenu)
+                                       : framework->FindItem(item->Command);
+        if (item->MenuItem && !item->MenuItem->Caption().empty())
+            item->Caption = item->MenuItem->Caption();
+    }
 }
 
 void TWinSkinForm::FreeMenuBar() {
@@ -1618,9 +1647,10 @@ void TWinSkinForm::FreeMenuBar() {
         return;
     if (LifeState_ != TLifeState::InNcDestroy && IsWindow(Handle())) {
         SetMenu(Handle(), MenuHandle_);
-    } else if (IsMenu(MenuHandle_)) {
+    } else if (IsMenu(MenuHandle_) &&
+               !(Control_ && Control_->Menu() && Control_->Menu()->FindItemByHandle(MenuHandle_))) {
         // The window would have destroyed its menu with itself; it no longer
-        // has it, so the menu goes here.
+        // has it, so the menu goes here (unless a menu component owns it).
         DestroyMenu(MenuHandle_);
     }
     MenuHandle_ = nullptr;
@@ -1633,6 +1663,11 @@ void TWinSkinForm::PaintMenuBar(HDC dc, int windowWidth) {
         return;
     MenuBar_->SetLook(Skin(), Active_, RightToLeft_);
     MenuBar_->PaintBar(dc, bar);
+    // A maximized MDI child's buttons, on the bar the frame paint left them to.
+    for (const auto& button : TitleButtons_.Buttons())
+        if (button->Visible &&
+            button->ButtonData->Visibility == TTitleVisibility::MdiMaximizedChild)
+            TitleButtons_.PaintOnBar(dc, *button);
 }
 
 void TWinSkinForm::TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy) {
@@ -1730,6 +1765,7 @@ TMenuItemLook LookOfMarked(const TMarkedItem& item, UINT state, bool rightToLeft
     look.Default = (state & ODS_DEFAULT) != 0 || (item.State & MFS_DEFAULT) != 0;
     look.Selected = (state & ODS_SELECTED) != 0;
     look.RightToLeft = rightToLeft || (item.Type & MFT_RIGHTORDER) != 0;
+    look.Bitmap = item.Bitmap;
     return look;
 }
 
@@ -1762,12 +1798,126 @@ LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
+void TWinSkinForm::CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>& menus) const {
+    for (TComponent* component : owner.Components()) {
+        if (auto* menu = dynamic_cast<TPopupMenu*>(component))
+            menus.push_back(menu);
+        else if (dynamic_cast<TCustomForm*>(component))
+            CollectPopupMenus(*component, menus);
+    }
+}
+
+void TWinSkinForm::SkinPopupMenus() {
+    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcPopupMenu) ||
+        ClassNameText_ == L"TwwRichEditForm")
+        return;
+    std::vector<TPopupMenu*> menus;
+    CollectPopupMenus(*Control_, menus);
+    for (TPopupMenu* menu : menus) {
+        if (menu->Tag() == SkinData_->DisableTag() ||
+            std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
+                        [menu](const auto& skinned) { return skinned.first == menu; }))
+            continue;
+        SkinnedPopups_.emplace_back(menu, menu->OwnerDraw());
+        menu->FreeNotification(this);
+        menu->SetOwnerDraw(true);
+        SkinMenuItems(
+            *menu, [this] { return Skin(); }, RightToLeft_);
+    }
+}
+
+void TWinSkinForm::UnskinPopupMenus() {
+    for (const auto& [menu, ownerDraw] : std::exchange(SkinnedPopups_, {})) {
+        UnskinMenuItems(*menu);
+        menu->SetOwnerDraw(ownerDraw);
+        menu->RemoveFreeNotification(this);
+    }
+    ReleaseToolBars();
+}
+
+void TWinSkinForm::AdoptToolBar(TToolBar& bar) {
+    if (std::any_of(ToolBars_.begin(), ToolBars_.end(),
+                    [&bar](const TAdoptedToolBar& adopted) { return adopted.Bar == &bar; }))
+        return;
+    TAdoptedToolBar adopted{&bar, !bar.OnCustomDraw, !bar.OnCustomDrawButton};
+    if (adopted.Background)
+        bar.OnCustomDraw = [this](TToolBar*, const RECT& rect, HDC dc, bool& defaultDraw) {
+            const bool keep = SkinData_ && SkinData_->HasOption(xoToolbarBK);
+            if (PaintToolBarBackground(dc, rect, Skin(), keep))
+                defaultDraw = false;
+        };
+    if (adopted.Buttons)
+        bar.OnCustomDrawButton = [this](TToolBar*, TToolButton*, TToolButtonDraw& draw) {
+            if (LifeState_ != TLifeState::Running)
+                return;
+            if (PaintToolButton(draw.Dc, draw.Rect, draw.State, Skin(), draw.TextColour))
+                draw.DrawFace = false;
+        };
+    bar.FreeNotification(this);
+    ToolBars_.push_back(adopted);
+    bar.Invalidate();
+}
+
+void TWinSkinForm::ReleaseToolBars() {
+    for (const TAdoptedToolBar& adopted : std::exchange(ToolBars_, {})) {
+        if (adopted.Background)
+            adopted.Bar->OnCustomDraw = nullptr;
+        if (adopted.Buttons)
+            adopted.Bar->OnCustomDrawButton = nullptr;
+        adopted.Bar->RemoveFreeNotification(this);
+        adopted.Bar->Invalidate();
+    }
+}
+
 void TWinSkinForm::SubclassMdiClient() {
-    // Seam: the MDI client's own subclassing comes with the MDI handling.
+    if (!MDIClientHandle_ || MdiClient_)
+        return;
+    TMdiFrameLink link;
+    link.SkinFrame = [this] { return SkinFrame_ && Subclassed(); };
+    link.KeepScrollBars = [this] { return SkinData_ && SkinData_->HasOption(xoMDIScrollbar); };
+    link.HoldMenuUpdate = [this] { MenuUpdate_ = false; };
+    link.ChildDestroyed = [this] { MdiChildDestroyed(); };
+    link.FrameMenuSet = [this] { MdiFrameMenuSet(); };
+    MdiClient_ = std::make_unique<TSkinMdiClient>(MDIClientHandle_, Engine_, std::move(link));
+    if (!MdiClient_->Attach())
+        MdiClient_.reset();
 }
 
 void TWinSkinForm::UnsubclassMdiClient() {
-    // Seam: see SubclassMdiClient.
+    if (!MdiClient_)
+        return;
+    MdiClient_->Detach();
+    MdiClient_.reset();
+}
+
+bool TWinSkinForm::ActiveMdiChildMaximized() const {
+    if (Kind_ != TWindowKind::MdiFrame || !MDIClientHandle_)
+        return false;
+    bool maximized = false;
+    TSkinMdiClient::ActiveChild(MDIClientHandle_, &maximized);
+    return maximized;
+}
+
+void TWinSkinForm::MdiChildDestroyed() {
+    if (!TSkinMdiClient::ActiveChild(MDIClientHandle_) && MenuBar_) {
+        // The last child is gone: the bar follows the frame's menu again.
+        MenuUpdate_ = SavedMenuUpdate_;
+        BuildMenuBar(MenuHandle_);
+    }
+    PaintFrame(nullptr);
+}
+
+void TWinSkinForm::MdiFrameMenuSet() {
+    // Without a bar of ours the frame keeps the platform's menu: taking it
+    // away would leave the frame with no menu at all.
+    if (!MenuBar_)
+        return;
+    if (HMENU menu = GetMenu(Handle())) {
+        MenuHandle_ = menu;
+        BuildMenuBar(menu);
+        SetMenu(Handle(), nullptr);
+    }
+    PaintFrame(nullptr);
 }
 
 } // namespace veyra

@@ -9,6 +9,7 @@
 
 #include "FormStates.h"
 #include "NCObject.h"
+#include "SkinMdiClient.h"
 #include "SkinWindow.h"
 #include "TitleButtons.h"
 #include "framework/Component.h"
@@ -34,6 +35,7 @@ class TControl;
 class TTimer;
 class TSkinControl;
 class TPopupMenu;
+class TToolBar;
 
 // The skinning object of one top-level window: a framework form, a framework
 // message box, a system dialog, an MDI frame or child. It joins the window's
@@ -147,6 +149,11 @@ public:
     // it back otherwise.
     void SetChildWindowState(bool maximized);
 
+    // Paints a tool bar of the form through its custom draw from the skin:
+    // installs the background and button painters the bar has none of, and
+    // takes them out again when skinning ends.
+    void AdoptToolBar(TToolBar& bar);
+
     void Notification(TComponent* component, TOperation operation) override;
 
 protected:
@@ -257,10 +264,24 @@ private:
     // Seams of the parts that come later: the skinned menu bar, the MDI
     // client's subclassing, the control objects.
     void CreateMenuBar();
+    // Builds the bar's items from menu, linked to the framework menu's items.
+    void BuildMenuBar(HMENU menu);
     // Gives the window its platform menu back, or frees it with a dying window.
     void FreeMenuBar();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
+    // The form's popup menus (and those of the forms it owns) drawn by the
+    // skin while skinned, and given back to their own painting.
+    void SkinPopupMenus();
+    void UnskinPopupMenus();
+    void CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>& menus) const;
+    void ReleaseToolBars();
+    // An MDI frame whose active child is maximized: the child's buttons show
+    // on the frame's menu bar.
+    bool ActiveMdiChildMaximized() const;
+    // What the MDI client tells its frame.
+    void MdiChildDestroyed();
+    void MdiFrameMenuSet();
 
     TEngineState& Engine_;
     HMODULE Module_;
@@ -274,7 +295,9 @@ private:
     bool UnicodeWindow_ = true;
 
     HWND MDIClientHandle_ = nullptr;
+    std::unique_ptr<TSkinMdiClient> MdiClient_;
     bool MenuUpdate_ = true;
+    bool SavedMenuUpdate_ = true; // an MDI frame's MenuUpdate before its children held it
     bool SkinFrame_ = false;
     TWindowKind Kind_ = TWindowKind::Ordinary;
     TBorderKind BorderKind_ = TBorderKind::Single;
@@ -317,6 +340,16 @@ private:
     bool MenuBarActive_ = false;
     std::unique_ptr<TWinSkinMenu> MenuBar_;
     TOwnerDrawMarks OwnerDrawMarks_;
+    // The form's popup menus the skin draws, with the OwnerDraw each had.
+    std::vector<std::pair<TPopupMenu*, bool>> SkinnedPopups_;
+    // The tool bars painted by the skin: whether the background painter and
+    // the button painter are ours.
+    struct TAdoptedToolBar {
+        TToolBar* Bar;
+        bool Background;
+        bool Buttons;
+    };
+    std::vector<TAdoptedToolBar> ToolBars_;
     HMENU SystemMenuHandle_ = nullptr;
 
     // The window owns the region once set; RegionSet says that ours is in force.

@@ -1,6 +1,7 @@
 #include "MenuItemPainter.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "WinSkinPopMenu.h"
 #include "framework/MenuItem.h"
@@ -71,6 +72,52 @@ void DrawCheckMark(HDC dc, const RECT& box, COLORREF colour) {
     }
 }
 
+// The HBMMENU_* values stand for pictures the platform draws itself; only
+// a real bitmap handle is drawn here.
+bool IsRealBitmap(HBITMAP bitmap) {
+    const auto value = reinterpret_cast<INT_PTR>(bitmap);
+    return value > reinterpret_cast<INT_PTR>(HBMMENU_POPUP_MINIMIZE) || value < -1;
+}
+
+// Whether a 32-bit DIB section uses its alpha bytes; one that leaves them
+// all zero is opaque.
+bool HasAlpha(const BITMAP& info) {
+    if (info.bmBitsPixel != 32 || !info.bmBits)
+        return false;
+    const auto* bytes = static_cast<const std::uint8_t*>(info.bmBits);
+    const std::size_t size = static_cast<std::size_t>(info.bmWidthBytes) * info.bmHeight;
+    for (std::size_t i = 3; i < size; i += 4)
+        if (bytes[i] != 0)
+            return true;
+    return false;
+}
+
+// An item's own bitmap centred in box: blended by its alpha when it has
+// one, else copied; a disabled item's embossed.
+void DrawItemBitmap(HDC dc, const RECT& box, HBITMAP bitmap, bool enabled) {
+    BITMAP info{};
+    if (!GetObjectW(bitmap, sizeof(info), &info) || info.bmWidth <= 0 || info.bmHeight <= 0)
+        return;
+    const int x = box.left + (box.right - box.left - info.bmWidth) / 2;
+    const int y = box.top + (box.bottom - box.top - info.bmHeight) / 2;
+    if (!enabled) {
+        DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, x, y, info.bmWidth,
+                   info.bmHeight, DST_BITMAP | DSS_DISABLED);
+        return;
+    }
+    MemoryDc source;
+    if (!source)
+        return;
+    const SelectObjectScope select(source.Get(), bitmap);
+    if (HasAlpha(info)) {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GdiAlphaBlend(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, info.bmWidth,
+                      info.bmHeight, blend);
+    } else {
+        BitBlt(dc, x, y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, SRCCOPY);
+    }
+}
+
 void DrawGlyph(HDC dc, const RECT& box, const TMenuItemLook& look, COLORREF textColour) {
     const bool hasImage = look.Images && look.ImageIndex >= 0 &&
                           look.ImageIndex < ImageList_GetImageCount(look.Images);
@@ -94,6 +141,8 @@ void DrawGlyph(HDC dc, const RECT& box, const TMenuItemLook& look, COLORREF text
         const int y = box.top + (box.bottom - box.top - cy) / 2;
         ImageList_DrawEx(look.Images, look.ImageIndex, dc, x, y, 0, 0, CLR_NONE, CLR_DEFAULT,
                          look.Enabled ? ILD_TRANSPARENT : ILD_TRANSPARENT | ILD_BLEND50);
+    } else if (IsRealBitmap(look.Bitmap)) {
+        DrawItemBitmap(dc, box, look.Bitmap, look.Enabled);
     } else if (look.Checked) {
         DrawCheckMark(dc, box, textColour);
     }

@@ -28,6 +28,10 @@ struct TMenuItemLook {
     bool RightToLeft = false;
     HIMAGELIST Images = nullptr; // not owned
     int ImageIndex = -1;
+    // A native item's own bitmap (MIIM_BITMAP), shown when there is no
+    // image-list image; not owned. The platform's HBMMENU_* stand-ins count
+    // as none.
+    HBITMAP Bitmap = nullptr;
 };
 
 // Where an item's background is cut from: the popup's frame image (the whole

@@ -43,12 +43,12 @@ void TOwnerDrawMarks::MarkRecursive(HMENU menu, int depth) {
         const auto position = static_cast<UINT>(i);
         MENUITEMINFOW info{};
         info.cbSize = sizeof(info);
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_BITMAP;
         if (!GetMenuItemInfoW(menu, position, TRUE, &info))
             continue;
         if (info.hSubMenu)
             MarkRecursive(info.hSubMenu, depth + 1);
-        if (info.fType & (MFT_OWNERDRAW | MFT_BITMAP))
+        if ((info.fType & (MFT_OWNERDRAW | MFT_BITMAP)) || info.hbmpItem == HBMMENU_CALLBACK)
             continue;
         TMarkedItem item;
         item.Menu = menu;
@@ -58,6 +58,7 @@ void TOwnerDrawMarks::MarkRecursive(HMENU menu, int depth) {
         item.State = info.fState;
         item.Data = info.dwItemData;
         item.HasPopup = info.hSubMenu != nullptr;
+        item.Bitmap = info.hbmpItem;
         if (!(info.fType & MFT_SEPARATOR))
             item.Text = ItemText(menu, position);
         MENUITEMINFOW marked{};

@@ -15,7 +15,8 @@ struct TMarkedItem {
     UINT Type = 0; // the item's own MFT_* flags
     UINT State = 0;
     ULONG_PTR Data = 0;
-    std::wstring Text; // caption, and the shortcut after a tab
+    std::wstring Text;        // caption, and the shortcut after a tab
+    HBITMAP Bitmap = nullptr; // the item's own picture beside the text (MIIM_BITMAP)
     bool HasPopup = false;
 
     bool Separator() const { return (Type & MFT_SEPARATOR) != 0; }
@@ -34,7 +35,8 @@ public:
     ~TOwnerDrawMarks() { UnmarkAll(); }
 
     // Marks every item of menu and, recursively, of its submenus; items that
-    // are owner-drawn or bitmaps already are left to their owner.
+    // are owner-drawn or bitmaps already, or whose picture the owner draws
+    // (HBMMENU_CALLBACK), are left to their owner.
     void Mark(HMENU menu);
     // Gives every marked item back its type, data and text.
     void UnmarkAll();

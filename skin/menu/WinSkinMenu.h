@@ -49,6 +49,8 @@ public:
     TMenuBtn* Neighbour(int index, bool forward, bool popupsOnly = false) const;
     // The bar in window coordinates as last laid out.
     const Rect& BarRect() const { return Canvas_.BarRect; }
+    // The bar's background as last painted, before any caption.
+    const Bitmap& BarImage() const { return BarImage_; }
     // The canvas the items paint on; the window decides when painting is allowed.
     TMenuBarCanvas& Canvas() { return Canvas_; }
 

@@ -8,6 +8,7 @@
 #include "FormTestSupport.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/menu/MenuItemPainter.h"
 
 namespace veyra {
@@ -86,6 +87,60 @@ TEST(MenuItemPainter, FramesBackdropsAndFills) {
         const Bitmap& pixels = target.Pixels();
         EXPECT_EQ(PixelAt(pixels, 90, 10), c.Middle);
         EXPECT_EQ(PixelAt(pixels, 0, 0), c.Corner);
+    }
+}
+
+// A native item's own bitmap (MIIM_BITMAP) is drawn in the glyph box: a
+// device bitmap copied, a 32-bit one with alpha blended, a 32-bit one with
+// no alpha taken as opaque; the platform's HBMMENU_* stand-ins draw nothing.
+TEST(MenuItemPainter, AnItemsOwnBitmapShowsInTheGlyphBox) {
+    constexpr Colour kPicture = Rgb(250, 120, 0);
+    auto plain = test::MakeTestSkin();
+    plain->Colours.Menu = kMenu;
+    const HDC screen = GetDC(nullptr);
+    const BitmapHandle device(CreateCompatibleBitmap(screen, 12, 12));
+    ReleaseDC(nullptr, screen);
+    {
+        MemoryDc dc;
+        const SelectObjectScope select(dc.Get(), device.Get());
+        const BrushHandle brush(CreateSolidBrush(kPicture));
+        const RECT all{0, 0, 12, 12};
+        FillRect(dc.Get(), &all, brush.Get());
+    }
+    // 32-bit DIB sections: opaque alpha, and alpha left at zero.
+    auto section = [&](std::uint8_t alpha) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 12, -12, 1, 32, BI_RGB};
+        void* bits = nullptr;
+        BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        auto* pixels = static_cast<std::uint32_t*>(bits);
+        for (int i = 0; i < 12 * 12; ++i)
+            pixels[i] = (std::uint32_t{alpha} << 24) | (GetRValue(kPicture) << 16) |
+                        (GetGValue(kPicture) << 8) | GetBValue(kPicture);
+        return bitmap;
+    };
+    const BitmapHandle withAlpha = section(255);
+    const BitmapHandle noAlpha = section(0);
+    const struct {
+        const char* Name;
+        HBITMAP Bitmap;
+        Colour Centre;
+    } cases[] = {
+        {"device bitmap", device.Get(), kPicture},
+        {"32-bit with alpha", withAlpha.Get(), kPicture},
+        {"32-bit without alpha", noAlpha.Get(), kPicture},
+        {"HBMMENU_POPUP_CLOSE", HBMMENU_POPUP_CLOSE, kMenu},
+        {"HBMMENU_CALLBACK", HBMMENU_CALLBACK, kMenu},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        DibSurface target(100, 20);
+        TMenuItemLook look;
+        look.Caption = L"&Item";
+        look.Bitmap = c.Bitmap;
+        PaintMenuItem(target.Dc(), RECT{0, 0, 100, 20}, look, plain.get(), {});
+        // The glyph box is 16 square from (1, 1), centred in the item's height.
+        EXPECT_EQ(PixelAt(target.Pixels(), 9, 10), c.Centre);
     }
 }
 

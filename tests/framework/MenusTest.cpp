@@ -14,10 +14,13 @@
 
 #include "framework/CustomForm.h"
 #include "framework/FormReader.h"
+#include "framework/Framework.h"
 #include "framework/GdiObject.h"
+#include "framework/MainMenu.h"
 #include "framework/MenuItem.h"
 #include "framework/MenuPainter.h"
 #include "framework/PopupMenu.h"
+#include "framework/ToolBar.h"
 
 namespace veyra {
 namespace {
@@ -472,6 +475,89 @@ TEST(MenusRegistry, StoredDescriptionSetsMenuProperties) {
     EXPECT_EQ(item->ImageIndex(), 3);
     ASSERT_NE(TMenuItem::StaticClass().FindProperty("OnClick"), nullptr);
     EXPECT_EQ(TMenuItem::StaticClass().FindProperty("OnClick")->Kind, TTypeKind::tkMethod);
+}
+
+} // namespace
+} // namespace veyra
+
+namespace veyra {
+namespace {
+
+// A stored main menu becomes the form's menu bar: nested items land in
+// their parents, hidden items stay out, the default item is marked, a
+// chosen item's OnClick runs from the form's WM_COMMAND, and the form lets
+// go of a menu that is freed. A tool bar takes its nested buttons the same way.
+TEST(MenusMainMenu, AStoredMainMenuIsTheFormsBarAndRunsItsItems) {
+    RegisterFrameworkClasses();
+    TForm form(nullptr);
+    TFormReader::Read(form, "object MenuForm: TForm\n"
+                            "  Menu = Bar\n"
+                            "  object Bar: TMainMenu\n"
+                            "    object FileItem: TMenuItem\n"
+                            "      Caption = '&File'\n"
+                            "      object OpenItem: TMenuItem\n"
+                            "        Caption = '&Open'\n"
+                            "        Default = True\n"
+                            "      end\n"
+                            "      object HiddenItem: TMenuItem\n"
+                            "        Caption = 'Hidden'\n"
+                            "        Visible = False\n"
+                            "      end\n"
+                            "      object QuitItem: TMenuItem\n"
+                            "        Caption = '&Quit'\n"
+                            "      end\n"
+                            "    end\n"
+                            "    object HelpItem: TMenuItem\n"
+                            "      Caption = '&Help'\n"
+                            "    end\n"
+                            "  end\n"
+                            "  object Tools: TToolBar\n"
+                            "    object ToolOne: TToolButton\n"
+                            "      Caption = 'One'\n"
+                            "    end\n"
+                            "  end\n"
+                            "end\n");
+    auto* bar = As<TMainMenu>(form.FindComponent("Bar"));
+    auto* file = As<TMenuItem>(form.FindComponent("FileItem"));
+    auto* open = As<TMenuItem>(form.FindComponent("OpenItem"));
+    auto* tools = As<TToolBar>(form.FindComponent("Tools"));
+    ASSERT_TRUE(bar && file && open && tools);
+    EXPECT_EQ(form.Menu(), bar);
+    EXPECT_EQ(bar->Items()->Count(), 2);
+    EXPECT_EQ(file->Count(), 3);
+    ASSERT_EQ(tools->Buttons().size(), 1u);
+    EXPECT_EQ(tools->Buttons()[0]->Caption(), L"One");
+
+    form.HandleNeeded();
+    const HWND window = form.Handle();
+    const HMENU menu = GetMenu(window);
+    ASSERT_EQ(menu, bar->Handle());
+    EXPECT_EQ(GetMenuItemCount(menu), 2);
+    const HMENU popup = GetSubMenu(menu, 0);
+    EXPECT_EQ(GetMenuItemCount(popup), 2) << "the hidden item is left out";
+    EXPECT_EQ(bar->FindItemByHandle(popup), file);
+    EXPECT_EQ(GetMenuDefaultItem(popup, FALSE, 0), open->Command());
+
+    int clicks = 0;
+    open->OnClick = [&clicks](TObject*) { ++clicks; };
+    SendMessageW(window, WM_COMMAND, open->Command(), 0);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(open->Command(), 1), 0);
+    EXPECT_EQ(clicks, 2) << "an accelerator's command is the item's too";
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(open->Command(), EN_CHANGE),
+                 reinterpret_cast<LPARAM>(tools->WindowHandle()));
+    EXPECT_EQ(clicks, 2) << "a control's notification is no menu command";
+
+    // A changed tree gives the window a new bar once asked.
+    auto* extra = new TMenuItem(bar);
+    extra->SetCaption(L"&Extra");
+    bar->Items()->Add(extra);
+    form.RefreshMenu();
+    EXPECT_EQ(GetMenuItemCount(GetMenu(window)), 3);
+
+    delete bar;
+    EXPECT_EQ(form.Menu(), nullptr);
+    EXPECT_EQ(GetMenu(window), nullptr);
 }
 
 } // namespace

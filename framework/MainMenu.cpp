@@ -1,0 +1,60 @@
+#include "MainMenu.h"
+
+#include "ClassInfo.h"
+#include "PopupMenu.h"
+
+namespace veyra {
+
+const TClassInfo& TMainMenu::StaticClass() {
+    static const TClassInfo info(
+        "TMainMenu", &TComponent::StaticClass(),
+        TPropertyList<TMainMenu>()
+            .Bool("OwnerDraw", &TMainMenu::OwnerDraw, &TMainMenu::SetOwnerDraw)
+            .Bool("RightToLeft", &TMainMenu::RightToLeft, &TMainMenu::SetRightToLeft)
+            .Take(),
+        [](TComponent* owner) -> TComponent* { return new TMainMenu(owner); });
+    return info;
+}
+
+TMainMenu::TMainMenu(TComponent* owner)
+    : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr)) {}
+
+namespace {
+
+// Takes the menu named by data off window when the window shows it.
+BOOL CALLBACK LetGoOfMenu(HWND window, LPARAM data) {
+    if (GetMenu(window) == reinterpret_cast<HMENU>(data))
+        SetMenu(window, nullptr);
+    return TRUE;
+}
+
+} // namespace
+
+TMainMenu::~TMainMenu() {
+    // The forms hear of the menu's end only after its platform menu is gone:
+    // the windows of this thread that still show it let go of it first.
+    if (Handle_)
+        EnumThreadWindows(GetCurrentThreadId(), &LetGoOfMenu,
+                          reinterpret_cast<LPARAM>(Handle_.Get()));
+}
+
+void TMainMenu::SetOwnerDraw(bool ownerDraw) {
+    OwnerDraw_ = ownerDraw;
+}
+
+bool TMainMenu::Outdated() const {
+    return !Handle_ || BuiltVersion_ != Items_->Version() || BuiltOwnerDraw_ != OwnerDraw_;
+}
+
+HMENU TMainMenu::Handle() {
+    if (Outdated()) {
+        // The new menu first: the old one goes only once the new one exists.
+        MenuHandle built = BuildPlatformMenu(*Items_, OwnerDraw_, true);
+        Handle_ = std::move(built);
+        BuiltVersion_ = Items_->Version();
+        BuiltOwnerDraw_ = OwnerDraw_;
+    }
+    return Handle_.Get();
+}
+
+} // namespace veyra
