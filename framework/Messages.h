@@ -29,6 +29,7 @@ inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 
 // One message on its way through a control's WindowProc; handlers set Result.
 struct TMessage {

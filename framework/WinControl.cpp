@@ -249,6 +249,7 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
+    case WM_DRAWITEM:
         if (ReflectToChild(message))
             return;
         break;
@@ -371,7 +372,13 @@ bool TWinControl::ReflectToChild(TMessage& message) {
     HWND from = nullptr;
     if (message.Msg == WM_NOTIFY && message.LParam)
         from = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
-    else
+    else if (message.Msg == WM_DRAWITEM && message.LParam) {
+        // A menu item's hwndItem is a menu, which the form's menus draw.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+        if (item->CtlType == ODT_MENU)
+            return false;
+        from = item->hwndItem;
+    } else
         from = reinterpret_cast<HWND>(message.LParam);
     TWinControl* child = FromHandle(from);
     if (!child || child == this)

@@ -43,7 +43,9 @@ public:
         cmOpenSubmenu,
         cmOpenSystemMenu,
         // The scroll-bars window.
-        cmScrollbars
+        cmScrollbars,
+        // The containers window.
+        cmContainers
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -60,6 +62,7 @@ private:
     void OpenControlsForm();
     void OpenTabsForm();
     void OpenScrollbarsForm();
+    void OpenContainersForm();
     void OpenUnskinnedForm();
 };
 
