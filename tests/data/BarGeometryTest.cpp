@@ -21,7 +21,7 @@ TEST(BarGeometry, FillIsThePositionsShareOfTheRangeClampedToTheBar) {
         {5, 0, 0, 0},
         {5, 10, 3, 0},                    // no range: nothing filled
         {INT_MAX, INT_MIN, INT_MAX, 200}, // no overflow
-        {0, INT_MIN, INT_MAX, 99},
+        {0, INT_MIN, INT_MAX, 100},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ProgressFill(bar, c.Position, c.Min, c.Max), (Rect{0, 0, c.Right, 16}))
