@@ -70,8 +70,17 @@ bool TSkinTrackBar::BeforeMessage(TMessage& message) {
 }
 
 LRESULT TSkinTrackBar::CustomDraw(const NMCUSTOMDRAW& draw) {
-    if (draw.dwDrawStage == CDDS_PREPAINT)
+    // Under its ticks the control shows the skin's face, as the skinned
+    // form around it, not the colour its parent gives for statics. Wine's
+    // track bar erases after the prepaint stage and asks first (pre-erase).
+    if (draw.dwDrawStage == CDDS_PREPAINT) {
+        FillFace(draw.hdc, draw.rc);
         return CDRF_NOTIFYITEMDRAW;
+    }
+    if (draw.dwDrawStage == CDDS_PREERASE) {
+        FillFace(draw.hdc, draw.rc);
+        return CDRF_SKIPDEFAULT;
+    }
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT)
         return CDRF_DODEFAULT;
     switch (draw.dwItemSpec) {
