@@ -19,6 +19,27 @@ std::wstring ExecutableTitle() {
     return title;
 }
 
+// The focused window takes this key itself (a multi-line edit takes Enter,
+// Tab and the arrows; a single-line edit the arrows), as it says when asked
+// for its dialog code: then the key is no dialog key.
+bool WantsKey(const MSG& msg) {
+    const auto code = static_cast<UINT>(
+        SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg)));
+    if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))
+        return true;
+    switch (msg.wParam) {
+    case VK_TAB:
+        return (code & DLGC_WANTTAB) != 0;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return (code & DLGC_WANTARROWS) != 0;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 const TClassInfo& TApplication::StaticClass() {
@@ -115,6 +136,8 @@ bool TApplication::IsDialogMessage(const MSG& msg) {
         request = CM_DIALOGCHAR;
     }
     if (!request)
+        return false;
+    if (request == CM_DIALOGKEY && WantsKey(msg))
         return false;
     TWinControl* control = TWinControl::FindOwningControl(msg.hwnd);
     TWinControl* form = control ? control->ParentForm() : nullptr;

@@ -1,6 +1,9 @@
 #include "Framework.h"
 
+#include "BitBtn.h"
+#include "Button.h"
 #include "ClassInfo.h"
+#include "CustomCheckBox.h"
 #include "GroupBox.h"
 #include "HeaderControl.h"
 #include "ImageList.h"
@@ -12,7 +15,10 @@
 #include "Panel.h"
 #include "PopupMenu.h"
 #include "ProgressBar.h"
+#include "RadioButton.h"
+#include "RadioGroup.h"
 #include "ScrollBar.h"
+#include "SpeedButton.h"
 #include "StatusBar.h"
 #include "TabControl.h"
 #include "TabSheet.h"
@@ -28,6 +34,10 @@ void RegisterFrameworkClasses() {
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
           &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TMemo::StaticClass(),
           &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass(),
+          // Buttons
+          &TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
+          &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass(),
+          // Containers and bars
           &TPanel::StaticClass(), &TGroupBox::StaticClass(), &TStatusBar::StaticClass(),
           &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass()})
         RegisterComponentClass(*cls);

@@ -12,6 +12,10 @@ inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;
 inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;
 inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;
 inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
+// Performed on a windowed control as it gets (CM_ENTER) and loses
+// (CM_EXIT) the keyboard focus.
+inline constexpr UINT CM_ENTER = CM_BASE + 0x1A;
+inline constexpr UINT CM_EXIT = CM_BASE + 0x1B;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
@@ -27,9 +31,9 @@ inline constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;
 inline constexpr UINT CN_BASE = 0xBC00;
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
+inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
-inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 
 // One message on its way through a control's WindowProc; handlers set Result.
 struct TMessage {

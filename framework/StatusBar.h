@@ -4,12 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "Alignment.h"
 #include "WinControl.h"
 
 namespace veyra {
 
-// How a panel's text lines up.
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
 enum TStatusPanelStyle { psText, psOwnerDraw };
 

@@ -1,11 +1,14 @@
 #include "WinControl.h"
 #include "WindowClass.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <map>
 
 #include "Application.h"
 #include "ControlAtom.h"
+#include "GraphicControl.h"
 #include "TextConv.h"
 #include "WindowDispatch.h"
 
@@ -246,10 +249,10 @@ void TWinControl::WndProc(TMessage& message) {
         WmWindowPosChanged(message);
         return;
     case WM_NOTIFY:
+    case WM_DRAWITEM:
     case WM_COMMAND:
     case WM_HSCROLL:
     case WM_VSCROLL:
-    case WM_DRAWITEM:
         if (ReflectToChild(message))
             return;
         break;
@@ -258,13 +261,33 @@ void TWinControl::WndProc(TMessage& message) {
             EnableWindow(Handle_, Enabled());
         return;
     case WM_MOUSEMOVE:
+        TrackGraphicHover(message);
+        if (RouteMouseToGraphic(message))
+            return;
         WmMouseMove(message);
         return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+        if (RouteMouseToGraphic(message))
+            return;
+        break;
     case WM_MOUSELEAVE:
         WmMouseLeave(message);
         return;
     case WM_SETFOCUS:
         WmSetFocus(message);
+        Perform(CM_ENTER, 0, 0);
+        return;
+    case WM_KILLFOCUS:
+        DefaultHandler(message);
+        Perform(CM_EXIT, 0, 0);
+        return;
+    case CM_DIALOGKEY:
+        Broadcast(message, true);
+        return;
+    case CM_FOCUSCHANGED:
+        Broadcast(message, false);
         return;
     case WM_PAINT:
         WmPaint(message);
@@ -279,17 +302,23 @@ void TWinControl::WndProc(TMessage& message) {
 }
 
 void TWinControl::WmMouseMove(TMessage& message) {
-    if (!MouseInControl_) {
-        MouseInControl_ = true;
-        // The platform says when the mouse leaves; that becomes CM_MOUSELEAVE.
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle_, HOVER_DEFAULT};
-        TrackMouseEvent(&track);
-        Perform(CM_MOUSEENTER, 0, 0);
-    }
+    EnterMouse();
     DefaultHandler(message);
 }
 
+void TWinControl::EnterMouse() {
+    if (MouseInControl_)
+        return;
+    MouseInControl_ = true;
+    // The platform says when the mouse leaves; that becomes CM_MOUSELEAVE.
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle_, HOVER_DEFAULT};
+    TrackMouseEvent(&track);
+    Perform(CM_MOUSEENTER, 0, 0);
+}
+
 void TWinControl::WmMouseLeave(TMessage& message) {
+    if (TControl* hover = std::exchange(HoverGraphic_, nullptr))
+        hover->Perform(CM_MOUSELEAVE, 0, 0);
     if (MouseInControl_) {
         MouseInControl_ = false;
         Perform(CM_MOUSELEAVE, 0, 0);
@@ -304,7 +333,74 @@ void TWinControl::WmSetFocus(TMessage& message) {
         form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
 }
 
+void TWinControl::TrackGraphicHover(const TMessage& message) {
+    const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    TGraphicControl* under = CaptureGraphic_ ? nullptr : TGraphicControl::ChildAt(*this, point);
+    if (CaptureGraphic_ || under == HoverGraphic_)
+        return;
+    if (TControl* old = std::exchange(HoverGraphic_, under))
+        old->Perform(CM_MOUSELEAVE, 0, 0);
+    if (!under)
+        return;
+    // The parent's own leaving ends the child's hover too.
+    EnterMouse();
+    if (under->Enabled())
+        under->Perform(CM_MOUSEENTER, 0, 0);
+}
+
+bool TWinControl::RouteMouseToGraphic(TMessage& message) {
+    const POINT point{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    TControl* target = CaptureGraphic_ ? CaptureGraphic_ : TGraphicControl::ChildAt(*this, point);
+    if (!target || !target->Enabled())
+        return false;
+    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) {
+        CaptureGraphic_ = target;
+        SetCapture(Handle_);
+    } else if (message.Msg == WM_LBUTTONUP) {
+        CaptureGraphic_ = nullptr;
+        if (GetCapture() == Handle_)
+            ReleaseCapture();
+    }
+    const LPARAM local = MAKELPARAM(point.x - target->Left(), point.y - target->Top());
+    message.Result = target->Perform(message.Msg, message.WParam, local);
+    return true;
+}
+
+void TWinControl::Broadcast(TMessage& message, bool stopAtAnswer) {
+    const std::vector<TControl*> children = Controls_;
+    for (TControl* child : children) {
+        if (std::find(Controls_.begin(), Controls_.end(), child) == Controls_.end())
+            continue;
+        message.Result = child->Perform(message.Msg, message.WParam, message.LParam);
+        if (stopAtAnswer && message.Result != 0)
+            return;
+    }
+    message.Result = 0;
+}
+
 void TWinControl::WmPaint(TMessage& message) {
+    const bool graphicChildren =
+        std::any_of(Controls_.begin(), Controls_.end(),
+                    [](const TControl* child) { return child->Is<TGraphicControl>(); });
+    if (!graphicChildren || message.WParam) {
+        PaintSelf(message);
+        if (message.WParam) {
+            RECT client{};
+            GetClientRect(Handle_, &client);
+            TGraphicControl::PaintChildren(*this, reinterpret_cast<HDC>(message.WParam), client);
+        }
+        return;
+    }
+    // The windowless children are drawn over whatever the window drew, in
+    // the one paint the platform asked for.
+    const TPaintScope paint(Handle_);
+    TMessage inner{WM_PAINT, reinterpret_cast<WPARAM>(paint.Dc()), 0, 0};
+    PaintSelf(inner);
+    TGraphicControl::PaintChildren(*this, paint.Dc(), paint.PaintRect());
+    message.Result = 0;
+}
+
+void TWinControl::PaintSelf(TMessage& message) {
     // A common control draws into a DC given in wParam, so that one can be
     // passed on. A plain window has nothing of its own to draw (its
     // background is WM_ERASEBKGND's), and DefWindowProc would BeginPaint and
@@ -439,6 +535,10 @@ void TWinControl::InsertControl(TControl* control) {
 }
 
 void TWinControl::RemoveControl(TControl* control) {
+    if (HoverGraphic_ == control)
+        HoverGraphic_ = nullptr;
+    if (CaptureGraphic_ == control)
+        CaptureGraphic_ = nullptr;
     Controls_.erase(std::remove(Controls_.begin(), Controls_.end(), control), Controls_.end());
     TabList_.erase(std::remove(TabList_.begin(), TabList_.end(), control), TabList_.end());
 }

@@ -105,6 +105,20 @@ protected:
     void WmMouseLeave(TMessage& message);
     void WmSetFocus(TMessage& message);
     void WmPaint(TMessage& message);
+    // Mouse messages over a graphic child (or while one holds the button)
+    // go to it; answers whether one took the message.
+    bool RouteMouseToGraphic(TMessage& message);
+    // CM_MOUSELEAVE and CM_MOUSEENTER for the graphic children the mouse
+    // leaves and enters.
+    void TrackGraphicHover(const TMessage& message);
+    // The mouse is over the control: CM_MOUSEENTER once, and the platform
+    // asked to tell when it leaves.
+    void EnterMouse();
+    // WM_PAINT of the window itself, without its graphic children.
+    void PaintSelf(TMessage& message);
+    // Performs message on every child control; with stopAtAnswer, until one
+    // answers non-zero (that answer is the result).
+    void Broadcast(TMessage& message, bool stopAtAnswer);
     // Destroys the window and its children's and makes them again; the
     // place among the siblings and the keyboard focus are kept.
     void CmRecreateWnd(TMessage& message);
@@ -125,6 +139,9 @@ private:
     bool ApplyingBounds_ = false;
     bool MouseInControl_ = false;
     bool Recreating_ = false;
+    // The graphic child under the mouse, and the one that got a button down.
+    TControl* HoverGraphic_ = nullptr;
+    TControl* CaptureGraphic_ = nullptr;
 };
 
 } // namespace veyra

@@ -8,13 +8,15 @@
 
 namespace {
 
-// "Gallery --open controls" (or tabs, scrollbars, containers, dialog, message, mdi, tag99) opens
-// that window once the main form is up, for screenshots and tests; menu, submenu and sysmenu open
-// the View menu, its submenu or the system menu.
+// "Gallery --open controls" (or tabs, scrollbars, containers, dialog,
+// message, mdi, tag99) opens that window once the main form is up, for
+// screenshots and tests (the controls window with one button held hot and
+// one pressed); menu, submenu and sysmenu open the View menu, its submenu or
+// the system menu.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
-        {L"controls", TGalleryMainForm::cmControls},
+        {L"controls", TGalleryMainForm::cmControlsHeld},
         {L"tabs", TGalleryMainForm::cmTabs},
         {L"scrollbars", TGalleryMainForm::cmScrollbars},
         {L"containers", TGalleryMainForm::cmContainers},

@@ -20,6 +20,7 @@ struct TCommandInfo {
 };
 
 constexpr UINT_PTR kOpenSubmenuTimer = 1;
+constexpr UINT_PTR kHoldControlsTimer = 2;
 
 // One table for the menu and the buttons.
 constexpr TCommandInfo kCommands[] = {
@@ -144,6 +145,13 @@ void TGalleryMainForm::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    if (message.Msg == WM_TIMER &&
+        (message.WParam == kHoldControlsTimer || message.WParam == kHoldControlsTimer + 1)) {
+        KillTimer(Handle(), message.WParam);
+        HoldControlStates(static_cast<int>(message.WParam - kHoldControlsTimer));
+        message.Result = 0;
+        return;
+    }
     if (message.Msg == WM_COMMAND && HIWORD(message.WParam) <= BN_CLICKED) {
         RunCommand(LOWORD(message.WParam));
         message.Result = 0;
@@ -156,6 +164,11 @@ void TGalleryMainForm::RunCommand(UINT command) {
     switch (command) {
     case cmControls:
         OpenControlsForm();
+        break;
+    case cmControlsHeld:
+        // Once the form is up and skinned, real input holds two buttons.
+        OpenControlsForm();
+        SetTimer(Handle(), kHoldControlsTimer, 500, nullptr);
         break;
     case cmTabs:
         OpenTabsForm();
@@ -204,21 +217,41 @@ void TGalleryMainForm::RunCommand(UINT command) {
 }
 
 void TGalleryMainForm::OpenControlsForm() {
-    // Owned by the main form, so it goes with it; hiding keeps it for reuse.
-    auto* form = new TForm(this);
-    form->SetCaption(L"Controls");
-    form->SetBounds(200, 140, 520, 520);
-    auto* pages = new TPageControl(form);
-    pages->SetParent(form);
-    pages->SetBounds(8, 8, 488, 120);
-    for (const wchar_t* caption : {L"First page", L"Second page"}) {
-        auto* sheet = new TTabSheet(form);
-        sheet->SetPageControl(pages);
-        sheet->SetCaption(caption);
-    }
-    form->HandleNeeded();
-    gallery::AddStandardControls(form->Handle(), 140);
+    // Every button kind in its states, check boxes, radio buttons and a
+    // radio group, from their stored description. Owned by the main form,
+    // so it goes with it.
+    auto* form = new TStoredForm(this, L"TGALLERYCONTROLS");
     form->Show();
+}
+
+void TGalleryMainForm::HoldControlStates(int step) {
+    auto* form = As<TWinControl>(FindComponent("GalleryControls"));
+    auto* hot = form ? As<TWinControl>(form->FindComponent("ButtonHot")) : nullptr;
+    auto* pressed = form ? As<TWinControl>(form->FindComponent("ButtonPressed")) : nullptr;
+    if (!hot || !pressed)
+        return;
+    if (step == 0) {
+        // Space held on one button...
+        SetFocus(pressed->Handle());
+        INPUT space{};
+        space.type = INPUT_KEYBOARD;
+        space.ki.wVk = VK_SPACE;
+        SendInput(1, &space, sizeof space);
+        SetTimer(Handle(), kHoldControlsTimer + 1, 300, nullptr);
+        return;
+    }
+    // ... which took the mouse capture with it: given up, so that the mouse
+    // resting on the other button makes that one hot. The held key keeps
+    // the first one pressed.
+    ReleaseCapture();
+    RECT bounds{};
+    GetWindowRect(hot->Handle(), &bounds);
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv((bounds.left + bounds.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv((bounds.top + bounds.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &move, sizeof move);
 }
 
 void TGalleryMainForm::OpenTabsForm() {

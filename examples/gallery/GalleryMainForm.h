@@ -45,7 +45,9 @@ public:
         // The scroll-bars window.
         cmScrollbars,
         // The containers window.
-        cmContainers
+        cmContainers,
+        // The controls window with a button held hot and one pressed.
+        cmControlsHeld
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -60,6 +62,9 @@ private:
     HMENU BuildViewMenu();
     void BuildButtons();
     void OpenControlsForm();
+    // Real input over the controls window, in two steps: Space held on its
+    // Pressed button, then the mouse on its Hot button, for pictures.
+    void HoldControlStates(int step);
     void OpenTabsForm();
     void OpenScrollbarsForm();
     void OpenContainersForm();

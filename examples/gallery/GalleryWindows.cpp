@@ -50,6 +50,8 @@ void PutNamedItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y,
 }
 
 constexpr WORD kDialogTabs = 101;
+constexpr WORD kDialogCheck = 103;
+constexpr WORD kDialogRadio = 104;
 
 void FillDialogTabs(HWND tabs) {
     int index = 0;
@@ -66,6 +68,7 @@ void FillDialogTabs(HWND tabs) {
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_INITDIALOG) {
         FillDialogTabs(GetDlgItem(dialog, kDialogTabs));
+        CheckDlgButton(dialog, kDialogCheck, BST_CHECKED);
         return TRUE;
     }
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
@@ -139,7 +142,7 @@ void ShowSystemDialog(HWND owner) {
     std::vector<std::uint8_t> tpl;
     Put(tpl,
         DLGTEMPLATE{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 0,
-                    3, 0, 0, 220, 130});
+                    5, 0, 0, 220, 130});
     Put<WORD>(tpl, 0); // no menu
     Put<WORD>(tpl, 0); // the system dialog class
     PutText(tpl, L"A system dialog");
@@ -148,6 +151,11 @@ void ShowSystemDialog(HWND owner) {
     PutNamedItem(tpl, WS_TABSTOP, 8, 8, 204, 84, kDialogTabs, WC_TABCONTROLW, L"");
     PutItem(tpl, SS_LEFT, 16, 30, 188, 30, 100, 0x0082,
             L"This window is of the system class #32770.");
+    // The platform's own check box and radio button, whose glyphs the skin
+    // replaces.
+    PutItem(tpl, BS_AUTOCHECKBOX | WS_TABSTOP, 16, 64, 90, 12, kDialogCheck, 0x0080, L"Check box");
+    PutItem(tpl, BS_AUTORADIOBUTTON | WS_TABSTOP, 110, 64, 90, 12, kDialogRadio, 0x0080,
+            L"Radio button");
     PutItem(tpl, BS_DEFPUSHBUTTON | WS_TABSTOP, 85, 102, 50, 14, IDOK, 0x0080, L"OK");
     AlignToDword(tpl);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),

@@ -128,7 +128,7 @@ void DrawIconText(HDC dc, const RECT& rect, HIMAGELIST images, int imageIndex,
     DrawTextInState(dc, text, x, flags | extraFlags, enabled);
 }
 
-void PaintParentBackground(TWinControl& control, HDC dc) {
+void PaintParentBackground(TControl& control, HDC dc) {
     TWinControl* parent = control.Parent();
     if (!parent || !parent->HandleAllocated())
         return;

@@ -16,6 +16,7 @@
 namespace veyra {
 
 class TDataSkinObject;
+class TControl;
 class TWinControl;
 
 // How DrawCaptionText and DrawIconText place their text.
@@ -51,9 +52,9 @@ void DrawCaptionText(HDC dc, const RECT& rect, std::wstring_view text, bool enab
 void DrawIconText(HDC dc, const RECT& rect, HIMAGELIST images, int imageIndex,
                   std::wstring_view text, bool enabled, TTextPlace place, UINT extraFlags = 0);
 
-// Paints the parent's background and content behind control onto dc, which
-// is in the control's coordinates.
-void PaintParentBackground(TWinControl& control, HDC dc);
+// Paints the parent's background and content behind control (windowed or
+// not) onto dc, which is in the control's coordinates.
+void PaintParentBackground(TControl& control, HDC dc);
 
 // Asks for WM_MOUSELEAVE when the mouse leaves window; false where the
 // platform cannot.

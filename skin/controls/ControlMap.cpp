@@ -9,12 +9,18 @@
 #include <utility>
 #include <vector>
 
+#include "SkinBitButton.h"
 #include "SkinBox.h"
 #include "SkinBoxH.h"
+#include "SkinButton.h"
+#include "SkinCheckBox.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
+#include "SkinMenuButton.h"
 #include "SkinProgress.h"
+#include "SkinRadioButton.h"
 #include "SkinSizer.h"
+#include "SkinSpeedButton.h"
 #include "SkinStatusBar.h"
 #include "SkinTab.h"
 #include "SkinTabBtn.h"
@@ -39,6 +45,23 @@ namespace {
 // ---------------------------------------------------------------------------
 // Skin classes and their factories
 
+// A picture button whose picture is the published "PngImage".
+TSkinControl* AttachPngBitButton(const TAttachRequest& request) {
+    auto* object = static_cast<TSkinBitButton*>(AttachAs<TSkinBitButton>(request));
+    if (object)
+        object->SetGlyphProperty("PngImage");
+    return object;
+}
+
+// A speed button has no window: it is hooked as a windowless control.
+TSkinControl* AttachSpeedButton(const TAttachRequest& request) {
+    if (!request.Control || request.Control->Is<TWinControl>())
+        return AttachAs<TSkinBitButton>(request);
+    auto* object = new TSkinSpeedButton(request.Control);
+    object->AttachSpeedButton(&request.Form, request.SkinData);
+    return object;
+}
+
 struct TFactoryEntry {
     TSkinClass Class;
     const char* Name;
@@ -58,8 +81,8 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::AdvPage, "TSkinAdvPage", nullptr},
     {TSkinClass::UpDown, "TSkinUpDown", &AttachAs<TSkinUpDown>},
     {TSkinClass::Header, "TSkinHeader", &AttachAs<TSkinHeader>},
-    {TSkinClass::CheckBox, "TSkinCheckBox", nullptr},
-    {TSkinClass::RadioButton, "TSkinRadioButton", nullptr},
+    {TSkinClass::CheckBox, "TSkinCheckBox", &AttachAs<TSkinCheckBox>},
+    {TSkinClass::RadioButton, "TSkinRadioButton", &AttachAs<TSkinRadioButton>},
     {TSkinClass::GroupBox, "TSkinGroupBox", &AttachAs<TSkinGroupBox>},
     {TSkinClass::Box, "TSkinBox", &AttachAs<TSkinBox>},
     {TSkinClass::BoxH, "TSkinBoxH", &AttachAs<TSkinBoxH>},
@@ -75,11 +98,11 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::DateTime, "TSkinDateTime", nullptr},
     {TSkinClass::Scrollbar, "TSkinScrollbar", &AttachAs<TSkinScrollbar>},
     {TSkinClass::ListView, "TSkinListView", &AttachAs<TSkinListView>},
-    {TSkinClass::Button, "TSkinButton", nullptr},
-    {TSkinClass::BitButton, "TSkinBitButton", nullptr},
-    {TSkinClass::PngBitButton, "TSkinBitButton", nullptr},
-    {TSkinClass::MenuButton, "TSkinMenuButton", nullptr},
-    {TSkinClass::SpeedButton, "TSkinSpeedButton", nullptr},
+    {TSkinClass::Button, "TSkinButton", &AttachAs<TSkinButton>},
+    {TSkinClass::BitButton, "TSkinBitButton", &AttachAs<TSkinBitButton>},
+    {TSkinClass::PngBitButton, "TSkinBitButton", &AttachPngBitButton},
+    {TSkinClass::MenuButton, "TSkinMenuButton", &AttachAs<TSkinMenuButton>},
+    {TSkinClass::SpeedButton, "TSkinSpeedButton", &AttachSpeedButton},
 }};
 
 constexpr bool FactoriesInEnumOrder() {

@@ -99,6 +99,20 @@ void TSkinControl::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* 
     LifeState_ = TControlLife::Attached;
 }
 
+void TSkinControl::AttachGraphic(TControl& control, TWinSkinForm* form, TSkinData* skinData) {
+    if (Attached_)
+        return;
+    SkinData_ = skinData;
+    SkinForm_ = form;
+    GraphicControl_ = &control;
+    HookControl(control);
+    if (SkinForm_)
+        SkinForm_->AddControlObject(this);
+    control.Invalidate();
+    Attached_ = true;
+    LifeState_ = TControlLife::Attached;
+}
+
 void TSkinControl::RestoreControl() {
     if (!KeepColor_ || !Control_)
         return;
@@ -119,6 +133,9 @@ void TSkinControl::Detach() {
         RestoreControl();
     Release();
     Attached_ = false;
+    // A windowless control is drawn by its parent, now without the skin.
+    if (GraphicControl_ && LifeState_ != TControlLife::Destroyed)
+        GraphicControl_->Invalidate();
     if (windowLives)
         RedrawWindow(window, nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
@@ -187,6 +204,12 @@ void TSkinControl::Route(TMessage& message) {
     case CM_RECREATEWND:
         OnRecreateWnd(message);
         return;
+    case CM_RELEASE:
+        if (GraphicControl_) {
+            OnGraphicRelease(message);
+            return;
+        }
+        break;
     default:
         break;
     }
@@ -212,6 +235,8 @@ void TSkinControl::SetSkinEnabled(bool on) {
     if (Handle() && IsWindow(Handle()))
         RedrawWindow(Handle(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    else if (GraphicControl_ && LifeState_ != TControlLife::Destroyed)
+        GraphicControl_->Invalidate();
     SkinEnabledChanged();
 }
 
@@ -235,6 +260,17 @@ void TSkinControl::OnNcDestroy(TMessage& message) {
     RemoveSubclass();
     if (SkinForm_ && SkinForm_->HotControl() == Handle())
         SkinForm_->SetHotControl(nullptr);
+}
+
+void TSkinControl::OnGraphicRelease(TMessage& message) {
+    const TAliveGuard guard(*this);
+    CallOldProc(message);
+    if (!guard.Alive())
+        return;
+    SkinEnabled_ = false;
+    MouseFlags_ = 0;
+    LifeState_ = TControlLife::Destroyed;
+    UnhookControl();
 }
 
 void TSkinControl::OnRecreateWnd(TMessage& message) {
@@ -342,6 +378,11 @@ void TSkinControl::ForwardMouseDown(const TMessage& message) {
 // Painting
 
 void TSkinControl::Repaint() {
+    if (GraphicControl_) {
+        if (LifeState_ != TControlLife::Destroyed)
+            GraphicControl_->Invalidate();
+        return;
+    }
     const HWND window = Handle();
     if (!window || !IsWindow(window))
         return;
@@ -490,6 +531,8 @@ COLORREF TSkinControl::ParentColorOr(COLORREF fallback) const {
 bool TSkinControl::RightToLeft() const {
     if (Control_)
         return Control_->UseRightToLeftReading();
+    if (GraphicControl_)
+        return GraphicControl_->UseRightToLeftReading();
     const HWND window = Handle();
     return window && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
 }

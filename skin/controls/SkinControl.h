@@ -69,6 +69,12 @@ public:
     // Attaches to a bare window through its subclass chain and registers
     // with form. A second call does nothing.
     virtual void AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* form);
+    // Attaches to control, a control without a window that its parent
+    // paints (a speed button): hooks its WindowProc and registers with form.
+    // Handle stays null; Repaint invalidates the control. The object lets go
+    // of the control when it performs CM_RELEASE on its way out. A second
+    // call does nothing.
+    void AttachGraphic(TControl& control, TWinSkinForm* form, TSkinData* skinData);
     // Gives back what the attach changed on the control (colour and
     // ParentBackground); the hooks stay until Detach or destruction.
     virtual void RestoreControl();
@@ -86,6 +92,8 @@ public:
 
     // The framework control skinned, or null when attached by handle.
     TWinControl* Control() const { return Control_; }
+    // The windowless control painted, or null.
+    TControl* GraphicControl() const { return GraphicControl_; }
     TSkinData* SkinData() const { return SkinData_; }
     TWinSkinForm* SkinForm() const { return SkinForm_; }
     TControlLife LifeState() const { return LifeState_; }
@@ -177,12 +185,15 @@ private:
     void SetSkinEnabled(bool on);
     void OnNcDestroy(TMessage& message);
     void OnRecreateWnd(TMessage& message);
+    // A windowless control is going: the hook goes first.
+    void OnGraphicRelease(TMessage& message);
     // Leaves the hooks and the form's list.
     void Release();
     void SwitchParentBackground(bool on);
     void Unregister();
 
     TWinControl* Control_ = nullptr;
+    TControl* GraphicControl_ = nullptr;
     TSkinData* SkinData_ = nullptr;
     TWinSkinForm* SkinForm_ = nullptr;
     TControlLife LifeState_ = TControlLife::Created;
