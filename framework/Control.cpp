@@ -74,6 +74,10 @@ void TControl::SetParent(TWinControl* parent) {
     if (parent) {
         parent->InsertControl(this);
         FollowParentFont();
+        // An alignment chosen before the control had a parent (a status
+        // bar's bottom) takes effect as it joins one.
+        if (Align_ != alNone)
+            RequestParentLayout();
     }
 }
 

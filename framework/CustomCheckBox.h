@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Alignment.h"
+
 #include "ButtonControl.h"
 
 namespace veyra {
@@ -9,7 +11,6 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 
 // The side of the box the caption is on: taRightJustify puts it right of
 // the box (the usual way), taLeftJustify left of it (BS_LEFTTEXT).
-enum TLeftRight { taLeftJustify, taRightJustify };
 
 // A check box on the platform's three-state button. A click goes from
 // unchecked to checked, then to grayed when AllowGrayed, then back to

@@ -4,6 +4,8 @@
 #include "Button.h"
 #include "ClassInfo.h"
 #include "CustomCheckBox.h"
+#include "GroupBox.h"
+#include "HeaderControl.h"
 #include "ImageList.h"
 #include "ListBox.h"
 #include "ListView.h"
@@ -11,16 +13,20 @@
 #include "Memo.h"
 #include "MenuItem.h"
 #include "PageControl.h"
+#include "Panel.h"
 #include "PopupMenu.h"
+#include "ProgressBar.h"
 #include "RadioButton.h"
 #include "RadioGroup.h"
 #include "ScrollBar.h"
 #include "SpeedButton.h"
+#include "StatusBar.h"
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
 #include "ToolBar.h"
 #include "ToolButton.h"
+#include "TrackBar.h"
 #include "WebBrowser.h"
 
 namespace veyra {
@@ -35,7 +41,10 @@ void RegisterFrameworkClasses() {
           &TButton::StaticClass(), &TBitBtn::StaticClass(), &TSpeedButton::StaticClass(),
           &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass(),
           // Tool bars and menus
-          &TToolBar::StaticClass(), &TMainMenu::StaticClass(), &TToolButton::StaticClass()})
+          &TToolBar::StaticClass(), &TMainMenu::StaticClass(), &TToolButton::StaticClass(),
+          // Containers and bars
+          &TPanel::StaticClass(), &TGroupBox::StaticClass(), &TStatusBar::StaticClass(),
+          &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

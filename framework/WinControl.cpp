@@ -468,9 +468,13 @@ bool TWinControl::ReflectToChild(TMessage& message) {
     HWND from = nullptr;
     if (message.Msg == WM_NOTIFY && message.LParam)
         from = reinterpret_cast<const NMHDR*>(message.LParam)->hwndFrom;
-    else if (message.Msg == WM_DRAWITEM && message.LParam)
-        from = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->hwndItem;
-    else
+    else if (message.Msg == WM_DRAWITEM && message.LParam) {
+        // A menu item's hwndItem is a menu, which the form's menus draw.
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+        if (item->CtlType == ODT_MENU)
+            return false;
+        from = item->hwndItem;
+    } else
         from = reinterpret_cast<HWND>(message.LParam);
     TWinControl* child = FromHandle(from);
     if (!child || child == this)

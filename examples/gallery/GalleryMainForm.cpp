@@ -29,6 +29,7 @@ constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmControls, L"&Controls...", true},
     {TGalleryMainForm::cmTabs, L"&Tabs...", true},
     {TGalleryMainForm::cmScrollbars, L"Sc&roll bars...", false},
+    {TGalleryMainForm::cmContainers, L"Co&ntainers and bars...", false},
     {TGalleryMainForm::cmSystemDialog, L"&System dialog...", true},
     {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
     {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
@@ -264,6 +265,9 @@ void TGalleryMainForm::RunCommand(UINT command) {
     case cmScrollbars:
         OpenScrollbarsForm();
         break;
+    case cmContainers:
+        OpenContainersForm();
+        break;
     case cmSystemDialog:
         gallery::ShowSystemDialog(Handle());
         break;
@@ -362,6 +366,14 @@ void TGalleryMainForm::OpenScrollbarsForm() {
     // A memo, a list box and a report view with both bars, and scroll-bar
     // controls of both kinds, one disabled, from their stored description.
     auto* form = new TStoredForm(this, L"TGALLERYSCROLLBARS");
+    form->Show();
+}
+
+void TGalleryMainForm::OpenContainersForm() {
+    // A header, panels and group boxes, progress bars in both styles and
+    // orientations, track bars lying and standing, and a status bar with
+    // three panels and a size grip, from their stored description.
+    auto* form = new TStoredForm(this, L"TGALLERYCONTAINERS");
     form->Show();
 }
 

@@ -46,6 +46,8 @@ public:
         cmOpenSystemMenu,
         // The scroll-bars window.
         cmScrollbars,
+        // The containers window.
+        cmContainers,
         // The controls window with a button held hot and one pressed.
         cmControlsHeld,
         cmMdiMaximized,
@@ -79,6 +81,7 @@ private:
     void HoldControlStates(int step);
     void OpenTabsForm();
     void OpenScrollbarsForm();
+    void OpenContainersForm();
     void OpenUnskinnedForm();
 };
 

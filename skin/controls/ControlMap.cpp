@@ -10,14 +10,22 @@
 #include <vector>
 
 #include "SkinBitButton.h"
+#include "SkinBox.h"
+#include "SkinBoxH.h"
 #include "SkinButton.h"
 #include "SkinCheckBox.h"
+#include "SkinGroupBox.h"
+#include "SkinHeader.h"
 #include "SkinMenuButton.h"
+#include "SkinProgress.h"
 #include "SkinRadioButton.h"
+#include "SkinSizer.h"
 #include "SkinSpeedButton.h"
+#include "SkinStatusBar.h"
 #include "SkinTab.h"
 #include "SkinTabBtn.h"
 #include "SkinTabSheet.h"
+#include "SkinTrackBar.h"
 #include "SkinUpDown.h"
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
@@ -73,18 +81,18 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::TabSheet, "TSkinTabSheet", &AttachAs<TSkinTabSheet>},
     {TSkinClass::AdvPage, "TSkinAdvPage", nullptr},
     {TSkinClass::UpDown, "TSkinUpDown", &AttachAs<TSkinUpDown>},
-    {TSkinClass::Header, "TSkinHeader", nullptr},
+    {TSkinClass::Header, "TSkinHeader", &AttachAs<TSkinHeader>},
     {TSkinClass::CheckBox, "TSkinCheckBox", &AttachAs<TSkinCheckBox>},
     {TSkinClass::RadioButton, "TSkinRadioButton", &AttachAs<TSkinRadioButton>},
-    {TSkinClass::GroupBox, "TSkinGroupBox", nullptr},
-    {TSkinClass::Box, "TSkinBox", nullptr},
-    {TSkinClass::BoxH, "TSkinBoxH", nullptr},
-    {TSkinClass::Sizer, "TSkinSizer", nullptr},
+    {TSkinClass::GroupBox, "TSkinGroupBox", &AttachAs<TSkinGroupBox>},
+    {TSkinClass::Box, "TSkinBox", &AttachAs<TSkinBox>},
+    {TSkinClass::BoxH, "TSkinBoxH", &AttachAs<TSkinBoxH>},
+    {TSkinClass::Sizer, "TSkinSizer", &AttachAs<TSkinSizer>},
     {TSkinClass::ObjImage, "TSkinObjImage", nullptr},
-    {TSkinClass::TrackBar, "TSkinTrackBar", nullptr},
+    {TSkinClass::TrackBar, "TSkinTrackBar", &AttachAs<TSkinTrackBar>},
     {TSkinClass::MediaPlayer, "TSkinMP", nullptr},
-    {TSkinClass::StatusBar, "TSkinStatusBar", nullptr},
-    {TSkinClass::Progress, "TSkinProgress", nullptr},
+    {TSkinClass::StatusBar, "TSkinStatusBar", &AttachAs<TSkinStatusBar>},
+    {TSkinClass::Progress, "TSkinProgress", &AttachAs<TSkinProgress>},
     {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
     {TSkinClass::ComBox, "TSkinComBox", nullptr},
     {TSkinClass::Edit, "TSkinEdit", nullptr},

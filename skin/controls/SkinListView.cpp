@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "SkinHeader.h"
+
 namespace veyra {
 
 const TClassInfo& TSkinListView::StaticClass() {
@@ -15,9 +17,19 @@ void TSkinListView::AttachScrollbars(TWinSkinForm* form, TSkinData* skinData) {
     TSkinScrollbar::AttachScrollbars(form, skinData);
     if (!Attached())
         return;
-    // FIXME: the header gets a TSkinHeader here, attached by handle with the
-    // same skin and form, once the header skinning class exists.
     Header_ = reinterpret_cast<HWND>(SendMessageW(Handle(), LVM_GETHEADER, 0, 0));
+    if (!Header_ || HeaderSkin_)
+        return;
+    // Owned as this object is, so that the list view frees both.
+    HeaderSkin_ = new TSkinHeader(Owner());
+    FreeNotification(HeaderSkin_);
+    HeaderSkin_->AttachHandle(Header_, skinData, form);
+}
+
+void TSkinListView::Notification(TComponent* component, TOperation operation) {
+    TSkinScrollbar::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == HeaderSkin_)
+        HeaderSkin_ = nullptr;
 }
 
 } // namespace veyra

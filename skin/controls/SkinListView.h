@@ -5,10 +5,14 @@
 #include "SkinScrollbar.h"
 
 namespace veyra {
+class TSkinHeader;
+}
+
+namespace veyra {
 
 // A list view's scroll bars, skinned as TSkinScrollbar skins any control's.
-// Its column header (LVM_GETHEADER) is found at attach; the header skinning
-// class is not built yet, so the header keeps the platform's look.
+// Its column header (LVM_GETHEADER), found at attach, gets a TSkinHeader
+// of its own, owned by the list view's owner and registered with the form.
 class TSkinListView : public TSkinScrollbar {
     VEYRA_CLASS()
 public:
@@ -18,9 +22,15 @@ public:
 
     // The list view's header window, or null (not in report view).
     HWND Header() const { return Header_; }
+    // The header's skinning object, or null.
+    TSkinHeader* HeaderSkin() const { return HeaderSkin_; }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     HWND Header_ = nullptr;
+    TSkinHeader* HeaderSkin_ = nullptr;
 };
 
 } // namespace veyra
