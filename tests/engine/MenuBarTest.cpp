@@ -64,6 +64,9 @@ void SendKey(WORD key, bool up) {
 }
 
 void SendMouse(POINT screen, DWORD flags) {
+    // The X server's pointer is put there first: a late echo of an earlier
+    // place would otherwise move the pointer back under Wine.
+    SetCursorPos(screen.x, screen.y);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);

@@ -217,15 +217,32 @@ TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow) {
     EXPECT_EQ(Window->Handle(), nullptr) << "the window was destroyed";
 }
 
-// Moves the real mouse pointer to a screen point and clicks there.
+// Moves the real mouse pointer to a screen point and clicks there. Wine
+// answers GetCursorPos from the X server's pointer events, which may arrive
+// late and still carry an earlier place: the click waits until the pointer
+// is reported where it was put several times in a row, and the button
+// events carry the point themselves.
 void ClickWithTheMouse(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
-    MgrTestPump(50);
+    int settled = 0;
+    for (int i = 0; i < 200 && settled < 5; ++i) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) {
+            ++settled;
+        } else {
+            settled = 0;
+            SetCursorPos(screen.x, screen.y);
+        }
+        MgrTestPump(10);
+    }
     INPUT inputs[2]{};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
     SendInput(1, &inputs[0], sizeof(INPUT));
     MgrTestPump(50);
     SendInput(1, &inputs[1], sizeof(INPUT));
