@@ -1,6 +1,9 @@
 #include "Framework.h"
 
 #include "ClassInfo.h"
+#include "ComboBox.h"
+#include "CustomEdit.h"
+#include "DateTimePicker.h"
 #include "ImageList.h"
 #include "ListBox.h"
 #include "ListView.h"
@@ -9,9 +12,11 @@
 #include "PageControl.h"
 #include "PopupMenu.h"
 #include "ScrollBar.h"
+#include "SpinEdit.h"
 #include "TabControl.h"
 #include "TabSheet.h"
 #include "Timer.h"
+#include "UpDown.h"
 #include "WebBrowser.h"
 
 namespace veyra {
@@ -21,7 +26,9 @@ void RegisterFrameworkClasses() {
          {&TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabControl::StaticClass(),
           &TImageList::StaticClass(), &TWebBrowser::StaticClass(), &TTimer::StaticClass(),
           &TPopupMenu::StaticClass(), &TMenuItem::StaticClass(), &TMemo::StaticClass(),
-          &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass()})
+          &TListBox::StaticClass(), &TListView::StaticClass(), &TScrollBar::StaticClass(),
+          &TEdit::StaticClass(), &TComboBox::StaticClass(), &TUpDown::StaticClass(),
+          &TSpinEdit::StaticClass(), &TDateTimePicker::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -9,6 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "SkinComBox.h"
+#include "SkinDateTime.h"
+#include "SkinEdit.h"
 #include "SkinTab.h"
 #include "SkinTabBtn.h"
 #include "SkinTabSheet.h"
@@ -62,9 +65,9 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::StatusBar, "TSkinStatusBar", nullptr},
     {TSkinClass::Progress, "TSkinProgress", nullptr},
     {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
-    {TSkinClass::ComBox, "TSkinComBox", nullptr},
-    {TSkinClass::Edit, "TSkinEdit", nullptr},
-    {TSkinClass::DateTime, "TSkinDateTime", nullptr},
+    {TSkinClass::ComBox, "TSkinComBox", &AttachAs<TSkinComBox>},
+    {TSkinClass::Edit, "TSkinEdit", &AttachAs<TSkinEdit>},
+    {TSkinClass::DateTime, "TSkinDateTime", &AttachAs<TSkinDateTime>},
     {TSkinClass::Scrollbar, "TSkinScrollbar", &AttachAs<TSkinScrollbar>},
     {TSkinClass::ListView, "TSkinListView", &AttachAs<TSkinListView>},
     {TSkinClass::Button, "TSkinButton", nullptr},
