@@ -1,5 +1,7 @@
 #include "ComboBox.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "framework/Messages.h"
@@ -96,6 +98,14 @@ void TCustomComboBox::SetText(const std::wstring& text) {
 
 void TCustomComboBox::SetDropDownCount(int count) {
     DropDownCount_ = std::clamp(count, 1, 100);
+    WriteDropDownCount();
+}
+
+void TCustomComboBox::WriteDropDownCount() {
+    // Wine sizes the dropped list by this count alone; Windows by it and by
+    // the height the window was made with.
+    if (const HWND window = WindowHandle())
+        SendMessageW(window, CB_SETMINVISIBLE, static_cast<WPARAM>(DropDownCount_), 0);
 }
 
 bool TCustomComboBox::DroppedDown() const {
@@ -120,9 +130,12 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
     params.Style |= WS_TABSTOP | WS_VSCROLL | CBS_AUTOHSCROLL | kStyles[Style_];
     if (Style_ != csSimple)
         params.Height = HeightWithList();
+    else
+        params.Style |= CBS_NOINTEGRALHEIGHT; // the list fills the box to its bottom
 }
 
 void TCustomComboBox::WindowCreated() {
+    WriteDropDownCount();
     WriteItems();
 }
 
@@ -130,7 +143,10 @@ void TCustomComboBox::WriteItems() {
     const HWND window = WindowHandle();
     if (!window)
         return;
-    const std::wstring text = Style_ == csDropDownList ? std::wstring() : Text();
+    // The typed text: the window's, or before the window had any, the caption.
+    std::wstring text = Style_ == csDropDownList ? std::wstring() : Text();
+    if (text.empty() && Style_ != csDropDownList)
+        text = Caption();
     SendMessageW(window, CB_RESETCONTENT, 0, 0);
     for (const std::wstring& item : Items_)
         SendMessageW(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));

@@ -51,6 +51,7 @@ protected:
 private:
     void CnCommand(TMessage& message);
     void WriteItems();
+    void WriteDropDownCount();
     // The window's height with its dropped list: the platform takes the
     // list's height from the height the window is made with.
     int HeightWithList() const;

@@ -8,15 +8,17 @@
 
 namespace {
 
-// "Gallery --open controls" (or tabs, scrollbars, dialog, message, mdi, tag99) opens that
-// window once the main form is up, for screenshots and tests; menu, submenu
-// and sysmenu open the View menu, its submenu or the system menu.
+// "Gallery --open controls" (or tabs, scrollbars, edits, droplist, dialog, message, mdi, tag99)
+// opens that window once the main form is up, for screenshots and tests; menu, submenu and sysmenu
+// open the View menu, its submenu or the system menu.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
         {L"controls", TGalleryMainForm::cmControls},
         {L"tabs", TGalleryMainForm::cmTabs},
         {L"scrollbars", TGalleryMainForm::cmScrollbars},
+        {L"edits", TGalleryMainForm::cmEdits},
+        {L"droplist", TGalleryMainForm::cmEditsDropped},
         {L"dialog", TGalleryMainForm::cmSystemDialog},
         {L"message", TGalleryMainForm::cmMessageBox},
         {L"mdi", TGalleryMainForm::cmMdiFrame},

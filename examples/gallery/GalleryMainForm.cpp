@@ -1,6 +1,7 @@
 #include "GalleryMainForm.h"
 
 #include <memory>
+#include <utility>
 
 #include "GalleryWindows.h"
 #include "framework/Application.h"
@@ -21,11 +22,27 @@ struct TCommandInfo {
 
 constexpr UINT_PTR kOpenSubmenuTimer = 1;
 
+// The combo box whose list the edits window drops down once it is shown.
+HWND& DropListTarget() {
+    static HWND target = nullptr;
+    return target;
+}
+
+void CALLBACK DropListNow(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const HWND combo = std::exchange(DropListTarget(), nullptr);
+    if (!combo || !IsWindow(combo))
+        return;
+    SetFocus(combo);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+}
+
 // One table for the menu and the buttons.
 constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmControls, L"&Controls...", true},
     {TGalleryMainForm::cmTabs, L"&Tabs...", true},
     {TGalleryMainForm::cmScrollbars, L"Sc&roll bars...", false},
+    {TGalleryMainForm::cmEdits, L"&Edits...", false},
     {TGalleryMainForm::cmSystemDialog, L"&System dialog...", true},
     {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
     {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
@@ -162,6 +179,10 @@ void TGalleryMainForm::RunCommand(UINT command) {
     case cmScrollbars:
         OpenScrollbarsForm();
         break;
+    case cmEdits:
+    case cmEditsDropped:
+        OpenEditsForm(command == cmEditsDropped);
+        break;
     case cmSystemDialog:
         gallery::ShowSystemDialog(Handle());
         break;
@@ -230,6 +251,22 @@ void TGalleryMainForm::OpenScrollbarsForm() {
     // controls of both kinds, one disabled, from their stored description.
     auto* form = new TStoredForm(this, L"TGALLERYSCROLLBARS");
     form->Show();
+}
+
+void TGalleryMainForm::OpenEditsForm(bool dropped) {
+    // Edits with and without a border, read-only and disabled, a spin edit,
+    // date and time pickers, combo boxes of every style and right to left,
+    // and an edit with an up-down, from their stored description.
+    auto* form = new TStoredForm(this, L"TGALLERYEDITS");
+    form->Show();
+    if (!dropped)
+        return;
+    // For a picture of the skinned drop-down list and its bar: once the
+    // window is up and active, as a click on the button would.
+    if (auto* market = dynamic_cast<TWinControl*>(form->FindComponent("Market"))) {
+        DropListTarget() = market->Handle();
+        SetTimer(nullptr, 0, 600, &DropListNow);
+    }
 }
 
 void TGalleryMainForm::OpenUnskinnedForm() {

@@ -43,7 +43,10 @@ public:
         cmOpenSubmenu,
         cmOpenSystemMenu,
         // The scroll-bars window.
-        cmScrollbars
+        cmScrollbars,
+        // The edits window, and the same with a combo's list dropped down.
+        cmEdits,
+        cmEditsDropped
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -60,6 +63,7 @@ private:
     void OpenControlsForm();
     void OpenTabsForm();
     void OpenScrollbarsForm();
+    void OpenEditsForm(bool dropped);
     void OpenUnskinnedForm();
 };
 
