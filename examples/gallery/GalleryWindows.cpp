@@ -145,7 +145,7 @@ void ShowSystemDialog(HWND owner) {
     std::vector<std::uint8_t> tpl;
     Put(tpl,
         DLGTEMPLATE{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 0,
-                    6, 0, 0, 220, 150});
+                    5, 0, 0, 220, 150});
     Put<WORD>(tpl, 0); // no menu
     Put<WORD>(tpl, 0); // the system dialog class
     PutText(tpl, L"A system dialog");
