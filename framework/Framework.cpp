@@ -3,7 +3,10 @@
 #include "BitBtn.h"
 #include "Button.h"
 #include "ClassInfo.h"
+#include "ComboBox.h"
 #include "CustomCheckBox.h"
+#include "CustomEdit.h"
+#include "DateTimePicker.h"
 #include "GroupBox.h"
 #include "HeaderControl.h"
 #include "ImageList.h"
@@ -20,6 +23,7 @@
 #include "RadioGroup.h"
 #include "ScrollBar.h"
 #include "SpeedButton.h"
+#include "SpinEdit.h"
 #include "StatusBar.h"
 #include "TabControl.h"
 #include "TabSheet.h"
@@ -27,6 +31,7 @@
 #include "ToolBar.h"
 #include "ToolButton.h"
 #include "TrackBar.h"
+#include "UpDown.h"
 #include "WebBrowser.h"
 
 namespace veyra {
@@ -44,7 +49,11 @@ void RegisterFrameworkClasses() {
           &TToolBar::StaticClass(), &TMainMenu::StaticClass(), &TToolButton::StaticClass(),
           // Containers and bars
           &TPanel::StaticClass(), &TGroupBox::StaticClass(), &TStatusBar::StaticClass(),
-          &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass()})
+          &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass(),
+          // Edits
+
+          &TEdit::StaticClass(), &TComboBox::StaticClass(), &TUpDown::StaticClass(),
+          &TSpinEdit::StaticClass(), &TDateTimePicker::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -8,12 +8,13 @@
 
 namespace {
 
-// "Gallery --open controls" (or tabs, scrollbars, containers, dialog,
-// message, mdi, tag99) opens that window once the main form is up, for
-// screenshots and tests (the controls window with one button held hot and
-// one pressed); mdimax opens the MDI frame with its children maximized;
-// menu, submenu, sysmenu and context open the View menu, its submenu, the
-// system menu or the main form's context menu.
+// "Gallery --open controls" (or tabs, scrollbars, containers, edits,
+// droplist, dialog, message, mdi, tag99) opens that window once the main
+// form is up, for screenshots and tests (the controls window with one button
+// held hot and one pressed, the edits window with a combo's list dropped
+// down); mdimax opens the MDI frame with its children maximized; menu,
+// submenu, sysmenu and context open the View menu, its submenu, the system
+// menu or the main form's context menu.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
@@ -21,6 +22,8 @@ UINT CommandFromLine(const std::wstring& line) {
         {L"tabs", TGalleryMainForm::cmTabs},
         {L"scrollbars", TGalleryMainForm::cmScrollbars},
         {L"containers", TGalleryMainForm::cmContainers},
+        {L"edits", TGalleryMainForm::cmEdits},
+        {L"droplist", TGalleryMainForm::cmEditsDropped},
         {L"dialog", TGalleryMainForm::cmSystemDialog},
         {L"message", TGalleryMainForm::cmMessageBox},
         {L"mdimax", TGalleryMainForm::cmMdiMaximized},

@@ -1,6 +1,7 @@
 #include "GalleryMainForm.h"
 
 #include <memory>
+#include <utility>
 
 #include "GalleryWindows.h"
 #include "framework/Application.h"
@@ -24,12 +25,28 @@ struct TCommandInfo {
 constexpr UINT_PTR kOpenSubmenuTimer = 1;
 constexpr UINT_PTR kHoldControlsTimer = 2;
 
+// The combo box whose list the edits window drops down once it is shown.
+HWND& DropListTarget() {
+    static HWND target = nullptr;
+    return target;
+}
+
+void CALLBACK DropListNow(HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    const HWND combo = std::exchange(DropListTarget(), nullptr);
+    if (!combo || !IsWindow(combo))
+        return;
+    SetFocus(combo);
+    SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+}
+
 // One table for the menu and the buttons.
 constexpr TCommandInfo kCommands[] = {
     {TGalleryMainForm::cmControls, L"&Controls...", true},
     {TGalleryMainForm::cmTabs, L"&Tabs...", true},
     {TGalleryMainForm::cmScrollbars, L"Sc&roll bars...", false},
     {TGalleryMainForm::cmContainers, L"Co&ntainers and bars...", false},
+    {TGalleryMainForm::cmEdits, L"&Edits...", false},
     {TGalleryMainForm::cmSystemDialog, L"&System dialog...", true},
     {TGalleryMainForm::cmMessageBox, L"&Message box...", true},
     {TGalleryMainForm::cmMdiFrame, L"M&DI frame...", true},
@@ -268,6 +285,10 @@ void TGalleryMainForm::RunCommand(UINT command) {
     case cmContainers:
         OpenContainersForm();
         break;
+    case cmEdits:
+    case cmEditsDropped:
+        OpenEditsForm(command == cmEditsDropped);
+        break;
     case cmSystemDialog:
         gallery::ShowSystemDialog(Handle());
         break;
@@ -375,6 +396,22 @@ void TGalleryMainForm::OpenContainersForm() {
     // three panels and a size grip, from their stored description.
     auto* form = new TStoredForm(this, L"TGALLERYCONTAINERS");
     form->Show();
+}
+
+void TGalleryMainForm::OpenEditsForm(bool dropped) {
+    // Edits with and without a border, read-only and disabled, a spin edit,
+    // date and time pickers, combo boxes of every style and right to left,
+    // and an edit with an up-down, from their stored description.
+    auto* form = new TStoredForm(this, L"TGALLERYEDITS");
+    form->Show();
+    if (!dropped)
+        return;
+    // For a picture of the skinned drop-down list and its bar: once the
+    // window is up and active, as a click on the button would.
+    if (auto* market = dynamic_cast<TWinControl*>(form->FindComponent("Market"))) {
+        DropListTarget() = market->Handle();
+        SetTimer(nullptr, 0, 600, &DropListNow);
+    }
 }
 
 void TGalleryMainForm::OpenUnskinnedForm() {

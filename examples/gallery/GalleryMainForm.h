@@ -56,7 +56,10 @@ public:
         cmCopy,
         cmPaste,
         cmShowGrid,
-        cmProperties
+        cmProperties,
+        // The edits window, and the same with a combo's list dropped down.
+        cmEdits,
+        cmEditsDropped
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -82,6 +85,7 @@ private:
     void OpenTabsForm();
     void OpenScrollbarsForm();
     void OpenContainersForm();
+    void OpenEditsForm(bool dropped);
     void OpenUnskinnedForm();
 };
 

@@ -50,8 +50,10 @@ void PutNamedItem(std::vector<std::uint8_t>& out, DWORD style, short x, short y,
 }
 
 constexpr WORD kDialogTabs = 101;
-constexpr WORD kDialogCheck = 103;
-constexpr WORD kDialogRadio = 104;
+constexpr WORD kDialogEdit = 102;
+constexpr WORD kDialogCombo = 103;
+constexpr WORD kDialogCheck = 104;
+constexpr WORD kDialogRadio = 105;
 
 void FillDialogTabs(HWND tabs) {
     int index = 0;
@@ -69,6 +71,10 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
     if (msg == WM_INITDIALOG) {
         FillDialogTabs(GetDlgItem(dialog, kDialogTabs));
         CheckDlgButton(dialog, kDialogCheck, BST_CHECKED);
+        const HWND combo = GetDlgItem(dialog, kDialogCombo);
+        for (const wchar_t* item : {L"Shanghai", L"Shenzhen", L"Hong Kong"})
+            SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+        SendMessageW(combo, CB_SETCURSEL, 0, 0);
         return TRUE;
     }
     if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
@@ -144,7 +150,7 @@ void ShowSystemDialog(HWND owner) {
     std::vector<std::uint8_t> tpl;
     Put(tpl,
         DLGTEMPLATE{WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 0,
-                    5, 0, 0, 220, 130});
+                    7, 0, 0, 220, 150});
     Put<WORD>(tpl, 0); // no menu
     Put<WORD>(tpl, 0); // the system dialog class
     PutText(tpl, L"A system dialog");
@@ -158,7 +164,13 @@ void ShowSystemDialog(HWND owner) {
     PutItem(tpl, BS_AUTOCHECKBOX | WS_TABSTOP, 16, 64, 90, 12, kDialogCheck, 0x0080, L"Check box");
     PutItem(tpl, BS_AUTORADIOBUTTON | WS_TABSTOP, 110, 64, 90, 12, kDialogRadio, 0x0080,
             L"Radio button");
-    PutItem(tpl, BS_DEFPUSHBUTTON | WS_TABSTOP, 85, 102, 50, 14, IDOK, 0x0080, L"OK");
+    // An edit and a drop-down combo box: the system classes the foreign
+    // window rules skin.
+    PutItem(tpl, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 8, 98, 100, 13, kDialogEdit, 0x0081,
+            L"600000");
+    PutItem(tpl, CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP, 114, 98, 98, 60, kDialogCombo, 0x0085,
+            L"");
+    PutItem(tpl, BS_DEFPUSHBUTTON | WS_TABSTOP, 85, 122, 50, 14, IDOK, 0x0080, L"OK");
     AlignToDword(tpl);
     DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                             reinterpret_cast<const DLGTEMPLATE*>(tpl.data()), owner, DialogProc, 0);

@@ -14,6 +14,9 @@
 #include "SkinBoxH.h"
 #include "SkinButton.h"
 #include "SkinCheckBox.h"
+#include "SkinComBox.h"
+#include "SkinDateTime.h"
+#include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
 #include "SkinMenuButton.h"
@@ -94,9 +97,9 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::StatusBar, "TSkinStatusBar", &AttachAs<TSkinStatusBar>},
     {TSkinClass::Progress, "TSkinProgress", &AttachAs<TSkinProgress>},
     {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
-    {TSkinClass::ComBox, "TSkinComBox", nullptr},
-    {TSkinClass::Edit, "TSkinEdit", nullptr},
-    {TSkinClass::DateTime, "TSkinDateTime", nullptr},
+    {TSkinClass::ComBox, "TSkinComBox", &AttachAs<TSkinComBox>},
+    {TSkinClass::Edit, "TSkinEdit", &AttachAs<TSkinEdit>},
+    {TSkinClass::DateTime, "TSkinDateTime", &AttachAs<TSkinDateTime>},
     {TSkinClass::Scrollbar, "TSkinScrollbar", &AttachAs<TSkinScrollbar>},
     {TSkinClass::ListView, "TSkinListView", &AttachAs<TSkinListView>},
     {TSkinClass::Button, "TSkinButton", &AttachAs<TSkinButton>},
