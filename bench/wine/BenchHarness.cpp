@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <exception>
 
 namespace veyra::bench {
 namespace {
@@ -97,6 +98,67 @@ bool TBenchHarness::Run(std::FILE* out) {
     }
     PrintRatios(out);
     return true;
+}
+
+double TBenchHarness::TimeOf(const std::string& name) const {
+    for (const TBenchResult& r : Results_)
+        if (r.Name == name)
+            return r.MicrosecondsPerIteration;
+    return 0;
+}
+
+void TBenchHarness::PrintVerdict(std::FILE* out, const std::string& name, const char* label,
+                                 double target) const {
+    const double time = TimeOf(name);
+    const double baseline = TimeOf(name + "_Baseline");
+    if (time <= 0 || baseline <= 0)
+        return;
+    const double ratio = time / baseline;
+    std::fprintf(out, "\n%s: %.2fx the baseline, target at most %.0fx: %s\n", label, ratio, target,
+                 ratio <= target ? "met" : "NOT met");
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::wstring DefaultSkinPath() {
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return folder + L"skin\\skin.skn";
+}
+
+bool ParseBenchOptions(int argc, wchar_t** argv, TBenchOptions& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::wstring arg = argv[i];
+        if (arg.starts_with(L"--min-time=")) {
+            options.MinSeconds = std::wcstod(arg.c_str() + 11, nullptr);
+            if (!(options.MinSeconds > 0))
+                return false;
+        } else if (arg.starts_with(L"--")) {
+            return false;
+        } else {
+            options.SkinPath = arg;
+        }
+    }
+    return true;
+}
+
+int RunGuarded(const char* program, int (*run)(int, wchar_t**), int argc, wchar_t** argv) {
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", program, e.what());
+    } catch (...) {
+        std::fprintf(stderr, "%s: unknown failure\n", program);
+    }
+    return 2;
 }
 
 void TBenchHarness::PrintRatios(std::FILE* out) const {

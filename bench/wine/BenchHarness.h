@@ -13,6 +13,24 @@
 
 namespace veyra::bench {
 
+// Dispatches every message waiting in this thread's queue.
+void PumpMessages();
+// skin\skin.skn beside the running program, where the programs look first.
+std::wstring DefaultSkinPath();
+
+// The options every Wine benchmark program takes: --min-time=SECONDS and
+// the path of a packed skin.
+struct TBenchOptions {
+    double MinSeconds = 0.5;
+    std::wstring SkinPath = DefaultSkinPath();
+};
+// Reads "--min-time=SECONDS" and a skin path; false for an unknown option
+// or a time that is not above 0.
+bool ParseBenchOptions(int argc, wchar_t** argv, TBenchOptions& options);
+// Runs a benchmark program's body, reporting an exception as program's
+// failure (exit status 2) instead of letting it end the process.
+int RunGuarded(const char* program, int (*run)(int, wchar_t**), int argc, wchar_t** argv);
+
 // One measured case. Prepare runs once before the timing and answers an
 // error text when the case cannot be measured honestly (empty: go ahead);
 // Body is one iteration of the measured work.
@@ -44,6 +62,12 @@ public:
     // Prepare fails; the cases after it do not run.
     bool Run(std::FILE* out);
     const std::vector<TBenchResult>& Results() const { return Results_; }
+    // The time per iteration of the case called name, or 0 when it did not run.
+    double TimeOf(const std::string& name) const;
+    // Prints how case name compares with its "_Baseline" partner against a
+    // target ratio, under label; nothing when either did not run.
+    void PrintVerdict(std::FILE* out, const std::string& name, const char* label,
+                      double target) const;
 
 private:
     TBenchResult Measure(const TBenchCase& benchCase) const;

@@ -107,14 +107,6 @@ private:
     std::map<UINT, int> Seen_;
 };
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 // Shows window, active and on top, with the other one hidden: the two are
 // too big to sit side by side, and a covered window paints less.
 void ShowOnly(HWND window, HWND other) {
@@ -394,14 +386,6 @@ void TFrameBench::AddCases(TBenchHarness& harness) {
                  [this, plain] { ResizeStep(plain); }});
 }
 
-std::wstring DefaultSkinPath() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    folder.erase(folder.find_last_of(L"\\/") + 1);
-    return folder + L"skin\\skin.skn";
-}
-
 struct TOptions {
     double MinSeconds = 0.5;
     std::string Filter;
@@ -487,12 +471,5 @@ int Run(int argc, wchar_t** argv) {
 } // namespace veyra::bench
 
 int wmain(int argc, wchar_t** argv) {
-    try {
-        return veyra::bench::Run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "frame_bench: %s\n", e.what());
-    } catch (...) {
-        std::fprintf(stderr, "frame_bench: unknown failure\n");
-    }
-    return 2;
+    return veyra::bench::RunGuarded("frame_bench", &veyra::bench::Run, argc, argv);
 }

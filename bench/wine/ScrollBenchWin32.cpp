@@ -27,14 +27,6 @@ constexpr int kMemoWidth = 400;
 constexpr int kMemoHeight = 600;
 constexpr int kLines = 2000;
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 class TScrollBench {
 public:
     explicit TScrollBench(const std::wstring& skinPath);
@@ -118,30 +110,14 @@ void TScrollBench::AddCases(TBenchHarness& harness) {
     harness.Add({"BM_WinScrollDrag_Baseline", nullptr, [this] { BlitBaseline(); }});
 }
 
-std::wstring DefaultSkinPath() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    folder.erase(folder.find_last_of(L"\\/") + 1);
-    return folder + L"skin\\skin.skn";
-}
-
 int Run(int argc, wchar_t** argv) {
-    double minSeconds = 0.5;
-    std::wstring skinPath = DefaultSkinPath();
-    for (int i = 1; i < argc; ++i) {
-        const std::wstring arg = argv[i];
-        if (arg.starts_with(L"--min-time="))
-            minSeconds = std::wcstod(arg.c_str() + 11, nullptr);
-        else if (!arg.starts_with(L"--"))
-            skinPath = arg;
-    }
-    if (!(minSeconds > 0)) {
+    TBenchOptions options;
+    if (!ParseBenchOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: scroll_bench [--min-time=SECONDS] [SKIN.skn]\n");
         return 2;
     }
     Application().Initialize();
-    TScrollBench bench(skinPath);
+    TScrollBench bench(options.SkinPath);
     if (!bench.SetUpError().empty()) {
         std::fprintf(stderr, "scroll_bench: %s\n", bench.SetUpError().c_str());
         return 2;
@@ -151,18 +127,10 @@ int Run(int argc, wchar_t** argv) {
                 "vertical overlay drawn again; baseline: BitBlt of the same area to the same "
                 "window\n\n",
                 kLines, size.cx, size.cy);
-    TBenchHarness harness(minSeconds, "");
+    TBenchHarness harness(options.MinSeconds, "");
     bench.AddCases(harness);
     const bool ran = harness.Run(stdout);
-    for (const TBenchResult& r : harness.Results())
-        if (r.Name == "BM_WinScrollDrag_Baseline" && r.MicrosecondsPerIteration > 0)
-            for (const TBenchResult& p : harness.Results())
-                if (p.Name == "BM_WinScrollDrag") {
-                    const double ratio = p.MicrosecondsPerIteration / r.MicrosecondsPerIteration;
-                    std::printf("\nscroll-bar repaint in a drag: %.2fx the blit, target at most "
-                                "3x: %s\n",
-                                ratio, ratio <= 3.0 ? "met" : "NOT met");
-                }
+    harness.PrintVerdict(stdout, "BM_WinScrollDrag", "scroll-bar repaint in a drag", 3);
     return ran ? 0 : 1;
 }
 
@@ -170,12 +138,5 @@ int Run(int argc, wchar_t** argv) {
 } // namespace veyra::bench
 
 int wmain(int argc, wchar_t** argv) {
-    try {
-        return veyra::bench::Run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "scroll_bench: %s\n", e.what());
-    } catch (...) {
-        std::fprintf(stderr, "scroll_bench: unknown failure\n");
-    }
-    return 2;
+    return veyra::bench::RunGuarded("scroll_bench", &veyra::bench::Run, argc, argv);
 }

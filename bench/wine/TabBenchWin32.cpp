@@ -30,14 +30,6 @@ constexpr int kHeight = 715;
 // The viewer's four pages.
 constexpr const wchar_t* kPages[] = {L"DDE实时数据", L"DDE历史数据", L"DDE分析图", L"DDE排行"};
 
-void PumpMessages() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
 class TTabBench {
 public:
     explicit TTabBench(const std::wstring& skinPath);
@@ -136,30 +128,14 @@ void TTabBench::AddCases(TBenchHarness& harness) {
         {"BM_WinTabRedraw_Baseline", [this] { return SwitchSkin(false); }, [this] { Redraw(); }});
 }
 
-std::wstring DefaultSkinPath() {
-    wchar_t path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    folder.erase(folder.find_last_of(L"\\/") + 1);
-    return folder + L"skin\\skin.skn";
-}
-
 int Run(int argc, wchar_t** argv) {
-    double minSeconds = 0.5;
-    std::wstring skinPath = DefaultSkinPath();
-    for (int i = 1; i < argc; ++i) {
-        const std::wstring arg = argv[i];
-        if (arg.starts_with(L"--min-time="))
-            minSeconds = std::wcstod(arg.c_str() + 11, nullptr);
-        else if (!arg.starts_with(L"--"))
-            skinPath = arg;
-    }
-    if (!(minSeconds > 0)) {
+    TBenchOptions options;
+    if (!ParseBenchOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: tab_bench [--min-time=SECONDS] [SKIN.skn]\n");
         return 2;
     }
     Application().Initialize();
-    TTabBench bench(skinPath);
+    TTabBench bench(options.SkinPath);
     if (!bench.SetUpError().empty()) {
         std::fprintf(stderr, "tab_bench: %s\n", bench.SetUpError().c_str());
         return 2;
@@ -173,23 +149,13 @@ int Run(int argc, wchar_t** argv) {
     std::printf("BM_WinTabRedraw: RedrawWindow RDW_INVALIDATE|RDW_UPDATENOW of the skinned "
                 "control; baseline: the same with skinning switched off (the platform's paint)"
                 "\n\n");
-    TBenchHarness harness(minSeconds, "");
+    TBenchHarness harness(options.MinSeconds, "");
     bench.AddCases(harness);
     const bool ran = harness.Run(stdout);
-    const auto timeOf = [&harness](const std::string& name) {
-        for (const TBenchResult& r : harness.Results())
-            if (r.Name == name)
-                return r.MicrosecondsPerIteration;
-        return 0.0;
-    };
-    const double blit = timeOf("BM_WinTabPaint_Baseline");
-    if (blit > 0) {
-        const double ratio = timeOf("BM_WinTabPaint") / blit;
-        std::printf("\npage control paint: %.2fx the blit, target at most 4x: %s\n", ratio,
-                    ratio <= 4.0 ? "met" : "NOT met");
+    harness.PrintVerdict(stdout, "BM_WinTabPaint", "page control paint", 4);
+    if (const double blit = harness.TimeOf("BM_WinTabPaint_Baseline"); blit > 0)
         std::printf("page control paint with the strip composed again: %.2fx the blit\n",
-                    timeOf("BM_WinTabPaintFresh") / blit);
-    }
+                    harness.TimeOf("BM_WinTabPaintFresh") / blit);
     return ran ? 0 : 1;
 }
 
@@ -197,12 +163,5 @@ int Run(int argc, wchar_t** argv) {
 } // namespace veyra::bench
 
 int wmain(int argc, wchar_t** argv) {
-    try {
-        return veyra::bench::Run(argc, argv);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "tab_bench: %s\n", e.what());
-    } catch (...) {
-        std::fprintf(stderr, "tab_bench: unknown failure\n");
-    }
-    return 2;
+    return veyra::bench::RunGuarded("tab_bench", &veyra::bench::Run, argc, argv);
 }
