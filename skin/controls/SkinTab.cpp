@@ -273,12 +273,13 @@ void TSkinTab::ClosePage(int index, TTabSheet* page, bool framework) {
 void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
     if (LifeState() == TControlLife::Destroyed)
         return;
-    RefreshState();
     const COLORREF background = ParentColorOr(SchemeColour(&TSkinColours::ButtonFace));
+    // Enabling and focus changes reach the control as messages, which mark
+    // it dirty: an unchanged paint need not ask the platform again.
     const bool unchanged = !Dirty_ && Painted_.Valid && Painted_.Width == rect.right &&
-                           Painted_.Height == rect.bottom && Painted_.Enabled == Enabled_ &&
-                           Painted_.Background == background;
+                           Painted_.Height == rect.bottom && Painted_.Background == background;
     if (!unchanged) {
+        RefreshState();
         // The tabs moved to another side since the images were prepared.
         if (TabSideFromStyle(StyleOf(Handle())) != Side_)
             PrepareImages();
