@@ -115,15 +115,7 @@ LRESULT TArrowButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TArrowButton::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(Handle(), &paint);
-    try {
-        if (dc)
-            Paint(dc);
-    } catch (...) {
-        // A broken skin leaves the button unpainted; the paint still ends.
-    }
-    EndPaint(Handle(), &paint);
+    PaintBetweenBeginAndEnd(Handle(), [this](HDC dc) { Paint(dc); });
     return 0;
 }
 

@@ -148,6 +148,17 @@ void PaintParentBackground(TControl& control, HDC dc) {
     SendMessageW(window, WM_PRINTCLIENT, dcParam, PRF_CLIENT);
 }
 
+void PaintBetweenBeginAndEnd(HWND window, const std::function<void(HDC)>& paint) {
+    PAINTSTRUCT ps{};
+    const HDC dc = BeginPaint(window, &ps);
+    try {
+        if (dc)
+            paint(dc);
+    } catch (...) {
+    }
+    EndPaint(window, &ps);
+}
+
 bool TrackMouseLeave(HWND window) {
     return window && TSkinData::OptionalTrackMouseLeave(window);
 }

@@ -8,6 +8,7 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string_view>
 
 #include "skin/imaging/Bitmap.h"
@@ -55,6 +56,11 @@ void DrawIconText(HDC dc, const RECT& rect, HIMAGELIST images, int imageIndex,
 // Paints the parent's background and content behind control (windowed or
 // not) onto dc, which is in the control's coordinates.
 void PaintParentBackground(TControl& control, HDC dc);
+
+// Answers WM_PAINT of window: BeginPaint, paint into its DC, EndPaint. A
+// paint that throws (a broken skin) leaves the window unpainted; the paint
+// still ends.
+void PaintBetweenBeginAndEnd(HWND window, const std::function<void(HDC)>& paint);
 
 // Asks for WM_MOUSELEAVE when the mouse leaves window; false where the
 // platform cannot.

@@ -238,15 +238,7 @@ LRESULT TWScrollbar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWScrollbar::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(Handle(), &paint);
-    try {
-        if (dc)
-            Paint(dc);
-    } catch (...) {
-        // A broken skin leaves the bar unpainted; the paint still ends.
-    }
-    EndPaint(Handle(), &paint);
+    PaintBetweenBeginAndEnd(Handle(), [this](HDC dc) { Paint(dc); });
     return 0;
 }
 

@@ -63,12 +63,7 @@ constexpr Colour kTrackEnd = Rgb(1, 2, 250);
 constexpr Colour kTrackMiddle = Rgb(3, 250, 4);
 constexpr Colour kTrackVertMiddle = Rgb(250, 5, 250 - 6);
 
-Bitmap Strip(int frames, int frameWidth, int height, Colour (*colour)(int)) {
-    Bitmap strip(frames * frameWidth, height);
-    for (int f = 0; f < frames; ++f)
-        strip.FillRect(RectOfSize(f * frameWidth, 0, frameWidth, height), PixelOf(colour(f + 1)));
-    return strip;
-}
+using test::Strip;
 
 // A channel image with 3 pixels kept at either end.
 Bitmap Channel(int width, int height, Colour middle, bool vertical) {
@@ -102,9 +97,7 @@ std::unique_ptr<TSkinDefinition> MakeContainerSkin() {
     return skin;
 }
 
-COLORREF Ref(Colour c) {
-    return RGB(RedOf(c), GreenOf(c), BlueOf(c));
-}
+using test::Ref;
 
 // What a window's client area shows now, read back from its DC; a failed
 // check leaves the picture in a file named after it.

@@ -45,12 +45,7 @@ Colour BarColour(int frame) {
 constexpr Colour kFace = Rgb(10, 200, 30);
 constexpr Colour kShadow = Rgb(70, 70, 90);
 
-Bitmap Strip(int frames, int frameWidth, int height, Colour (*colour)(int)) {
-    Bitmap strip(frames * frameWidth, height);
-    for (int f = 0; f < frames; ++f)
-        strip.FillRect(RectOfSize(f * frameWidth, 0, frameWidth, height), PixelOf(colour(f + 1)));
-    return strip;
-}
+using test::Strip;
 
 // A flat combo button (Style 1), the picker's arrow and a scroll bar whose
 // arrows and grips are all one colour per frame.
@@ -75,9 +70,7 @@ std::unique_ptr<TSkinDefinition> MakeEditSkin() {
     return skin;
 }
 
-COLORREF Ref(Colour c) {
-    return RGB(RedOf(c), GreenOf(c), BlueOf(c));
-}
+using test::Ref;
 
 // A pixel of a window (frame included) or of the screen, read back now; a
 // miss leaves the picture of the window in name.png.

@@ -104,4 +104,15 @@ TEngineState& TestEngine() {
     return manager ? manager->Engine() : own;
 }
 
+Bitmap Strip(int frames, int frameWidth, int height, Colour (*colour)(int)) {
+    Bitmap strip(frames * frameWidth, height);
+    for (int f = 0; f < frames; ++f)
+        strip.FillRect(RectOfSize(f * frameWidth, 0, frameWidth, height), PixelOf(colour(f + 1)));
+    return strip;
+}
+
+COLORREF Ref(Colour c) {
+    return RGB(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
 } // namespace veyra::test

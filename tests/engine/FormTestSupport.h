@@ -72,4 +72,10 @@ HMENU MakeTestMenu();
 // manager's when one exists, else one of the tests' own.
 TEngineState& TestEngine();
 
+// A strip of frames side by side, frame f (from 1) filled with colour(f).
+Bitmap Strip(int frames, int frameWidth, int height, Colour (*colour)(int));
+
+// A plain colour as the platform's COLORREF.
+COLORREF Ref(Colour c);
+
 } // namespace veyra::test

@@ -45,12 +45,7 @@ Colour ThumbColour(int frame) {
 constexpr Colour kFace = Rgb(10, 200, 30);
 constexpr Colour kShadow = Rgb(70, 70, 90);
 
-Bitmap Strip(int frames, int frameWidth, int height, Colour (*colour)(int)) {
-    Bitmap strip(frames * frameWidth, height);
-    for (int f = 0; f < frames; ++f)
-        strip.FillRect(RectOfSize(f * frameWidth, 0, frameWidth, height), PixelOf(colour(f + 1)));
-    return strip;
-}
+using test::Strip;
 
 std::unique_ptr<TSkinDefinition> MakeScrollSkin() {
     auto skin = test::MakeTestSkin();
@@ -71,9 +66,7 @@ std::unique_ptr<TSkinDefinition> MakeScrollSkin() {
     return skin;
 }
 
-COLORREF Ref(Colour c) {
-    return RGB(RedOf(c), GreenOf(c), BlueOf(c));
-}
+using test::Ref;
 
 // What a window (or its whole frame) shows now, read back from its DC;
 // written to a file named after what was checked when a check fails.
