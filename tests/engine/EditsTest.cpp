@@ -23,6 +23,7 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
+#include "skin/data/ScrollbarGeometry.h"
 #include "skin/data/TabGeometry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
@@ -285,8 +286,10 @@ TEST_F(EditsTest, ChoosingFromTheDroppedList) {
         EXPECT_FALSE(combos[i]->DroppedDown());
     }
 
-    // The skinned bar: the skin's arrow over the platform's, and a thumb
-    // drag that scrolls.
+    // The skinned bar: the skin's arrow over the platform's from the first
+    // paint on (the list sets its scroll values again as it is sized, and
+    // the platform redraws its bar then), the grip following the wheel, and
+    // a thumb drag that scrolls.
     const HWND combo = combos[1]->Handle();
     SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     Settle();
@@ -297,7 +300,24 @@ TEST_F(EditsTest, ChoosingFromTheDroppedList) {
     RECT list{};
     GetWindowRect(info.hwndList, &list);
     ASSERT_TRUE(IsWindowVisible(info.hwndList));
+    const int barX = bar.rcScrollBar.left - list.left + 3;
+    ExpectWindowPixel(info.hwndList, barX, bar.rcScrollBar.top - list.top + 3, BarColour(9),
+                      "list-first-paint");
+    MoveTo(ScreenOf(info.hwndList, 20, 20));
+    Settle();
+    INPUT wheel{};
+    wheel.type = INPUT_MOUSE;
+    wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    wheel.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+    SendInput(1, &wheel, sizeof wheel);
+    Settle();
     const int top = static_cast<int>(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0));
+    EXPECT_GT(top, 0) << "the wheel scrolls the dropped list";
+    ASSERT_TRUE(GetScrollBarInfo(info.hwndList, OBJID_VSCROLL, &bar));
+    const int grip = ScrollbarFrames(TScrollAxis::Vertical, true, TScrollPart::None, false).Grip;
+    ExpectWindowPixel(info.hwndList, barX,
+                      bar.rcScrollBar.top - list.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2,
+                      BarColour(grip), "list-grip-after-wheel");
     const POINT thumb{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
                       bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
     // Down, moved and up in one go: the skin's drag loop takes them all.
