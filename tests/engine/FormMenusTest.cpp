@@ -170,7 +170,9 @@ TEST(FormMenus, ControlMenusAndMainMenuPopupsAreDrawnByTheSkinAndGivenBack) {
     EXPECT_FALSE(menu->OwnerDraw());
     EXPECT_FALSE(open->OnDrawItem);
     EXPECT_TRUE(own->OnDrawItem);
-    MENUITEMINFOW info{sizeof(info), MIIM_FTYPE};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
     ASSERT_TRUE(GetMenuItemInfoW(file->Handle(), 0, TRUE, &info));
     EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u) << "the platform draws its items again";
     EXPECT_NE(unskinned, test::Ref(skin->Colours.Menu));
