@@ -126,7 +126,9 @@ TComboxScrollBar::TDrawn TComboxScrollBar::DrawnOf(const SCROLLBARINFO& bar) con
     // The platform draws its bar again whenever the list sets new values
     // (a list resized as it drops down sets its page anew), even where the
     // thumb ends up in the same place.
-    SCROLLINFO values{sizeof values, SIF_RANGE | SIF_PAGE | SIF_POS};
+    SCROLLINFO values{};
+    values.cbSize = sizeof values;
+    values.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     if (GetScrollInfo(Handle(), SB_VERT, &values))
         drawn.Values = {values.nMin, values.nMax, static_cast<int>(values.nPage), values.nPos};
     return drawn;
