@@ -195,11 +195,12 @@ void TCustomForm::WmMenuChanged(TMessage& message) {
         TWinControl::WndProc(message);
         return;
     }
-    // The menu on screen is not replaced under the platform's menu loop: the
-    // change waits for the loop's end.
+    // The menu on screen is not replaced under the platform's menu loop of
+    // this window: the change waits for the loop's end.
     GUITHREADINFO thread{};
     thread.cbSize = sizeof(thread);
-    if (GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE)) {
+    if (GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE) &&
+        thread.hwndMenuOwner == WindowHandle()) {
         MenuChangeWaiting_ = true;
         return;
     }
