@@ -640,8 +640,7 @@ void TControlMap::DiscoverControls() {
         if (!Alive())
             return;
     }
-    // FIXME: the form's popup menus become owner-drawn here (xcPopupMenu)
-    // once the owner-drawn menus are built.
+    // The form's own popup menus were made owner-drawn when it was attached.
     std::vector<TWinControl*> tabOrder;
     form->GetTabOrderList(tabOrder);
     std::vector<std::pair<TWinControl*, HWND>> windowed;
@@ -745,9 +744,13 @@ void TControlMap::Carry(TControl& control, const TControlPlan& plan) {
     if (plan.Later == TLaterStep::ToolbarPainters)
         if (auto* bar = dynamic_cast<TToolBar*>(&control))
             Form_.AdoptToolBar(*bar);
-    // FIXME: the other later steps (owner-drawn menus of controls, band
-    // colours, a frame's popup menus) are not carried out yet; those rules
-    // only stop the search.
+    if (plan.Later == TLaterStep::PopupMenus)
+        Form_.SkinOwnedPopupMenus(control);
+    // The menus a control carries (its popup menu, a tool bar's drop-down
+    // menus) are drawn like the form's own, whatever skins the control.
+    Form_.SkinControlMenus(control);
+    // FIXME: a cool bar's band colours are not set yet; that rule only stops
+    // the search.
     switch (plan.Children) {
     case TChildStep::MapFirst:
         MapChildren(control, self);

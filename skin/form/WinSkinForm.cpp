@@ -104,6 +104,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
             Timer_ = nullptr;
         std::erase_if(SkinnedPopups_,
                       [component](const auto& skinned) { return skinned.first == component; });
+        std::erase_if(SkinnedMainMenus_,
+                      [component](const auto& skinned) { return skinned.first == component; });
     }
 }
 
@@ -222,6 +224,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form) {
     if (const TSkinDefinition* skin = Skin())
         form->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
     SkinPopupMenus();
+    SkinMainMenus();
 }
 
 void TWinSkinForm::ReadWindowTraits() {
@@ -609,6 +612,15 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
+    if (wParam == kMenuItemsChanged && Tracking_) {
+        // The bar's popups are on screen: their menu is not replaced now.
+        MenuChangeHeld_ = true;
+        return 0;
+    }
+    // Items added since the main menus were skinned are the skin's to draw
+    // too (not while skin-off gives the menus back).
+    if (wParam != kMenuItemsChanged && !SkinnedMainMenus_.empty())
+        SkinMainMenus();
     if (!HandlesFrame())
         return CallOld(CM_MENUCHANGED, wParam, lParam);
     // The platform repaints its own frame for the new menu; that must not
@@ -954,8 +966,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
             }
         };
         TPopupMenu* menu = SystemMenu_.Build(source);
-        SkinMenuItems(
-            *menu, [this] { return Skin(); }, RightToLeft_);
+        SkinMenuItems(*menu->Items(), SkinnedMenuOf([menu] { return menu->Images(); }, 1));
         // The menu runs its own loop; this object may be gone when it ends.
         menu->Popup(screen.x, screen.y);
         return;
@@ -1693,8 +1704,11 @@ void TWinSkinForm::TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy) {
             Tracking_ = false;
         throw;
     }
-    if (guard.Alive())
-        Tracking_ = false;
+    if (!guard.Alive())
+        return;
+    Tracking_ = false;
+    if (std::exchange(MenuChangeHeld_, false))
+        PostMessageW(Handle(), CM_MENUCHANGED, kMenuItemsChanged, 0);
 }
 
 bool TWinSkinForm::OpenMenuByKey(wchar_t key) {
@@ -1808,30 +1822,90 @@ void TWinSkinForm::CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>
 }
 
 void TWinSkinForm::SkinPopupMenus() {
-    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcPopupMenu) ||
-        ClassNameText_ == L"TwwRichEditForm")
+    if (Control_ && ClassNameText_ != L"TwwRichEditForm")
+        SkinOwnedPopupMenus(*Control_);
+}
+
+void TWinSkinForm::SkinOwnedPopupMenus(TComponent& owner) {
+    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcPopupMenu))
         return;
     std::vector<TPopupMenu*> menus;
-    CollectPopupMenus(*Control_, menus);
-    for (TPopupMenu* menu : menus) {
-        if (menu->Tag() == SkinData_->DisableTag() ||
-            std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
-                        [menu](const auto& skinned) { return skinned.first == menu; }))
+    CollectPopupMenus(owner, menus);
+    for (TPopupMenu* menu : menus)
+        SkinPopupMenu(*menu);
+}
+
+TSkinnedMenu TWinSkinForm::SkinnedMenuOf(std::function<HIMAGELIST()> images, int firstDepth) {
+    TSkinnedMenu skinned;
+    skinned.Skin = [this] { return Skin(); };
+    skinned.Images = std::move(images);
+    skinned.RightToLeft = RightToLeft_;
+    skinned.FirstDepth = firstDepth;
+    return skinned;
+}
+
+void TWinSkinForm::SkinPopupMenu(TPopupMenu& menu) {
+    if (menu.Tag() == SkinData_->DisableTag() ||
+        std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
+                    [&menu](const auto& skinned) { return skinned.first == &menu; }))
+        return;
+    SkinnedPopups_.emplace_back(&menu, menu.OwnerDraw());
+    menu.FreeNotification(this);
+    menu.SetOwnerDraw(true);
+    SkinMenuItems(*menu.Items(), SkinnedMenuOf([&menu] { return menu.Images(); }, 1));
+}
+
+void TWinSkinForm::SkinControlMenus(TControl& control) {
+    if (!SkinData_ || !Control_)
+        return;
+    // A control's popup menu is skinned with the form's (xcPopupMenu); a tool
+    // bar's drop-down menus with the bar (its rule asked for xcToolbar).
+    if (SkinData_->Skins(xcPopupMenu))
+        if (TPopupMenu* menu = control.PopupMenu())
+            SkinPopupMenu(*menu);
+    if (auto* bar = dynamic_cast<TToolBar*>(&control); bar && SkinData_->Skins(xcToolbar))
+        for (TToolButton* button : bar->Buttons())
+            if (TPopupMenu* menu = button->DropdownMenu())
+                SkinPopupMenu(*menu);
+}
+
+void TWinSkinForm::SkinMainMenus() {
+    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcMenuItem))
+        return;
+    for (TComponent* component : Control_->Components()) {
+        auto* menu = dynamic_cast<TMainMenu*>(component);
+        if (!menu)
             continue;
-        SkinnedPopups_.emplace_back(menu, menu->OwnerDraw());
-        menu->FreeNotification(this);
-        menu->SetOwnerDraw(true);
-        SkinMenuItems(
-            *menu, [this] { return Skin(); }, RightToLeft_);
+        if (std::none_of(SkinnedMainMenus_.begin(), SkinnedMainMenus_.end(),
+                         [menu](const auto& skinned) { return skinned.first == menu; })) {
+            SkinnedMainMenus_.emplace_back(menu, menu->OwnerDraw());
+            menu->FreeNotification(this);
+            menu->SetOwnerDraw(true);
+        }
+        // The bar's own items stay the platform's; their popups are ours.
+        SkinMenuItems(*menu->Items(), SkinnedMenuOf([menu] { return menu->Images(); }, 2));
     }
+    Control_->RefreshMenu();
+}
+
+void TWinSkinForm::UnskinMainMenus() {
+    for (const auto& [menu, ownerDraw] : std::exchange(SkinnedMainMenus_, {})) {
+        UnskinMenuItems(*menu->Items());
+        menu->SetOwnerDraw(ownerDraw);
+        menu->RemoveFreeNotification(this);
+    }
+    if (Control_ && LifeState_ != TLifeState::InNcDestroy && !Control_->IsDestroying() &&
+        Control_->HandleAllocated())
+        Control_->RefreshMenu();
 }
 
 void TWinSkinForm::UnskinPopupMenus() {
     for (const auto& [menu, ownerDraw] : std::exchange(SkinnedPopups_, {})) {
-        UnskinMenuItems(*menu);
+        UnskinMenuItems(*menu->Items());
         menu->SetOwnerDraw(ownerDraw);
         menu->RemoveFreeNotification(this);
     }
+    UnskinMainMenus();
     ReleaseToolBars();
 }
 
