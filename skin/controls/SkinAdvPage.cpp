@@ -47,6 +47,8 @@ void TSkinAdvPage::RestoreControl() {
 
 void TSkinAdvPage::SkinChanged() {
     Render();
+    // The new face colour too: the attach recoloured the control.
+    TSkinControl::SkinChanged();
 }
 
 void TSkinAdvPage::Notification(TComponent* component, TOperation operation) {

@@ -762,9 +762,11 @@ TEST_F(ContainerSkinTest, AdvPagePicturesFromTheTabsElement) {
     tabs->Image = Strip(5, 10, 20, &HeaderColour);
     tabs->Frame = 5;
     other->Put(std::move(tabs));
+    other->Colours.ButtonFace = kShadow;
     SkinForm->SetSkinDefinition(other.get());
     object->SkinChanged();
     expectPictures(HeaderColour(1), HeaderColour(2), "skin changed");
+    EXPECT_EQ(page->Color(), static_cast<TColor>(kShadow)) << "the new face colour";
 
     object->Detach();
     EXPECT_TRUE(page->Back()->Empty());
