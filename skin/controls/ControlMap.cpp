@@ -20,6 +20,7 @@
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
+#include "SkinMP.h"
 #include "SkinMenuButton.h"
 #include "SkinObjImage.h"
 #include "SkinProgress.h"
@@ -96,7 +97,7 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::Sizer, "TSkinSizer", &AttachAs<TSkinSizer>},
     {TSkinClass::ObjImage, "TSkinObjImage", &AttachAs<TSkinObjImage>},
     {TSkinClass::TrackBar, "TSkinTrackBar", &AttachAs<TSkinTrackBar>},
-    {TSkinClass::MediaPlayer, "TSkinMP", nullptr},
+    {TSkinClass::MediaPlayer, "TSkinMP", &AttachAs<TSkinMP>},
     {TSkinClass::StatusBar, "TSkinStatusBar", &AttachAs<TSkinStatusBar>},
     {TSkinClass::Progress, "TSkinProgress", &AttachAs<TSkinProgress>},
     {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
