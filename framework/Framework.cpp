@@ -27,6 +27,7 @@
 #include "SpinEdit.h"
 #include "StatusBar.h"
 #include "TabControl.h"
+#include "TabSet.h"
 #include "TabSheet.h"
 #include "Timer.h"
 #include "ToolBar.h"
@@ -55,7 +56,9 @@ void RegisterFrameworkClasses() {
           // Edits
 
           &TEdit::StaticClass(), &TComboBox::StaticClass(), &TUpDown::StaticClass(),
-          &TSpinEdit::StaticClass(), &TDateTimePicker::StaticClass()})
+          &TSpinEdit::StaticClass(), &TDateTimePicker::StaticClass(),
+          // The older tab strip
+          &TTabSet::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

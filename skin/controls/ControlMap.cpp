@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "SkinAdvPage.h"
 #include "SkinBitButton.h"
 #include "SkinBox.h"
 #include "SkinBoxH.h"
@@ -21,12 +22,14 @@
 #include "SkinHeader.h"
 #include "SkinMP.h"
 #include "SkinMenuButton.h"
+#include "SkinObjImage.h"
 #include "SkinProgress.h"
 #include "SkinRadioButton.h"
 #include "SkinSizer.h"
 #include "SkinSpeedButton.h"
 #include "SkinStatusBar.h"
 #include "SkinTab.h"
+#include "SkinTab31.h"
 #include "SkinTabBtn.h"
 #include "SkinTabSheet.h"
 #include "SkinTrackBar.h"
@@ -81,9 +84,9 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::None, "", nullptr},
     {TSkinClass::Tab, "TSkinTab", &AttachAs<TSkinTab>},
     {TSkinClass::TabBtn, "TSkinTabBtn", &AttachAs<TSkinTabBtn>},
-    {TSkinClass::Tab31, "TSkinTab31", nullptr},
+    {TSkinClass::Tab31, "TSkinTab31", &AttachAs<TSkinTab31>},
     {TSkinClass::TabSheet, "TSkinTabSheet", &AttachAs<TSkinTabSheet>},
-    {TSkinClass::AdvPage, "TSkinAdvPage", nullptr},
+    {TSkinClass::AdvPage, "TSkinAdvPage", &AttachAs<TSkinAdvPage>},
     {TSkinClass::UpDown, "TSkinUpDown", &AttachAs<TSkinUpDown>},
     {TSkinClass::Header, "TSkinHeader", &AttachAs<TSkinHeader>},
     {TSkinClass::CheckBox, "TSkinCheckBox", &AttachAs<TSkinCheckBox>},
@@ -92,7 +95,7 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::Box, "TSkinBox", &AttachAs<TSkinBox>},
     {TSkinClass::BoxH, "TSkinBoxH", &AttachAs<TSkinBoxH>},
     {TSkinClass::Sizer, "TSkinSizer", &AttachAs<TSkinSizer>},
-    {TSkinClass::ObjImage, "TSkinObjImage", nullptr},
+    {TSkinClass::ObjImage, "TSkinObjImage", &AttachAs<TSkinObjImage>},
     {TSkinClass::TrackBar, "TSkinTrackBar", &AttachAs<TSkinTrackBar>},
     {TSkinClass::MediaPlayer, "TSkinMP", &AttachAs<TSkinMP>},
     {TSkinClass::StatusBar, "TSkinStatusBar", &AttachAs<TSkinStatusBar>},
