@@ -38,6 +38,7 @@
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/data/SkinDefinition.h"
+#include "skin/form/GuardedEntry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/AsciiText.h"
@@ -672,7 +673,10 @@ void TControlMap::MapControl(TControl& control, TWinControl* container) {
         if (AskApplication(control, container, upper) || !Alive())
             return;
         Carry(control, PlanControl(control, Settings_));
-    } catch (const std::exception&) {
+    } catch (...) {
+        // Whatever the handler throws: the application's code may throw
+        // anything, and one control must not stop the walk.
+        NoteStoppedException();
     }
 }
 
@@ -856,7 +860,8 @@ void TControlMap::MapChildWindows(HWND parent) {
             continue;
         try {
             MapWindow(child);
-        } catch (const std::exception&) {
+        } catch (...) {
+            NoteStoppedException();
         }
         if (!Alive())
             return;
