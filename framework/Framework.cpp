@@ -13,6 +13,7 @@
 #include "ListBox.h"
 #include "ListView.h"
 #include "MainMenu.h"
+#include "MediaPlayer.h"
 #include "Memo.h"
 #include "MenuItem.h"
 #include "PageControl.h"
@@ -50,6 +51,7 @@ void RegisterFrameworkClasses() {
           // Containers and bars
           &TPanel::StaticClass(), &TGroupBox::StaticClass(), &TStatusBar::StaticClass(),
           &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass(),
+          &TMediaPlayer::StaticClass(),
           // Edits
 
           &TEdit::StaticClass(), &TComboBox::StaticClass(), &TUpDown::StaticClass(),

@@ -19,6 +19,7 @@
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
+#include "SkinMP.h"
 #include "SkinMenuButton.h"
 #include "SkinProgress.h"
 #include "SkinRadioButton.h"
@@ -94,7 +95,7 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::Sizer, "TSkinSizer", &AttachAs<TSkinSizer>},
     {TSkinClass::ObjImage, "TSkinObjImage", nullptr},
     {TSkinClass::TrackBar, "TSkinTrackBar", &AttachAs<TSkinTrackBar>},
-    {TSkinClass::MediaPlayer, "TSkinMP", nullptr},
+    {TSkinClass::MediaPlayer, "TSkinMP", &AttachAs<TSkinMP>},
     {TSkinClass::StatusBar, "TSkinStatusBar", &AttachAs<TSkinStatusBar>},
     {TSkinClass::Progress, "TSkinProgress", &AttachAs<TSkinProgress>},
     {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
