@@ -42,6 +42,7 @@
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/data/SkinDefinition.h"
+#include "skin/form/GuardedEntry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/AsciiText.h"
@@ -675,7 +676,10 @@ void TControlMap::MapControl(TControl& control, TWinControl* container) {
         if (AskApplication(control, container, upper) || !Alive())
             return;
         Carry(control, PlanControl(control, Settings_));
-    } catch (const std::exception&) {
+    } catch (...) {
+        // Whatever the handler throws: the application's code may throw
+        // anything, and one control must not stop the walk.
+        NoteStoppedException();
     }
 }
 
@@ -863,7 +867,8 @@ void TControlMap::MapChildWindows(HWND parent) {
             continue;
         try {
             MapWindow(child);
-        } catch (const std::exception&) {
+        } catch (...) {
+            NoteStoppedException();
         }
         if (!Alive())
             return;

@@ -7,6 +7,7 @@
 
 #include "FramePainter.h"
 #include "FrameRegion.h"
+#include "GuardedEntry.h"
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
@@ -23,6 +24,7 @@
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/FaultSeamWin32.h"
 #include "skin/imaging/UserHandlesWin32.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/menu/MenuItemPainter.h"
@@ -287,10 +289,8 @@ void TWinSkinForm::InitSkin(TSkinData* skinData) {
         Timer_->OnTimer = [this](TObject* sender) { TimerTick(sender); };
     }
 
-    SkinFrame_ = skinData ? skinData->Skins(xcMainMenu) : true;
     ReadWindowTraits();
-    if (Kind_ == TWindowKind::MdiChild && skinData && skinData->HasOption(xoMDIChildBorder))
-        SkinFrame_ = false;
+    SkinFrame_ = WantsSkinFrame();
 
     // What Unskin gives back: the platform's own non-client size, measured
     // before any style of ours changes it, and the region the window had.
@@ -341,6 +341,18 @@ void TWinSkinForm::InitSkin(TSkinData* skinData) {
 
 // ---------------------------------------------------------------------------
 // The window procedure
+
+bool TWinSkinForm::WantsSkinFrame() const {
+    if (SkinData_ && !SkinData_->Skins(xcMainMenu))
+        return false;
+    if (Kind_ == TWindowKind::MdiChild && SkinData_ && SkinData_->HasOption(xoMDIChildBorder))
+        return false;
+    // A window must never be left without a title bar to drag and buttons to
+    // close it by: where the skin cannot draw one, the platform's frame,
+    // caption and buttons stay, and the skin still dresses the controls.
+    const TSkinDefinition* skin = Skin();
+    return BorderKind_ == TBorderKind::NoCaption || !skin || TitleBarUsable(*skin);
+}
 
 bool TWinSkinForm::HandlesFrame() const {
     // A plain child window (not an MDI child) has no frame of ours.
@@ -1163,7 +1175,8 @@ void TWinSkinForm::Reskin() {
 }
 
 void TWinSkinForm::TimerTick(TObject*) {
-    try {
+    // A timer callback returns to the message loop whatever happens.
+    GuardedEntry([&] {
         if (Tracking_)
             return;
         if (TNCObject* hot = Hot_.Object) {
@@ -1186,9 +1199,7 @@ void TWinSkinForm::TimerTick(TObject*) {
                     SendMessageW(control, CM_MOUSELEAVE, 0, 0);
             }
         }
-    } catch (...) {
-        // A timer callback returns to the message loop whatever happens.
-    }
+    });
 }
 
 void TWinSkinForm::UnhookWindow() {
@@ -1448,12 +1459,20 @@ void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size) {
     const TSkinDefinition* skin = Skin();
     if (!skin)
         return;
-    RegionHandle region =
-        BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
+    RegionHandle region;
+    try {
+        region = BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
+    } catch (...) {
+        // A shape the platform cannot make leaves the window as it is shaped
+        // now; the next size change tries again.
+        NoteStoppedException();
+        return;
+    }
     RegionWidth_ = w;
     RegionHeight_ = h;
     // The window owns the region from here on, and deletes the one it had.
-    if (SetWindowRgn(Handle(), region.Get(), redraw ? TRUE : FALSE)) {
+    if (!VEYRA_PLATFORM_FAILS(SetWindowRgn) &&
+        SetWindowRgn(Handle(), region.Get(), redraw ? TRUE : FALSE)) {
         region.Release();
         RegionSet_ = true;
     }

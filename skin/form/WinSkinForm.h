@@ -104,6 +104,9 @@ public:
     TSkinData* SkinData() const { return SkinData_; }
     TCustomForm* Control() const { return Control_; }
     bool SkinFrame() const { return SkinFrame_; }
+    // Whether the frame in force (skinned or the platform's) is still the one
+    // the skin in force asks for; when not, the window is skinned anew.
+    bool FrameFitsSkin() const { return SkinFrame_ == WantsSkinFrame(); }
     bool InitDone() const { return InitDone_; }
     TWindowKind Kind() const { return Kind_; }
     TBorderKind BorderKind() const { return BorderKind_; }
@@ -172,6 +175,9 @@ protected:
     void HookProc(TMessage& message) override;
 
 private:
+    // Whether the skin and the component's settings give this window a
+    // skinned frame; a skin that cannot make a usable title bar does not.
+    bool WantsSkinFrame() const;
     // Whether the frame messages are ours to answer: a skinned frame on a
     // top-level window or MDI child.
     bool HandlesFrame() const;
