@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cwchar>
 
+#include "skin/imaging/HandleCounts.h"
+
 namespace veyra {
 
 std::wstring TControlAtom::Name() {
@@ -33,11 +35,14 @@ TWinControl* TControlAtom::Find(HWND window) {
 
 void TControlAtom::Attach(HWND window, TWinControl* control) {
     Message();
-    SetPropW(window, MAKEINTATOM(Atom()), control);
+    const bool alreadySet = kCountingHandles && Find(window) != nullptr;
+    if (SetPropW(window, MAKEINTATOM(Atom()), control) && !alreadySet)
+        CountHandles(THandleKind::WindowProperty, 1);
 }
 
 void TControlAtom::Detach(HWND window) {
-    RemovePropW(window, MAKEINTATOM(Atom()));
+    if (RemovePropW(window, MAKEINTATOM(Atom())))
+        CountHandles(THandleKind::WindowProperty, -1);
 }
 
 } // namespace veyra

@@ -18,8 +18,15 @@ using TSelectObject = SelectObjectScope;
 // BeginPaint and EndPaint around one WM_PAINT, however the painting ends.
 class TPaintScope {
 public:
-    explicit TPaintScope(HWND window) : Window_(window), Dc_(BeginPaint(window, &Paint_)) {}
-    ~TPaintScope() { EndPaint(Window_, &Paint_); }
+    explicit TPaintScope(HWND window) : Window_(window), Dc_(BeginPaint(window, &Paint_)) {
+        if (Dc_)
+            CountHandles(THandleKind::PaintDc, 1);
+    }
+    ~TPaintScope() {
+        EndPaint(Window_, &Paint_);
+        if (Dc_)
+            CountHandles(THandleKind::PaintDc, -1);
+    }
     TPaintScope(const TPaintScope&) = delete;
     TPaintScope& operator=(const TPaintScope&) = delete;
     HDC Dc() const { return Dc_; }

@@ -68,19 +68,6 @@ private:
 
 // Saves a device context's state (colours, modes, selections) and restores it
 // at the end of the scope, so a painter handed the DC cannot change it for others.
-class TSavedDcScope {
-public:
-    explicit TSavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {}
-    ~TSavedDcScope() {
-        if (Saved_)
-            RestoreDC(Dc_, Saved_);
-    }
-    TSavedDcScope(const TSavedDcScope&) = delete;
-    TSavedDcScope& operator=(const TSavedDcScope&) = delete;
-
-private:
-    HDC Dc_;
-    int Saved_;
-};
+using TSavedDcScope = SavedDcScope;
 
 } // namespace veyra

@@ -41,6 +41,7 @@ constexpr int kRequestDelayMs = 250;
 
 struct FileDeleter {
     static inline const HANDLE Null = INVALID_HANDLE_VALUE;
+    static constexpr THandleKind Kind = THandleKind::File;
     void operator()(HANDLE file) const { CloseHandle(file); }
 };
 using FileHandle = UniqueHandle<HANDLE, FileDeleter>;

@@ -151,12 +151,16 @@ void PaintParentBackground(TControl& control, HDC dc) {
 void PaintBetweenBeginAndEnd(HWND window, const std::function<void(HDC)>& paint) {
     PAINTSTRUCT ps{};
     const HDC dc = BeginPaint(window, &ps);
+    if (dc)
+        CountHandles(THandleKind::PaintDc, 1);
     try {
         if (dc)
             paint(dc);
     } catch (...) {
     }
     EndPaint(window, &ps);
+    if (dc)
+        CountHandles(THandleKind::PaintDc, -1);
 }
 
 bool TrackMouseLeave(HWND window) {

@@ -124,7 +124,7 @@ void TSkinButton::AfterMessage(TMessage& message) {
         return;
     case WM_MOUSEMOVE:
         if (IsWindowEnabled(Handle()) && EnterHover()) {
-            SetTimer(Handle(), kLeaveWatchTimer, kLeaveWatchMs, nullptr);
+            LeaveWatch_.Start(Handle(), kLeaveWatchTimer, kLeaveWatchMs);
             Repaint();
         }
         TrackMouseLeave(Handle());
@@ -168,7 +168,7 @@ void TSkinButton::WatchLeave() {
 }
 
 void TSkinButton::OnLeave() {
-    KillTimer(Handle(), kLeaveWatchTimer);
+    LeaveWatch_.Stop();
     LeaveHover();
     SetMouseFlag(mfDown, false);
     Repaint();

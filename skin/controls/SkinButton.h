@@ -4,6 +4,7 @@
 
 #include "SkinControl.h"
 #include "skin/data/ButtonLayout.h"
+#include "skin/imaging/UserHandlesWin32.h"
 
 namespace veyra {
 
@@ -68,6 +69,10 @@ private:
     // The hot button's timer: the mouse is no longer over the window.
     void WatchLeave();
     bool CursorInside() const;
+
+    // Runs while the button is hot; killed with the object, so a button
+    // left hot when the skin lets go keeps no timer of ours.
+    WindowTimer LeaveWatch_;
 };
 
 } // namespace veyra

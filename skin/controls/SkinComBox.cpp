@@ -125,12 +125,15 @@ void TSkinComBox::HookEdit() {
         return;
     EditHooked_ = SetWindowSubclass(Edit_, &TSkinComBox::EditProc, reinterpret_cast<UINT_PTR>(this),
                                     reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    if (EditHooked_)
+        CountHandles(THandleKind::Subclass, 1);
 }
 
 void TSkinComBox::UnhookEdit() {
     if (!EditHooked_)
         return;
     EditHooked_ = false;
+    CountHandles(THandleKind::Subclass, -1);
     // Gone already: its own WM_NCDESTROY took the hook out.
     if (IsWindow(Edit_))
         RemoveWindowSubclass(Edit_, &TSkinComBox::EditProc, reinterpret_cast<UINT_PTR>(this));
@@ -141,7 +144,8 @@ LRESULT CALLBACK TSkinComBox::EditProc(HWND window, UINT msg, WPARAM wParam, LPA
     auto* self = reinterpret_cast<TSkinComBox*>(refData);
     if (msg == WM_NCDESTROY) {
         RemoveWindowSubclass(window, &TSkinComBox::EditProc, id);
-        self->EditHooked_ = false;
+        if (std::exchange(self->EditHooked_, false))
+            CountHandles(THandleKind::Subclass, -1);
         return DefSubclassProc(window, msg, wParam, lParam);
     }
     const TAliveGuard guard(*self);

@@ -4,6 +4,7 @@
 
 #include "GuardedEntry.h"
 #include "framework/Control.h"
+#include "skin/imaging/HandleCounts.h"
 
 namespace veyra {
 
@@ -27,6 +28,7 @@ bool TSkinWindow::Subclass() {
         return false;
     ChainProc_ = GetWindowLongPtrW(Handle_, GWLP_WNDPROC);
     Subclassed_ = true;
+    CountHandles(THandleKind::Subclass, 1);
     return true;
 }
 
@@ -34,19 +36,23 @@ void TSkinWindow::RemoveSubclass() {
     if (!Subclassed_)
         return;
     Subclassed_ = false;
-    if (!IsWindow(Handle_))
+    if (!IsWindow(Handle_)) {
+        CountHandles(THandleKind::Subclass, -1);
         return;
+    }
     const auto id = reinterpret_cast<UINT_PTR>(this);
     if (GetWindowLongPtrW(Handle_, GWLP_WNDPROC) == ChainProc_) {
         // Nobody replaced the procedure behind the chain's back: leaving the
         // chain puts back what was there, and keeps the entries of those who
         // subclassed after us in their order.
         RemoveWindowSubclass(Handle_, &TSkinWindow::SubclassProc, id);
+        CountHandles(THandleKind::Subclass, -1);
     } else {
         // Somebody set a procedure of their own after us and calls on into
         // the chain. Leaving it would make the chain put the original
         // procedure back over theirs, so our entry stays as a pass-through
-        // that lets go of the window when it is destroyed.
+        // that lets go of the window when it is destroyed (and is counted
+        // until then).
         SetWindowSubclass(Handle_, &TSkinWindow::SubclassProc, id, 0);
     }
 }
@@ -77,8 +83,8 @@ LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam,
     auto* self = reinterpret_cast<TSkinWindow*>(refData);
     if (!self) {
         // A pass-through entry left by a detached object.
-        if (msg == WM_NCDESTROY)
-            RemoveWindowSubclass(window, &TSkinWindow::SubclassProc, id);
+        if (msg == WM_NCDESTROY && RemoveWindowSubclass(window, &TSkinWindow::SubclassProc, id))
+            CountHandles(THandleKind::Subclass, -1);
         return DefSubclassProc(window, msg, wParam, lParam);
     }
     TCall call;

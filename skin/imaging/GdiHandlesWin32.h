@@ -5,15 +5,34 @@
 
 #include <windows.h>
 
+#include <type_traits>
 #include <utility>
 
+#include "HandleCounts.h"
 #include "UniqueHandle.h"
 
 namespace veyra {
 
+// The counted kind of a GDI object type.
+template <typename Handle> constexpr THandleKind GdiKindOf() {
+    if constexpr (std::is_same_v<Handle, HBITMAP>)
+        return THandleKind::Bitmap;
+    else if constexpr (std::is_same_v<Handle, HRGN>)
+        return THandleKind::Region;
+    else if constexpr (std::is_same_v<Handle, HFONT>)
+        return THandleKind::Font;
+    else if constexpr (std::is_same_v<Handle, HBRUSH>)
+        return THandleKind::Brush;
+    else if constexpr (std::is_same_v<Handle, HPEN>)
+        return THandleKind::Pen;
+    else
+        return THandleKind::GdiObject;
+}
+
 // Frees a GDI object (bitmap, region, font, brush, pen).
 template <typename Handle> struct GdiObjectDeleter {
     static constexpr Handle Null = nullptr;
+    static constexpr THandleKind Kind = GdiKindOf<Handle>();
     void operator()(Handle handle) const { DeleteObject(handle); }
 };
 
@@ -30,34 +49,43 @@ using PenHandle = GdiObject<HPEN>;
 // deleted when the owner goes.
 class MemoryDc {
 public:
-    explicit MemoryDc(HDC compatibleWith = nullptr) : Dc_(CreateCompatibleDC(compatibleWith)) {}
+    explicit MemoryDc(HDC compatibleWith = nullptr) : Dc_(CreateCompatibleDC(compatibleWith)) {
+        if (Dc_ != nullptr)
+            CountHandles(THandleKind::MemoryDc, 1);
+    }
     MemoryDc(const MemoryDc&) = delete;
     MemoryDc& operator=(const MemoryDc&) = delete;
     MemoryDc(MemoryDc&& other) noexcept : Dc_(std::exchange(other.Dc_, nullptr)) {}
     MemoryDc& operator=(MemoryDc&& other) noexcept {
         if (this != &other) {
-            if (Dc_ != nullptr)
-                DeleteDC(Dc_);
+            Free();
             Dc_ = std::exchange(other.Dc_, nullptr);
         }
         return *this;
     }
-    ~MemoryDc() {
-        if (Dc_ != nullptr)
-            DeleteDC(Dc_);
-    }
+    ~MemoryDc() { Free(); }
 
     HDC Get() const { return Dc_; }
     explicit operator bool() const { return Dc_ != nullptr; }
 
 private:
+    void Free() {
+        if (Dc_ == nullptr)
+            return;
+        DeleteDC(Dc_);
+        CountHandles(THandleKind::MemoryDc, -1);
+    }
+
     HDC Dc_ = nullptr;
 };
 
 // Selects an object into a DC for the scope and puts the previous one back.
 class SelectObjectScope {
 public:
-    SelectObjectScope(HDC dc, HGDIOBJ object) : Dc_(dc), Previous_(SelectObject(dc, object)) {}
+    SelectObjectScope(HDC dc, HGDIOBJ object) : Dc_(dc), Previous_(SelectObject(dc, object)) {
+        if (Selected())
+            CountHandles(THandleKind::SelectedObject, 1);
+    }
     SelectObjectScope(const SelectObjectScope&) = delete;
     SelectObjectScope& operator=(const SelectObjectScope&) = delete;
     SelectObjectScope(SelectObjectScope&& other) noexcept
@@ -65,11 +93,17 @@ public:
           Previous_(std::exchange(other.Previous_, nullptr)) {}
     SelectObjectScope& operator=(SelectObjectScope&&) = delete;
     ~SelectObjectScope() {
-        if (Dc_ != nullptr && Previous_ != nullptr && Previous_ != HGDI_ERROR)
-            SelectObject(Dc_, Previous_);
+        if (!Selected())
+            return;
+        SelectObject(Dc_, Previous_);
+        CountHandles(THandleKind::SelectedObject, -1);
     }
 
 private:
+    bool Selected() const {
+        return Dc_ != nullptr && Previous_ != nullptr && Previous_ != HGDI_ERROR;
+    }
+
     HDC Dc_ = nullptr;
     HGDIOBJ Previous_ = nullptr;
 };
@@ -79,12 +113,17 @@ private:
 class WindowDcScope {
 public:
     explicit WindowDcScope(HWND window, bool wholeWindow = true)
-        : Window_(window), Dc_(wholeWindow && window ? GetWindowDC(window) : GetDC(window)) {}
+        : Window_(window), Dc_(wholeWindow && window ? GetWindowDC(window) : GetDC(window)) {
+        if (Dc_)
+            CountHandles(THandleKind::WindowDc, 1);
+    }
     WindowDcScope(const WindowDcScope&) = delete;
     WindowDcScope& operator=(const WindowDcScope&) = delete;
     ~WindowDcScope() {
-        if (Dc_)
-            ReleaseDC(Window_, Dc_);
+        if (!Dc_)
+            return;
+        ReleaseDC(Window_, Dc_);
+        CountHandles(THandleKind::WindowDc, -1);
     }
     HDC Get() const { return Dc_; }
 
@@ -96,12 +135,17 @@ private:
 // Saves a DC's whole state for a scope.
 class SavedDcScope {
 public:
-    explicit SavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {}
+    explicit SavedDcScope(HDC dc) : Dc_(dc), Saved_(SaveDC(dc)) {
+        if (Saved_)
+            CountHandles(THandleKind::SavedDc, 1);
+    }
     SavedDcScope(const SavedDcScope&) = delete;
     SavedDcScope& operator=(const SavedDcScope&) = delete;
     ~SavedDcScope() {
-        if (Saved_)
-            RestoreDC(Dc_, Saved_);
+        if (!Saved_)
+            return;
+        RestoreDC(Dc_, Saved_);
+        CountHandles(THandleKind::SavedDc, -1);
     }
 
 private:

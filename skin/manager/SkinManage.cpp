@@ -300,6 +300,9 @@ void TSkinManage::OnHook(int code, WPARAM wParam, LPARAM lParam) {
     }
     case HCBT_DESTROYWND:
         manager.DetachPopup(window);
+        // A window that finished earlier (a closed message box) is let go
+        // now rather than at the next activation, which may never come.
+        manager.State_->DropInvalid();
         break;
     case HCBT_ACTIVATE:
         if (manager.RunningState_ == TRunningState::NotRunning)
@@ -482,6 +485,10 @@ TWinSkinPopMenu* TSkinManage::FindPopupWindow(HWND menuWindow) const {
         if (popup->Handle() == menuWindow)
             return popup.get();
     return nullptr;
+}
+
+std::size_t TSkinManage::PopupCount() const {
+    return State_->Popups.size();
 }
 
 TWinSkinPopMenu* TSkinManage::FindPopup(HMENU menu) const {

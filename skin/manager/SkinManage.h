@@ -94,6 +94,8 @@ public:
     TWinSkinPopMenu* FindPopup(HMENU menu) const;
     // The skinning object of a popup window, or null.
     TWinSkinPopMenu* FindPopupWindow(HWND menuWindow) const;
+    // How many popup-menu skinning objects there are.
+    std::size_t PopupCount() const;
     // Whether a popup of this mode is skinned with components of these SkinControls.
     static bool PopupModeAllows(TPopupMode mode, std::uint32_t skinControls);
     // Handed to every new popup-menu skinning object.
