@@ -39,6 +39,13 @@ Bitmap Bitmap::View(Pixel* pixels, int width, int height, int stride, PixelForma
 
 Bitmap::Bitmap(const Bitmap& other) : Format_(other.Format_) {
     Allocate(other.Width_, other.Height_, 0);
+    CopyRowsFrom(other);
+}
+
+void Bitmap::CopyRowsFrom(const Bitmap& other) {
+    // A bitmap 0 pixels wide still has rows, but no storage to copy from.
+    if (Data_ == nullptr)
+        return;
     for (int y = 0; y < Height_; ++y)
         std::memcpy(Row(y), other.Row(y), static_cast<std::size_t>(Width_) * sizeof(Pixel));
 }
@@ -57,8 +64,7 @@ Bitmap& Bitmap::operator=(const Bitmap& other) {
     // the same size then touches no new memory.
     Allocate(other.Width_, other.Height_, 0);
     Format_ = other.Format_;
-    for (int y = 0; y < Height_; ++y)
-        std::memcpy(Row(y), other.Row(y), static_cast<std::size_t>(Width_) * sizeof(Pixel));
+    CopyRowsFrom(other);
     return *this;
 }
 
