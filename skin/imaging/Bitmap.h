@@ -86,8 +86,6 @@ public:
 
 private:
     void Allocate(int width, int height, Pixel fill);
-    // Copies the rows of other, which has this bitmap's size.
-    void CopyRowsFrom(const Bitmap& other);
 
     std::vector<Pixel> Storage_;
     Pixel* Data_ = nullptr;
