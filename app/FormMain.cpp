@@ -1,5 +1,7 @@
 #include "FormMain.h"
 
+#include "StartupProbe.h"
+
 #include "framework/ClassInfo.h"
 #include "framework/Framework.h"
 #include "framework/PageControl.h"
@@ -28,6 +30,7 @@ void RegisterViewerClasses() {
 TFormMain::TFormMain(TComponent* owner) : TForm(owner) {
     RegisterViewerClasses();
     ReadDescription(L"TFORMMAIN");
+    StartupProbe().Mark("described");
     PageControl1 = Field<TPageControl>("PageControl1");
     TabSheet1 = Field<TTabSheet>("TabSheet1");
     TabSheet2 = Field<TTabSheet>("TabSheet2");
@@ -53,17 +56,21 @@ void TFormMain::FormCreate(TObject*) {
     Provider_ = TProviderConfig::Load(directory);
     // Whatever the file holds, the skin is switched on and the pages load:
     // without a skin the window keeps the platform's look.
+    StartupProbe().Mark("form-create");
     AssignSkinFile(*SkinData, directory + L"skin\\skin.skn");
+    StartupProbe().Mark("skin-loaded");
     if (!SkinData->Active())
         SkinData->SetActive(true);
     for (TWebBrowser* view : WebViews())
         view->Navigate(L"about:blank");
+    StartupProbe().Mark("web-views-blank");
 }
 
 void TFormMain::FormShow(TObject*) {
     const auto views = WebViews();
     for (std::size_t i = 0; i < views.size(); ++i)
         views[i]->Navigate(Provider_.PageUrl(kPagePaths[i]));
+    StartupProbe().Mark("web-views-navigated");
 }
 
 } // namespace veyra

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "PopupMenu.h"
 #include "WinControl.h"
 
 namespace veyra {
@@ -46,6 +47,7 @@ const TClassInfo& TControl::StaticClass() {
             .Integer("Left", &TControl::Left, &TControl::SetLeft)
             .Event("OnMouseDown", &TControl::OnMouseDown)
             .Bool("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+            .Object<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
             .Integer("Top", &TControl::Top, &TControl::SetTop)
             .Bool("Visible", &TControl::Visible, &TControl::SetVisible)
             .Integer("Width", &TControl::Width, &TControl::SetWidth)
@@ -272,6 +274,35 @@ void TControl::DefaultHandler(TMessage&) {}
 void TControl::RequestParentLayout() {
     if (Parent_ && !Parent_->IsLoading())
         Parent_->AlignControls();
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (menu == PopupMenu_)
+        return;
+    if (PopupMenu_)
+        RemoveFreeNotification(PopupMenu_);
+    PopupMenu_ = menu;
+    if (PopupMenu_)
+        FreeNotification(PopupMenu_);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == PopupMenu_)
+        PopupMenu_ = nullptr;
+}
+
+bool TControl::ShowPopupMenu(const TMessage& message) {
+    if (!PopupMenu_)
+        return false;
+    POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    const auto* windowed = dynamic_cast<const TWinControl*>(this);
+    if (at.x == -1 && at.y == -1 && windowed && windowed->WindowHandle()) {
+        at = POINT{0, 0};
+        ClientToScreen(windowed->WindowHandle(), &at);
+    }
+    PopupMenu_->Popup(at.x, at.y);
+    return true;
 }
 
 void TControl::Loaded() {

@@ -14,6 +14,7 @@
 namespace veyra {
 
 class TWinControl;
+class TPopupMenu;
 
 // How a control is placed inside its parent's client area.
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -107,6 +108,11 @@ public:
         return BiDiMode_ == bdRightToLeft || BiDiMode_ == bdRightToLeftNoAlign;
     }
 
+    // The menu shown when the control is asked for its context menu, or
+    // nullptr; not owned (forgotten when it is freed).
+    TPopupMenu* PopupMenu() const { return PopupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
     // A mouse button went down on the control: raises OnMouseDown. The
     // control's own button-down messages call it after their default
     // handling; a hook that keeps such a message from the control calls it
@@ -139,8 +145,13 @@ public:
     void SetBoundsForLayout(const RECT& bounds);
 
     void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 protected:
+    // Shows PopupMenu for a WM_CONTEXTMENU at its screen point (under the
+    // control's top-left corner when asked from the keyboard); false when
+    // the control has no popup menu.
+    bool ShowPopupMenu(const TMessage& message);
     // True for controls that their parent places itself (pages of a page
     // control); anchors do not move them.
     virtual bool PlacedByParent() const { return false; }
@@ -175,6 +186,7 @@ private:
     TColor Color_ = clBtnFace;
     TBiDiMode BiDiMode_ = bdLeftToRight;
     std::unique_ptr<TFont> Font_;
+    TPopupMenu* PopupMenu_ = nullptr;
     TWndMethod WindowProc_;
     RECT AnchorBounds_{};
     SIZE AnchorParentSize_{};

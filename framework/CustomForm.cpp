@@ -1,8 +1,11 @@
 #include "CustomForm.h"
 
+#include <utility>
+
 #include "Application.h"
 #include "FormReader.h"
 #include "MainMenu.h"
+#include "PopupMenu.h"
 #include "Screen.h"
 
 namespace veyra {
@@ -161,8 +164,11 @@ void TCustomForm::PlaceOnScreen(TCreateParams& params) const {
 void TCustomForm::SetMenu(TMainMenu* menu) {
     if (menu == Menu_)
         return;
-    if (Menu_)
+    if (Menu_) {
         RemoveFreeNotification(Menu_);
+        if (Menu_->WindowHandle() == WindowHandle())
+            Menu_->SetWindowHandle(nullptr);
+    }
     Menu_ = menu;
     if (Menu_)
         FreeNotification(Menu_);
@@ -176,8 +182,49 @@ void TCustomForm::RefreshMenu() {
 }
 
 void TCustomForm::ApplyMenu() {
-    ::SetMenu(WindowHandle(), Menu_ ? Menu_->Handle() : nullptr);
-    Perform(CM_MENUCHANGED, 0, 0);
+    const HWND window = WindowHandle();
+    if (Menu_)
+        Menu_->SetWindowHandle(window);
+    ::SetMenu(window, Menu_ ? Menu_->Handle() : nullptr);
+    // Sent through the window, so that whoever subclassed it hears of it too.
+    SendMessageW(window, CM_MENUCHANGED, 0, 0);
+}
+
+void TCustomForm::WmMenuChanged(TMessage& message) {
+    if (message.WParam != kMenuItemsChanged || !Menu_) {
+        TWinControl::WndProc(message);
+        return;
+    }
+    // The menu on screen is not replaced under the platform's menu loop of
+    // this window: the change waits for the loop's end.
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    if (GetGUIThreadInfo(0, &thread) && (thread.flags & GUI_INMENUMODE) &&
+        thread.hwndMenuOwner == WindowHandle()) {
+        MenuChangeWaiting_ = true;
+        return;
+    }
+    Menu_->ChangeNoticed();
+    RefreshMenu();
+}
+
+bool TCustomForm::WmMenuItem(TMessage& message) {
+    // Owner-drawn items of the form's menu; the platform asks the window
+    // that shows the menu.
+    if (!Menu_ || !message.LParam)
+        return false;
+    if (message.Msg == WM_MEASUREITEM) {
+        auto& request = *reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+        if (request.CtlType != ODT_MENU || !Menu_->FindItem(static_cast<UINT>(request.itemData)))
+            return false;
+        message.Result = AnswerMenuMeasureItem(request);
+        return true;
+    }
+    const auto& request = *reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    if (request.CtlType != ODT_MENU || !Menu_->FindItem(static_cast<UINT>(request.itemData)))
+        return false;
+    message.Result = AnswerMenuDrawItem(request, Menu_->Images());
+    return true;
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
@@ -194,8 +241,10 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 
 void TCustomForm::WindowCreated() {
     TWinControl::WindowCreated();
-    if (Menu_)
+    if (Menu_) {
+        Menu_->SetWindowHandle(WindowHandle());
         ::SetMenu(WindowHandle(), Menu_->Handle());
+    }
 }
 
 void TCustomForm::WmCommand(TMessage& message) {
@@ -221,7 +270,24 @@ void TCustomForm::WndProc(TMessage& message) {
         // The menu is the menu component's to free, not the window's.
         if (Menu_ && GetMenu(WindowHandle()) == Menu_->Handle())
             ::SetMenu(WindowHandle(), nullptr);
+        if (Menu_ && Menu_->WindowHandle() == WindowHandle())
+            Menu_->SetWindowHandle(nullptr);
         TWinControl::WndProc(message);
+        return;
+    case CM_MENUCHANGED:
+        WmMenuChanged(message);
+        return;
+    case WM_EXITMENULOOP:
+        TWinControl::WndProc(message);
+        if (std::exchange(MenuChangeWaiting_, false) && Menu_) {
+            Menu_->ChangeNoticed();
+            RefreshMenu();
+        }
+        return;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (!WmMenuItem(message))
+            TWinControl::WndProc(message);
         return;
     case CM_RELEASE:
         // Nothing of the form may be touched after this.

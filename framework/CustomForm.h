@@ -75,6 +75,8 @@ protected:
 private:
     void WmClose(TMessage& message);
     void WmCommand(TMessage& message);
+    void WmMenuChanged(TMessage& message);
+    bool WmMenuItem(TMessage& message);
     void ApplyMenu();
     void PlaceOnScreen(TCreateParams& params) const;
 
@@ -82,6 +84,8 @@ private:
     SIZE DesignClientSize_{-1, -1};
     bool Created_ = false;
     TMainMenu* Menu_ = nullptr;
+    // The menu's items changed while its platform menu was on screen.
+    bool MenuChangeWaiting_ = false;
 };
 
 // A form of the program's own.

@@ -13,6 +13,7 @@
 #include "ListBox.h"
 #include "ListView.h"
 #include "MainMenu.h"
+#include "MediaPlayer.h"
 #include "Memo.h"
 #include "MenuItem.h"
 #include "PageControl.h"
@@ -26,6 +27,7 @@
 #include "SpinEdit.h"
 #include "StatusBar.h"
 #include "TabControl.h"
+#include "TabSet.h"
 #include "TabSheet.h"
 #include "Timer.h"
 #include "ToolBar.h"
@@ -50,10 +52,13 @@ void RegisterFrameworkClasses() {
           // Containers and bars
           &TPanel::StaticClass(), &TGroupBox::StaticClass(), &TStatusBar::StaticClass(),
           &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass(),
+          &TMediaPlayer::StaticClass(),
           // Edits
 
           &TEdit::StaticClass(), &TComboBox::StaticClass(), &TUpDown::StaticClass(),
-          &TSpinEdit::StaticClass(), &TDateTimePicker::StaticClass()})
+          &TSpinEdit::StaticClass(), &TDateTimePicker::StaticClass(),
+          // The older tab strip
+          &TTabSet::StaticClass()})
         RegisterComponentClass(*cls);
 }
 

@@ -1,6 +1,7 @@
 #include "MainMenu.h"
 
 #include "ClassInfo.h"
+#include "Messages.h"
 #include "PopupMenu.h"
 
 namespace veyra {
@@ -17,7 +18,9 @@ const TClassInfo& TMainMenu::StaticClass() {
 }
 
 TMainMenu::TMainMenu(TComponent* owner)
-    : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr)) {}
+    : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr)) {
+    Items_->OnTreeChange = [this] { ItemsChanged(); };
+}
 
 namespace {
 
@@ -31,6 +34,8 @@ BOOL CALLBACK LetGoOfMenu(HWND window, LPARAM data) {
 } // namespace
 
 TMainMenu::~TMainMenu() {
+    // The items freed with the menu are no change to tell anybody of.
+    Items_->OnTreeChange = nullptr;
     // The forms hear of the menu's end only after its platform menu is gone:
     // the windows of this thread that still show it let go of it first.
     if (Handle_)
@@ -39,7 +44,23 @@ TMainMenu::~TMainMenu() {
 }
 
 void TMainMenu::SetOwnerDraw(bool ownerDraw) {
+    if (ownerDraw == OwnerDraw_)
+        return;
     OwnerDraw_ = ownerDraw;
+    ItemsChanged();
+}
+
+void TMainMenu::SetWindowHandle(HWND window) {
+    WindowHandle_ = window;
+    ChangePosted_ = false;
+}
+
+void TMainMenu::ItemsChanged() {
+    // Posted, so that a run of changes builds one new menu, and never while
+    // the old one may be on screen in the middle of a change.
+    if (!WindowHandle_ || ChangePosted_ || !IsWindow(WindowHandle_))
+        return;
+    ChangePosted_ = PostMessageW(WindowHandle_, CM_MENUCHANGED, kMenuItemsChanged, 0) != FALSE;
 }
 
 bool TMainMenu::Outdated() const {

@@ -48,7 +48,17 @@ public:
         return Items_->InsertChildComponent(component);
     }
 
+    // The form window that shows the menu, or null; the form sets it. A
+    // change to the items is posted to it once (CM_MENUCHANGED with
+    // kMenuItemsChanged) until the window takes the new menu.
+    HWND WindowHandle() const { return WindowHandle_; }
+    void SetWindowHandle(HWND window);
+    // The window has taken note of the posted change.
+    void ChangeNoticed() { ChangePosted_ = false; }
+
 private:
+    void ItemsChanged();
+
     std::unique_ptr<TMenuItem> Items_;
     bool OwnerDraw_ = false;
     bool RightToLeft_ = false;
@@ -56,6 +66,8 @@ private:
     MenuHandle Handle_;
     std::uint64_t BuiltVersion_ = 0;
     bool BuiltOwnerDraw_ = false;
+    HWND WindowHandle_ = nullptr;
+    bool ChangePosted_ = false;
 };
 
 } // namespace veyra

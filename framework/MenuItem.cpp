@@ -217,6 +217,8 @@ void TMenuItem::Changed() {
     while (root->Parent_)
         root = root->Parent_;
     ++root->Version_;
+    if (root->OnTreeChange)
+        root->OnTreeChange();
 }
 
 } // namespace veyra

@@ -106,6 +106,9 @@ public:
     static TMenuItem* FromCommand(UINT command);
 
     TNotifyEvent OnClick;
+    // Runs on the root item after any change to its tree; the menu that owns
+    // the root listens here.
+    std::function<void()> OnTreeChange;
     TMenuDrawItemEvent OnDrawItem;
     TMenuMeasureItemEvent OnMeasureItem;
 

@@ -19,7 +19,11 @@ inline constexpr UINT CM_EXIT = CM_BASE + 0x1B;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;
+// A form's menu changed: wParam 0 once the window shows the new platform
+// menu; kMenuItemsChanged (posted) when the menu's items changed and the
+// window has yet to be given the new menu.
 inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
+inline constexpr WPARAM kMenuItemsChanged = 1;
 inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;
 // Performed by TWinControl::RecreateWnd: the default handling destroys the
 // window and makes a new one. A hook in front of WindowProc sees the old

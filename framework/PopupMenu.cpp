@@ -96,7 +96,9 @@ TMenuItem* ItemOfData(ULONG_PTR data) {
                : nullptr;
 }
 
-bool OnMeasureItem(MEASUREITEMSTRUCT& request) {
+} // namespace
+
+bool AnswerMenuMeasureItem(MEASUREITEMSTRUCT& request) {
     TMenuItem* item = request.CtlType == ODT_MENU ? ItemOfData(request.itemData) : nullptr;
     if (!item)
         return false;
@@ -115,7 +117,7 @@ bool OnMeasureItem(MEASUREITEMSTRUCT& request) {
     return true;
 }
 
-bool OnDrawItem(const DRAWITEMSTRUCT& request) {
+bool AnswerMenuDrawItem(const DRAWITEMSTRUCT& request, HIMAGELIST images) {
     TMenuItem* item =
         request.CtlType == ODT_MENU && request.hDC ? ItemOfData(request.itemData) : nullptr;
     if (!item)
@@ -126,12 +128,14 @@ bool OnDrawItem(const DRAWITEMSTRUCT& request) {
         item->OnDrawItem(item, request.hDC, request.rcItem,
                          (request.itemState & ODS_SELECTED) != 0);
     } else {
-        const TPopupMenu* menu = TPopupMenu::MenuOf(item);
-        TMenuPainter::Draw(*item, menu ? menu->Images() : nullptr, request.hDC, request.rcItem,
+        const TPopupMenu* menu = images ? nullptr : TPopupMenu::MenuOf(item);
+        TMenuPainter::Draw(*item, menu ? menu->Images() : images, request.hDC, request.rcItem,
                            request.itemState);
     }
     return true;
 }
+
+namespace {
 
 // A menu tracked without TPM_RETURNCMD reports its choice here.
 bool OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -152,11 +156,11 @@ LRESULT CALLBACK PopupListProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     try {
         switch (message) {
         case WM_MEASUREITEM:
-            if (lParam && OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            if (lParam && AnswerMenuMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
                 return TRUE;
             break;
         case WM_DRAWITEM:
-            if (lParam && OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            if (lParam && AnswerMenuDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
                 return TRUE;
             break;
         case WM_COMMAND:

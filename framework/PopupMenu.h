@@ -77,6 +77,14 @@ private:
 // platform refuses.
 MenuHandle BuildPlatformMenu(TMenuItem& parent, bool ownerDraw, bool bar = false);
 
+// Answers a WM_MEASUREITEM for an owner-drawn item of a framework menu: its
+// OnMeasureItem, or the plain painter's size. False when the request names
+// no live item.
+bool AnswerMenuMeasureItem(MEASUREITEMSTRUCT& request);
+// Answers a WM_DRAWITEM likewise: its OnDrawItem, or the plain painter with
+// images (the item's popup menu's images when null).
+bool AnswerMenuDrawItem(const DRAWITEMSTRUCT& request, HIMAGELIST images = nullptr);
+
 // The hidden window that owns tracked popup menus and answers WM_MEASUREITEM
 // and WM_DRAWITEM for their owner-drawn items, and WM_COMMAND for their
 // commands. Created on first use, by the user-interface thread that tracks

@@ -7,6 +7,7 @@
 #include "ClassInfo.h"
 #include "ImageList.h"
 #include "Messages.h"
+#include "PopupMenu.h"
 
 namespace veyra {
 
@@ -108,10 +109,39 @@ void TToolBar::CreateParams(TCreateParams& params) {
 
 void TToolBar::WindowCreated() {
     SendMessageW(WindowHandle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(WindowHandle(), TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     if (Images_)
         SendMessageW(WindowHandle(), TB_SETIMAGELIST, 0,
                      reinterpret_cast<LPARAM>(Images_->Handle()));
     WriteButtons();
+}
+
+namespace {
+
+BYTE StyleOf(const TToolButton& button) {
+    switch (button.Style()) {
+    case tbsSeparator:
+        return BTNS_SEP;
+    case tbsCheck:
+        return BTNS_CHECK | BTNS_AUTOSIZE;
+    case tbsDropDown:
+        return BTNS_DROPDOWN | BTNS_AUTOSIZE;
+    default:
+        return BTNS_BUTTON | BTNS_AUTOSIZE;
+    }
+}
+
+} // namespace
+
+void TToolBar::DropDown(TToolButton& button) {
+    TPopupMenu* menu = button.DropdownMenu();
+    RECT place{};
+    if (!menu || !SendMessageW(WindowHandle(), TB_GETRECT, static_cast<WPARAM>(button.Command()),
+                               reinterpret_cast<LPARAM>(&place)))
+        return;
+    POINT below{place.left, place.bottom};
+    ClientToScreen(WindowHandle(), &below);
+    menu->Popup(below.x, below.y);
 }
 
 void TToolBar::WriteButtons() {
@@ -124,10 +154,7 @@ void TToolBar::WriteButtons() {
         TBBUTTON entry{};
         entry.idCommand = button->Command();
         entry.iBitmap = button->Style() == tbsSeparator ? 6 : button->ImageIndex();
-        entry.fsStyle = static_cast<BYTE>(
-            button->Style() == tbsSeparator
-                ? BTNS_SEP
-                : (button->Style() == tbsCheck ? BTNS_CHECK : BTNS_BUTTON) | BTNS_AUTOSIZE);
+        entry.fsStyle = static_cast<BYTE>(StyleOf(*button));
         entry.fsState = static_cast<BYTE>((button->Enabled() ? TBSTATE_ENABLED : 0) |
                                           (button->Down() ? TBSTATE_CHECKED : 0));
         entry.iString =
@@ -178,6 +205,12 @@ void TToolBar::WndProc(TMessage& message) {
         auto* header = reinterpret_cast<NMHDR*>(message.LParam);
         if (header && header->code == static_cast<UINT>(NM_CUSTOMDRAW)) {
             message.Result = CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(header));
+            return;
+        }
+        if (header && header->code == static_cast<UINT>(TBN_DROPDOWN)) {
+            if (TToolButton* button = ButtonByCommand(reinterpret_cast<NMTOOLBARW*>(header)->iItem))
+                DropDown(*button);
+            message.Result = TBDDRET_DEFAULT;
             return;
         }
         TWinControl::WndProc(message);

@@ -77,6 +77,8 @@ protected:
 
 private:
     void WriteButtons();
+    // Drops button's menu down under it.
+    void DropDown(TToolButton& button);
     LRESULT CustomDraw(NMCUSTOMDRAW& draw);
 
     bool Flat_ = false;

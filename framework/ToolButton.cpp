@@ -1,6 +1,7 @@
 #include "ToolButton.h"
 
 #include "ClassInfo.h"
+#include "PopupMenu.h"
 #include "PropInfo.h"
 #include "ToolBar.h"
 
@@ -26,8 +27,10 @@ const TClassInfo& TToolButton::StaticClass() {
             .Integer("ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex)
             .Bool("Enabled", &TToolButton::Enabled, &TToolButton::SetEnabled)
             .Bool("Down", &TToolButton::Down, &TToolButton::SetDown)
-            .Enum("Style", {"tbsButton", "tbsCheck", "tbsSeparator"}, &TToolButton::Style,
-                  &TToolButton::SetStyle)
+            .Enum("Style", {"tbsButton", "tbsCheck", "tbsSeparator", "tbsDropDown"},
+                  &TToolButton::Style, &TToolButton::SetStyle)
+            .Object<TPopupMenu>("DropdownMenu", &TToolButton::DropdownMenu,
+                                &TToolButton::SetDropdownMenu)
             .Event("OnClick", &TToolButton::OnClick)
             .Take(),
         [](TComponent* owner) -> TComponent* { return new TToolButton(owner); });
@@ -64,6 +67,22 @@ void TToolButton::SetEnabled(bool enabled) {
 void TToolButton::SetDown(bool down) {
     Down_ = down;
     Changed();
+}
+
+void TToolButton::SetDropdownMenu(TPopupMenu* menu) {
+    if (menu == DropdownMenu_)
+        return;
+    if (DropdownMenu_)
+        RemoveFreeNotification(DropdownMenu_);
+    DropdownMenu_ = menu;
+    if (DropdownMenu_)
+        FreeNotification(DropdownMenu_);
+}
+
+void TToolButton::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == DropdownMenu_)
+        DropdownMenu_ = nullptr;
 }
 
 void TToolButton::Click() {

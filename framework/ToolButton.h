@@ -8,11 +8,13 @@
 
 namespace veyra {
 
+class TPopupMenu;
 class TToolBar;
 
 // What a tool button is: a push button, a button that stays down when
-// clicked, or a gap between groups.
-enum TToolButtonStyle : int { tbsButton, tbsCheck, tbsSeparator };
+// clicked, a gap between groups, or a push button with an arrow beside it
+// that drops its DropdownMenu down.
+enum TToolButtonStyle : int { tbsButton, tbsCheck, tbsSeparator, tbsDropDown };
 
 // One button of a tool bar: its caption, image and state, and the command
 // the platform's tool bar reports when it is clicked. Owned by its owner;
@@ -39,6 +41,12 @@ public:
     int Command() const { return Command_; }
     // The tool bar that lists the button, or nullptr.
     TToolBar* ToolBar() const { return ToolBar_; }
+    // The menu a tbsDropDown button's arrow drops down, or nullptr; not
+    // owned (forgotten when it is freed).
+    TPopupMenu* DropdownMenu() const { return DropdownMenu_; }
+    void SetDropdownMenu(TPopupMenu* menu);
+
+    void Notification(TComponent* component, TOperation operation) override;
 
     // Runs OnClick when the button is enabled.
     void Click();
@@ -56,6 +64,7 @@ private:
     bool Down_ = false;
     int Command_ = 0;
     TToolBar* ToolBar_ = nullptr;
+    TPopupMenu* DropdownMenu_ = nullptr;
 };
 
 } // namespace veyra

@@ -256,6 +256,10 @@ void TWinControl::WndProc(TMessage& message) {
         if (ReflectToChild(message))
             return;
         break;
+    case WM_CONTEXTMENU:
+        if (ShowPopupMenu(message))
+            return;
+        break;
     case CM_ENABLEDCHANGED:
         if (Handle_)
             EnableWindow(Handle_, Enabled());

@@ -46,6 +46,86 @@ void TBenchHarness::Add(TBenchCase benchCase) {
     Cases_.push_back(std::move(benchCase));
 }
 
+void TBenchHarness::AddPair(TBenchPair pair) {
+    Cases_.push_back(std::move(pair));
+}
+
+namespace {
+
+double Median(std::vector<double> values) {
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Runs Prepare when there is one; its error text, or "" to go ahead.
+std::string PrepareCase(const TBenchCase& benchCase) {
+    return benchCase.Prepare ? benchCase.Prepare() : std::string();
+}
+
+} // namespace
+
+bool TBenchHarness::MeasurePair(std::FILE* out, const TBenchPair& pair) {
+    static const double frequency = CounterFrequency();
+    const TBenchCase* cases[2] = {&pair.Subject, &pair.Baseline};
+    // One untimed iteration of each, then a few timed ones of each to size
+    // the batches by the slower: both run the same count, Rounds batches each, in
+    // about twice the minimum time together.
+    double slowest = 0;
+    for (const TBenchCase* benchCase : cases) {
+        if (std::string error = PrepareCase(*benchCase); !error.empty()) {
+            std::fprintf(out, "%-34s ERROR: %s\n", benchCase->Name.c_str(), error.c_str());
+            return false;
+        }
+        benchCase->Body();
+        constexpr int kProbes = 3;
+        const std::int64_t start = CounterNow();
+        for (int i = 0; i < kProbes; ++i)
+            benchCase->Body();
+        slowest =
+            std::max(slowest, static_cast<double>(CounterNow() - start) / frequency / kProbes);
+    }
+    const int rounds = std::max(pair.Rounds, 1);
+    const auto batch = std::clamp<std::int64_t>(
+        static_cast<std::int64_t>(MinSeconds_ / rounds / std::max(slowest, 1e-7)), 1, 1 << 16);
+    std::vector<double> times[2];
+    // The thread's processor time is counted in coarse ticks: summed over
+    // the rounds, not taken per batch.
+    double cpuTotals[2] = {};
+    for (int round = 0; round < rounds; ++round)
+        for (int turn = 0; turn < 2; ++turn) {
+            const int which = (round + turn) % 2;
+            const TBenchCase& benchCase = *cases[which];
+            if (std::string error = PrepareCase(benchCase); !error.empty()) {
+                std::fprintf(out, "%-34s ERROR: %s\n", benchCase.Name.c_str(), error.c_str());
+                return false;
+            }
+            const double cpuStart = ThreadCpuMicroseconds();
+            const std::int64_t start = CounterNow();
+            for (std::int64_t i = 0; i < batch; ++i)
+                benchCase.Body();
+            const auto ticks = static_cast<double>(CounterNow() - start);
+            times[which].push_back(ticks / frequency * 1e6 / static_cast<double>(batch));
+            cpuTotals[which] += ThreadCpuMicroseconds() - cpuStart;
+        }
+    for (int which = 0; which < 2; ++which) {
+        Results_.push_back({cases[which]->Name, Median(times[which]),
+                            cpuTotals[which] / static_cast<double>(batch * rounds),
+                            batch * rounds});
+        PrintResult(out, Results_.back());
+    }
+    return true;
+}
+
+void TBenchHarness::PrintResult(std::FILE* out, const TBenchResult& r) const {
+    std::fprintf(out, "%-34s %13.1f us %13.1f us %10lld\n", r.Name.c_str(),
+                 r.MicrosecondsPerIteration, r.CpuMicrosecondsPerIteration,
+                 static_cast<long long>(r.Iterations));
+    std::fflush(out);
+}
+
 TBenchResult TBenchHarness::Measure(const TBenchCase& benchCase) const {
     static const double frequency = CounterFrequency();
     // One untimed iteration first: caches, lazily made GDI objects and the
@@ -78,23 +158,26 @@ bool TBenchHarness::Run(std::FILE* out) {
     PrintRule(out);
     std::fprintf(out, "%-34s %16s %16s %10s\n", "Benchmark", "Time", "CPU", "Iterations");
     PrintRule(out);
-    for (const TBenchCase& benchCase : Cases_) {
-        if (!Filter_.empty() && benchCase.Name.find(Filter_) == std::string::npos)
-            continue;
-        if (benchCase.Prepare) {
-            const std::string error = benchCase.Prepare();
-            if (!error.empty()) {
-                std::fprintf(out, "%-34s ERROR: %s\n", benchCase.Name.c_str(), error.c_str());
+    for (const auto& entry : Cases_) {
+        if (const auto* pair = std::get_if<TBenchPair>(&entry)) {
+            if (!Filter_.empty() && pair->Subject.Name.find(Filter_) == std::string::npos)
+                continue;
+            if (!MeasurePair(out, *pair)) {
                 std::fflush(out);
                 return false;
             }
+            continue;
+        }
+        const TBenchCase& benchCase = std::get<TBenchCase>(entry);
+        if (!Filter_.empty() && benchCase.Name.find(Filter_) == std::string::npos)
+            continue;
+        if (std::string error = PrepareCase(benchCase); !error.empty()) {
+            std::fprintf(out, "%-34s ERROR: %s\n", benchCase.Name.c_str(), error.c_str());
+            std::fflush(out);
+            return false;
         }
         Results_.push_back(Measure(benchCase));
-        const TBenchResult& r = Results_.back();
-        std::fprintf(out, "%-34s %13.1f us %13.1f us %10lld\n", r.Name.c_str(),
-                     r.MicrosecondsPerIteration, r.CpuMicrosecondsPerIteration,
-                     static_cast<long long>(r.Iterations));
-        std::fflush(out);
+        PrintResult(out, Results_.back());
     }
     PrintRatios(out);
     return true;
@@ -114,7 +197,7 @@ void TBenchHarness::PrintVerdict(std::FILE* out, const std::string& name, const 
     if (time <= 0 || baseline <= 0)
         return;
     const double ratio = time / baseline;
-    std::fprintf(out, "\n%s: %.2fx the baseline, target at most %.0fx: %s\n", label, ratio, target,
+    std::fprintf(out, "\n%s: %.2fx the baseline, target at most %gx: %s\n", label, ratio, target,
                  ratio <= target ? "met" : "NOT met");
 }
 

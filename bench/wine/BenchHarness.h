@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace veyra::bench {
@@ -40,6 +41,16 @@ struct TBenchCase {
     std::function<void()> Body;
 };
 
+// A case and its baseline measured by turns: Rounds rounds of one batch of
+// each (the order swapped every round), so that a change in the machine's
+// load during the run falls on both alike. Each is reported with the median
+// of its batches' times per iteration.
+struct TBenchPair {
+    TBenchCase Subject;
+    TBenchCase Baseline;
+    int Rounds = 15;
+};
+
 // What one case measured: wall-clock time, and this thread's own processor
 // time (which leaves out the window server's and X server's share, but also
 // the waits of a loaded machine).
@@ -57,6 +68,9 @@ public:
     explicit TBenchHarness(double minSeconds = 0.5, std::string filter = {});
 
     void Add(TBenchCase benchCase);
+    // Adds a case with its baseline, measured by turns; selected when the
+    // subject's name contains the filter.
+    void AddPair(TBenchPair pair);
     // Runs every selected case in the order added and prints the table, then
     // the ratios. Returns false, after printing why, as soon as a case's
     // Prepare fails; the cases after it do not run.
@@ -71,11 +85,15 @@ public:
 
 private:
     TBenchResult Measure(const TBenchCase& benchCase) const;
+    // Measures a pair by turns into Results_; false after printing why a
+    // Prepare failed.
+    bool MeasurePair(std::FILE* out, const TBenchPair& pair);
+    void PrintResult(std::FILE* out, const TBenchResult& r) const;
     void PrintRatios(std::FILE* out) const;
 
     double MinSeconds_;
     std::string Filter_;
-    std::vector<TBenchCase> Cases_;
+    std::vector<std::variant<TBenchCase, TBenchPair>> Cases_;
     std::vector<TBenchResult> Results_;
 };
 

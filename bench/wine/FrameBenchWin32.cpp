@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <exception>
@@ -24,6 +25,7 @@
 #include "framework/Application.h"
 #include "skin/component/SkinData.h"
 #include "skin/form/FramePainter.h"
+#include "skin/form/FrameRegion.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -43,6 +45,10 @@ constexpr COLORREF kMarker = RGB(1, 254, 3);
 constexpr POINT kMarkerAt{kWidth / 2, 8};
 // What a resize step must stay under: a quarter of a 60 Hz frame.
 constexpr double kResizeTargetMicroseconds = 4000;
+// The skinned step against the same window's unskinned step.
+constexpr double kResizeTargetRatio = 1.25;
+// Steps timed message by message for the breakdown of a step.
+constexpr int kProfileSteps = 40;
 
 // How often WM_SIZE reached the class's own procedure, behind any subclass.
 int gSizeMessages = 0;
@@ -105,6 +111,53 @@ private:
     }
     HWND Window_;
     std::map<UINT, int> Seen_;
+};
+
+// Times what a window's procedures spend on each message while the profiler
+// lives, on top of every other subclass: per message, the time inside it
+// less the time of the messages sent from inside it, so that a nested
+// message is counted once, under its own name.
+class TMessageProfiler {
+public:
+    explicit TMessageProfiler(HWND window) : Window_(window) {
+        SetWindowSubclass(Window_, &TMessageProfiler::Proc, kProfilerId,
+                          reinterpret_cast<DWORD_PTR>(this));
+    }
+    TMessageProfiler(const TMessageProfiler&) = delete;
+    TMessageProfiler& operator=(const TMessageProfiler&) = delete;
+    ~TMessageProfiler() { RemoveWindowSubclass(Window_, &TMessageProfiler::Proc, kProfilerId); }
+    // Counter ticks spent on msg itself.
+    long long TicksOf(UINT msg) const {
+        const auto found = Ticks_.find(msg);
+        return found == Ticks_.end() ? 0 : found->second;
+    }
+    // Counter ticks spent on every message, nested ones once.
+    long long TotalTicks() const {
+        long long total = 0;
+        for (const auto& [msg, ticks] : Ticks_)
+            total += ticks;
+        return total;
+    }
+
+private:
+    static constexpr UINT_PTR kProfilerId = 0x5046;
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                 DWORD_PTR self) {
+        auto& profiler = *reinterpret_cast<TMessageProfiler*>(self);
+        LARGE_INTEGER start{}, end{};
+        const long long nestedBefore = profiler.Nested_;
+        QueryPerformanceCounter(&start);
+        const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
+        QueryPerformanceCounter(&end);
+        const long long inside = end.QuadPart - start.QuadPart;
+        const long long nested = profiler.Nested_ - nestedBefore;
+        profiler.Ticks_[msg] += inside - nested;
+        profiler.Nested_ = nestedBefore + inside;
+        return result;
+    }
+    HWND Window_;
+    std::map<UINT, long long> Ticks_;
+    long long Nested_ = 0; // ticks of messages finished so far, nested ones in their parents'
 };
 
 // Shows window, active and on top, with the other one hidden: the two are
@@ -179,6 +232,9 @@ public:
 
     // What one skinned resize step sent the window, counted while preparing.
     std::string StepMessages;
+    // Prints where a resize step of each window spends its time, message by
+    // message; nothing when the windows are not up.
+    void PrintStepBreakdown(std::FILE* out);
 
 private:
     std::string PrepareSkinnedPaint();
@@ -195,6 +251,10 @@ private:
     std::string PreparePainter();
     void PaintOffScreen();
     void BlitOffScreen();
+    std::string PrepareRegion();
+    // Builds (and drops) the region of the next size of a resize, without
+    // giving it to the window.
+    void BuildNextRegion();
 
     TSkinData SkinData_{nullptr};
     TBenchWindow Skinned_{L"Veyra skinned frame"};
@@ -206,6 +266,7 @@ private:
     std::unique_ptr<DibSurface> OffScreen_;
     TFramePaintInput PainterInput_;
     FontHandle CaptionFont_;
+    Bitmap RegionScratch_;
     bool Grown_ = false;
     std::string SetUpError_;
 };
@@ -359,6 +420,76 @@ void TFrameBench::BlitOffScreen() {
     GdiFlush();
 }
 
+std::string TFrameBench::PrepareRegion() {
+    if (!Form_ || !Form_->Skin())
+        return "the skinned window has no skin definition";
+    BuildNextRegion();
+    return {};
+}
+
+void TFrameBench::BuildNextRegion() {
+    Grown_ = !Grown_;
+    const int grow = Grown_ ? 1 : 0;
+    const RegionHandle region =
+        BuildFrameRegion(*Form_->Skin(), Form_->Metrics(), Form_->BorderKind(), Form_->Active(),
+                         kWidth + grow, kHeight + grow, RegionScratch_);
+}
+
+void TFrameBench::PrintStepBreakdown(std::FILE* out) {
+    static const struct {
+        UINT Msg;
+        const char* Name;
+    } kShown[] = {{WM_WINDOWPOSCHANGING, "WM_WINDOWPOSCHANGING"},
+                  {WM_NCCALCSIZE, "WM_NCCALCSIZE"},
+                  {WM_NCPAINT, "WM_NCPAINT"},
+                  {WM_ERASEBKGND, "WM_ERASEBKGND"},
+                  {WM_PAINT, "WM_PAINT"},
+                  {WM_WINDOWPOSCHANGED, "WM_WINDOWPOSCHANGED"},
+                  {WM_MOVE, "WM_MOVE"},
+                  {WM_SIZE, "WM_SIZE"}};
+    if (!Skinned_.Handle() || !Plain_.Handle() || !Form_)
+        return;
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    const auto us = [&](long long ticks) {
+        return static_cast<double>(ticks) * 1e6 / static_cast<double>(frequency.QuadPart) /
+               kProfileSteps;
+    };
+    double columns[2][std::size(kShown) + 3] = {};
+    const HWND windows[2] = {Skinned_.Handle(), Plain_.Handle()};
+    for (int which = 0; which < 2; ++which) {
+        ShowOnly(windows[which], windows[1 - which]);
+        ResetSize(windows[which]);
+        ResizeStep(windows[which]);
+        TMessageProfiler profiler(windows[which]);
+        LARGE_INTEGER start{}, end{};
+        QueryPerformanceCounter(&start);
+        for (int i = 0; i < kProfileSteps; ++i)
+            ResizeStep(windows[which]);
+        QueryPerformanceCounter(&end);
+        long long listed = 0;
+        for (std::size_t m = 0; m < std::size(kShown); ++m) {
+            columns[which][m] = us(profiler.TicksOf(kShown[m].Msg));
+            listed += profiler.TicksOf(kShown[m].Msg);
+        }
+        const long long all = profiler.TotalTicks();
+        columns[which][std::size(kShown)] = us(all - listed);
+        columns[which][std::size(kShown) + 1] = us(end.QuadPart - start.QuadPart - all);
+        columns[which][std::size(kShown) + 2] = us(end.QuadPart - start.QuadPart);
+    }
+    std::fprintf(out,
+                 "\nwhere a resize step goes (us per step over %d steps; each message less the "
+                 "messages sent inside it):\n  %-34s %10s %10s\n",
+                 kProfileSteps, "", "skinned", "unskinned");
+    for (std::size_t m = 0; m < std::size(kShown); ++m)
+        std::fprintf(out, "  %-34s %10.1f %10.1f\n", kShown[m].Name, columns[0][m], columns[1][m]);
+    const char* rest[] = {"other messages", "outside the window procedures", "the whole step"};
+    for (std::size_t r = 0; r < std::size(rest); ++r)
+        std::fprintf(out, "  %-34s %10.1f %10.1f\n", rest[r], columns[0][std::size(kShown) + r],
+                     columns[1][std::size(kShown) + r]);
+    std::fflush(out);
+}
+
 void TFrameBench::AddCases(TBenchHarness& harness) {
     harness.Add(
         {"BM_WinFramePainter", [this] { return PreparePainter(); }, [this] { PaintOffScreen(); }});
@@ -380,10 +511,12 @@ void TFrameBench::AddCases(TBenchHarness& harness) {
                      RedrawWindow(plain, nullptr, nullptr,
                                   RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
                  }});
-    harness.Add({"BM_WinFrameResizeStep", [this] { return PrepareSkinnedResize(); },
-                 [this, skinned] { ResizeStep(skinned); }});
-    harness.Add({"BM_WinFrameResizeStep_Baseline", [this] { return PreparePlainResize(); },
-                 [this, plain] { ResizeStep(plain); }});
+    harness.AddPair({{"BM_WinFrameResizeStep", [this] { return PrepareSkinnedResize(); },
+                      [this, skinned] { ResizeStep(skinned); }},
+                     {"BM_WinFrameResizeStep_Baseline", [this] { return PreparePlainResize(); },
+                      [this, plain] { ResizeStep(plain); }}});
+    harness.Add(
+        {"BM_WinFrameRegion", [this] { return PrepareRegion(); }, [this] { BuildNextRegion(); }});
 }
 
 struct TOptions {
@@ -418,6 +551,8 @@ bool ParseOptions(int argc, wchar_t** argv, TOptions& options) {
 }
 
 void PrintResizeVerdict(const TBenchHarness& harness, const std::string& stepMessages) {
+    harness.PrintVerdict(stdout, "BM_WinFrameResizeStep", "resize step against the unskinned step",
+                         kResizeTargetRatio);
     if (!stepMessages.empty())
         std::printf("\none skinned resize step (back to 1000 x 715) sent the window: %s\n",
                     stepMessages.c_str());
@@ -458,12 +593,16 @@ int Run(int argc, wchar_t** argv) {
                 "the unskinned window\n");
     std::printf("BM_WinFrameResizeStep: SetWindowPos %d x %d <-> %d x %d, then UpdateWindow; "
                 "baseline: the same "
-                "on the unskinned window\n\n",
-                kWidth, kHeight, kWidth + 1, kHeight + 1);
+                "on the unskinned window; the two take turns, %d rounds, medians\n",
+                kWidth, kHeight, kWidth + 1, kHeight + 1, TBenchPair{}.Rounds);
+    std::printf("BM_WinFrameRegion: the skinned window's region for the next size of a resize, "
+                "built and dropped (part of the skinned step)\n\n");
     TBenchHarness harness(options.MinSeconds, options.Filter);
     bench.AddCases(harness);
     const bool ran = harness.Run(stdout);
     PrintResizeVerdict(harness, bench.StepMessages);
+    if (ran && harness.TimeOf("BM_WinFrameResizeStep") > 0)
+        bench.PrintStepBreakdown(stdout);
     return ran ? 0 : 1;
 }
 

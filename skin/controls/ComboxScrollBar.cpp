@@ -19,6 +19,20 @@ constexpr UINT kListTrackMessage = 0x1AE;
 // comes (a list destroyed or a capture lost by another thread sends none).
 constexpr DWORD kDragWaitMs = 100;
 
+// Messages whose handling in the list sets its scroll values with redraw
+// on: the platform draws its own bar then even when nothing changed (Wine
+// does, at every such call; a list resized as it drops down is one), so
+// ours goes over it again whatever the bar looks like.
+constexpr UINT kResetsTheBar[] = {
+    WM_SIZE,          WM_KEYDOWN,       WM_MOUSEWHEEL, LB_ADDSTRING, LB_INSERTSTRING,
+    LB_DELETESTRING,  LB_RESETCONTENT,  LB_SETSEL,     LB_SETCURSEL, LB_SETTOPINDEX,
+    LB_SETCARETINDEX, LB_SETITEMHEIGHT, LB_SETCOUNT};
+
+bool ResetsTheBar(UINT msg) {
+    return std::find(std::begin(kResetsTheBar), std::end(kResetsTheBar), msg) !=
+           std::end(kResetsTheBar);
+}
+
 int ArrowOf(const SCROLLBARINFO& bar) {
     return bar.dxyLineButton > 0 ? bar.dxyLineButton : GetSystemMetrics(SM_CXHSCROLL);
 }
@@ -85,10 +99,16 @@ void TComboxScrollBar::AfterMessage(TMessage& message) {
         break;
     }
     TSkinControl::AfterMessage(message);
-    // Keys and the wheel scroll the list without a scroll message, and the
-    // platform redraws its bar then: every route ends here.
-    if (LifeState() == TControlLife::Attached && SkinEnabled())
-        RefreshIfChanged();
+    if (LifeState() != TControlLife::Attached || !SkinEnabled())
+        return;
+    if (ResetsTheBar(message.Msg)) {
+        Drawn_ = {};
+        if (IsWindowVisible(Handle()))
+            PaintWindow(nullptr);
+        return;
+    }
+    // Other routes that scroll the list without a scroll message end here.
+    RefreshIfChanged();
 }
 
 void TComboxScrollBar::SkinEnabledChanged() {
@@ -97,16 +117,26 @@ void TComboxScrollBar::SkinEnabledChanged() {
         RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+TComboxScrollBar::TDrawn TComboxScrollBar::DrawnOf(const SCROLLBARINFO& bar) const {
+    TDrawn drawn;
+    drawn.Bar = bar.rcScrollBar;
+    drawn.Thumb = {bar.xyThumbTop, bar.xyThumbBottom};
+    drawn.Visible = !(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    drawn.Enabled = !(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    // The platform draws its bar again whenever the list sets new values
+    // (a list resized as it drops down sets its page anew), even where the
+    // thumb ends up in the same place.
+    SCROLLINFO values{};
+    values.cbSize = sizeof values;
+    values.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (GetScrollInfo(Handle(), SB_VERT, &values))
+        drawn.Values = {values.nMin, values.nMax, static_cast<int>(values.nPage), values.nPos};
+    return drawn;
+}
+
 void TComboxScrollBar::RefreshIfChanged() {
     SCROLLBARINFO bar{};
-    if (!ReadBar(bar))
-        return;
-    TDrawn now;
-    now.Bar = bar.rcScrollBar;
-    now.Thumb = {bar.xyThumbTop, bar.xyThumbBottom};
-    now.Visible = !(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-    now.Enabled = !(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
-    if (!(now == Drawn_))
+    if (ReadBar(bar) && !(DrawnOf(bar) == Drawn_))
         PaintWindow(nullptr);
 }
 
@@ -120,11 +150,7 @@ void TComboxScrollBar::PaintSkin(HDC dc, const RECT& rect) {
     SCROLLBARINFO bar{};
     if (!skin || !ReadBar(bar))
         return;
-    TDrawn drawn;
-    drawn.Bar = bar.rcScrollBar;
-    drawn.Thumb = {bar.xyThumbTop, bar.xyThumbBottom};
-    drawn.Visible = !(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE);
-    drawn.Enabled = !(bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+    const TDrawn drawn = DrawnOf(bar);
     Drawn_ = drawn;
     if (!drawn.Visible)
         return;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "SkinControl.h"
 #include "skin/data/ScrollbarGeometry.h"
 
@@ -43,11 +45,14 @@ private:
         TThumbSpan Thumb;
         bool Visible = false;
         bool Enabled = false;
+        std::array<int, 4> Values{}; // minimum, maximum, page, position
         bool operator==(const TDrawn& other) const {
             return EqualRect(&Bar, &other.Bar) && Thumb == other.Thumb &&
-                   Visible == other.Visible && Enabled == other.Enabled;
+                   Visible == other.Visible && Enabled == other.Enabled && Values == other.Values;
         }
     };
+    // The bar as it would be drawn now, from what the platform has.
+    TDrawn DrawnOf(const SCROLLBARINFO& bar) const;
     TDrawn Drawn_;
     bool Dragging_ = false;
     bool CaptureLost_ = false;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "SkinAdvPage.h"
 #include "SkinBitButton.h"
 #include "SkinBox.h"
 #include "SkinBoxH.h"
@@ -19,13 +20,16 @@
 #include "SkinEdit.h"
 #include "SkinGroupBox.h"
 #include "SkinHeader.h"
+#include "SkinMP.h"
 #include "SkinMenuButton.h"
+#include "SkinObjImage.h"
 #include "SkinProgress.h"
 #include "SkinRadioButton.h"
 #include "SkinSizer.h"
 #include "SkinSpeedButton.h"
 #include "SkinStatusBar.h"
 #include "SkinTab.h"
+#include "SkinTab31.h"
 #include "SkinTabBtn.h"
 #include "SkinTabSheet.h"
 #include "SkinTrackBar.h"
@@ -38,6 +42,7 @@
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/data/SkinDefinition.h"
+#include "skin/form/GuardedEntry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/AsciiText.h"
@@ -80,9 +85,9 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::None, "", nullptr},
     {TSkinClass::Tab, "TSkinTab", &AttachAs<TSkinTab>},
     {TSkinClass::TabBtn, "TSkinTabBtn", &AttachAs<TSkinTabBtn>},
-    {TSkinClass::Tab31, "TSkinTab31", nullptr},
+    {TSkinClass::Tab31, "TSkinTab31", &AttachAs<TSkinTab31>},
     {TSkinClass::TabSheet, "TSkinTabSheet", &AttachAs<TSkinTabSheet>},
-    {TSkinClass::AdvPage, "TSkinAdvPage", nullptr},
+    {TSkinClass::AdvPage, "TSkinAdvPage", &AttachAs<TSkinAdvPage>},
     {TSkinClass::UpDown, "TSkinUpDown", &AttachAs<TSkinUpDown>},
     {TSkinClass::Header, "TSkinHeader", &AttachAs<TSkinHeader>},
     {TSkinClass::CheckBox, "TSkinCheckBox", &AttachAs<TSkinCheckBox>},
@@ -91,9 +96,9 @@ constexpr std::array<TFactoryEntry, static_cast<std::size_t>(TSkinClass::Count)>
     {TSkinClass::Box, "TSkinBox", &AttachAs<TSkinBox>},
     {TSkinClass::BoxH, "TSkinBoxH", &AttachAs<TSkinBoxH>},
     {TSkinClass::Sizer, "TSkinSizer", &AttachAs<TSkinSizer>},
-    {TSkinClass::ObjImage, "TSkinObjImage", nullptr},
+    {TSkinClass::ObjImage, "TSkinObjImage", &AttachAs<TSkinObjImage>},
     {TSkinClass::TrackBar, "TSkinTrackBar", &AttachAs<TSkinTrackBar>},
-    {TSkinClass::MediaPlayer, "TSkinMP", nullptr},
+    {TSkinClass::MediaPlayer, "TSkinMP", &AttachAs<TSkinMP>},
     {TSkinClass::StatusBar, "TSkinStatusBar", &AttachAs<TSkinStatusBar>},
     {TSkinClass::Progress, "TSkinProgress", &AttachAs<TSkinProgress>},
     {TSkinClass::ScControl, "TSkinScControl", &AttachAs<TSkinScControl>},
@@ -639,8 +644,7 @@ void TControlMap::DiscoverControls() {
         if (!Alive())
             return;
     }
-    // FIXME: the form's popup menus become owner-drawn here (xcPopupMenu)
-    // once the owner-drawn menus are built.
+    // The form's own popup menus were made owner-drawn when it was attached.
     std::vector<TWinControl*> tabOrder;
     form->GetTabOrderList(tabOrder);
     std::vector<std::pair<TWinControl*, HWND>> windowed;
@@ -672,7 +676,10 @@ void TControlMap::MapControl(TControl& control, TWinControl* container) {
         if (AskApplication(control, container, upper) || !Alive())
             return;
         Carry(control, PlanControl(control, Settings_));
-    } catch (const std::exception&) {
+    } catch (...) {
+        // Whatever the handler throws: the application's code may throw
+        // anything, and one control must not stop the walk.
+        NoteStoppedException();
     }
 }
 
@@ -744,9 +751,13 @@ void TControlMap::Carry(TControl& control, const TControlPlan& plan) {
     if (plan.Later == TLaterStep::ToolbarPainters)
         if (auto* bar = dynamic_cast<TToolBar*>(&control))
             Form_.AdoptToolBar(*bar);
-    // FIXME: the other later steps (owner-drawn menus of controls, band
-    // colours, a frame's popup menus) are not carried out yet; those rules
-    // only stop the search.
+    if (plan.Later == TLaterStep::PopupMenus)
+        Form_.SkinOwnedPopupMenus(control);
+    // The menus a control carries (its popup menu, a tool bar's drop-down
+    // menus) are drawn like the form's own, whatever skins the control.
+    Form_.SkinControlMenus(control);
+    // FIXME: a cool bar's band colours are not set yet; that rule only stops
+    // the search.
     switch (plan.Children) {
     case TChildStep::MapFirst:
         MapChildren(control, self);
@@ -856,7 +867,8 @@ void TControlMap::MapChildWindows(HWND parent) {
             continue;
         try {
             MapWindow(child);
-        } catch (const std::exception&) {
+        } catch (...) {
+            NoteStoppedException();
         }
         if (!Alive())
             return;

@@ -10,6 +10,7 @@
 #include "SkinScrollbarH.h"
 #include "framework/Messages.h"
 #include "skin/data/SkinDefinition.h"
+#include "skin/form/GuardedEntry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/imaging/SlicedDrawing.h"
@@ -144,13 +145,13 @@ LRESULT CALLBACK TSkinComBox::EditProc(HWND window, UINT msg, WPARAM wParam, LPA
         return DefSubclassProc(window, msg, wParam, lParam);
     }
     const TAliveGuard guard(*self);
-    const LRESULT result = DefSubclassProc(window, msg, wParam, lParam);
-    try {
+    // The edit's own answer stands whatever our after-work does.
+    LRESULT result = 0;
+    GuardedEntry([&] {
+        result = DefSubclassProc(window, msg, wParam, lParam);
         if (guard.Alive())
             self->AfterEditMessage(msg);
-    } catch (...) {
-        // Nothing of ours crosses the edit's window procedure.
-    }
+    });
     return result;
 }
 

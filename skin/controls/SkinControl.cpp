@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ControlDrawing.h"
+#include "framework/GraphicControl.h"
 #include "framework/Messages.h"
 #include "framework/PropAccess.h"
 #include "framework/WinControl.h"
@@ -471,6 +472,11 @@ DibSurface* TSkinControl::Buffer(int width, int height) {
 void TSkinControl::CopyBuffer(HDC dc, int x, int y, int width, int height) {
     if (Buffer_)
         BitBlt(dc, x, y, width, height, Buffer_->Dc(), 0, 0, SRCCOPY);
+}
+
+void TSkinControl::PaintGraphicChildren(HDC dc, const RECT& clip) const {
+    if (Control_ && LifeState_ != TControlLife::Destroyed)
+        TGraphicControl::PaintChildren(*Control_, dc, clip);
 }
 
 void TSkinControl::FillFace(HDC dc, const RECT& rect) const {

@@ -164,6 +164,10 @@ protected:
     void CopyBuffer(HDC dc, int x, int y, int width, int height);
 
     void FillFace(HDC dc, const RECT& rect) const;
+    // Paints the control's windowless children (speed buttons, labels) that
+    // meet clip onto dc, in client coordinates, over a picture the skin
+    // drew in the control's place.
+    void PaintGraphicChildren(HDC dc, const RECT& clip) const;
     void FillParentColor(HDC dc, const RECT& rect) const;
     // A focus rectangle around Text as flags would place it in rect, kept
     // inside rect.

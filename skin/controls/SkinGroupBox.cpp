@@ -71,10 +71,15 @@ void TSkinGroupBox::PaintSkin(HDC dc, const RECT& rect) {
         BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
 
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    COLORREF textColour = GetSysColor(COLOR_BTNTEXT);
+    // The caption is on the skin's face: in the skin's text colour, unless
+    // the application gave the control a colour of its own (a font left at
+    // a system colour would be black on a dark face).
+    COLORREF textColour = SchemeColour(&TSkinColours::ButtonText);
     if (Control() && Control()->Font()) {
         font = Control()->Font()->Handle();
-        textColour = ColorToRGB(Control()->Font()->Color());
+        const TColor own = Control()->Font()->Color();
+        if (!IsSystemColour(static_cast<Colour>(own)))
+            textColour = ColorToRGB(own);
     }
     std::optional<SelectObjectScope> fontScope;
     if (font)
@@ -106,6 +111,8 @@ void TSkinGroupBox::PaintSkin(HDC dc, const RECT& rect) {
     }
     fontScope.reset();
     CopyBuffer(dc, rect.left, rect.top, width, height);
+    if (Mode() == 1)
+        PaintGraphicChildren(dc, rect);
 }
 
 } // namespace veyra

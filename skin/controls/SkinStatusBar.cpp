@@ -237,6 +237,7 @@ void TSkinStatusBar::PaintSkin(HDC dc, const RECT& rect) {
     fontScope.reset();
     DrawSizeGrip(buffer->Pixels(), width, height);
     CopyBuffer(dc, rect.left, rect.top, width, height);
+    PaintGraphicChildren(dc, rect);
     CallOwnerDraw(dc, panels, places);
 }
 

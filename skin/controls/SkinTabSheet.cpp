@@ -32,8 +32,10 @@ bool TSkinTabSheet::BeforeMessage(TMessage& message) {
 }
 
 void TSkinTabSheet::PaintSkin(HDC dc, const RECT& rect) {
-    if (LifeState() != TControlLife::Destroyed)
-        FillFace(dc, rect);
+    if (LifeState() == TControlLife::Destroyed)
+        return;
+    FillFace(dc, rect);
+    PaintGraphicChildren(dc, rect);
 }
 
 } // namespace veyra

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "ControlDrawing.h"
 #include "framework/Messages.h"
 #include "skin/data/BarGeometry.h"
@@ -56,6 +58,76 @@ const TClassInfo& TSkinTrackBar::StaticClass() {
 }
 
 TSkinTrackBar::TSkinTrackBar(TComponent* owner) : TSkinControl(owner) {}
+
+TSkinTrackBar::~TSkinTrackBar() {
+    UnhookParent();
+}
+
+void TSkinTrackBar::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* form) {
+    if (Attached())
+        return;
+    TSkinControl::AttachHandle(window, skinData, form);
+    if (Attached() && !Control())
+        HookParent();
+}
+
+void TSkinTrackBar::RestoreControl() {
+    TSkinControl::RestoreControl();
+    UnhookParent();
+}
+
+// ---------------------------------------------------------------------------
+// The parent of a bare track bar
+
+void TSkinTrackBar::HookParent() {
+    const HWND parent = GetParent(Handle());
+    if (Parent_ || !parent)
+        return;
+    if (SetWindowSubclass(parent, &TSkinTrackBar::ParentProc, reinterpret_cast<UINT_PTR>(this),
+                          reinterpret_cast<DWORD_PTR>(this)))
+        Parent_ = parent;
+}
+
+void TSkinTrackBar::UnhookParent() {
+    const HWND parent = std::exchange(Parent_, nullptr);
+    // Gone already: its own WM_NCDESTROY took the hook out.
+    if (parent && IsWindow(parent))
+        RemoveWindowSubclass(parent, &TSkinTrackBar::ParentProc, reinterpret_cast<UINT_PTR>(this));
+}
+
+LRESULT CALLBACK TSkinTrackBar::ParentProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR id, DWORD_PTR refData) {
+    auto* self = reinterpret_cast<TSkinTrackBar*>(refData);
+    if (msg == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &TSkinTrackBar::ParentProc, id);
+        self->Parent_ = nullptr;
+        return DefSubclassProc(window, msg, wParam, lParam);
+    }
+    if (msg == WM_NOTIFY) {
+        try {
+            LRESULT result = 0;
+            if (self->OnParentNotify(lParam, result))
+                return result;
+        } catch (...) {
+            // Nothing of ours crosses the parent's window procedure; the
+            // control draws itself.
+        }
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+bool TSkinTrackBar::OnParentNotify(LPARAM lParam, LRESULT& result) {
+    if (!SkinEnabled() || LifeState() != TControlLife::Attached || lParam < kLowestAddress)
+        return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom != Handle() || header->code != static_cast<UINT>(NM_CUSTOMDRAW))
+        return false;
+    result = CustomDraw(*reinterpret_cast<const NMCUSTOMDRAW*>(lParam));
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Messages
 
 bool TSkinTrackBar::BeforeMessage(TMessage& message) {
     if ((message.Msg == WM_NOTIFY || message.Msg == CN_NOTIFY) &&

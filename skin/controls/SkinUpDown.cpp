@@ -1,5 +1,7 @@
 #include "SkinUpDown.h"
 
+#include <windowsx.h>
+
 #include <commctrl.h>
 
 #include <span>
@@ -90,7 +92,7 @@ bool TSkinUpDown::BeforeMessage(TMessage& message) {
 void TSkinUpDown::AfterMessage(TMessage& message) {
     switch (message.Msg) {
     case WM_MOUSEMOVE:
-        OnMouseMove();
+        OnMouseMove(message);
         break;
     case WM_CAPTURECHANGED:
         OnCaptureChanged(message);
@@ -130,7 +132,9 @@ void TSkinUpDown::OnEraseBackground(TMessage& message) {
     message.Result = 1;
 }
 
-void TSkinUpDown::OnMouseMove() {
+void TSkinUpDown::OnMouseMove(const TMessage& message) {
+    LastMouse_ = POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    LastMouseKnown_ = true;
     const bool entered = EnterHover();
     const TUpDownButton under = ButtonUnderCursor();
     if (entered || under != HotButton_) {
@@ -170,8 +174,13 @@ RECT TSkinUpDown::ArrowArea(const RECT& rect) const {
 
 TUpDownInput TSkinUpDown::StateInput(const RECT& area) const {
     POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(Handle(), &cursor);
+    const bool hover = (MouseFlags() & mfHover) != 0;
+    if (hover && LastMouseKnown_) {
+        cursor = LastMouse_;
+    } else {
+        GetCursorPos(&cursor);
+        ScreenToClient(Handle(), &cursor);
+    }
     TUpDownInput input;
     input.Width = area.right - area.left;
     input.Height = area.bottom - area.top;

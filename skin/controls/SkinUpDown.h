@@ -41,7 +41,7 @@ private:
     void OnButtonDown(TMessage& message);
     void OnButtonUp(TMessage& message);
     void OnEraseBackground(TMessage& message);
-    void OnMouseMove();
+    void OnMouseMove(const TMessage& message);
     void OnCaptureChanged(const TMessage& message);
 
     // The part of rect the arrows use: all of it, or inside an edit the part
@@ -59,6 +59,11 @@ private:
     bool ForcedHorizontal_ = false;
     bool InsideEdit_ = false;
     TUpDownButton HotButton_ = TUpDownButton::First;
+    // Where the last mouse move over the control was, in client coordinates:
+    // under Wine the platform's cursor position can still be the old one
+    // while the move is handled.
+    POINT LastMouse_{};
+    bool LastMouseKnown_ = false;
 };
 
 } // namespace veyra

@@ -29,6 +29,10 @@ TFrameMetrics ComputeFrameMetrics(const TSkinDefinition& skin, TBorderKind kind,
             FrameHeight(skin.Bottom), menuBarHeight};
 }
 
+bool TitleBarUsable(const TSkinDefinition& skin) {
+    return !skin.Top.Image.IsEmpty() && FrameHeight(skin.Top) >= kMinTitleBarHeight;
+}
+
 Rect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameMetrics& m) {
     using W = std::int64_t;
     return {SaturateToInt(W{x} + m.BorderLeft),

@@ -32,6 +32,15 @@ struct TFrameMetrics {
 // caption. A frame count below 1 counts as 1.
 TFrameMetrics ComputeFrameMetrics(const TSkinDefinition& skin, TBorderKind kind, int menuBarHeight);
 
+// The least title-bar height the user can still see, grab and click a button
+// in; the platform's own caption is taller than this at every setting.
+constexpr int kMinTitleBarHeight = 8;
+
+// Whether the skin can draw a title bar the user can move and close the window
+// by: a Top image one frame of which is at least kMinTitleBarHeight high. A
+// window whose skin cannot keeps the platform's frame.
+bool TitleBarUsable(const TSkinDefinition& skin);
+
 // The client rectangle of a window placed at (x, y) with size (cx, cy).
 Rect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameMetrics& m);
 

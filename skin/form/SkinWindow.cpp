@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "GuardedEntry.h"
 #include "framework/Control.h"
 
 namespace veyra {
@@ -84,19 +85,10 @@ LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam,
     call.Outer = self->Call_;
     self->Call_ = &call;
     const TAliveGuard guard(*self);
-    LRESULT result = 0;
-    try {
-        result = self->WndProc(msg, wParam, lParam);
-    } catch (...) {
-        // Nothing may be thrown into the window manager: a message our code
-        // failed on goes to the previous handler as if we were not there,
-        // unless it has been there already.
-        try {
-            result = PassOn(call, window, msg, wParam, lParam);
-        } catch (...) {
-            result = call.OldResult;
-        }
-    }
+    // A message our code failed on goes to the previous handler as if we were
+    // not there, unless it has been there already: then its answer stands.
+    const LRESULT result = GuardedEntry([&] { return self->WndProc(msg, wParam, lParam); },
+                                        [&] { return PassOn(call, window, msg, wParam, lParam); });
     if (guard.Alive())
         self->Call_ = call.Outer;
     return result;
@@ -136,16 +128,15 @@ void TSkinWindow::HookEntry(TMessage& message) {
     const TAliveGuard guard(*this);
     // Kept aside: the handler may free this object before the fallback needs it.
     const TWndMethod old = OldHook_;
-    try {
-        HookProc(message);
-    } catch (...) {
-        // The framework hands errors of its own handlers to the application;
-        // ours must not take the message with them, nor deliver it twice.
-        if (!call.OldCalled) {
-            call.OldCalled = true;
-            old(message);
-        }
-    }
+    // Ours must not take the message with them, nor deliver it twice; what
+    // the previous hook throws stops here too.
+    GuardedEntry([&] { HookProc(message); },
+                 [&] {
+                     if (!call.OldCalled) {
+                         call.OldCalled = true;
+                         old(message);
+                     }
+                 });
     if (guard.Alive())
         HookCall_ = call.Outer;
 }

@@ -7,6 +7,7 @@
 
 #include "FramePainter.h"
 #include "FrameRegion.h"
+#include "GuardedEntry.h"
 #include "PlatformVersion.h"
 #include "SkinMessages.h"
 #include "framework/CustomForm.h"
@@ -23,6 +24,7 @@
 #include "skin/data/SkinCodes.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/DibSurfaceWin32.h"
+#include "skin/imaging/FaultSeamWin32.h"
 #include "skin/imaging/UserHandlesWin32.h"
 #include "skin/manager/SkinManage.h"
 #include "skin/menu/MenuItemPainter.h"
@@ -103,6 +105,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
         if (component == Timer_)
             Timer_ = nullptr;
         std::erase_if(SkinnedPopups_,
+                      [component](const auto& skinned) { return skinned.first == component; });
+        std::erase_if(SkinnedMainMenus_,
                       [component](const auto& skinned) { return skinned.first == component; });
     }
 }
@@ -222,6 +226,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form) {
     if (const TSkinDefinition* skin = Skin())
         form->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
     SkinPopupMenus();
+    SkinMainMenus();
 }
 
 void TWinSkinForm::ReadWindowTraits() {
@@ -284,10 +289,8 @@ void TWinSkinForm::InitSkin(TSkinData* skinData) {
         Timer_->OnTimer = [this](TObject* sender) { TimerTick(sender); };
     }
 
-    SkinFrame_ = skinData ? skinData->Skins(xcMainMenu) : true;
     ReadWindowTraits();
-    if (Kind_ == TWindowKind::MdiChild && skinData && skinData->HasOption(xoMDIChildBorder))
-        SkinFrame_ = false;
+    SkinFrame_ = WantsSkinFrame();
 
     // What Unskin gives back: the platform's own non-client size, measured
     // before any style of ours changes it, and the region the window had.
@@ -338,6 +341,18 @@ void TWinSkinForm::InitSkin(TSkinData* skinData) {
 
 // ---------------------------------------------------------------------------
 // The window procedure
+
+bool TWinSkinForm::WantsSkinFrame() const {
+    if (SkinData_ && !SkinData_->Skins(xcMainMenu))
+        return false;
+    if (Kind_ == TWindowKind::MdiChild && SkinData_ && SkinData_->HasOption(xoMDIChildBorder))
+        return false;
+    // A window must never be left without a title bar to drag and buttons to
+    // close it by: where the skin cannot draw one, the platform's frame,
+    // caption and buttons stay, and the skin still dresses the controls.
+    const TSkinDefinition* skin = Skin();
+    return BorderKind_ == TBorderKind::NoCaption || !skin || TitleBarUsable(*skin);
+}
 
 bool TWinSkinForm::HandlesFrame() const {
     // A plain child window (not an MDI child) has no frame of ours.
@@ -609,6 +624,15 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
+    if (wParam == kMenuItemsChanged && Tracking_) {
+        // The bar's popups are on screen: their menu is not replaced now.
+        MenuChangeHeld_ = true;
+        return 0;
+    }
+    // Items added since the main menus were skinned are the skin's to draw
+    // too (not while skin-off gives the menus back).
+    if (wParam != kMenuItemsChanged && !SkinnedMainMenus_.empty())
+        SkinMainMenus();
     if (!HandlesFrame())
         return CallOld(CM_MENUCHANGED, wParam, lParam);
     // The platform repaints its own frame for the new menu; that must not
@@ -954,8 +978,7 @@ void TWinSkinForm::ShowSystemMenu(POINT screen) {
             }
         };
         TPopupMenu* menu = SystemMenu_.Build(source);
-        SkinMenuItems(
-            *menu, [this] { return Skin(); }, RightToLeft_);
+        SkinMenuItems(*menu->Items(), SkinnedMenuOf([menu] { return menu->Images(); }, 1));
         // The menu runs its own loop; this object may be gone when it ends.
         menu->Popup(screen.x, screen.y);
         return;
@@ -1152,7 +1175,8 @@ void TWinSkinForm::Reskin() {
 }
 
 void TWinSkinForm::TimerTick(TObject*) {
-    try {
+    // A timer callback returns to the message loop whatever happens.
+    GuardedEntry([&] {
         if (Tracking_)
             return;
         if (TNCObject* hot = Hot_.Object) {
@@ -1175,9 +1199,7 @@ void TWinSkinForm::TimerTick(TObject*) {
                     SendMessageW(control, CM_MOUSELEAVE, 0, 0);
             }
         }
-    } catch (...) {
-        // A timer callback returns to the message loop whatever happens.
-    }
+    });
 }
 
 void TWinSkinForm::UnhookWindow() {
@@ -1437,12 +1459,20 @@ void TWinSkinForm::BuildRegion(bool redraw, const SIZE* size) {
     const TSkinDefinition* skin = Skin();
     if (!skin)
         return;
-    RegionHandle region =
-        BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
+    RegionHandle region;
+    try {
+        region = BuildFrameRegion(*skin, Metrics_, BorderKind_, Active_, w, h, RegionScratch_);
+    } catch (...) {
+        // A shape the platform cannot make leaves the window as it is shaped
+        // now; the next size change tries again.
+        NoteStoppedException();
+        return;
+    }
     RegionWidth_ = w;
     RegionHeight_ = h;
     // The window owns the region from here on, and deletes the one it had.
-    if (SetWindowRgn(Handle(), region.Get(), redraw ? TRUE : FALSE)) {
+    if (!VEYRA_PLATFORM_FAILS(SetWindowRgn) &&
+        SetWindowRgn(Handle(), region.Get(), redraw ? TRUE : FALSE)) {
         region.Release();
         RegionSet_ = true;
     }
@@ -1693,8 +1723,11 @@ void TWinSkinForm::TrackMenuBtn(TMenuBtn* button, TOpenedBy openedBy) {
             Tracking_ = false;
         throw;
     }
-    if (guard.Alive())
-        Tracking_ = false;
+    if (!guard.Alive())
+        return;
+    Tracking_ = false;
+    if (std::exchange(MenuChangeHeld_, false))
+        PostMessageW(Handle(), CM_MENUCHANGED, kMenuItemsChanged, 0);
 }
 
 bool TWinSkinForm::OpenMenuByKey(wchar_t key) {
@@ -1808,30 +1841,90 @@ void TWinSkinForm::CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>
 }
 
 void TWinSkinForm::SkinPopupMenus() {
-    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcPopupMenu) ||
-        ClassNameText_ == L"TwwRichEditForm")
+    if (Control_ && ClassNameText_ != L"TwwRichEditForm")
+        SkinOwnedPopupMenus(*Control_);
+}
+
+void TWinSkinForm::SkinOwnedPopupMenus(TComponent& owner) {
+    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcPopupMenu))
         return;
     std::vector<TPopupMenu*> menus;
-    CollectPopupMenus(*Control_, menus);
-    for (TPopupMenu* menu : menus) {
-        if (menu->Tag() == SkinData_->DisableTag() ||
-            std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
-                        [menu](const auto& skinned) { return skinned.first == menu; }))
+    CollectPopupMenus(owner, menus);
+    for (TPopupMenu* menu : menus)
+        SkinPopupMenu(*menu);
+}
+
+TSkinnedMenu TWinSkinForm::SkinnedMenuOf(std::function<HIMAGELIST()> images, int firstDepth) {
+    TSkinnedMenu skinned;
+    skinned.Skin = [this] { return Skin(); };
+    skinned.Images = std::move(images);
+    skinned.RightToLeft = RightToLeft_;
+    skinned.FirstDepth = firstDepth;
+    return skinned;
+}
+
+void TWinSkinForm::SkinPopupMenu(TPopupMenu& menu) {
+    if (menu.Tag() == SkinData_->DisableTag() ||
+        std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
+                    [&menu](const auto& skinned) { return skinned.first == &menu; }))
+        return;
+    SkinnedPopups_.emplace_back(&menu, menu.OwnerDraw());
+    menu.FreeNotification(this);
+    menu.SetOwnerDraw(true);
+    SkinMenuItems(*menu.Items(), SkinnedMenuOf([&menu] { return menu.Images(); }, 1));
+}
+
+void TWinSkinForm::SkinControlMenus(TControl& control) {
+    if (!SkinData_ || !Control_)
+        return;
+    // A control's popup menu is skinned with the form's (xcPopupMenu); a tool
+    // bar's drop-down menus with the bar (its rule asked for xcToolbar).
+    if (SkinData_->Skins(xcPopupMenu))
+        if (TPopupMenu* menu = control.PopupMenu())
+            SkinPopupMenu(*menu);
+    if (auto* bar = dynamic_cast<TToolBar*>(&control); bar && SkinData_->Skins(xcToolbar))
+        for (TToolButton* button : bar->Buttons())
+            if (TPopupMenu* menu = button->DropdownMenu())
+                SkinPopupMenu(*menu);
+}
+
+void TWinSkinForm::SkinMainMenus() {
+    if (!Control_ || !SkinData_ || !SkinData_->Skins(xcMenuItem))
+        return;
+    for (TComponent* component : Control_->Components()) {
+        auto* menu = dynamic_cast<TMainMenu*>(component);
+        if (!menu)
             continue;
-        SkinnedPopups_.emplace_back(menu, menu->OwnerDraw());
-        menu->FreeNotification(this);
-        menu->SetOwnerDraw(true);
-        SkinMenuItems(
-            *menu, [this] { return Skin(); }, RightToLeft_);
+        if (std::none_of(SkinnedMainMenus_.begin(), SkinnedMainMenus_.end(),
+                         [menu](const auto& skinned) { return skinned.first == menu; })) {
+            SkinnedMainMenus_.emplace_back(menu, menu->OwnerDraw());
+            menu->FreeNotification(this);
+            menu->SetOwnerDraw(true);
+        }
+        // The bar's own items stay the platform's; their popups are ours.
+        SkinMenuItems(*menu->Items(), SkinnedMenuOf([menu] { return menu->Images(); }, 2));
     }
+    Control_->RefreshMenu();
+}
+
+void TWinSkinForm::UnskinMainMenus() {
+    for (const auto& [menu, ownerDraw] : std::exchange(SkinnedMainMenus_, {})) {
+        UnskinMenuItems(*menu->Items());
+        menu->SetOwnerDraw(ownerDraw);
+        menu->RemoveFreeNotification(this);
+    }
+    if (Control_ && LifeState_ != TLifeState::InNcDestroy && !Control_->IsDestroying() &&
+        Control_->HandleAllocated())
+        Control_->RefreshMenu();
 }
 
 void TWinSkinForm::UnskinPopupMenus() {
     for (const auto& [menu, ownerDraw] : std::exchange(SkinnedPopups_, {})) {
-        UnskinMenuItems(*menu);
+        UnskinMenuItems(*menu->Items());
         menu->SetOwnerDraw(ownerDraw);
         menu->RemoveFreeNotification(this);
     }
+    UnskinMainMenus();
     ReleaseToolBars();
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/manager/EngineState.h"
 #include "skin/menu/MenuBarTracker.h"
+#include "skin/menu/MenuItemPainter.h"
 #include "skin/menu/OwnerDrawMarks.h"
 #include "skin/menu/SkinSystemMenu.h"
 #include "skin/menu/WinSkinMenu.h"
@@ -35,6 +37,7 @@ class TControl;
 class TTimer;
 class TSkinControl;
 class TPopupMenu;
+class TMainMenu;
 class TToolBar;
 
 // The skinning object of one top-level window: a framework form, a framework
@@ -101,6 +104,9 @@ public:
     TSkinData* SkinData() const { return SkinData_; }
     TCustomForm* Control() const { return Control_; }
     bool SkinFrame() const { return SkinFrame_; }
+    // Whether the frame in force (skinned or the platform's) is still the one
+    // the skin in force asks for; when not, the window is skinned anew.
+    bool FrameFitsSkin() const { return SkinFrame_ == WantsSkinFrame(); }
     bool InitDone() const { return InitDone_; }
     TWindowKind Kind() const { return Kind_; }
     TBorderKind BorderKind() const { return BorderKind_; }
@@ -153,6 +159,13 @@ public:
     // installs the background and button painters the bar has none of, and
     // takes them out again when skinning ends.
     void AdoptToolBar(TToolBar& bar);
+    // Draws the menus that belong to control (its popup menu, a tool bar's
+    // drop-down menus) by the skin while skinned, as the form's own popup
+    // menus are, and gives them back when skinning ends.
+    void SkinControlMenus(TControl& control);
+    // Draws the popup menus owner (a frame) owns, and those of the forms it
+    // owns, by the skin while skinned (with xcPopupMenu).
+    void SkinOwnedPopupMenus(TComponent& owner);
 
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -162,6 +175,9 @@ protected:
     void HookProc(TMessage& message) override;
 
 private:
+    // Whether the skin and the component's settings give this window a
+    // skinned frame; a skin that cannot make a usable title bar does not.
+    bool WantsSkinFrame() const;
     // Whether the frame messages are ours to answer: a skinned frame on a
     // top-level window or MDI child.
     bool HandlesFrame() const;
@@ -275,6 +291,12 @@ private:
     void SkinPopupMenus();
     void UnskinPopupMenus();
     void CollectPopupMenus(TComponent& owner, std::vector<TPopupMenu*>& menus) const;
+    void SkinPopupMenu(TPopupMenu& menu);
+    // With xcMenuItem, the form's main menus are owner-drawn, their popup
+    // items by the skin; switching off gives back each menu's own drawing.
+    void SkinMainMenus();
+    void UnskinMainMenus();
+    TSkinnedMenu SkinnedMenuOf(std::function<HIMAGELIST()> images, int firstDepth);
     void ReleaseToolBars();
     // An MDI frame whose active child is maximized: the child's buttons show
     // on the frame's menu bar.
@@ -342,6 +364,11 @@ private:
     TOwnerDrawMarks OwnerDrawMarks_;
     // The form's popup menus the skin draws, with the OwnerDraw each had.
     std::vector<std::pair<TPopupMenu*, bool>> SkinnedPopups_;
+    // The main menus owner-drawn for the skin, with the OwnerDraw each had.
+    std::vector<std::pair<TMainMenu*, bool>> SkinnedMainMenus_;
+    // The menu's items changed while the bar was tracked: the bar takes the
+    // new menu once tracking ends.
+    bool MenuChangeHeld_ = false;
     // The tool bars painted by the skin: whether the background painter and
     // the button painter are ours.
     struct TAdoptedToolBar {

@@ -1,5 +1,7 @@
 #include "DibSurfaceWin32.h"
 
+#include "FaultSeamWin32.h"
+
 #include <stdexcept>
 
 namespace veyra {
@@ -27,7 +29,8 @@ DibSurface::DibSurface(int width, int height) {
         throw std::runtime_error("CreateCompatibleDC failed");
     const BITMAPINFO info = TopDown32(width, height);
     void* bits = nullptr;
-    Dib_.Reset(CreateDIBSection(Dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!VEYRA_PLATFORM_FAILS(CreateDIBSection))
+        Dib_.Reset(CreateDIBSection(Dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!Dib_ || bits == nullptr)
         throw std::runtime_error("CreateDIBSection failed");
     Selection_.emplace(Dc_.Get(), Dib_.Get());

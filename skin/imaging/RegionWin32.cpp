@@ -1,5 +1,7 @@
 #include "RegionWin32.h"
 
+#include "FaultSeamWin32.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -32,8 +34,10 @@ RegionHandle RegionOfBlock(const std::vector<RECT>& block) {
     header.rcBound = bound;
     std::memcpy(data.data(), &header, sizeof header);
     std::memcpy(data.data() + sizeof header, block.data(), block.size() * sizeof(RECT));
-    RegionHandle region(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                        reinterpret_cast<const RGNDATA*>(data.data())));
+    RegionHandle region;
+    if (!VEYRA_PLATFORM_FAILS(ExtCreateRegion))
+        region.Reset(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                     reinterpret_cast<const RGNDATA*>(data.data())));
     if (!region)
         throw std::runtime_error("ExtCreateRegion failed");
     return region;
@@ -50,7 +54,8 @@ RegionHandle RegionFromRects(std::span<const Rect> rects) {
         RegionHandle part = RegionOfBlock(block);
         if (!result)
             result = std::move(part);
-        else if (CombineRgn(result.Get(), result.Get(), part.Get(), RGN_OR) == ERROR)
+        else if (VEYRA_PLATFORM_FAILS(CombineRgn) ||
+                 CombineRgn(result.Get(), result.Get(), part.Get(), RGN_OR) == ERROR)
             throw std::runtime_error("CombineRgn failed");
         block.clear();
     };

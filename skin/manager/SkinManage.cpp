@@ -9,6 +9,7 @@
 #include "framework/Screen.h"
 #include "framework/WindowClass.h"
 #include "skin/component/SkinData.h"
+#include "skin/form/GuardedEntry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/imaging/UserHandlesWin32.h"
@@ -270,11 +271,10 @@ LRESULT CALLBACK TSkinManage::HookProc(int code, WPARAM wParam, LPARAM lParam) {
     // Nothing may escape into the window manager: a failed attach leaves the
     // window as it is. A follower made in another module has its own copy of
     // this code, and so its own hook.
-    try {
+    GuardedEntry([&] {
         if (gInstance && code >= 0)
             gInstance->OnHook(code, wParam, lParam);
-    } catch (...) {
-    }
+    });
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -383,10 +383,19 @@ bool TSkinManage::Attach(HWND window) {
     State_->Watcher.FreeNotification(object);
     State_->Windows.push_back(object);
     const TSkinWindow::TAliveGuard guard(*object);
-    if (form)
-        object->AttachToForm(component, form);
-    else
-        object->InitSkin(component);
+    try {
+        if (form)
+            object->AttachToForm(component, form);
+        else
+            object->InitSkin(component);
+    } catch (...) {
+        // A before-skin handler (or anything else) that fails leaves the
+        // window as it was; a later activation may try again.
+        NoteStoppedException();
+        if (guard.Alive())
+            State_->Release(object);
+        return false;
+    }
     if (!guard.Alive())
         return false;
     PostMessageW(window, SKINMSG_INIT, 0, kSkinInitParam);
@@ -419,7 +428,20 @@ TWinSkinForm* TSkinManage::Find(HWND window) const {
 void TSkinManage::Refresh(TSkinData* component) {
     State_->DropInvalid();
     for (TWinSkinForm* object : State_->UsersOf(component))
+        Reload(object);
+}
+
+void TSkinManage::Reload(TWinSkinForm* object) {
+    if (object->FrameFitsSkin()) {
         object->ReloadSkin();
+        return;
+    }
+    // The new skin gives or takes away the skinned frame: the window is given
+    // back as it was and skinned anew, the one way that is known to be exact.
+    const HWND window = object->Handle();
+    State_->Release(object);
+    if (IsWindow(window))
+        Attach(window);
 }
 
 std::vector<TWinSkinForm*> TSkinManage::WindowObjects() const {
@@ -576,15 +598,14 @@ void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component) 
 }
 
 void CALLBACK TSkinManage::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
-    try {
+    // A request that fails leaves the windows as far as it got.
+    GuardedEntry([&] {
         for (TSkinManage* manager : Managers())
             if (manager->State_->Timer.Get() == id) {
                 manager->TimerTick();
                 return;
             }
-    } catch (...) {
-        // A request that fails leaves the windows as far as it got.
-    }
+    });
 }
 
 namespace {
@@ -644,7 +665,7 @@ void TSkinManage::SkinChangedForm(TSkinData& component) {
     State_->DropInvalid();
     const std::vector<TWinSkinForm*> users = State_->UsersOf(&component);
     if (!users.empty())
-        users.front()->ReloadSkin();
+        Reload(users.front());
 }
 
 void TSkinManage::SkinOnAll(TSkinData& component) {
@@ -675,7 +696,7 @@ void TSkinManage::SkinOffAll() {
 void TSkinManage::SkinChangedAll(TSkinData& component) {
     State_->DropInvalid();
     for (TWinSkinForm* object : State_->UsersOf(&component))
-        object->ReloadSkin();
+        Reload(object);
 }
 
 } // namespace veyra

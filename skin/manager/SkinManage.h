@@ -136,6 +136,9 @@ private:
 
     explicit TSkinManage(HMODULE module);
     void CloseDown();
+    // One window object takes the reloaded skin: in place, or skinned anew
+    // when the skin gives or takes away the skinned frame.
+    void Reload(TWinSkinForm* object);
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
     void OnHook(int code, WPARAM wParam, LPARAM lParam);
     static void CALLBACK TimerProc(HWND window, UINT msg, UINT_PTR id, DWORD time);

@@ -1,6 +1,7 @@
 #include "MenuBarTracker.h"
 
 #include "WinSkinMenu.h"
+#include "skin/form/GuardedEntry.h"
 #include "skin/imaging/UserHandlesWin32.h"
 
 namespace veyra {
@@ -102,14 +103,11 @@ bool Filter(TTrackState& state, const MSG& msg) {
 
 LRESULT CALLBACK FilterProc(int code, WPARAM wParam, LPARAM lParam) {
     TTrackState* state = Current();
-    if (code == MSGF_MENU && lParam && state) {
-        try {
-            if (Filter(*state, *reinterpret_cast<const MSG*>(lParam)))
-                return TRUE;
-        } catch (...) {
-            // The menu loop goes on as the platform runs it.
-        }
-    }
+    // A message we fail on goes on through the menu loop as the platform runs it.
+    if (code == MSGF_MENU && lParam && state &&
+        GuardedEntry([&] { return Filter(*state, *reinterpret_cast<const MSG*>(lParam)); },
+                     [] { return false; }))
+        return TRUE;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

@@ -307,53 +307,74 @@ TMenuItemLook LookOf(const TMenuItem& item, HIMAGELIST images, bool rightToLeft)
     look.Separator = item.IsLine();
     look.Enabled = item.Enabled();
     look.Checked = item.Checked();
+    look.Default = item.Default();
     look.Images = images;
     look.ImageIndex = item.ImageIndex();
     look.RightToLeft = rightToLeft;
     return look;
 }
 
-void SkinItems(TMenuItem& parent, TPopupMenu& menu,
-               const std::function<const TSkinDefinition*()>& skin, bool rightToLeft) {
+// What the skin gives an item, as types of their own: skinning again
+// refreshes them and switching off takes away only these, never an
+// application's own handlers.
+struct TSkinnedItemPainter {
+    TSkinnedMenu Menu;
+    void operator()(TObject* sender, HDC dc, const RECT& rect, bool selected) const {
+        const auto* self = static_cast<TMenuItem*>(sender);
+        TMenuItemLook look = LookOf(*self, Menu.Images ? Menu.Images() : nullptr, Menu.RightToLeft);
+        look.Selected = selected;
+        const HMENU parent = self->Parent() ? self->Parent()->Handle() : nullptr;
+        PaintMenuItem(dc, rect, look, Menu.Skin(), BackdropFor(dc, parent));
+    }
+};
+
+struct TSkinnedItemMeasurer {
+    TSkinnedMenu Menu;
+    void operator()(TObject* sender, HDC, int& width, int& height) const {
+        const auto* self = static_cast<TMenuItem*>(sender);
+        const SIZE size = MeasureMenuItem(
+            LookOf(*self, Menu.Images ? Menu.Images() : nullptr, Menu.RightToLeft), Menu.Skin());
+        width = size.cx;
+        height = size.cy;
+    }
+};
+
+bool IsOurs(const TMenuItem& item) {
+    return item.OnDrawItem.target<TSkinnedItemPainter>() != nullptr;
+}
+
+void SkinItems(TMenuItem& parent, const TSkinnedMenu& menu, int depth) {
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
-        item->OnDrawItem = [&menu, skin, rightToLeft](TObject* sender, HDC dc, const RECT& rect,
-                                                      bool selected) {
-            const auto* self = static_cast<TMenuItem*>(sender);
-            TMenuItemLook look = LookOf(*self, menu.Images(), rightToLeft);
-            look.Selected = selected;
-            PaintMenuItem(dc, rect, look, skin(), BackdropFor(dc, menu.Handle()));
-        };
-        item->OnMeasureItem = [&menu, skin, rightToLeft](TObject* sender, HDC, int& width,
-                                                         int& height) {
-            const auto* self = static_cast<TMenuItem*>(sender);
-            const SIZE size = MeasureMenuItem(LookOf(*self, menu.Images(), rightToLeft), skin());
-            width = size.cx;
-            height = size.cy;
-        };
-        SkinItems(*item, menu, skin, rightToLeft);
+        if (depth >= menu.FirstDepth && (!item->OnDrawItem || IsOurs(*item))) {
+            item->OnDrawItem = TSkinnedItemPainter{menu};
+            if (!item->OnMeasureItem || item->OnMeasureItem.target<TSkinnedItemMeasurer>())
+                item->OnMeasureItem = TSkinnedItemMeasurer{menu};
+        }
+        SkinItems(*item, menu, depth + 1);
     }
 }
 
 void UnskinItems(TMenuItem& parent) {
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem* item = parent.Items(i);
-        item->OnDrawItem = nullptr;
-        item->OnMeasureItem = nullptr;
+        if (IsOurs(*item))
+            item->OnDrawItem = nullptr;
+        if (item->OnMeasureItem.target<TSkinnedItemMeasurer>())
+            item->OnMeasureItem = nullptr;
         UnskinItems(*item);
     }
 }
 
 } // namespace
 
-void SkinMenuItems(TPopupMenu& menu, std::function<const TSkinDefinition*()> skin,
-                   bool rightToLeft) {
-    if (skin)
-        SkinItems(*menu.Items(), menu, skin, rightToLeft);
+void SkinMenuItems(TMenuItem& root, const TSkinnedMenu& menu) {
+    if (menu.Skin)
+        SkinItems(root, menu, 1);
 }
 
-void UnskinMenuItems(TPopupMenu& menu) {
-    UnskinItems(*menu.Items());
+void UnskinMenuItems(TMenuItem& root) {
+    UnskinItems(root);
 }
 
 } // namespace veyra

@@ -63,12 +63,24 @@ SIZE MeasureMenuItem(const TMenuItemLook& look, const TSkinDefinition* skin);
 // none when the popup is not skinned.
 TMenuItemBackdrop BackdropFor(HDC dc, HMENU menu);
 
-// Gives every item of menu, recursively, the skinned painter and measurer;
-// skin is asked at each paint, so a skin change shows at once. The menu is
-// drawn by the platform's plain painter again after UnskinMenuItems.
-void SkinMenuItems(TPopupMenu& menu, std::function<const TSkinDefinition*()> skin,
-                   bool rightToLeft);
-void UnskinMenuItems(TPopupMenu& menu);
+// How the skin paints the items of one framework menu. Skin and Images are
+// asked at each paint, so a change shows at once.
+struct TSkinnedMenu {
+    std::function<const TSkinDefinition*()> Skin;
+    std::function<HIMAGELIST()> Images; // may be empty: no images
+    bool RightToLeft = false;
+    // The depth of the first items skinned: 1 for the items of a popup menu,
+    // 2 to leave a menu bar's own items to the bar.
+    int FirstDepth = 1;
+};
+
+// Gives every item below root from FirstDepth on, recursively, the skinned
+// painter and measurer, except items that have a painter of their own;
+// again on a skinned tree, it reaches the items added since.
+void SkinMenuItems(TMenuItem& root, const TSkinnedMenu& menu);
+// Takes the skinned painter and measurer off every item below root, leaving
+// handlers of the application's own.
+void UnskinMenuItems(TMenuItem& root);
 
 // Splits a native item's text at its tab into caption and shortcut.
 void SplitItemText(const std::wstring& text, std::wstring& caption, std::wstring& shortCut);

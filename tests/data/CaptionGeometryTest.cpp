@@ -43,6 +43,30 @@ TEST(FrameMetrics, ComeFromOneFrameOfEachBorder) {
     EXPECT_EQ(SkinnedClientRect(100, 50, 1000, 715, {4, 30, 5, 7, 19}), (Rect{104, 99, 1095, 758}));
 }
 
+TEST(FrameMetrics, ATitleBarIsUsableOnlyWithAFrameTheUserCanGrab) {
+    struct TCase {
+        const char* What;
+        int Width, Height, Frames;
+        bool Usable;
+    };
+    const TCase cases[] = {
+        {"no Top image", 0, 0, 1, false},
+        {"one frame of 24", 60, 24, 1, true},
+        {"two frames of 12", 60, 24, 2, true},
+        {"a million frames of a 24-pixel image", 60, 24, 1000000, false},
+        {"frames thinner than the least", 60, 14, 2, false},
+        {"exactly the least", 60, kMinTitleBarHeight, 1, true},
+        {"a nonsense count taken as one frame", 60, 24, -3, true},
+        {"a 30000 x 1 strip", 30000, 1, 1, false},
+    };
+    for (const TCase& c : cases) {
+        TSkinDefinition skin;
+        skin.Top.Image = Bitmap(c.Width, c.Height);
+        skin.Top.Frame = c.Frames;
+        EXPECT_EQ(TitleBarUsable(skin), c.Usable) << c.What;
+    }
+}
+
 TEST(FrameMetrics, InactiveWindowsUseTheSecondFrameOnlyWhereThereIsOne) {
     TDataSkinObject two;
     two.Frame = 2;

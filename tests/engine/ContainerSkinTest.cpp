@@ -10,23 +10,32 @@
 #include <vector>
 
 #include "FormTestSupport.h"
+#include "framework/Bitmap.h"
+#include "framework/CustomControl.h"
 #include "framework/CustomForm.h"
 #include "framework/EngineTestSupport.h"
+#include "framework/Font.h"
 #include "framework/GroupBox.h"
 #include "framework/HeaderControl.h"
 #include "framework/ListView.h"
 #include "framework/Panel.h"
 #include "framework/ProgressBar.h"
+#include "framework/SpeedButton.h"
 #include "framework/StatusBar.h"
+#include "framework/TabSet.h"
 #include "framework/TrackBar.h"
 #include "skin/controls/ControlMap.h"
+#include "skin/controls/SkinAdvPage.h"
 #include "skin/controls/SkinBox.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinListView.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/data/BarGeometry.h"
 #include "skin/data/StatusBarLayout.h"
 #include "skin/form/SkinMessages.h"
@@ -54,6 +63,12 @@ Colour ThumbColour(int frame) {
 }
 Colour HeaderColour(int frame) {
     return Rgb(20, 120, 30 * frame);
+}
+Colour TabColour(int frame) {
+    return Rgb(150, 30 * frame, 220);
+}
+Colour GlyphColour(int frame) {
+    return Rgb(30 * frame, 220, 90);
 }
 constexpr Colour kFace = Rgb(10, 200, 30);
 constexpr Colour kShadow = Rgb(70, 70, 90);
@@ -92,12 +107,88 @@ std::unique_ptr<TSkinDefinition> MakeContainerSkin() {
     put("Trackbar.ThumbHorz", Strip(5, 11, 21, &ThumbColour), 5);
     put("Trackbar.ThumbVert", Strip(5, 21, 11, &ThumbColour), 5);
     put("Headerbar", Strip(5, 10, 20, &HeaderColour), 5);
+    auto tabs = std::make_unique<TDataSkinBorder>("Tabs");
+    tabs->Image = Strip(5, 10, 20, &TabColour);
+    tabs->Frame = 5;
+    skin->Put(std::move(tabs));
+    skin->Buttons.CheckImage = Strip(4, 13, 13, &GlyphColour);
+    skin->Buttons.CheckButtonFrame = 4;
+    skin->Buttons.RadioImage = Strip(4, 12, 12, &GlyphColour);
+    skin->Buttons.RadioButtonFrame = 4;
     skin->Colours.ButtonFace = kFace;
     skin->Colours.ButtonShadow = kShadow;
     return skin;
 }
 
 using test::Ref;
+
+// A page control of another family: it draws its tabs from two pictures it
+// publishes.
+class TTestAdvPage : public TCustomControl {
+    VEYRA_CLASS()
+public:
+    explicit TTestAdvPage(TComponent* owner) : TCustomControl(owner) {}
+    TBitmap* Back() const { return Back_.get(); }
+    TBitmap* Active() const { return Active_.get(); }
+    void SetBack(TBitmap* picture) { Back_->Assign(picture); }
+    void SetActive(TBitmap* picture) { Active_->Assign(picture); }
+
+private:
+    std::unique_ptr<TBitmap> Back_ = std::make_unique<TBitmap>();
+    std::unique_ptr<TBitmap> Active_ = std::make_unique<TBitmap>();
+};
+
+const TClassInfo& TTestAdvPage::StaticClass() {
+    static const TClassInfo info(
+        "TTestAdvPage", &TCustomControl::StaticClass(),
+        TPropertyList<TTestAdvPage>()
+            .Object<TBitmap>("TabBackGround", &TTestAdvPage::Back, &TTestAdvPage::SetBack)
+            .Object<TBitmap>("TabBackGroundActive", &TTestAdvPage::Active, &TTestAdvPage::SetActive)
+            .Take());
+    return info;
+}
+
+// A check box of another family that shows a glyph strip it is given; it
+// reads the strip when UseCustomGlyphs is switched on.
+class TTestGlyphCheck : public TCustomControl {
+    VEYRA_CLASS()
+public:
+    explicit TTestGlyphCheck(TComponent* owner) : TCustomControl(owner) {}
+    TBitmap* Glyphs() const { return Glyphs_.get(); }
+    void SetGlyphs(TBitmap* picture) { Glyphs_->Assign(picture); }
+    int TransparentColour() const { return Transparent_; }
+    void SetTransparentColour(int colour) { Transparent_ = colour; }
+    bool UseCustom() const { return UseCustom_; }
+    void SetUseCustom(bool on) {
+        if (on && !UseCustom_)
+            ++Reloads;
+        UseCustom_ = on;
+    }
+    int Reloads = 0;
+
+private:
+    std::unique_ptr<TBitmap> Glyphs_ = std::make_unique<TBitmap>();
+    int Transparent_ = 0;
+    bool UseCustom_ = false;
+};
+
+const TClassInfo& TTestGlyphCheck::StaticClass() {
+    static const TClassInfo info(
+        "TTestGlyphCheck", &TCustomControl::StaticClass(),
+        TPropertyList<TTestGlyphCheck>()
+            .Object<TBitmap>("CustomGlyphs", &TTestGlyphCheck::Glyphs, &TTestGlyphCheck::SetGlyphs)
+            .Integer("TransparentColor", &TTestGlyphCheck::TransparentColour,
+                     &TTestGlyphCheck::SetTransparentColour)
+            .Bool("UseCustomGlyphs", &TTestGlyphCheck::UseCustom, &TTestGlyphCheck::SetUseCustom)
+            .Take());
+    return info;
+}
+
+// The colour of a picture's pixel, as the platform's COLORREF.
+COLORREF PictureAt(const TBitmap& picture, int x, int y) {
+    const Pixel p = picture.Pixels().At(x, y);
+    return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
+}
 
 // What a window's client area shows now, read back from its DC; a failed
 // check leaves the picture in a file named after it.
@@ -222,6 +313,7 @@ protected:
 TEST_F(ContainerSkinTest, FrameworkControlsMapToTheirSkinClasses) {
     TMapSettings settings;
     settings.SkinControls = ~0u;
+    settings.Tabs = true;
     const struct {
         TControl* Control;
         TAttachPlan Plan;
@@ -232,6 +324,7 @@ TEST_F(ContainerSkinTest, FrameworkControlsMapToTheirSkinClasses) {
         {Placed<TProgressBar>(0, 0, 50, 20), {TSkinClass::Progress, 0, false}},
         {Placed<TTrackBar>(0, 0, 50, 20), {TSkinClass::TrackBar, 0, false}},
         {Placed<THeaderControl>(0, 0, 50, 20), {TSkinClass::Header, 0, false}},
+        {Placed<TTabSet>(0, 0, 50, 20), {TSkinClass::Tab31, 0, false}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(TControlMap::PlanControl(*c.Control, settings).Attach, c.Plan)
@@ -471,6 +564,249 @@ TEST_F(ContainerSkinTest, GroupBoxOutlineAndPanelColour) {
     box->Detach();
     EXPECT_EQ(panel->Color(), static_cast<TColor>(Rgb(1, 2, 3)));
     EXPECT_TRUE(panel->ParentBackground());
+}
+
+// A tab set: the selected tab in frame 2, the others in frame 1, the face
+// past the last; real clicks pick the same tabs as on an unskinned twin;
+// skin off and on.
+TEST_F(ContainerSkinTest, TabSetTabsDrawnAndClickedAsUnskinned) {
+    auto* skinned = Placed<TTabSet>(10, 10, 300, 22);
+    auto* plain = Placed<TTabSet>(10, 50, 300, 22);
+    int changes = 0;
+    for (TTabSet* set : {skinned, plain}) {
+        set->SetTabs({L"Open", L"High", L"Low", L"Close"});
+        set->OnChange = [&changes](TObject*) { ++changes; };
+    }
+    Skinned<TSkinTab31>(skinned);
+    const HWND window = skinned->Handle();
+    const auto expectTabs = [&](const std::string& what) {
+        Redraw(window);
+        TShot shot(window);
+        for (const TTabSetPlace& place : skinned->TabPlaces())
+            shot.Expect(place.Left + 2, 2, TabColour(place.Index == skinned->TabIndex() ? 2 : 1),
+                        what + "-tab" + std::to_string(place.Index));
+        shot.Expect(290, 2, kFace, what + "-past-the-tabs");
+    };
+    expectTabs("tabset");
+
+    const int picks[] = {2, 0, 3};
+    for (const int pick : picks) {
+        for (TTabSet* set : {skinned, plain}) {
+            const TTabSetPlace place = set->TabPlaces()[static_cast<std::size_t>(pick)];
+            const POINT at = ScreenPoint(set->Handle(), (place.Left + place.Right) / 2, 10);
+            SendMouse(at, at);
+            test::PumpUntil([set, pick] { return set->TabIndex() == pick; }, 1500);
+        }
+        EXPECT_EQ(skinned->TabIndex(), pick);
+        EXPECT_EQ(plain->TabIndex(), pick);
+        expectTabs("tabset-picked" + std::to_string(pick));
+    }
+    EXPECT_EQ(changes, 6);
+
+    SendMessageW(window, SKINMSG_ENABLE, 0, 0);
+    Redraw(window);
+    EXPECT_NE(TShot(window).At(skinned->TabPlaces()[3].Left + 2, 2), Ref(TabColour(2)))
+        << "skin off";
+    SendMessageW(window, SKINMSG_ENABLE, 1, 0);
+    expectTabs("tabset-skin-on");
+}
+
+// Tabs that do not fit show the scroller, skinned with its arrows left and
+// right; the tabs end before it, and its right arrow moves the first tab.
+TEST_F(ContainerSkinTest, TabSetScrollerSkinnedAndScrolling) {
+    auto* set = Placed<TTabSet>(10, 10, 160, 22);
+    set->SetTabs({L"January", L"February", L"March", L"April", L"May"});
+    auto* skin = Skinned<TSkinTab31>(set);
+    ASSERT_NE(set->Scroller(), nullptr);
+    const HWND scroller = set->Scroller()->Handle();
+    ASSERT_NE(skin->ScrollerSkin(), nullptr);
+    EXPECT_EQ(skin->ScrollerSkin()->Handle(), scroller);
+    EXPECT_EQ(skin->ScrollerSkin()->Orientation(), TUpDownOrientation::Horizontal);
+    EXPECT_TRUE(IsWindowVisible(scroller));
+    const int scrollerLeft = set->Scroller()->Left();
+    for (const TTabSetPlace& place : set->TabPlaces())
+        EXPECT_LE(place.Right, scrollerLeft) << "tab " << place.Index;
+
+    RECT arrows{};
+    GetClientRect(scroller, &arrows);
+    const POINT right = ScreenPoint(scroller, arrows.right * 3 / 4, arrows.bottom / 2);
+    SendMouse(right, right);
+    test::PumpUntil([set] { return set->FirstIndex() == 1; }, 1500);
+    EXPECT_EQ(set->FirstIndex(), 1);
+    Redraw(set->Handle());
+    TShot(set->Handle()).Expect(set->StartMargin() + 2, 2, TabColour(1), "tabset-scrolled");
+    EXPECT_EQ(set->TabPlaces().front().Index, 1);
+}
+
+// Speed buttons (windowless) inside a skinned group box and status bar are
+// painted over the skin's picture, as the controls paint them unskinned.
+TEST_F(ContainerSkinTest, WindowlessChildrenOverGroupBoxAndStatusBar) {
+    auto* group = Placed<TGroupBox>(10, 10, 200, 100);
+    auto* bar = new TStatusBar(Form);
+    bar->SetParent(Form);
+    bar->SetPanelLines({L"Ready=200"});
+    Skinned<TSkinGroupBox>(group);
+    Skinned<TSkinStatusBar>(bar);
+    for (TWinControl* parent : {static_cast<TWinControl*>(group), static_cast<TWinControl*>(bar)}) {
+        auto* button = new TSpeedButton(Form);
+        button->SetParent(parent);
+        button->SetBounds(20, 2, 40, 16);
+        Redraw(parent->Handle());
+        TShot shot(parent->Handle());
+        const std::string what = parent == group ? "group-speedbutton" : "status-speedbutton";
+        EXPECT_EQ(shot.At(40, 10), GetSysColor(COLOR_BTNFACE)) << what;
+        if (shot.At(40, 10) != GetSysColor(COLOR_BTNFACE))
+            shot.Save(what);
+    }
+}
+
+// Captions on the skin's face take the skin's text colour, unless the
+// application gave the control a colour of its own: a group box's caption,
+// and a recoloured panel's font while it is skinned.
+TEST_F(ContainerSkinTest, CaptionsTakeTheSkinsTextColour) {
+    constexpr Colour kText = Rgb(240, 10, 120);
+    constexpr TColor kOwn = static_cast<TColor>(Rgb(10, 20, 250));
+    Skin->Colours.ButtonText = kText;
+    const struct {
+        bool Own;
+        Colour Caption;
+    } cases[] = {{false, kText}, {true, static_cast<Colour>(kOwn)}};
+    int top = 10;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Own ? "own colour" : "default colour");
+        auto* group = Placed<TGroupBox>(10, top, 200, 60);
+        auto* panel = Placed<TPanel>(220, top, 200, 60);
+        top += 70;
+        for (TControl* control : {static_cast<TControl*>(group), static_cast<TControl*>(panel)}) {
+            control->SetCaption(L"WWWW");
+            if (c.Own)
+                control->Font()->SetColor(kOwn);
+        }
+        const TColor before = panel->Font()->Color();
+        const bool parentFont = panel->ParentFont();
+        Skinned<TSkinGroupBox>(group);
+        auto* box = Skinned<TSkinBox>(panel, true);
+        Redraw(group->Handle());
+        TShot shot(group->Handle());
+        EXPECT_TRUE(shot.Holds({8, 0, 60, 14}, c.Caption)) << "group caption";
+        EXPECT_EQ(ColorToRGB(panel->Font()->Color()), Ref(c.Caption)) << "panel caption";
+        box->Detach();
+        EXPECT_EQ(panel->Font()->Color(), before);
+        EXPECT_EQ(panel->ParentFont(), parentFont);
+    }
+}
+
+// A bare track bar attached by handle tells its parent to custom-draw it:
+// the skin answers there for it (the thumb's frame 2), and leaves the
+// parent's own notifications alone; skin off, the control draws itself.
+TEST_F(ContainerSkinTest, BareTrackBarDrawnThroughItsParent) {
+    test::TTestWindow parent(WS_CHILD | WS_VISIBLE, 0, Form->Handle(), 320, 80);
+    const HWND bar =
+        CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE, 10, 10, 300, 40,
+                        parent.Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(bar, nullptr);
+    SendMessageW(bar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 20));
+    SendMessageW(bar, TBM_SETPOS, TRUE, 5);
+    auto* skin = new TSkinTrackBar(SkinForm.get());
+    skin->AttachHandle(bar, nullptr, SkinForm.get());
+    EXPECT_EQ(skin->HookedParent(), parent.Handle());
+    RECT thumb{};
+    SendMessageW(bar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const int x = (thumb.left + thumb.right) / 2;
+    const int y = (thumb.top + thumb.bottom) / 2;
+    Redraw(bar);
+    TShot(bar).Expect(x, y, ThumbColour(2), "bare-track-thumb");
+    EXPECT_EQ(parent.CountOf(WM_NOTIFY), 0) << "custom drawing answered for the parent";
+    NMHDR click{bar, 0, static_cast<UINT>(NM_CLICK)};
+    SendMessageW(parent.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(parent.CountOf(WM_NOTIFY), 1) << "other notifications reach the parent";
+
+    SendMessageW(bar, SKINMSG_ENABLE, 0, 0);
+    Redraw(bar);
+    EXPECT_NE(TShot(bar).At(x, y), Ref(ThumbColour(2))) << "skin off";
+    SendMessageW(bar, SKINMSG_ENABLE, 1, 0);
+    Redraw(bar);
+    TShot(bar).Expect(x, y, ThumbColour(2), "bare-track-skin-on");
+    skin->Detach();
+    EXPECT_EQ(skin->HookedParent(), nullptr);
+    delete skin;
+}
+
+// A page control of another family mapped by its Skin3rd keyword gets the
+// Tabs frames 1 and 2 rendered into its two pictures, again after a skin
+// change, and empty pictures and its colour back when given back.
+TEST_F(ContainerSkinTest, AdvPagePicturesFromTheTabsElement) {
+    auto* page = Placed<TTestAdvPage>(10, 10, 200, 100);
+    page->SetColor(static_cast<TColor>(Rgb(1, 2, 3)));
+    TMapSettings settings;
+    settings.SkinControls = ~0u;
+    settings.Skin3rd = {"TTestAdvPage=advpagecontrol"};
+    const TAttachPlan plan = TControlMap::PlanControl(*page, settings).Attach;
+    ASSERT_EQ(plan, (TAttachPlan{TSkinClass::AdvPage, TSkinAdvPage::kRenderMode, true}));
+    TSkinControl* object = TControlMap::Factory(plan.Class)(
+        {*SkinForm, nullptr, page, page->Handle(), page, plan.Mode, plan.KeepColor, false});
+    ASSERT_NE(object, nullptr);
+    const auto expectPictures = [page](Colour back, Colour active, const char* what) {
+        for (const TBitmap* picture : {page->Back(), page->Active()}) {
+            ASSERT_EQ(picture->Width(), TSkinAdvPage::kTabWidth) << what;
+            ASSERT_EQ(picture->Height(), TSkinAdvPage::kTabHeight) << what;
+        }
+        EXPECT_EQ(PictureAt(*page->Back(), 50, 10), Ref(back)) << what;
+        EXPECT_EQ(PictureAt(*page->Active(), 50, 10), Ref(active)) << what;
+    };
+    expectPictures(TabColour(1), TabColour(2), "attached");
+    EXPECT_EQ(page->Color(), static_cast<TColor>(kFace));
+
+    auto other = MakeContainerSkin();
+    auto tabs = std::make_unique<TDataSkinBorder>("Tabs");
+    tabs->Image = Strip(5, 10, 20, &HeaderColour);
+    tabs->Frame = 5;
+    other->Put(std::move(tabs));
+    other->Colours.ButtonFace = kShadow;
+    SkinForm->SetSkinDefinition(other.get());
+    object->SkinChanged();
+    expectPictures(HeaderColour(1), HeaderColour(2), "skin changed");
+    EXPECT_EQ(page->Color(), static_cast<TColor>(kShadow)) << "the new face colour";
+
+    object->Detach();
+    EXPECT_TRUE(page->Back()->Empty());
+    EXPECT_TRUE(page->Active()->Empty());
+    EXPECT_EQ(page->Color(), static_cast<TColor>(Rgb(1, 2, 3)));
+    SkinForm->SetSkinDefinition(Skin.get());
+}
+
+// Check (mode 1) and radio (mode 2) glyph strips cut from the skin into a
+// control that publishes CustomGlyphs, magenta as its transparent colour,
+// its glyphs switched off and on once; off again when given back.
+TEST_F(ContainerSkinTest, ObjImageWritesGlyphStrips) {
+    const struct {
+        int Mode;
+        int CellWidth;
+        int Cells;
+        // A cell of each kind: from frame 1, from frame 2, left empty (-1: none).
+        int FromOne, FromTwo, Empty;
+    } cases[] = {{1, 13, 9, 3, 4, 8}, {2, 12, 6, 2, 3, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("mode " + std::to_string(c.Mode));
+        auto* check = Placed<TTestGlyphCheck>(10, 10, 100, 20);
+        TSkinControl* object = TControlMap::Factory(TSkinClass::ObjImage)(
+            {*SkinForm, nullptr, check, check->Handle(), check, c.Mode, true, false});
+        ASSERT_NE(object, nullptr);
+        const TBitmap& glyphs = *check->Glyphs();
+        ASSERT_EQ(glyphs.Width(), c.CellWidth * c.Cells);
+        const int y = c.CellWidth / 2;
+        EXPECT_EQ(PictureAt(glyphs, c.FromOne * c.CellWidth + 1, y), Ref(GlyphColour(1)));
+        EXPECT_EQ(PictureAt(glyphs, c.FromTwo * c.CellWidth + 1, y), Ref(GlyphColour(2)));
+        if (c.Empty >= 0) {
+            EXPECT_EQ(PictureAt(glyphs, c.Empty * c.CellWidth + 1, y), Ref(kKeyColour));
+        }
+        EXPECT_EQ(check->TransparentColour(), 0xFF00FF);
+        EXPECT_TRUE(check->UseCustom());
+        EXPECT_EQ(check->Reloads, 1);
+        EXPECT_NE(check->Color(), static_cast<TColor>(kFace)) << "the colour stays";
+        object->Detach();
+        EXPECT_FALSE(check->UseCustom());
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
+#include "skin/data/ScrollbarGeometry.h"
+#include "skin/data/TabGeometry.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/imaging/DibSurfaceWin32.h"
@@ -119,6 +122,21 @@ void MoveTo(POINT p) {
     std::vector<INPUT> inputs;
     AddMouse(inputs, p, 0);
     SendInput(1, inputs.data(), sizeof(INPUT));
+}
+// Moves the pointer and waits until the platform reports it there (the
+// echo from the display can come late under load), then moves it by one
+// pixel: a control that asked for its leave while the platform still had
+// the pointer elsewhere is told of the pointer again.
+void MoveAndWait(POINT p) {
+    for (const POINT at : {POINT{p.x, p.y - 1}, p}) {
+        MoveTo(at);
+        test::PumpUntil(
+            [at] {
+                POINT now{};
+                return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+            },
+            2000);
+    }
 }
 void Release() {
     INPUT in{};
@@ -268,8 +286,10 @@ TEST_F(EditsTest, ChoosingFromTheDroppedList) {
         EXPECT_FALSE(combos[i]->DroppedDown());
     }
 
-    // The skinned bar: the skin's arrow over the platform's, and a thumb
-    // drag that scrolls.
+    // The skinned bar: the skin's arrow over the platform's from the first
+    // paint on (the list sets its scroll values again as it is sized, and
+    // the platform redraws its bar then), the grip following the wheel, and
+    // a thumb drag that scrolls.
     const HWND combo = combos[1]->Handle();
     SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     Settle();
@@ -280,7 +300,24 @@ TEST_F(EditsTest, ChoosingFromTheDroppedList) {
     RECT list{};
     GetWindowRect(info.hwndList, &list);
     ASSERT_TRUE(IsWindowVisible(info.hwndList));
+    const int barX = bar.rcScrollBar.left - list.left + 3;
+    ExpectWindowPixel(info.hwndList, barX, bar.rcScrollBar.top - list.top + 3, BarColour(9),
+                      "list-first-paint");
+    MoveTo(ScreenOf(info.hwndList, 20, 20));
+    Settle();
+    INPUT wheel{};
+    wheel.type = INPUT_MOUSE;
+    wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    wheel.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+    SendInput(1, &wheel, sizeof wheel);
+    Settle();
     const int top = static_cast<int>(SendMessageW(info.hwndList, LB_GETTOPINDEX, 0, 0));
+    EXPECT_GT(top, 0) << "the wheel scrolls the dropped list";
+    ASSERT_TRUE(GetScrollBarInfo(info.hwndList, OBJID_VSCROLL, &bar));
+    const int grip = ScrollbarFrames(TScrollAxis::Vertical, true, TScrollPart::None, false).Grip;
+    ExpectWindowPixel(info.hwndList, barX,
+                      bar.rcScrollBar.top - list.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2,
+                      BarColour(grip), "list-grip-after-wheel");
     const POINT thumb{(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
                       bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2};
     // Down, moved and up in one go: the skin's drag loop takes them all.
@@ -432,6 +469,120 @@ TEST_F(EditsTest, PixelsOfEachStateAndSkinOffAndOn) {
     ExpectWindowPixel(edit->Handle(), 0, 0, kShadow, "edit-back-on");
     ExpectWindowPixel(combo->Handle(), w - 6, 6, GlyphColour(1), "combo-back-on");
     EXPECT_TRUE(IsWindowVisible(arrow));
+}
+
+Colour CompositeColour(int frame) {
+    return Rgb(90, 20 * frame, 160);
+}
+Colour SpinColour(int frame) {
+    return Rgb(30, 10 + 25 * frame, 200);
+}
+
+// The composite combo (ComboButton Style 2: the whole control's picture,
+// its middle see-through) and the spin arrows' frames, each state read
+// back from the screen: the frame drawn names the state the skin saw.
+TEST_F(EditsTest, CompositeComboAndSpinArrowFramesFollowTheState) {
+    constexpr int kSide = 20;
+    constexpr int kMargin = 4;
+    auto composite = std::make_unique<TDataSkinBorder>("ComboButton");
+    composite->Image = Strip(4, kSide, kSide, &CompositeColour);
+    for (int frame = 0; frame < 4; ++frame)
+        composite->Image.FillRect(
+            RectOfSize(frame * kSide + kMargin, kMargin, kSide - 2 * kMargin, kSide - 2 * kMargin),
+            PixelOf(kKeyColour));
+    composite->Frame = 4;
+    composite->Style = 2;
+    composite->LeftWidth = composite->RightWidth = kMargin;
+    composite->TopHeight = composite->BottomHeight = kMargin;
+    Skin->Put(std::move(composite));
+    auto arrows = std::make_unique<TDataSkinBorder>("UpDown.Vert");
+    arrows->Image = Strip(8, 12, 12, &SpinColour);
+    arrows->Frame = 8;
+    Skin->Put(std::move(arrows));
+
+    auto* combo = AddCombo(200, 10, csDropDownList);
+    auto* off = AddCombo(200, 50, csDropDownList);
+    off->SetEnabled(false);
+    auto* spin = Add<TSpinEdit>(10, 10, 120, 24);
+    auto* other = Add<TEdit>(10, 60, 120, 24);
+    Skinned<TSkinComBox>(combo);
+    Skinned<TSkinComBox>(off);
+    Skinned<TSkinEdit>(spin);
+    SetFocus(other->Handle());
+    MoveTo(ScreenOf(Form->Handle(), 420, 320));
+    Settle();
+
+    RECT box{};
+    GetWindowRect(spin->UpDownHandle(), &box);
+    const int boxWidth = box.right - box.left;
+    const int boxHeight = box.bottom - box.top;
+    const POINT upCentre{(box.left + box.right) / 2, box.top + boxHeight / 4};
+    const POINT downCentre{(box.left + box.right) / 2, box.bottom - boxHeight / 4};
+    const int h = combo->Height();
+    const struct {
+        const char* Name;
+        std::function<void()> Make;
+        HWND Window;
+        POINT At;  // in window coordinates
+        int Frame; // 0: the colour seen is none of the picture's
+    } cases[] = {
+        {"combo-normal", [] {}, combo->Handle(), {1, h / 2}, 1},
+        {"combo-see-through", [] {}, combo->Handle(), {combo->Width() / 2, h / 2}, 0},
+        {"combo-disabled", [] {}, off->Handle(), {off->Width() - 2, h / 2}, 3},
+        {"combo-focused", [&] { SetFocus(combo->Handle()); }, combo->Handle(), {1, h / 2}, 4},
+        {"combo-dropped",
+         [&] { SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0); },
+         combo->Handle(),
+         {combo->Width() - 2, h / 2},
+         2},
+        {"spin-up-normal",
+         [&] { SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0); },
+         spin->UpDownHandle(),
+         {boxWidth / 2, boxHeight / 4},
+         UpDownFrame(TUpDownState::Normal, TUpDownArrow::Up)},
+        {"spin-down-normal",
+         [] {},
+         spin->UpDownHandle(),
+         {boxWidth / 2, boxHeight * 3 / 4},
+         UpDownFrame(TUpDownState::Normal, TUpDownArrow::Down)},
+        {"spin-up-hot",
+         [&] { MoveAndWait(upCentre); },
+         spin->UpDownHandle(),
+         {boxWidth / 2, boxHeight / 4},
+         UpDownFrame(TUpDownState::Hot, TUpDownArrow::Up)},
+        {"spin-down-beside-hot",
+         [] {},
+         spin->UpDownHandle(),
+         {boxWidth / 2, boxHeight * 3 / 4},
+         UpDownFrame(TUpDownState::Normal, TUpDownArrow::Down)},
+        {"spin-down-pressed",
+         [&] {
+             MoveAndWait(downCentre);
+             Click(downCentre, false);
+         },
+         spin->UpDownHandle(),
+         {boxWidth / 2, boxHeight * 3 / 4},
+         UpDownFrame(TUpDownState::Pressed, TUpDownArrow::Down)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        c.Make();
+        Settle();
+        if (c.Frame > 0) {
+            ExpectWindowPixel(c.Window, c.At.x, c.At.y,
+                              c.Window == spin->UpDownHandle() ? SpinColour(c.Frame)
+                                                               : CompositeColour(c.Frame),
+                              c.Name);
+            continue;
+        }
+        RECT r{};
+        GetWindowRect(c.Window, &r);
+        const COLORREF seen = ScreenPixel({r.left + c.At.x, r.top + c.At.y});
+        for (int frame = 1; frame <= 4; ++frame)
+            EXPECT_NE(seen, Ref(CompositeColour(frame))) << "frame " << frame;
+    }
+    Release();
+    Settle();
 }
 
 // The combo's edit is unhooked at its own destruction, and a combo freed

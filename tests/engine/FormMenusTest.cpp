@@ -4,16 +4,23 @@
 // are given back exactly when skinning ends.
 #include <windows.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
 #include "MgrTestSupport.h"
+#include "framework/CustomEdit.h"
 #include "framework/CustomForm.h"
 #include "framework/MainMenu.h"
 #include "framework/PopupMenu.h"
+#include "framework/ToolBar.h"
 #include "skin/component/SkinData.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/imaging/DibSurfaceWin32.h"
 
 namespace veyra {
 namespace {
@@ -76,6 +83,102 @@ TEST(FormMenus, PopupMenusAreDrawnByTheSkinWhileSkinnedAndGivenBackAfter) {
     }
 }
 
+// The colour an item of the form's menu is painted in, asked of the form as
+// the platform asks it, at the item's right end (clear of any text).
+COLORREF DrawnByTheForm(HWND form, const TMenuItem& item) {
+    DibSurface target(120, 20);
+    DRAWITEMSTRUCT request{};
+    request.CtlType = ODT_MENU;
+    request.itemID = item.Command();
+    request.itemData = item.Command();
+    request.hDC = target.Dc();
+    request.rcItem = RECT{0, 0, 120, 20};
+    SendMessageW(form, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&request));
+    return GetPixel(target.Dc(), 116, 10);
+}
+
+// The menus a form's controls carry and, with xcMenuItem, the popups of its
+// main menu are drawn by the skin, an application's own painter kept; an
+// item added while skinned is drawn by the skin too, and skin-off gives
+// every menu back.
+TEST(FormMenus, ControlMenusAndMainMenuPopupsAreDrawnByTheSkinAndGivenBack) {
+    auto skin = test::MakeTestSkin();
+    skin->Colours.Menu = Rgb(1, 200, 3);
+    TSkinData data(nullptr);
+    data.SetSkinControls(
+        (data.SkinControls() | Bit(xcMenuItem) | Bit(xcPopupMenu) | Bit(xcToolbar)) &
+        ~Bit(xcMainMenu));
+    TForm form(nullptr);
+    form.SetBounds(60, 60, 400, 240);
+    // Menus the form does not own: only the controls lead to them.
+    std::unique_ptr<TPopupMenu> dropDown(NewMenu(nullptr, 0, false));
+    std::unique_ptr<TPopupMenu> context(NewMenu(nullptr, 0, false));
+    auto* bar = new TToolBar(&form);
+    bar->SetParent(&form);
+    bar->SetBounds(0, 0, 380, 30);
+    auto* button = new TToolButton(&form);
+    button->SetCaption(L"Go");
+    button->SetStyle(tbsDropDown);
+    button->SetDropdownMenu(dropDown.get());
+    bar->AddButton(button);
+    auto* edit = new TEdit(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(10, 50, 120, 24);
+    edit->SetPopupMenu(context.get());
+
+    auto* menu = new TMainMenu(&form);
+    auto* file = new TMenuItem(menu);
+    file->SetCaption(L"&File");
+    auto* open = new TMenuItem(menu);
+    open->SetCaption(L"&Open");
+    auto* own = new TMenuItem(menu);
+    own->SetCaption(L"Own");
+    int ownPaints = 0;
+    own->OnDrawItem = [&ownPaints](TObject*, HDC, const RECT&, bool) { ++ownPaints; };
+    file->Add(open);
+    file->Add(own);
+    menu->Items()->Add(file);
+    form.SetMenu(menu);
+    form.Show();
+    const COLORREF unskinned = DrawnByTheForm(form.Handle(), *open);
+
+    auto* skinned = new TWinSkinForm(&form, form.Handle(), test::TestEngine());
+    skinned->SetSkinDefinition(skin.get());
+    skinned->AttachToForm(&data, &form);
+    SendMessageW(form.Handle(), SKINMSG_INIT, 0, kSkinInitParam);
+    test::MgrTestPump(50);
+    EXPECT_TRUE(Skinned(*dropDown)) << "a tool button's drop-down menu";
+    EXPECT_TRUE(Skinned(*context)) << "a control's popup menu";
+    EXPECT_TRUE(menu->OwnerDraw());
+    EXPECT_FALSE(file->OnDrawItem) << "the bar's own items stay the platform's";
+    EXPECT_EQ(GetMenu(form.Handle()), menu->Handle()) << "the platform bar shows the menu";
+    EXPECT_EQ(DrawnByTheForm(form.Handle(), *open), test::Ref(skin->Colours.Menu));
+    DrawnByTheForm(form.Handle(), *own);
+    EXPECT_EQ(ownPaints, 1) << "an item's own painter stays";
+
+    // Added while skinned: the window gets the new menu by itself.
+    auto* later = new TMenuItem(menu);
+    later->SetCaption(L"Later");
+    file->Add(later);
+    test::MgrTestPump(50);
+    EXPECT_EQ(GetMenuItemCount(file->Handle()), 3);
+    EXPECT_EQ(DrawnByTheForm(form.Handle(), *later), test::Ref(skin->Colours.Menu));
+
+    skinned->Unskin();
+    EXPECT_FALSE(dropDown->OwnerDraw());
+    EXPECT_FALSE(context->Items()->Items(0)->OnDrawItem);
+    EXPECT_FALSE(menu->OwnerDraw());
+    EXPECT_FALSE(open->OnDrawItem);
+    EXPECT_TRUE(own->OnDrawItem);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    ASSERT_TRUE(GetMenuItemInfoW(file->Handle(), 0, TRUE, &info));
+    EXPECT_EQ(info.fType & MFT_OWNERDRAW, 0u) << "the platform draws its items again";
+    EXPECT_NE(unskinned, test::Ref(skin->Colours.Menu));
+    delete skinned;
+}
+
 void SendKey(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
@@ -128,6 +231,35 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
     SendKey(VK_RETURN, true);
     test::MgrTestPump(400);
     EXPECT_EQ(clicks, 1);
+
+    // Changes to the items reach the skinned bar by themselves.
+    const struct {
+        const char* Change;
+        std::function<void()> Make;
+        std::vector<std::wstring> Bar;
+    } changes[] = {
+        {"an item added",
+         [&] {
+             auto* tools = new TMenuItem(menu);
+             tools->SetCaption(L"&Tools");
+             menu->Items()->Insert(1, tools);
+         },
+         {L"&File", L"&Tools", L"&Help"}},
+        {"a caption changed",
+         [&] { help->SetCaption(L"&About"); },
+         {L"&File", L"&Tools", L"&About"}},
+        {"an item hidden", [&] { file->SetVisible(false); }, {L"&Tools", L"&About"}},
+    };
+    for (const auto& change : changes) {
+        SCOPED_TRACE(change.Change);
+        change.Make();
+        test::MgrTestPump(50);
+        EXPECT_EQ(GetMenu(form.Handle()), nullptr);
+        std::vector<std::wstring> bar;
+        for (const auto& item : skinned->MenuBar()->Items())
+            bar.push_back(item->Caption);
+        EXPECT_EQ(bar, change.Bar);
+    }
 
     skinned->Unskin();
     EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());

@@ -242,6 +242,41 @@ TEST_F(MdiTest, CreateMaximizeAndCloseCycle) {
     EXPECT_EQ(test::TestEngine().MdiClientHandle, nullptr);
 }
 
+// The client's platform scroll bars: kept off while skinned and given back
+// by skin-off. Wine's client never works its bars out by itself for a
+// child moved out of view (not even in a frame that was never skinned), so
+// the bars are asked for as the platform asks for them, and the client
+// area read back after the frame is recalculated.
+TEST_F(MdiTest, SkinOffGivesTheClientItsScrollBarsBack) {
+    ASSERT_NE(NewChild(L"Wanderer"), nullptr);
+    const auto showBars = [] {
+        RECT before{};
+        GetClientRect(gClient, &before);
+        ShowScrollBar(gClient, SB_BOTH, TRUE);
+        SetWindowPos(gClient, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+        MgrTestPump(50);
+        RECT after{};
+        GetClientRect(gClient, &after);
+        return SIZE{before.right - after.right, before.bottom - after.bottom};
+    };
+    const SIZE skinned = showBars();
+    EXPECT_FALSE(ClientHasScrollBars());
+    EXPECT_EQ(skinned.cx, 0);
+    EXPECT_EQ(skinned.cy, 0);
+
+    for (auto& child : Children)
+        child->Unskin();
+    Skinned->Unskin();
+    MgrTestPump(50);
+    ShowScrollBar(gClient, SB_BOTH, FALSE);
+    MgrTestPump(50);
+    const SIZE unskinned = showBars();
+    EXPECT_TRUE(ClientHasScrollBars());
+    EXPECT_EQ(unskinned.cx, GetSystemMetrics(SM_CXVSCROLL)) << "the vertical bar takes its room";
+    EXPECT_EQ(unskinned.cy, GetSystemMetrics(SM_CYHSCROLL)) << "the horizontal bar takes its room";
+}
+
 TEST_F(MdiTest, TheMaximizedChildsButtonsOnTheBarWork) {
     struct Case {
         TTitleAction Action;

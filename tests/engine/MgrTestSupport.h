@@ -12,18 +12,23 @@
 #include "framework/Application.h"
 #include "framework/CustomForm.h"
 #include "skin/component/SkinData.h"
+#include "skin/imaging/ImageWriters.h"
 #include "skin/manager/SkinManage.h"
 #include "tools/packer/SkinPacker.h"
 
 namespace veyra::test {
 
-// The packed bytes of a small but complete skin: a title, colours and one
-// element, enough for a window skinning object to attach.
+// The packed bytes of a small but complete skin: a title, colours and a
+// title bar the user can grab, enough for a window skinning object to attach
+// and skin the frame.
 inline std::vector<std::uint8_t> MgrTestPackedSkin(const std::string& buttonFace = "10,20,30") {
-    const std::string ini =
-        "[TitlebarSkin]\r\nSkinName=Probe\r\n[Colours]\r\nButtonFace=" + buttonFace + "\r\n";
+    const std::string ini = "[TitlebarSkin]\r\nSkinName=Probe\r\n[Personality]\r\nTop=top.bmp\r\n"
+                            "TopFrame=1\r\n[Colours]\r\nButtonFace=" +
+                            buttonFace + "\r\n";
     std::vector<tools::PackMember> members{
-        {"Skin.INI", std::vector<std::uint8_t>(ini.begin(), ini.end())}};
+        {"Skin.INI", std::vector<std::uint8_t>(ini.begin(), ini.end())},
+        {"top.bmp",
+         WriteBmp(Bitmap(8, 20, PixelFormat::Rgb24, PixelOf(Rgb(40, 80, 160))), BmpDepth::Bits24)}};
     return tools::PackSkin(members, 20000);
 }
 

@@ -288,6 +288,72 @@ TEST(MenusPopup, ItemsOrThePopupFreedWhileTheMenuIsOpenAreNeverReached) {
     EXPECT_FALSE(IsMenu(shown)) << "the menu of the freed popup is destroyed once it has closed";
 }
 
+// A control's popup menu shows where the context menu was asked for (under
+// the control's corner when asked from the keyboard), a drop-down tool
+// button's menu under the button; a freed menu is forgotten.
+TEST(MenusPopup, ControlsShowTheirOwnMenusWhereAsked) {
+    TTrackRecorder recorder;
+    TForm form(nullptr);
+    form.SetBounds(50, 50, 400, 200);
+    auto* bar = new TToolBar(&form);
+    bar->SetParent(&form);
+    bar->SetBounds(0, 0, 380, 30);
+    auto* button = new TToolButton(&form);
+    button->SetCaption(L"Go");
+    button->SetStyle(tbsDropDown);
+    bar->AddButton(button);
+    TPopupMenu context(nullptr);
+    TPopupMenu dropDown(nullptr);
+    context.Items()->Add(new TMenuItem(&context));
+    dropDown.Items()->Add(new TMenuItem(&dropDown));
+    bar->SetPopupMenu(&context);
+    button->SetDropdownMenu(&dropDown);
+    form.HandleNeeded();
+    const HWND window = bar->Handle();
+
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    RECT place{};
+    SendMessageW(window, TB_GETRECT, static_cast<WPARAM>(button->Command()),
+                 reinterpret_cast<LPARAM>(&place));
+    POINT below{place.left, place.bottom};
+    ClientToScreen(window, &below);
+    NMTOOLBARW drop{};
+    drop.hdr = {window, 0, static_cast<UINT>(TBN_DROPDOWN)};
+    drop.iItem = button->Command();
+    const struct {
+        const char* Name;
+        std::function<void()> Ask;
+        const TPopupMenu* Menu;
+        POINT At;
+    } cases[] = {
+        {"mouse",
+         [&] { SendMessageW(window, WM_CONTEXTMENU, 0, MAKELPARAM(300, 120)); },
+         &context,
+         {300, 120}},
+        {"keyboard", [&] { SendMessageW(window, WM_CONTEXTMENU, 0, MAKELPARAM(-1, -1)); }, &context,
+         corner},
+        {"drop-down",
+         [&] { SendMessageW(form.Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&drop)); },
+         &dropDown, below},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        recorder.Calls.clear();
+        c.Ask();
+        ASSERT_EQ(recorder.Calls.size(), 1u);
+        // The menu shown is built afresh: it is known by its item.
+        EXPECT_EQ(GetMenuItemID(recorder.Calls[0].Menu, 0), c.Menu->Items()->Items(0)->Command());
+        EXPECT_EQ(recorder.Calls[0].At.x, c.At.x);
+        EXPECT_EQ(recorder.Calls[0].At.y, c.At.y);
+    }
+    {
+        TPopupMenu gone(nullptr);
+        bar->SetPopupMenu(&gone);
+    }
+    EXPECT_EQ(bar->PopupMenu(), nullptr);
+}
+
 TEST(MenusOwnerDraw, PopupListWindowPassesRequestsToTheItemsHandlers) {
     TPopupMenu popup(nullptr);
     popup.SetOwnerDraw(true);

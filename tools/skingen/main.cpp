@@ -2,6 +2,10 @@
 // into a folder, from which the build packs it.
 //
 //   skingen THEME OUTDIR [--preview FILE.png]
+//   skingen player OUTDIR
+//
+// The second form draws the media player's button pictures and their
+// resource script, which the programs link in.
 //
 // The preview is written outside OUTDIR on purpose: the packer takes every
 // file of the folder into the skin.
@@ -12,6 +16,7 @@
 #include <vector>
 
 #include "Palette.h"
+#include "PlayerArt.h"
 #include "Preview.h"
 #include "SkinArt.h"
 #include "SkinIni.h"
@@ -32,11 +37,27 @@ void WriteFile(const fs::path& path, const std::vector<std::uint8_t>& bytes) {
 }
 
 int Usage() {
-    std::cerr << "usage: skingen THEME OUTDIR [--preview FILE.png]\nthemes:";
+    std::cerr << "usage: skingen THEME OUTDIR [--preview FILE.png]\n"
+                 "       skingen player OUTDIR\nthemes:";
     for (const Palette& palette : Palettes())
         std::cerr << ' ' << palette.Name;
     std::cerr << '\n';
     return 2;
+}
+
+int WritePlayerGlyphs(const fs::path& dir) {
+    try {
+        fs::create_directories(dir);
+        const std::vector<SkinImage> glyphs = DrawPlayerGlyphs();
+        for (const SkinImage& glyph : glyphs)
+            WriteFile(dir / glyph.File, WriteBmp(glyph.Image, BmpDepth::Bits24));
+        const std::string script = PlayerGlyphsScript(glyphs);
+        WriteFile(dir / "PlayerGlyphs.rc", std::vector<std::uint8_t>(script.begin(), script.end()));
+    } catch (const std::exception& e) {
+        std::cerr << "skingen: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -45,6 +66,8 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() != 2 && !(args.size() == 4 && args[2] == "--preview"))
         return Usage();
+    if (args[0] == "player")
+        return WritePlayerGlyphs(args[1]);
     const Palette* palette = FindPalette(args[0]);
     if (palette == nullptr)
         return Usage();
