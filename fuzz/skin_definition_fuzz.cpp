@@ -1,6 +1,6 @@
 // Builds a skin definition through the real loader from an INI and BMP
-// members, then draws every element the ways the engine draws it, lays out
-// the title bar and hit-tests it. Nothing a skin says may crash, overflow or
+// members, then draws every element, lays out the window frame and the title
+// bar and hit-tests it. Nothing a skin says may crash, overflow or
 // read out of bounds.
 //
 // Input: the INI text, then any number of members, each introduced by a line
@@ -32,6 +32,7 @@ using namespace veyra;
 constexpr std::string_view kMarker = "\n%%member ";
 // Enough for every image a skin names; more only slows each run.
 constexpr std::size_t kMaxMembers = 64;
+constexpr std::int64_t kMaxImagePixels = 1 << 14;
 
 std::vector<tools::PackMember> SplitInput(std::string_view input) {
     std::vector<tools::PackMember> members;
@@ -55,58 +56,29 @@ std::vector<tools::PackMember> SplitInput(std::string_view input) {
     return members;
 }
 
-int After(int frame) {
-    return frame == std::numeric_limits<int>::max() ? frame : frame + 1;
-}
-
-// Every sliced drawing of an element's image at one place, for the frames
-// the engine may pick: the first, the last and one past it.
-void DrawElementAt(const TDataSkinObject& e, const Bitmap& image, const Rect& rect,
-                   Bitmap& target) {
+// Every element once as the engine draws most of them: its first frame
+// sliced into a small control. Every other way of drawing, with any numbers,
+// is sliced_drawing_fuzz's part; this one draws what the loader built.
+void DrawElement(const TDataSkinObject& e, Bitmap& target) {
     const Transparency transparency = e.Trans != 0 ? Transparency::KeyColour : Transparency::Opaque;
     const MiddleFill middle = e.Tile == 1 ? MiddleFill::Tile : MiddleFill::Stretch;
-    const Margins margins = e.GetMargins();
-    for (const int k : {1, e.Frame, After(e.Frame)}) {
-        DrawSlicedFrame(target, rect, image, FrameLayout::Horizontal, middle, transparency, e.Frame,
-                        k, margins);
-        DrawSlicedFrame(target, rect, image, FrameLayout::Vertical, middle, transparency, e.Frame,
-                        k, margins);
-        DrawThreeSliceTiled(target, rect, image, FrameLayout::Horizontal, transparency, e.Frame, k,
-                            margins);
-        DrawThreeSliceStretched(target, rect, image, FrameLayout::Horizontal, e.Frame, k, margins);
-        DrawFrameStretched(target, rect, image, transparency, e.Frame, k);
-        DrawFrameCentred(target, rect, image, transparency, e.Frame, k);
+    DrawSlicedFrame(target, target.Bounds(), e.Image, FrameLayout::Horizontal, middle, transparency,
+                    e.Frame, 1, e.GetMargins());
+    if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&e))
+        DrawSlicedFrame(target, target.Bounds(), border->Image2, FrameLayout::Horizontal, middle,
+                        transparency, e.Frame, 1, e.GetMargins());
+    if (const auto* buttons = dynamic_cast<const TDataSkinButton*>(&e)) {
+        DrawFrameStretched(target, target.Bounds(), buttons->CheckImage, Transparency::KeyColour,
+                           buttons->CheckButtonFrame, 1);
+        DrawFrameStretched(target, target.Bounds(), buttons->RadioImage, Transparency::KeyColour,
+                           buttons->RadioButtonFrame, buttons->RadioButtonFrame);
     }
-}
-
-void DrawElement(const TDataSkinObject& e) {
-    for (const Rect size : {Rect{0, 0, 1, 1}, Rect{0, 0, 17, 9}}) {
-        Bitmap target(size.Width(), size.Height(), PixelFormat::Rgb24);
-        DrawElementAt(e, e.Image, size, target);
-        if (const auto* border = dynamic_cast<const TDataSkinBorder*>(&e))
-            DrawElementAt(e, border->Image2, size, target);
-        if (const auto* buttons = dynamic_cast<const TDataSkinButton*>(&e)) {
-            DrawFrameStretched(target, size, buttons->CheckImage, Transparency::KeyColour,
-                               buttons->CheckButtonFrame, 1);
-            DrawFrameStretched(target, size, buttons->RadioImage, Transparency::KeyColour,
-                               buttons->RadioButtonFrame, buttons->RadioButtonFrame);
-        }
-    }
-    // Partly off the target, as a control scrolled out of view is painted.
-    Bitmap target(17, 9, PixelFormat::Rgb24);
-    DrawElementAt(e, e.Image, Rect{-5, -3, 12, 6}, target);
-    // A large control: the sliced drawing alone, its pixels are what cost.
-    Bitmap large(200, 60, PixelFormat::Rgb24);
-    DrawSlicedFrame(large, large.Bounds(), e.Image, FrameLayout::Horizontal,
-                    e.Tile == 1 ? MiddleFill::Tile : MiddleFill::Stretch,
-                    e.Trans != 0 ? Transparency::KeyColour : Transparency::Opaque, e.Frame, 1,
-                    e.GetMargins());
 }
 
 void DrawFrameAndTitle(const TSkinDefinition& d) {
     for (const TBorderKind kind : {TBorderKind::Sizeable, TBorderKind::Dialog}) {
         const TFrameMetrics m = ComputeFrameMetrics(d, kind, 19);
-        const int width = 300, height = 200;
+        const int width = 120, height = 80;
         for (const bool active : {true, false}) {
             BuildBorderPiece(d.Left, TBorderPiece::Left, m.BorderLeft, height, active);
             BuildBorderPiece(d.Right, TBorderPiece::Right, m.BorderRight, height, active);
@@ -149,15 +121,24 @@ void DrawFrameAndTitle(const TSkinDefinition& d) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<tools::PackMember> members =
         SplitInput(std::string_view(reinterpret_cast<const char*>(data), size));
-    const std::vector<std::uint8_t> packed = tools::PackSkin(members, TSkinReader::kFormat20000);
+    // Literals only: the stream is still one the reader must expand, and
+    // packing costs a fraction of a search for matches.
+    const std::vector<std::uint8_t> packed =
+        tools::PackSkin(members, TSkinReader::kFormat20000, tools::LzhMatching::LiteralsOnly);
     TSkinDefinition definition;
+    // The loader's own budget for all images of a skin, cut down: what an
+    // image's pixels cost to decode and draw says nothing new past a few
+    // thousand of them, and a fast run tries more skins.
+    TSkinLoadOptions options;
+    options.MaxImagePixels = kMaxImagePixels;
     // Our own packing always unpacks: anything the loader throws is a fault.
-    if (!LoadSkinDefinition(packed, definition, {}, [](std::string_view) {}))
+    if (!LoadSkinDefinition(packed, definition, options, [](std::string_view) {}))
         __builtin_trap();
+    Bitmap target(17, 9, PixelFormat::Rgb24);
     for (const TDataSkinObject* element : definition.ElementsInLoadOrder())
-        DrawElement(*element);
+        DrawElement(*element, target);
     for (const auto& button : definition.TitleButtons)
-        DrawElement(*button);
+        DrawElement(*button, target);
     DrawFrameAndTitle(definition);
     return 0;
 }

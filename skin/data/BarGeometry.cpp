@@ -61,18 +61,22 @@ std::vector<TSliceCopy> TrackChannelSlices(const Rect& channel, int imageWidth, 
         return slices;
     const int w = imageWidth;
     const int h = imageHeight;
+    // An end wider than the image keeps nothing more of it. Cut there, so
+    // that a skin's huge margin neither overflows nor carries a slice (and
+    // the buffer painted under it) far outside the channel.
+    const auto kept = [](int margin, int side) { return std::clamp(margin, -side, side); };
     if (axis == TTrackAxis::Horizontal) {
         const int y = channel.Top + (h < channel.Height() ? (channel.Height() - h) / 2 : 0);
-        const int lw = margins.Left;
-        const int rw = margins.Right;
+        const int lw = kept(margins.Left, w);
+        const int rw = kept(margins.Right, w);
         AddSlice(slices, {channel.Left, y, channel.Left + lw, y + h}, {0, 0, lw, h});
         AddSlice(slices, {channel.Left + lw, y, channel.Right - rw, y + h}, {lw, 0, w - rw, h});
         AddSlice(slices, {channel.Right - rw, y, channel.Right, y + h}, {w - rw, 0, w, h});
         return slices;
     }
     const int x = channel.Left + (w < channel.Width() ? (channel.Width() - w) / 2 : 0);
-    const int th = margins.Top;
-    const int bh = margins.Bottom;
+    const int th = kept(margins.Top, h);
+    const int bh = kept(margins.Bottom, h);
     AddSlice(slices, {x, channel.Top, x + w, channel.Top + th}, {0, 0, w, th});
     AddSlice(slices, {x, channel.Top + th, x + w, channel.Bottom - bh}, {0, th, w, h - bh});
     AddSlice(slices, {x, channel.Bottom - bh, x + w, channel.Bottom}, {0, h - bh, w, h});

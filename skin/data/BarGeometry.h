@@ -57,9 +57,10 @@ struct TSliceCopy {
 
 // The slices of a channel image imageWidth x imageHeight drawn along
 // channel, keeping margins at both ends (LeftWidth and RightWidth for a
-// horizontal channel, TopHeight and BottomHeight for a vertical one). The
-// image keeps its own thickness, centred across a thicker channel. A slice
-// of no or negative extent in target or source is left out.
+// horizontal channel, TopHeight and BottomHeight for a vertical one), each
+// cut to the image's side either way. The image keeps its own thickness,
+// centred across a thicker channel. A slice of no or negative extent in
+// target or source is left out.
 std::vector<TSliceCopy> TrackChannelSlices(const Rect& channel, int imageWidth, int imageHeight,
                                            const Margins& margins, TTrackAxis axis);
 

@@ -6,6 +6,18 @@
 #include <string>
 
 namespace veyra {
+namespace {
+
+// Copies the rows of from into to, which has its size. A bitmap 0 pixels
+// wide still has rows, but no storage to copy from or to.
+void CopyRows(Bitmap& to, const Bitmap& from) {
+    if (to.IsEmpty())
+        return;
+    for (int y = 0; y < to.Height(); ++y)
+        std::memcpy(to.Row(y), from.Row(y), static_cast<std::size_t>(to.Width()) * sizeof(Pixel));
+}
+
+} // namespace
 
 Bitmap::Bitmap(int width, int height, PixelFormat format, Pixel fill) : Format_(format) {
     Allocate(width, height, fill);
@@ -39,8 +51,7 @@ Bitmap Bitmap::View(Pixel* pixels, int width, int height, int stride, PixelForma
 
 Bitmap::Bitmap(const Bitmap& other) : Format_(other.Format_) {
     Allocate(other.Width_, other.Height_, 0);
-    for (int y = 0; y < Height_; ++y)
-        std::memcpy(Row(y), other.Row(y), static_cast<std::size_t>(Width_) * sizeof(Pixel));
+    CopyRows(*this, other);
 }
 
 Bitmap& Bitmap::operator=(const Bitmap& other) {
@@ -57,8 +68,7 @@ Bitmap& Bitmap::operator=(const Bitmap& other) {
     // the same size then touches no new memory.
     Allocate(other.Width_, other.Height_, 0);
     Format_ = other.Format_;
-    for (int y = 0; y < Height_; ++y)
-        std::memcpy(Row(y), other.Row(y), static_cast<std::size_t>(Width_) * sizeof(Pixel));
+    CopyRows(*this, other);
     return *this;
 }
 

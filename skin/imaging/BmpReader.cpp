@@ -179,13 +179,23 @@ Pixel BmpReader::FromBitFields(const Header& h, std::uint32_t value) const {
     return alpha << 24 | channel(h.Red) << 16 | channel(h.Green) << 8 | channel(h.Blue);
 }
 
-void BmpReader::DecodeRows(const Header& h, Bitmap& bitmap) const {
+std::uint64_t BmpReader::RowStride(const Header& h) {
     const std::uint64_t rowBits =
         static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitsPerPixel);
-    const std::uint64_t stride = (rowBits + 31) / 32 * 4;
+    return (rowBits + 31) / 32 * 4;
+}
+
+void BmpReader::RequireRows(const Header& h) const {
+    const std::uint64_t rowBits =
+        static_cast<std::uint64_t>(h.Width) * static_cast<std::uint64_t>(h.BitsPerPixel);
     // The last row's padding may be missing.
-    Require(h.PixelOffset, stride * static_cast<std::uint64_t>(h.Height - 1) + (rowBits + 7) / 8,
+    Require(h.PixelOffset,
+            RowStride(h) * static_cast<std::uint64_t>(h.Height - 1) + (rowBits + 7) / 8,
             "the pixel rows");
+}
+
+void BmpReader::DecodeRows(const Header& h, Bitmap& bitmap) const {
+    const std::uint64_t stride = RowStride(h);
     const auto paletteColour = [&h](std::uint32_t index) {
         return index < h.Palette.size() ? h.Palette[index] : kOpaque; // out of the table: black
     };
@@ -336,10 +346,16 @@ Bitmap BmpReader::Read() {
     ReadPalette(h);
     if (h.PixelOffset < h.TableOffset)
         throw EBmpDamaged("pixel data offset " + Num(h.PixelOffset) + " lies inside the headers");
+    // Uncompressed rows must all be in the file before their pixels are
+    // allocated: a short file stating a large picture is refused without
+    // claiming the memory first.
+    const bool rle = h.Compression == kRle8 || h.Compression == kRle4;
+    if (!rle)
+        RequireRows(h);
     const bool alpha = bpp == 32 || h.Alpha.Mask != 0;
     Bitmap bitmap(static_cast<int>(h.Width), static_cast<int>(h.Height),
                   alpha ? PixelFormat::Bgra32 : PixelFormat::Rgb24);
-    if (h.Compression == kRle8 || h.Compression == kRle4)
+    if (rle)
         DecodeRle(h, bitmap);
     else
         DecodeRows(h, bitmap);

@@ -50,6 +50,10 @@ private:
     Header ReadHeader() const;
     void ReadMasks(Header& header) const;
     void ReadPalette(Header& header) const;
+    // Bytes from one stored row to the next: rows are padded to 32 bits.
+    static std::uint64_t RowStride(const Header& header);
+    // Throws EBmpDamaged when the file ends before the last uncompressed row.
+    void RequireRows(const Header& header) const;
     void DecodeRows(const Header& header, Bitmap& bitmap) const;
     void DecodeRle(const Header& header, Bitmap& bitmap) const;
     Pixel FromBitFields(const Header& header, std::uint32_t value) const;

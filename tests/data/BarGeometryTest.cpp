@@ -70,6 +70,18 @@ TEST(BarGeometry, ChannelSlicesKeepTheEndsAndStretchTheMiddle) {
         TrackChannelSlices({0, 0, 50, 4}, 20, 4, {30, 0, 30, 0}, TTrackAxis::Horizontal).size() <
         3);
     EXPECT_TRUE(TrackChannelSlices({0, 0, 50, 4}, 0, 4, {}, TTrackAxis::Horizontal).empty());
+    // Ends larger than the image keep the whole image, however large the skin says they are.
+    const int huge = INT_MAX;
+    const std::vector<TSliceCopy> wholeImageEnds = {
+        {{0, 0, 20, 4}, {0, 0, 20, 4}},
+        {{30, 0, 50, 4}, {0, 0, 20, 4}},
+    };
+    EXPECT_EQ(TrackChannelSlices({0, 0, 50, 4}, 20, 4, {huge, 0, huge, 0}, TTrackAxis::Horizontal),
+              wholeImageEnds);
+    const auto belowZero = TrackChannelSlices({0, 0, 4, 50}, 4, 20, {0, -huge - 1, 0, -huge - 1},
+                                              TTrackAxis::Vertical);
+    ASSERT_EQ(belowZero.size(), 1u);
+    EXPECT_EQ(belowZero[0].Target, (Rect{0, -20, 4, 70}));
 }
 
 TEST(BarGeometry, AVerticalChannelReportedLyingDownIsTurnedBack) {

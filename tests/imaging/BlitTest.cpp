@@ -81,6 +81,15 @@ TEST(BitmapCopy, AssignmentReusesStorageAndCopiesViewsAndItsOwnRows) {
     view = small;
     EXPECT_EQ(view, small);
     EXPECT_TRUE(Looks(backing, {"aa"}));
+    // No pixels wide but rows high (a frame of an image narrower than its
+    // frame count): copied and assigned without touching any storage.
+    const Bitmap narrow(0, 5);
+    Bitmap copied(narrow);
+    EXPECT_EQ(copied.Height(), 5);
+    const Bitmap shorter(0, 3);
+    copied = shorter;
+    EXPECT_EQ(copied.Height(), 3);
+    EXPECT_TRUE(copied.IsEmpty());
 }
 
 } // namespace

@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MalformedBmp{"too-many-pixels.bmp", "is larger than"},
                       MalformedBmp{"pixel-offset-past-end.bmp", "the pixel rows"},
                       MalformedBmp{"truncated-rows.bmp", "the pixel rows"},
+                      MalformedBmp{"largest-picture-no-rows.bmp", "the pixel rows"},
                       MalformedBmp{"short-palette.bmp", "the colour table"},
                       MalformedBmp{"huge-palette-count.bmp", "colour table of 4294967295"},
                       MalformedBmp{"offset-inside-palette.bmp", "inside the colour table"},
@@ -75,7 +76,7 @@ TEST(MalformedBmpFolder, EveryFileHasATest) {
     for (const auto& entry :
          std::filesystem::directory_iterator(test::TestDataDir() / "malformed-bmp"))
         files += entry.path().extension() == ".bmp";
-    EXPECT_EQ(files, 30);
+    EXPECT_EQ(files, 31);
 }
 
 } // namespace

@@ -60,8 +60,12 @@ TEST(LzhRoundTrip, ExpandsWhatWasCompressed) {
         std::vector<std::uint8_t>(20000, 0x41),
         Repeat(Bytes("0123456789"), 3000),
     };
-    for (const auto& input : inputs)
+    for (const auto& input : inputs) {
         EXPECT_EQ(RoundTrip(input), input) << "input of " << input.size() << " bytes";
+        const auto literals = tools::LzhCompress(input, tools::LzhMatching::LiteralsOnly);
+        EXPECT_EQ(DecodeStream(literals, static_cast<std::int64_t>(input.size())).Output, input)
+            << "literals only, input of " << input.size() << " bytes";
+    }
 }
 
 TEST(LzhRoundTrip, RepetitiveInputShrinksAndRandomInputDoesNot) {

@@ -136,13 +136,19 @@ private:
 
 } // namespace
 
-std::vector<std::uint8_t> LzhCompress(std::span<const std::uint8_t> data) {
+std::vector<std::uint8_t> LzhCompress(std::span<const std::uint8_t> data, LzhMatching matching) {
     std::vector<std::uint8_t> out;
     if (data.empty())
         return out;
     HuffmanTree tree;
     tree.Start();
     BitWriter bits(out);
+    if (matching == LzhMatching::LiteralsOnly) {
+        for (const std::uint8_t byte : data)
+            EncodeSymbol(tree, bits, byte);
+        bits.Flush();
+        return out;
+    }
     MatchFinder finder(data);
 
     std::int64_t at = kPrefilled;
@@ -164,14 +170,14 @@ std::vector<std::uint8_t> LzhCompress(std::span<const std::uint8_t> data) {
     return out;
 }
 
-std::vector<std::uint8_t> LzhPackBody(std::span<const std::uint8_t> data) {
+std::vector<std::uint8_t> LzhPackBody(std::span<const std::uint8_t> data, LzhMatching matching) {
     if (data.size() > 0x7FFFFFFFu)
         throw std::length_error("data too large for a packed body");
     const std::uint32_t size = static_cast<std::uint32_t>(data.size());
     std::vector<std::uint8_t> out{
         static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
         static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)};
-    const std::vector<std::uint8_t> stream = LzhCompress(data);
+    const std::vector<std::uint8_t> stream = LzhCompress(data, matching);
     out.insert(out.end(), stream.begin(), stream.end());
     return out;
 }

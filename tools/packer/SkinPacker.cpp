@@ -32,8 +32,9 @@ std::vector<std::uint8_t> BuildSkinPayload(std::span<const PackMember> members,
     return payload;
 }
 
-std::vector<std::uint8_t> PackSkin(std::span<const PackMember> members, std::int32_t format) {
-    return LzhPackBody(BuildSkinPayload(members, format));
+std::vector<std::uint8_t> PackSkin(std::span<const PackMember> members, std::int32_t format,
+                                   LzhMatching matching) {
+    return LzhPackBody(BuildSkinPayload(members, format), matching);
 }
 
 } // namespace veyra::tools

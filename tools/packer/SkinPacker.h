@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "LzhEncoder.h"
+
 namespace veyra::tools {
 
 struct PackMember {
@@ -19,6 +21,7 @@ std::vector<std::uint8_t> BuildSkinPayload(std::span<const PackMember> members,
                                            std::int32_t format);
 
 // BuildSkinPayload, compressed into a packed skin file.
-std::vector<std::uint8_t> PackSkin(std::span<const PackMember> members, std::int32_t format);
+std::vector<std::uint8_t> PackSkin(std::span<const PackMember> members, std::int32_t format,
+                                   LzhMatching matching = LzhMatching::Search);
 
 } // namespace veyra::tools

@@ -54,6 +54,9 @@ FILES = {
     'too-many-pixels.bmp': bmp(width=65536, height=1025, bpp=1, pixels=b'\0' * 16),
     'pixel-offset-past-end.bmp': bmp(offset=5000),
     'truncated-rows.bmp': bmp(width=5, height=4)[:-5],
+    # The largest picture allowed, stated by a file of a few bytes: refused
+    # before 256 MiB of pixels are claimed for it.
+    'largest-picture-no-rows.bmp': bmp(width=8192, height=8192, bpp=32, pixels=b'\0' * 16),
     'short-palette.bmp': bmp(bpp=8, palette=grey_palette(16), colours_used=256, pixels=b''),
     'huge-palette-count.bmp': bmp(bpp=8, palette=grey_palette(2), colours_used=0xFFFFFFFF),
     'offset-inside-palette.bmp': bmp(bpp=8, palette=grey_palette(16), colours_used=16, offset=14 + 40 + 8),
