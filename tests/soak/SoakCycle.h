@@ -32,6 +32,10 @@ public:
     const std::vector<std::string>& Failures() const { return Failures_; }
     // The wall-clock milliseconds each step took over all cycles so far, by step.
     const std::map<std::string, double>& StepTotals() const { return StepTotals_; }
+    // What each step added to the private bytes from cycle kSettledCycle on,
+    // by step: where a growth comes from when the run does not pass.
+    const std::map<std::string, long long>& StepGrowth() const { return StepGrowth_; }
+    static constexpr int kSettledCycle = 10;
 
 private:
     void Fail(int cycle, const std::string& what);
@@ -49,11 +53,15 @@ private:
     std::wstring DarkSkin_;
     std::vector<std::string> Failures_;
     std::map<std::string, double> StepTotals_;
+    std::map<std::string, long long> StepGrowth_;
+    int Cycle_ = 0;
 };
 
 // Handles every message waiting now, paints included.
 void PumpWaiting();
 // The performance counter's time, in milliseconds.
 double SoakNowMs();
+// The process's private bytes, or -1 when they cannot be read.
+long long SoakPrivateBytes();
 
 } // namespace veyra

@@ -52,20 +52,6 @@ TCounts CountsNow() {
     return counts;
 }
 
-// The process's private bytes. Wine 8 leaves PrivateUsage at 0 and gives
-// the same figure, the process's anonymous memory, as PagefileUsage (the
-// commit charge, which Windows reports equal to PrivateUsage).
-long long PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS_EX counters{};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(),
-                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                              sizeof counters))
-        return -1;
-    return static_cast<long long>(counters.PrivateUsage ? counters.PrivateUsage
-                                                        : counters.PagefileUsage);
-}
-
 // This thread's processor time so far, in milliseconds.
 double ThreadCpuMs() {
     FILETIME created{}, exited{}, kernel{}, user{};
@@ -146,6 +132,7 @@ struct TSoakResult {
     std::size_t Components = 0;
     std::vector<std::string> Failures;
     std::map<std::string, double> StepTotals;
+    std::map<std::string, long long> StepGrowth;
 };
 
 void PrintTimes(const char* label, const std::vector<double>& times, std::size_t from) {
@@ -198,9 +185,13 @@ bool Report(const TSoakResult& r, int cycles) {
     if (final > kMaxSlowdown * first)
         problems.push_back("the last cycles are slower than 1.2x the first");
 
-    std::printf("mean wall-clock time per step, ms:\n");
-    for (const auto& [step, total] : r.StepTotals)
-        std::printf("  %-28s %8.0f\n", step.c_str(), total / static_cast<double>(cycles));
+    std::printf("per step: mean wall-clock ms, and KiB of private bytes added after cycle %d:\n",
+                TSoakCycle::kSettledCycle);
+    for (const auto& [step, total] : r.StepTotals) {
+        const auto grown = r.StepGrowth.find(step);
+        std::printf("  %-28s %8.0f %8lld\n", step.c_str(), total / static_cast<double>(cycles),
+                    grown == r.StepGrowth.end() ? 0 : grown->second / 1024);
+    }
 
     std::printf("\nwindows left: %zu", r.WindowsLeft.size());
     for (const std::string& name : r.WindowsLeft)
@@ -266,13 +257,13 @@ int RunSoak(int argc, wchar_t** argv) {
         if (i == 1)
             r.AfterFirst = CountsNow();
         if (i == kEdgeCycles)
-            r.BytesAtTen = PrivateBytes();
+            r.BytesAtTen = SoakPrivateBytes();
         if (i % 100 == 0) {
-            std::printf("  cycle %d: %lld KiB private\n", i, PrivateBytes() / 1024);
+            std::printf("  cycle %d: %lld KiB private\n", i, SoakPrivateBytes() / 1024);
             std::fflush(stdout);
         }
     }
-    r.BytesAtEnd = PrivateBytes();
+    r.BytesAtEnd = SoakPrivateBytes();
     r.AtEnd = CountsNow();
     for (HWND window : ThreadWindows())
         if (!before.contains(window) && !IsProcessHelper(window))
@@ -284,6 +275,7 @@ int RunSoak(int argc, wchar_t** argv) {
     r.Components = manager.Components().size();
     r.Failures = cycle.Failures();
     r.StepTotals = cycle.StepTotals();
+    r.StepGrowth = cycle.StepGrowth();
     const bool passed = Report(r, cycles);
     TSkinManage::Shutdown();
     return passed ? 0 : 1;
