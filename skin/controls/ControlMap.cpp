@@ -331,7 +331,7 @@ using TC = TChildStep;
 const TRule kRules[] = {
     Kind(1, {"TPageControl"}, Tabs, Do(Plain(C::TabBtn)), &ButtonStyleTabs),
     Kind(1, {"TPageControl"}, Tabs, Do(Plain(C::Tab))),
-    Kind(1, {"TCustomTabControl"}, Tabs, Do(Plain(C::Tab, 2))),
+    Kind(1, {"TCustomTabControl"}, Tabs, Do(Plain(C::Tab, TSkinTab::kTabControlMode))),
     Kind(2, {"TCustomActionMenuBar"}, Framed, Later(TLaterStep::OwnerDrawMenu)),
     Kind(3, {"TCustomCoolBar", "TCoolBar"}, On(xcToolbar), Later(TLaterStep::BandColours)),
     Named(4, {"TTABSET"}, Tabs, Do(Plain(C::Tab31))),
