@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/CustomForm.h"
+#include "framework/EngineTestSupport.h"
 #include "framework/WebBrowser.h"
 
 namespace veyra {
@@ -13,13 +17,56 @@ struct TBrowserForm {
         Browser->SetParent(&Form);
         Browser->SetAlign(alClient);
     }
+    // Handles messages until the browser's engine has started.
+    bool Start() {
+        return test::PumpUntil([&] { return !Browser->ViewPending(); });
+    }
     TForm Form{nullptr};
     TWebBrowser* Browser;
+};
+
+// An engine that logs each address it is sent, and whether the form was on
+// the screen and completely painted at that moment.
+struct TPaintCheckedViews {
+    struct TNavigation {
+        std::wstring Url;
+        bool AfterPaint;
+        bool operator==(const TNavigation&) const = default;
+    };
+    class TView : public IWebView {
+    public:
+        TView(TPaintCheckedViews& owner, HWND host) : Owner_(owner), Host_(host) {}
+        HRESULT Navigate(const std::wstring& url) override {
+            const HWND form = GetAncestor(Host_, GA_ROOT);
+            Owner_.Navigations.push_back({url, IsWindowVisible(form) &&
+                                                   !GetUpdateRect(form, nullptr, FALSE) &&
+                                                   !GetUpdateRect(Host_, nullptr, FALSE)});
+            return S_OK;
+        }
+        void SetBounds(const RECT&) override {}
+
+    private:
+        TPaintCheckedViews& Owner_;
+        HWND Host_;
+    };
+
+    TPaintCheckedViews() {
+        Previous_ = TWebBrowser::SetViewFactory([this](TWebBrowser&, HWND host) {
+            return std::unique_ptr<IWebView>(new TView(*this, host));
+        });
+    }
+    ~TPaintCheckedViews() { TWebBrowser::SetViewFactory(std::move(Previous_)); }
+
+    std::vector<TNavigation> Navigations;
+
+private:
+    TWebBrowser::TViewFactory Previous_;
 };
 
 TEST(WebBrowser, HostsThePlatformBrowserControlAndNavigates) {
     TBrowserForm f;
     f.Form.Show();
+    ASSERT_TRUE(f.Start());
     ASSERT_TRUE(f.Browser->HasView()) << "the platform's browser control is hosted here";
     const HWND host = FindWindowExW(f.Browser->WindowHandle(), nullptr, L"AtlAxWin", nullptr);
     ASSERT_NE(host, nullptr);
@@ -36,6 +83,7 @@ TEST(WebBrowser, WithoutABrowserControlItShowsANoteAndNavigatingDoesNothing) {
     {
         TBrowserForm f;
         f.Form.Show();
+        ASSERT_TRUE(f.Start());
         EXPECT_FALSE(f.Browser->HasView());
         EXPECT_NO_THROW(f.Browser->Navigate(L"http://dde.example.com/thirdparty/dde_live.aspx"));
         EXPECT_EQ(f.Browser->LocationURL(), L"http://dde.example.com/thirdparty/dde_live.aspx");
@@ -52,6 +100,38 @@ TEST(WebBrowser, WithoutABrowserControlItShowsANoteAndNavigatingDoesNothing) {
         EXPECT_GT(inked, 50);
     }
     TWebBrowser::SetViewFactory(std::move(previous));
+}
+
+// The engine starts from a timer, after the form's first paint, on the last
+// address asked for; once started it navigates at once. A view destroyed
+// before its start never navigates.
+TEST(WebBrowser, StartsItsEngineAfterTheFormsFirstPaintOnTheLastAddress) {
+    using TNav = TPaintCheckedViews::TNavigation;
+    const std::wstring page = L"http://dde.example.com/thirdparty/dde_live.aspx";
+    TPaintCheckedViews views;
+    {
+        TBrowserForm f;
+        f.Browser->Navigate(L"about:blank");
+        f.Browser->Navigate(page);
+        f.Form.Show();
+        EXPECT_TRUE(f.Browser->ViewPending());
+        EXPECT_FALSE(f.Browser->HasView());
+        EXPECT_EQ(f.Browser->LocationURL(), page) << "the last address asked for";
+        ASSERT_TRUE(f.Start());
+        EXPECT_TRUE(f.Browser->HasView());
+        EXPECT_EQ(views.Navigations, (std::vector<TNav>{{page, true}}));
+        f.Browser->Navigate(L"about:blank");
+        EXPECT_EQ(views.Navigations.back(), (TNav{L"about:blank", true})) << "started: at once";
+    }
+    views.Navigations.clear();
+    {
+        TBrowserForm f;
+        f.Form.Show();
+        f.Browser->Navigate(page);
+        delete f.Browser;
+        test::PumpUntil([] { return false; }, 100);
+        EXPECT_TRUE(views.Navigations.empty());
+    }
 }
 
 } // namespace
