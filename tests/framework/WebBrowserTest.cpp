@@ -25,42 +25,24 @@ struct TBrowserForm {
     TWebBrowser* Browser;
 };
 
-// An engine that logs each address it is sent, and whether the form was on
-// the screen and completely painted at that moment.
-struct TPaintCheckedViews {
-    struct TNavigation {
-        std::wstring Url;
-        bool AfterPaint;
-        bool operator==(const TNavigation&) const = default;
-    };
-    class TView : public IWebView {
-    public:
-        TView(TPaintCheckedViews& owner, HWND host) : Owner_(owner), Host_(host) {}
-        HRESULT Navigate(const std::wstring& url) override {
-            const HWND form = GetAncestor(Host_, GA_ROOT);
-            Owner_.Navigations.push_back({url, IsWindowVisible(form) &&
-                                                   !GetUpdateRect(form, nullptr, FALSE) &&
-                                                   !GetUpdateRect(Host_, nullptr, FALSE)});
-            return S_OK;
-        }
-        void SetBounds(const RECT&) override {}
+// (address, whether the form was on the screen and completely painted) per navigation.
+using TNavLog = std::vector<std::pair<std::wstring, bool>>;
 
-    private:
-        TPaintCheckedViews& Owner_;
-        HWND Host_;
-    };
-
-    TPaintCheckedViews() {
-        Previous_ = TWebBrowser::SetViewFactory([this](TWebBrowser&, HWND host) {
-            return std::unique_ptr<IWebView>(new TView(*this, host));
-        });
+// An engine that logs each address it is sent with the state of the form then.
+class TPaintCheckedView : public IWebView {
+public:
+    TPaintCheckedView(TNavLog& log, HWND host) : Log_(log), Host_(host) {}
+    HRESULT Navigate(const std::wstring& url) override {
+        const HWND form = GetAncestor(Host_, GA_ROOT);
+        Log_.emplace_back(url, IsWindowVisible(form) && !GetUpdateRect(form, nullptr, FALSE) &&
+                                   !GetUpdateRect(Host_, nullptr, FALSE));
+        return S_OK;
     }
-    ~TPaintCheckedViews() { TWebBrowser::SetViewFactory(std::move(Previous_)); }
-
-    std::vector<TNavigation> Navigations;
+    void SetBounds(const RECT&) override {}
 
 private:
-    TWebBrowser::TViewFactory Previous_;
+    TNavLog& Log_;
+    HWND Host_;
 };
 
 TEST(WebBrowser, HostsThePlatformBrowserControlAndNavigates) {
@@ -106,9 +88,11 @@ TEST(WebBrowser, WithoutABrowserControlItShowsANoteAndNavigatingDoesNothing) {
 // address asked for; once started it navigates at once. A view destroyed
 // before its start never navigates.
 TEST(WebBrowser, StartsItsEngineAfterTheFormsFirstPaintOnTheLastAddress) {
-    using TNav = TPaintCheckedViews::TNavigation;
     const std::wstring page = L"http://dde.example.com/thirdparty/dde_live.aspx";
-    TPaintCheckedViews views;
+    TNavLog log;
+    auto previous = TWebBrowser::SetViewFactory([&log](TWebBrowser&, HWND host) {
+        return std::unique_ptr<IWebView>(new TPaintCheckedView(log, host));
+    });
     {
         TBrowserForm f;
         f.Browser->Navigate(L"about:blank");
@@ -118,20 +102,21 @@ TEST(WebBrowser, StartsItsEngineAfterTheFormsFirstPaintOnTheLastAddress) {
         EXPECT_FALSE(f.Browser->HasView());
         EXPECT_EQ(f.Browser->LocationURL(), page) << "the last address asked for";
         ASSERT_TRUE(f.Start());
-        EXPECT_TRUE(f.Browser->HasView());
-        EXPECT_EQ(views.Navigations, (std::vector<TNav>{{page, true}}));
+        EXPECT_EQ(log, (TNavLog{{page, true}}));
         f.Browser->Navigate(L"about:blank");
-        EXPECT_EQ(views.Navigations.back(), (TNav{L"about:blank", true})) << "started: at once";
+        EXPECT_EQ(log.back(), (std::pair<std::wstring, bool>{L"about:blank", true}))
+            << "started: at once";
     }
-    views.Navigations.clear();
+    log.clear();
     {
         TBrowserForm f;
         f.Form.Show();
         f.Browser->Navigate(page);
         delete f.Browser;
         test::PumpUntil([] { return false; }, 100);
-        EXPECT_TRUE(views.Navigations.empty());
+        EXPECT_TRUE(log.empty());
     }
+    TWebBrowser::SetViewFactory(std::move(previous));
 }
 
 } // namespace
