@@ -663,8 +663,15 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
             BuildMenuBar(menu);
             PaintFrame(nullptr);
         }
+    } else if (wParam != kMenuItemsChanged && Control_ && !Control_->Menu() && MenuBar_) {
+        // The form shows no menu any more: the bar must not keep the old
+        // one's items, whose menu goes with its component.
+        MenuHandle_ = nullptr;
+        BuildMenuBar(nullptr);
+        PaintFrame(nullptr);
     }
-    return result;
+    // A bar holding its updates still shows the menu it had: that one must stay.
+    return MenuBar_ && !MenuUpdate_ ? 1 : result;
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
@@ -1676,9 +1683,11 @@ void TWinSkinForm::FreeMenuBar() {
     if (!MenuHandle_)
         return;
     if (LifeState_ != TLifeState::InNcDestroy && IsWindow(Handle())) {
-        SetMenu(Handle(), MenuHandle_);
+        // A window that took a newer menu while we let go of it keeps that one.
+        if (!GetMenu(Handle()) && IsMenu(MenuHandle_))
+            SetMenu(Handle(), MenuHandle_);
     } else if (IsMenu(MenuHandle_) &&
-               !(Control_ && Control_->Menu() && Control_->Menu()->FindItemByHandle(MenuHandle_))) {
+               !(Control_ && Control_->Menu() && Control_->Menu()->Owns(MenuHandle_))) {
         // The window would have destroyed its menu with itself; it no longer
         // has it, so the menu goes here (unless a menu component owns it).
         DestroyMenu(MenuHandle_);

@@ -3,9 +3,11 @@
 // while the form is skinned with xcPopupMenu, except the tagged ones, and
 // are given back exactly when skinning ends.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -187,6 +189,24 @@ void SendKey(WORD key, bool up) {
     SendInput(1, &input, sizeof(input));
 }
 
+// What the skinned bar showed each time the window heard of a new menu,
+// and whether that menu was still alive then.
+struct TBarMenuWatch {
+    TWinSkinForm* Skinned = nullptr;
+    std::vector<std::pair<HMENU, bool>> Seen;
+};
+
+LRESULT CALLBACK WatchBarMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data) {
+    if (message == CM_MENUCHANGED && wParam == 0) {
+        auto& watch = *reinterpret_cast<TBarMenuWatch*>(data);
+        const HMENU shown =
+            watch.Skinned->MenuBar() ? watch.Skinned->MenuBar()->MenuHandle() : nullptr;
+        watch.Seen.emplace_back(shown, IsMenu(shown) != FALSE);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 // A framework form's main menu shows as the skinned bar, its items linked
 // to the framework's; chosen from the keyboard, the item's OnClick runs once.
 TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
@@ -232,7 +252,11 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
     test::MgrTestPump(400);
     EXPECT_EQ(clicks, 1);
 
-    // Changes to the items reach the skinned bar by themselves.
+    // Changes to the items reach the skinned bar by themselves; the menu the
+    // bar showed lives until the bar has the new one, and goes after.
+    TBarMenuWatch watch{skinned};
+    ASSERT_TRUE(
+        SetWindowSubclass(form.Handle(), &WatchBarMenu, 1, reinterpret_cast<DWORD_PTR>(&watch)));
     const struct {
         const char* Change;
         std::function<void()> Make;
@@ -252,14 +276,21 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(change.Change);
+        watch.Seen.clear();
         change.Make();
         test::MgrTestPump(50);
+        ASSERT_EQ(watch.Seen.size(), 1u);
+        EXPECT_TRUE(watch.Seen[0].second) << "the bar's menu was destroyed under it";
+        EXPECT_NE(skinned->MenuBar()->MenuHandle(), watch.Seen[0].first);
+        EXPECT_FALSE(IsMenu(watch.Seen[0].first)) << "the replaced menu is never freed";
         EXPECT_EQ(GetMenu(form.Handle()), nullptr);
         std::vector<std::wstring> bar;
         for (const auto& item : skinned->MenuBar()->Items())
             bar.push_back(item->Caption);
         EXPECT_EQ(bar, change.Bar);
     }
+
+    RemoveWindowSubclass(form.Handle(), &WatchBarMenu, 1);
 
     skinned->Unskin();
     EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());
