@@ -1872,6 +1872,24 @@ TSkinnedMenu TWinSkinForm::SkinnedMenuOf(std::function<HIMAGELIST()> images, int
     return skinned;
 }
 
+namespace {
+
+// Hung on a skinned popup menu, so that an item added to it gets the skin's
+// painter at once; a type of its own, so that skin-off takes off only this.
+struct TPopupItemsWatch {
+    const TWinSkinForm* Form;
+    TPopupMenu* Menu;
+    TSkinnedMenu Skinned;
+    void operator()() const { SkinMenuItems(*Menu->Items(), Skinned); }
+};
+
+bool WatchedBy(const TPopupMenu& menu, const TWinSkinForm* form) {
+    const auto* watch = menu.OnItemsChanged.target<TPopupItemsWatch>();
+    return watch && watch->Form == form;
+}
+
+} // namespace
+
 void TWinSkinForm::SkinPopupMenu(TPopupMenu& menu) {
     if (menu.Tag() == SkinData_->DisableTag() ||
         std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
@@ -1880,7 +1898,10 @@ void TWinSkinForm::SkinPopupMenu(TPopupMenu& menu) {
     SkinnedPopups_.emplace_back(&menu, menu.OwnerDraw());
     menu.FreeNotification(this);
     menu.SetOwnerDraw(true);
-    SkinMenuItems(*menu.Items(), SkinnedMenuOf([&menu] { return menu.Images(); }, 1));
+    const TSkinnedMenu skinned = SkinnedMenuOf([&menu] { return menu.Images(); }, 1);
+    SkinMenuItems(*menu.Items(), skinned);
+    if (!menu.OnItemsChanged)
+        menu.OnItemsChanged = TPopupItemsWatch{this, &menu, skinned};
 }
 
 void TWinSkinForm::SkinControlMenus(TControl& control) {
@@ -1929,6 +1950,8 @@ void TWinSkinForm::UnskinMainMenus() {
 
 void TWinSkinForm::UnskinPopupMenus() {
     for (const auto& [menu, ownerDraw] : std::exchange(SkinnedPopups_, {})) {
+        if (WatchedBy(*menu, this))
+            menu->OnItemsChanged = nullptr;
         UnskinMenuItems(*menu->Items());
         menu->SetOwnerDraw(ownerDraw);
         menu->RemoveFreeNotification(this);

@@ -73,12 +73,24 @@ TEST(FormMenus, PopupMenusAreDrawnByTheSkinWhileSkinnedAndGivenBackAfter) {
         EXPECT_FALSE(Skinned(*tagged));
         // A menu freed while skinned is forgotten, not given back.
         delete freedEarly;
+        // An item added while skinned (deep down, with one of its own) is
+        // the skin's to draw at once.
+        auto* added = new TMenuItem(plain);
+        auto* addedChild = new TMenuItem(plain);
+        added->Add(addedChild);
+        plain->Items()->Items(0)->Items(0)->Add(added);
+        EXPECT_EQ(static_cast<bool>(added->OnDrawItem), popupsOn);
+        EXPECT_EQ(static_cast<bool>(addedChild->OnMeasureItem), popupsOn);
 
         skinned->Unskin();
         for (TPopupMenu* menu : {plain, tagged, ofOwnedForm}) {
             EXPECT_FALSE(menu->OwnerDraw());
             EXPECT_FALSE(menu->Items()->Items(0)->Items(0)->OnDrawItem);
+            EXPECT_FALSE(menu->OnItemsChanged);
         }
+        plain->Items()->Add(new TMenuItem(plain));
+        EXPECT_FALSE(added->OnDrawItem);
+        EXPECT_FALSE(plain->Items()->Items(1)->OnDrawItem) << "nor added after skin-off";
         EXPECT_TRUE(ownerDrawn->OwnerDraw()) << "the application's own choice stays";
         EXPECT_FALSE(ownerDrawn->Items()->Items(0)->OnDrawItem);
         delete skinned;
