@@ -266,7 +266,8 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
 
     // Changes to the items reach the skinned bar by themselves; the menu the
     // bar showed lives until the bar has the new one, and goes after.
-    TBarMenuWatch watch{skinned};
+    TBarMenuWatch watch;
+    watch.Skinned = skinned;
     ASSERT_TRUE(
         SetWindowSubclass(form.Handle(), &WatchBarMenu, 1, reinterpret_cast<DWORD_PTR>(&watch)));
     const struct {
