@@ -283,11 +283,18 @@ void TCustomForm::RefreshMenu() {
 
 void TCustomForm::ApplyMenu() {
     const HWND window = WindowHandle();
-    if (Menu_)
-        Menu_->SetWindowHandle(window);
-    ::SetMenu(window, Menu_ ? Menu_->Handle() : nullptr);
+    TMainMenu* const menu = Menu_;
+    if (menu)
+        menu->SetWindowHandle(window);
+    ::SetMenu(window, menu ? menu->Handle() : nullptr);
     // Sent through the window, so that whoever subclassed it hears of it too.
-    SendMessageW(window, CM_MENUCHANGED, 0, 0);
+    // A nonzero answer says the window still shows the menu it had (a
+    // skinned bar holding its updates), so the replaced menu must stay.
+    const bool oldStillShown = SendMessageW(window, CM_MENUCHANGED, 0, 0) != 0;
+    // Only now can nobody reach the replaced menu: the window and its
+    // skinned bar hold the new one.
+    if (menu && menu == Menu_ && !oldStillShown)
+        menu->FreeRetired();
 }
 
 void TCustomForm::WmMenuChanged(TMessage& message) {
@@ -368,7 +375,8 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
     case WM_DESTROY:
         // The menu is the menu component's to free, not the window's.
-        if (Menu_ && GetMenu(WindowHandle()) == Menu_->Handle())
+        // Asked without building: a menu built now would replace the one shown.
+        if (Menu_ && Menu_->Owns(GetMenu(WindowHandle())))
             ::SetMenu(WindowHandle(), nullptr);
         if (Menu_ && Menu_->WindowHandle() == WindowHandle())
             Menu_->SetWindowHandle(nullptr);
@@ -379,10 +387,9 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
     case WM_EXITMENULOOP:
         TWinControl::WndProc(message);
-        if (std::exchange(MenuChangeWaiting_, false) && Menu_) {
-            Menu_->ChangeNoticed();
-            RefreshMenu();
-        }
+        // Posted: the platform still uses the closing menu after this message.
+        if (std::exchange(MenuChangeWaiting_, false) && Menu_)
+            PostMessageW(WindowHandle(), CM_MENUCHANGED, kMenuItemsChanged, 0);
         return;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
