@@ -54,9 +54,11 @@ void RunToFirstSkinnedPaint(TFormMain& form) {
 
 // Marks the making of each web view ("windows-made" before the first, when
 // the form's windows exist; "web-view-N" after each), so that the steps show
-// what the views cost. With VEYRA_STARTUP_PROBE=without-web-views no view is
-// made (each tab shows the note for a system without one), which measures the
-// start without the browser engine.
+// what the views cost. The views start their engines after the first paint,
+// so a probe's run shows these marks only if that ever changes. With
+// VEYRA_STARTUP_PROBE=without-web-views no view is made (each tab shows the
+// note for a system without one), which measures the start without the
+// browser engine.
 void MarkWebViews(bool withViews) {
     auto made = std::make_shared<int>(0);
     auto previous = std::make_shared<TWebBrowser::TViewFactory>();

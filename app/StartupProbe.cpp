@@ -21,6 +21,14 @@ std::string ProbeVariable() {
     return text;
 }
 
+// Nothing but timers waits in the thread's queue: no sent or posted message,
+// no input and no window left to paint. What a timer does is by its nature
+// for later (the web views start their engines from one, once the window is
+// painted), so it is not part of the first paint.
+bool OnlyTimersWaiting() {
+    return (HIWORD(GetQueueStatus(QS_ALLINPUT)) & ~QS_TIMER) == 0;
+}
+
 } // namespace
 
 TStartupProbe::TStartupProbe(std::string variant)
@@ -41,9 +49,13 @@ void TStartupProbe::RunUntilPainted(const std::function<bool()>& handleMessage,
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
     long long lastHandled = CounterNow();
     for (;;) {
+        if (ready() && OnlyTimersWaiting()) {
+            Marks_.push_back({"painted", lastHandled});
+            return;
+        }
         MSG next;
         // PM_NOREMOVE still delivers sent messages, and reports a pending
-        // WM_PAINT or timer: an empty answer means nothing is left to draw.
+        // WM_PAINT or timer.
         if (PeekMessageW(&next, nullptr, 0, 0, PM_NOREMOVE)) {
             if (!handleMessage()) {
                 Mark("ended");
@@ -51,10 +63,6 @@ void TStartupProbe::RunUntilPainted(const std::function<bool()>& handleMessage,
             }
             lastHandled = CounterNow();
             continue;
-        }
-        if (ready()) {
-            Marks_.push_back({"painted", lastHandled});
-            return;
         }
         const ULONGLONG now = GetTickCount64();
         if (now >= deadline) {

@@ -35,9 +35,10 @@ public:
     // Records the counter now under name (a word without blanks).
     void Mark(const char* name);
     // Handles messages with handleMessage (which waits for one and answers
-    // false once the loop is to end) until the thread's queue is empty, no
-    // paint is pending and ready() holds; marks "painted" at the end of the
-    // last message handled, the moment the screen was complete. Marks
+    // false once the loop is to end) until nothing but timers waits in the
+    // thread's queue (no message, no paint pending) and ready() holds; marks
+    // "painted" at the end of the last message handled, the moment the
+    // screen was complete. Marks
     // "timeout" instead after timeoutMs, "ended" if the loop ends first.
     void RunUntilPainted(const std::function<bool()>& handleMessage,
                          const std::function<bool()>& ready, DWORD timeoutMs = 60000);

@@ -1,9 +1,12 @@
 #include "BitBtn.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "BitBtnGlyphs.h"
 #include "ButtonPainter.h"
 #include "ClassInfo.h"
+#include "CustomForm.h"
 #include "ImageList.h"
 
 namespace veyra {
@@ -77,14 +80,31 @@ void TBitBtn::SetImages(TImageList* images) {
 }
 
 void TBitBtn::SetKind(TBitBtnKind kind) {
+    if (static_cast<std::size_t>(kind) >= std::size(kKinds))
+        kind = bkCustom;
     Kind_ = kind;
     const TKindInfo& info = kKinds[kind];
     if (!info.Caption)
         return;
-    SetCaption(info.Caption);
+    // A stored description may give the caption or the glyph before the
+    // kind: what it gave stands.
+    if (!IsLoading() || Caption().empty())
+        SetCaption(info.Caption);
+    if (!IsLoading() || Glyph_->Empty()) {
+        Glyph_->SetPixels(StockGlyph(kind));
+        SetNumGlyphs(2);
+    }
     SetModalResult(info.Result);
     SetDefault(info.Default);
     SetCancel(info.Cancel);
+}
+
+void TBitBtn::Click() {
+    // Taken first: the click handler may free the button.
+    auto* closing = Kind_ == bkClose ? As<TCustomForm>(ParentForm()) : nullptr;
+    TButton::Click();
+    if (closing)
+        closing->Close();
 }
 
 void TBitBtn::Notification(TComponent* component, TOperation operation) {

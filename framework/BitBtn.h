@@ -13,7 +13,8 @@ class TImageList;
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // A few standard buttons: a kind other than bkCustom gives the button its
-// caption, modal result and Default or Cancel.
+// caption, stock glyph, modal result and Default or Cancel; a bkClose
+// button closes its form when clicked.
 enum TBitBtnKind {
     bkCustom,
     bkOK,
@@ -61,6 +62,8 @@ public:
     void SetKind(TBitBtnKind kind);
 
     void Notification(TComponent* component, TOperation operation) override;
+    // A bkClose button closes its form after OnClick.
+    void Click() override;
 
 protected:
     DWORD PushStyle() const override { return BS_OWNERDRAW; }

@@ -1,6 +1,7 @@
 #include "Button.h"
 
 #include "ClassInfo.h"
+#include "CustomForm.h"
 
 namespace veyra {
 
@@ -42,6 +43,13 @@ void TButton::SetDefault(bool value) {
 void TButton::CreateParams(TCreateParams& params) {
     TButtonControl::CreateParams(params);
     params.Style |= PushStyle();
+}
+
+void TButton::Click() {
+    if (ModalResult_ != mrNone)
+        if (auto* form = As<TCustomForm>(ParentForm()))
+            form->SetModalResult(ModalResult_);
+    TButtonControl::Click();
 }
 
 bool TButton::TakesEnter() const {

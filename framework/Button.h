@@ -29,10 +29,14 @@ public:
     void SetDefault(bool value);
     bool Cancel() const { return Cancel_; }
     void SetCancel(bool value) { Cancel_ = value; }
-    // Kept for the form that shows itself modally; a click does not close
-    // anything by itself.
+    // What a click gives the button's form: any value but mrNone becomes
+    // the form's ModalResult, which ends the form's ShowModal.
     int ModalResult() const { return ModalResult_; }
     void SetModalResult(int value) { ModalResult_ = value; }
+
+    // Gives the form the button's ModalResult, then raises OnClick (which
+    // may change the form's ModalResult again).
+    void Click() override;
 
 protected:
     // The button-type style bits of the window.

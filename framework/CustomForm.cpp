@@ -1,14 +1,69 @@
 #include "CustomForm.h"
 
 #include <utility>
+#include <vector>
 
 #include "Application.h"
+#include "Button.h"
 #include "FormReader.h"
 #include "MainMenu.h"
 #include "PopupMenu.h"
 #include "Screen.h"
 
 namespace veyra {
+
+// What a modal loop keeps outside the form: the form may be freed while
+// the loop runs (Release), and the windows it disabled must come back.
+struct TCustomForm::TModalState {
+    bool FormAlive = true;
+};
+
+namespace {
+
+struct TThreadWindows {
+    HWND Except;
+    std::vector<HWND> Found;
+};
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM data) {
+    auto& windows = *reinterpret_cast<TThreadWindows*>(data);
+    if (window != windows.Except && IsWindowVisible(window) && IsWindowEnabled(window))
+        windows.Found.push_back(window);
+    return TRUE;
+}
+
+// Disables the thread's other visible, enabled top-level windows for as
+// long as it lives, so that only the modal form takes input, and enables
+// them again before the form goes, so that the platform gives the
+// activation back to one of them rather than to another program.
+class TOwnerWindowsDisabled {
+public:
+    explicit TOwnerWindowsDisabled(HWND modal) : Active_(GetActiveWindow()) {
+        TThreadWindows windows{modal, {}};
+        EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow,
+                          reinterpret_cast<LPARAM>(&windows));
+        Disabled_ = std::move(windows.Found);
+        for (HWND window : Disabled_)
+            EnableWindow(window, FALSE);
+    }
+    ~TOwnerWindowsDisabled() { EnableAgain(); }
+    TOwnerWindowsDisabled(const TOwnerWindowsDisabled&) = delete;
+    TOwnerWindowsDisabled& operator=(const TOwnerWindowsDisabled&) = delete;
+
+    void EnableAgain() {
+        for (HWND window : std::exchange(Disabled_, {}))
+            if (IsWindow(window))
+                EnableWindow(window, TRUE);
+    }
+    // The window that was active before the form showed, when it still is one.
+    HWND PreviousActive() const { return IsWindow(Active_) ? Active_ : nullptr; }
+
+private:
+    HWND Active_;
+    std::vector<HWND> Disabled_;
+};
+
+} // namespace
 
 const TClassInfo& TCustomForm::StaticClass() {
     static const TClassInfo info(
@@ -41,6 +96,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+    if (ModalState_)
+        ModalState_->FormAlive = false;
     if (Created_ && OnDestroy) {
         try {
             OnDestroy(this);
@@ -107,9 +164,52 @@ void TCustomForm::SetVisible(bool visible) {
 }
 
 void TCustomForm::Close() {
+    if (ModalState_) {
+        ModalResult_ = mrCancel;
+        return;
+    }
     if (Application().MainForm() == this)
         Application().Terminate();
     Hide();
+}
+
+int TCustomForm::ShowModal() {
+    if (ModalState_)
+        throw EInvalidOperation("The form is shown modally already");
+    if (Visible())
+        throw EInvalidOperation("A visible form cannot be made modal");
+    HandleNeeded();
+    TModalState state;
+    TOwnerWindowsDisabled owners(WindowHandle());
+    ModalResult_ = mrNone;
+    ModalState_ = &state;
+    int result = mrCancel;
+    try {
+        Show();
+        result = RunModalLoop(state);
+    } catch (...) {
+        if (state.FormAlive)
+            ModalState_ = nullptr;
+        throw;
+    }
+    if (!state.FormAlive)
+        return mrCancel; // freed meanwhile: nothing of the form is left to touch
+    ModalState_ = nullptr;
+    owners.EnableAgain();
+    Hide();
+    if (const HWND previous = owners.PreviousActive())
+        SetActiveWindow(previous);
+    return result;
+}
+
+int TCustomForm::RunModalLoop(TModalState& state) {
+    // A form hidden meanwhile ends the loop too: nothing could end it later.
+    while (ModalResult_ == mrNone && Visible())
+        if (!Application().HandleMessage() || !state.FormAlive)
+            break;
+    if (!state.FormAlive)
+        return mrCancel;
+    return ModalResult_ != mrNone ? ModalResult_ : mrCancel;
 }
 
 void TCustomForm::Release() {
@@ -183,11 +283,18 @@ void TCustomForm::RefreshMenu() {
 
 void TCustomForm::ApplyMenu() {
     const HWND window = WindowHandle();
-    if (Menu_)
-        Menu_->SetWindowHandle(window);
-    ::SetMenu(window, Menu_ ? Menu_->Handle() : nullptr);
+    TMainMenu* const menu = Menu_;
+    if (menu)
+        menu->SetWindowHandle(window);
+    ::SetMenu(window, menu ? menu->Handle() : nullptr);
     // Sent through the window, so that whoever subclassed it hears of it too.
-    SendMessageW(window, CM_MENUCHANGED, 0, 0);
+    // A nonzero answer says the window still shows the menu it had (a
+    // skinned bar holding its updates), so the replaced menu must stay.
+    const bool oldStillShown = SendMessageW(window, CM_MENUCHANGED, 0, 0) != 0;
+    // Only now can nobody reach the replaced menu: the window and its
+    // skinned bar hold the new one.
+    if (menu && menu == Menu_ && !oldStillShown)
+        menu->FreeRetired();
 }
 
 void TCustomForm::WmMenuChanged(TMessage& message) {
@@ -268,7 +375,8 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
     case WM_DESTROY:
         // The menu is the menu component's to free, not the window's.
-        if (Menu_ && GetMenu(WindowHandle()) == Menu_->Handle())
+        // Asked without building: a menu built now would replace the one shown.
+        if (Menu_ && Menu_->Owns(GetMenu(WindowHandle())))
             ::SetMenu(WindowHandle(), nullptr);
         if (Menu_ && Menu_->WindowHandle() == WindowHandle())
             Menu_->SetWindowHandle(nullptr);
@@ -279,15 +387,19 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
     case WM_EXITMENULOOP:
         TWinControl::WndProc(message);
-        if (std::exchange(MenuChangeWaiting_, false) && Menu_) {
-            Menu_->ChangeNoticed();
-            RefreshMenu();
-        }
+        // Posted: the platform still uses the closing menu after this message.
+        if (std::exchange(MenuChangeWaiting_, false) && Menu_)
+            PostMessageW(WindowHandle(), CM_MENUCHANGED, kMenuItemsChanged, 0);
         return;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
         if (!WmMenuItem(message))
             TWinControl::WndProc(message);
+        return;
+    case CM_DIALOGKEY:
+        TWinControl::WndProc(message);
+        if (!message.Result && MoveInRadioGroup(message.WParam))
+            message.Result = 1;
         return;
     case CM_RELEASE:
         // Nothing of the form may be touched after this.
@@ -296,6 +408,27 @@ void TCustomForm::WndProc(TMessage& message) {
     default:
         TWinControl::WndProc(message);
     }
+}
+
+bool TCustomForm::MoveInRadioGroup(WPARAM key) {
+    if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN)
+        return false;
+    const auto isRadio = [](HWND window) {
+        return (SendMessageW(window, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+    };
+    const HWND focus = GetFocus();
+    if (!focus || !IsChild(WindowHandle(), focus) || !isRadio(focus))
+        return false;
+    // The platform's group: the siblings from a WS_GROUP window up to the
+    // next one, wrapping round, without the hidden and disabled ones.
+    const HWND next = GetNextDlgGroupItem(GetParent(focus), focus, key == VK_LEFT || key == VK_UP);
+    if (next && next != focus) {
+        SetFocus(next);
+        // The check follows the focus, as a click would give it.
+        if (isRadio(next) && SendMessageW(next, BM_GETCHECK, 0, 0) != BST_CHECKED)
+            SendMessageW(next, BM_CLICK, 0, 0);
+    }
+    return true;
 }
 
 void TCustomForm::WmClose(TMessage& message) {

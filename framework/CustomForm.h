@@ -1,10 +1,19 @@
 #pragma once
 
+#include <stdexcept>
+
 #include "WinControl.h"
 
 namespace veyra {
 
 class TMainMenu;
+
+// An operation that the object's state does not allow (making a visible
+// form modal).
+class EInvalidOperation : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 // Where a form opens.
 enum TPosition {
@@ -31,8 +40,19 @@ public:
     void Show();
     // Hides the form.
     void Hide() { SetVisible(false); }
-    // Closes the form: the main form ends the program, any other form hides.
+    // Closes the form: a modal form ends its ShowModal with mrCancel, the
+    // main form ends the program, any other form hides.
     void Close();
+    // Shows the form and handles messages until its ModalResult is set (a
+    // button's ModalResult, Close, or the program ending), with every other
+    // window of the thread disabled meanwhile; then hides the form and
+    // answers the result. Throws EInvalidOperation for a form already
+    // visible or already modal.
+    int ShowModal();
+    // The answer a modal form gives; setting it non-zero ends ShowModal.
+    int ModalResult() const { return ModalResult_; }
+    void SetModalResult(int result) { ModalResult_ = result; }
+    bool Modal() const { return ModalState_ != nullptr; }
     // Destroys the form once the messages now waiting have been handled (CM_RELEASE).
     void Release();
 
@@ -74,12 +94,23 @@ protected:
 
 private:
     void WmClose(TMessage& message);
+    // An arrow key while a radio button has the focus: the focus and the
+    // check move to the next (or previous) control of its group, as in a
+    // dialog. False when the key is not the group's to take.
+    bool MoveInRadioGroup(WPARAM key);
     void WmCommand(TMessage& message);
     void WmMenuChanged(TMessage& message);
     bool WmMenuItem(TMessage& message);
     void ApplyMenu();
     void PlaceOnScreen(TCreateParams& params) const;
 
+    // Runs the modal loop; the state outlives the form should the form be
+    // freed while the loop runs.
+    struct TModalState;
+    int RunModalLoop(TModalState& state);
+
+    int ModalResult_ = 0;
+    TModalState* ModalState_ = nullptr;
     TPosition Position_ = poDesigned;
     SIZE DesignClientSize_{-1, -1};
     bool Created_ = false;

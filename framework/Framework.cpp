@@ -4,6 +4,7 @@
 #include "Button.h"
 #include "ClassInfo.h"
 #include "ComboBox.h"
+#include "CoolBar.h"
 #include "CustomCheckBox.h"
 #include "CustomEdit.h"
 #include "DateTimePicker.h"
@@ -49,6 +50,7 @@ void RegisterFrameworkClasses() {
           &TCheckBox::StaticClass(), &TRadioButton::StaticClass(), &TRadioGroup::StaticClass(),
           // Tool bars and menus
           &TToolBar::StaticClass(), &TMainMenu::StaticClass(), &TToolButton::StaticClass(),
+          &TCoolBar::StaticClass(),
           // Containers and bars
           &TPanel::StaticClass(), &TGroupBox::StaticClass(), &TStatusBar::StaticClass(),
           &TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &THeaderControl::StaticClass(),

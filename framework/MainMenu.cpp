@@ -1,5 +1,7 @@
 #include "MainMenu.h"
 
+#include <algorithm>
+
 #include "ClassInfo.h"
 #include "Messages.h"
 #include "PopupMenu.h"
@@ -31,6 +33,24 @@ BOOL CALLBACK LetGoOfMenu(HWND window, LPARAM data) {
     return TRUE;
 }
 
+struct TShownSearch {
+    HMENU Menu = nullptr;
+    bool Shown = false;
+};
+
+// Stops at a window that shows the menu searched for.
+BOOL CALLBACK FindShowingWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TShownSearch*>(data);
+    search.Shown = GetMenu(window) == search.Menu;
+    return !search.Shown;
+}
+
+bool ShownOnThisThread(HMENU menu) {
+    TShownSearch search{menu};
+    EnumThreadWindows(GetCurrentThreadId(), &FindShowingWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Shown;
+}
+
 } // namespace
 
 TMainMenu::~TMainMenu() {
@@ -41,6 +61,9 @@ TMainMenu::~TMainMenu() {
     if (Handle_)
         EnumThreadWindows(GetCurrentThreadId(), &LetGoOfMenu,
                           reinterpret_cast<LPARAM>(Handle_.Get()));
+    for (const MenuHandle& retired : Retired_)
+        EnumThreadWindows(GetCurrentThreadId(), &LetGoOfMenu,
+                          reinterpret_cast<LPARAM>(retired.Get()));
 }
 
 void TMainMenu::SetOwnerDraw(bool ownerDraw) {
@@ -69,13 +92,30 @@ bool TMainMenu::Outdated() const {
 
 HMENU TMainMenu::Handle() {
     if (Outdated()) {
-        // The new menu first: the old one goes only once the new one exists.
+        // The new menu first. The old one stays until the window and its
+        // skinned bar have taken the new one: destroyed now, it would be
+        // left on the window (and its submenus in the bar) in the meantime.
         MenuHandle built = BuildPlatformMenu(*Items_, OwnerDraw_, true);
+        if (Handle_)
+            Retired_.push_back(std::move(Handle_));
         Handle_ = std::move(built);
         BuiltVersion_ = Items_->Version();
         BuiltOwnerDraw_ = OwnerDraw_;
     }
     return Handle_.Get();
+}
+
+bool TMainMenu::Owns(HMENU menu) const {
+    return menu && (menu == Handle_.Get() || std::any_of(Retired_.begin(), Retired_.end(),
+                                                         [menu](const MenuHandle& retired) {
+                                                             return retired.Get() == menu;
+                                                         }));
+}
+
+void TMainMenu::FreeRetired() {
+    // A window that still shows a retired menu keeps it alive until it lets go.
+    std::erase_if(Retired_,
+                  [](const MenuHandle& retired) { return !ShownOnThisThread(retired.Get()); });
 }
 
 } // namespace veyra

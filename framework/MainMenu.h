@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "Component.h"
 #include "MenuItem.h"
@@ -34,11 +35,18 @@ public:
     void SetRightToLeft(bool rightToLeft) { RightToLeft_ = rightToLeft; }
 
     // The platform menu bar built from the items, owned by the menu; rebuilt
-    // when the items have changed. Throws EMenuError when the platform
-    // refuses to build it.
+    // when the items have changed. The menu it replaces is kept (retired)
+    // until FreeRetired, as a window or a skinned bar may still show it.
+    // Throws EMenuError when the platform refuses to build it.
     HMENU Handle();
     // Whether Handle() would build a new menu now.
     bool Outdated() const;
+    // Whether menu is the platform menu last built or one it replaced that
+    // is not yet destroyed; never builds.
+    bool Owns(HMENU menu) const;
+    // Destroys the retired menus that no window of this thread shows; the
+    // caller knows that nobody else (a skinned bar) holds them any more.
+    void FreeRetired();
     // The item with command, or nullptr.
     TMenuItem* FindItem(UINT command) const { return Items_->Find(command); }
     // The item whose popup is the platform menu handle, or nullptr.
@@ -64,6 +72,7 @@ private:
     bool RightToLeft_ = false;
     HIMAGELIST Images_ = nullptr;
     MenuHandle Handle_;
+    std::vector<MenuHandle> Retired_;
     std::uint64_t BuiltVersion_ = 0;
     bool BuiltOwnerDraw_ = false;
     HWND WindowHandle_ = nullptr;

@@ -235,6 +235,10 @@ const TClassInfo& TPopupMenu::StaticClass() {
 TPopupMenu::TPopupMenu(TComponent* owner)
     : TComponent(owner), Items_(std::make_unique<TMenuItem>(nullptr)) {
     LivePopups().push_back(this);
+    Items_->OnTreeChange = [this] {
+        if (OnItemsChanged)
+            OnItemsChanged();
+    };
 }
 
 TPopupMenu::~TPopupMenu() {
@@ -247,6 +251,8 @@ TPopupMenu::~TPopupMenu() {
             EndMenu();
         }
     }
+    // The items freed with the popup are no change to tell anybody of.
+    Items_->OnTreeChange = nullptr;
     Items_.reset();
 }
 

@@ -46,6 +46,10 @@ public:
 
     // Raised before the menu shows, in time to change the items.
     TNotifyEvent OnPopup;
+    // Runs after any change to the items' tree. The seam of whoever draws
+    // the items for the menu (the skin gives an item added to a skinned
+    // menu its painter here), not an application event.
+    std::function<void()> OnItemsChanged;
 
     // Shows a menu and answers the chosen command or 0. The default calls
     // TrackPopupMenu with TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN,

@@ -8,6 +8,9 @@
 namespace veyra {
 namespace {
 
+// The web view's own timer, for its engine's start.
+constexpr UINT_PTR kStartTimerId = 1;
+
 TWebBrowser::TViewFactory& ViewFactory() {
     static TWebBrowser::TViewFactory factory = [](TWebBrowser&,
                                                   HWND host) -> std::unique_ptr<IWebView> {
@@ -50,6 +53,7 @@ TWebBrowser::TWebBrowser(TComponent* owner) : TWinControl(owner) {
 
 TWebBrowser::~TWebBrowser() {
     // The engine's window is a child of ours: let it go first.
+    StartTimer_.Stop();
     View_.reset();
     DestroyHandle();
 }
@@ -64,19 +68,44 @@ const wchar_t* TWebBrowser::UnavailableText() {
 
 void TWebBrowser::WindowCreated() {
     View_.reset();
-    if (ViewFactory())
-        View_ = ViewFactory()(*this, WindowHandle());
-    PlaceView();
+    Started_ = false;
+    // A window made again shows again what the last one was asked for.
+    NavigationPending_ = !LocationURL_.empty();
+    // USER_TIMER_MINIMUM: as soon as the queue is otherwise idle.
+    if (!StartTimer_.Start(WindowHandle(), kStartTimerId, USER_TIMER_MINIMUM))
+        StartView();
 }
 
 void TWebBrowser::Navigate(const std::wstring& url) {
     HandleNeeded();
     LocationURL_ = url;
+    if (!Started_) {
+        NavigationPending_ = true;
+        return;
+    }
+    NavigateView();
+}
+
+void TWebBrowser::StartView() {
+    StartTimer_.Stop();
+    if (Started_)
+        return;
+    Started_ = true;
+    if (ViewFactory())
+        View_ = ViewFactory()(*this, WindowHandle());
+    PlaceView();
+    if (!View_)
+        InvalidateRect(WindowHandle(), nullptr, TRUE); // for the note
+    if (std::exchange(NavigationPending_, false))
+        NavigateView();
+}
+
+void TWebBrowser::NavigateView() {
     if (!View_)
         return;
-    const HRESULT result = View_->Navigate(url);
+    const HRESULT result = View_->Navigate(LocationURL_);
     if (FAILED(result))
-        throw EWebBrowserError(result, "The web page " + WideToUtf8(url) +
+        throw EWebBrowserError(result, "The web page " + WideToUtf8(LocationURL_) +
                                            " cannot be opened: " + ResultText(result));
 }
 
@@ -95,19 +124,28 @@ void TWebBrowser::WndProc(TMessage& message) {
     case WM_PAINT:
         WmPaint(message);
         return;
+    case WM_TIMER:
+        if (message.WParam != kStartTimerId)
+            break;
+        StartView();
+        message.Result = 0;
+        return;
     case WM_NCDESTROY:
+        StartTimer_.Stop();
         View_.reset();
         TWinControl::WndProc(message);
         return;
     default:
-        TWinControl::WndProc(message);
+        break;
     }
+    TWinControl::WndProc(message);
 }
 
 void TWebBrowser::WmPaint(TMessage& message) {
     const TPaintScope paint(WindowHandle());
     const HDC dc = paint.Dc();
-    if (!View_ && dc) {
+    // Before the start the view is left blank: the engine may yet come.
+    if (!View_ && Started_ && dc) {
         RECT r{};
         GetClientRect(WindowHandle(), &r);
         InflateRect(&r, -12, -12);

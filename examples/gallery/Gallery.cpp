@@ -14,7 +14,9 @@ namespace {
 // held hot and one pressed, the edits window with a combo's list dropped
 // down); mdimax opens the MDI frame with its children maximized; menu,
 // submenu, sysmenu and context open the View menu, its submenu, the system
-// menu or the main form's context menu.
+// menu or the main form's context menu; dropdown and controlmenu open the
+// containers window with its tool button's drop-down menu or its panel's
+// own popup menu open.
 UINT CommandFromLine(const std::wstring& line) {
     using veyra::TGalleryMainForm;
     static const std::pair<const wchar_t*, UINT> names[] = {
@@ -33,6 +35,8 @@ UINT CommandFromLine(const std::wstring& line) {
         {L"submenu", TGalleryMainForm::cmOpenSubmenu},
         {L"sysmenu", TGalleryMainForm::cmOpenSystemMenu},
         {L"context", TGalleryMainForm::cmOpenContextMenu},
+        {L"dropdown", TGalleryMainForm::cmContainersDropDown},
+        {L"controlmenu", TGalleryMainForm::cmContainersControlMenu},
     };
     const auto at = line.find(L"--open ");
     if (at == std::wstring::npos)

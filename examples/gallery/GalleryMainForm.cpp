@@ -24,6 +24,7 @@ struct TCommandInfo {
 
 constexpr UINT_PTR kOpenSubmenuTimer = 1;
 constexpr UINT_PTR kHoldControlsTimer = 2;
+constexpr UINT_PTR kContainersMenuTimer = 4;
 
 // The combo box whose list the edits window drops down once it is shown.
 HWND& DropListTarget() {
@@ -258,6 +259,12 @@ void TGalleryMainForm::WndProc(TMessage& message) {
         message.Result = 0;
         return;
     }
+    if (message.Msg == WM_TIMER && message.WParam == kContainersMenuTimer) {
+        KillTimer(Handle(), kContainersMenuTimer);
+        OpenContainersMenu();
+        message.Result = 0;
+        return;
+    }
     if (message.Msg == WM_COMMAND && HIWORD(message.WParam) <= BN_CLICKED) {
         RunCommand(LOWORD(message.WParam));
         message.Result = 0;
@@ -284,6 +291,10 @@ void TGalleryMainForm::RunCommand(UINT command) {
         break;
     case cmContainers:
         OpenContainersForm();
+        break;
+    case cmContainersDropDown:
+    case cmContainersControlMenu:
+        OpenContainersForm(command);
         break;
     case cmEdits:
     case cmEditsDropped:
@@ -390,12 +401,42 @@ void TGalleryMainForm::OpenScrollbarsForm() {
     form->Show();
 }
 
-void TGalleryMainForm::OpenContainersForm() {
-    // A header, panels and group boxes, progress bars in both styles and
-    // orientations, track bars lying and standing, and a status bar with
-    // three panels and a size grip, from their stored description.
+void TGalleryMainForm::OpenContainersForm(UINT openMenu) {
+    // A header, panels and group boxes (one panel with a popup menu of its
+    // own), progress bars in both styles and orientations, track bars lying
+    // and standing, a tool bar with a drop-down button, and a status bar
+    // with three panels and a size grip, from their stored description.
     auto* form = new TStoredForm(this, L"TGALLERYCONTAINERS");
     form->Show();
+    // For a picture of a menu open: once the window is up and skinned.
+    ContainersMenu_ = openMenu;
+    if (openMenu)
+        SetTimer(Handle(), kContainersMenuTimer, 600, nullptr);
+}
+
+void TGalleryMainForm::OpenContainersMenu() {
+    auto* form = As<TWinControl>(FindComponent("GalleryContainers"));
+    if (!form)
+        return;
+    if (ContainersMenu_ == cmContainersControlMenu) {
+        // As a right click in the middle of the panel would.
+        auto* quotes = As<TWinControl>(form->FindComponent("Quotes"));
+        RECT bounds{};
+        if (quotes && GetWindowRect(quotes->Handle(), &bounds))
+            PostMessageW(
+                quotes->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(quotes->Handle()),
+                MAKELPARAM((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2));
+        return;
+    }
+    // As a click on the button's drop-down arrow would.
+    auto* bar = As<TToolBar>(form->FindComponent("Bars"));
+    auto* period = As<TToolButton>(form->FindComponent("BarsPeriod"));
+    RECT place{};
+    if (bar && period &&
+        SendMessageW(bar->Handle(), TB_GETRECT, static_cast<WPARAM>(period->Command()),
+                     reinterpret_cast<LPARAM>(&place)))
+        PostMessageW(bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(place.right - 4, (place.top + place.bottom) / 2));
 }
 
 void TGalleryMainForm::OpenEditsForm(bool dropped) {

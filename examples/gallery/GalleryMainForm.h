@@ -59,7 +59,11 @@ public:
         cmProperties,
         // The edits window, and the same with a combo's list dropped down.
         cmEdits,
-        cmEditsDropped
+        cmEditsDropped,
+        // The containers window with its tool bar's drop-down menu open, or
+        // its panel's own popup menu.
+        cmContainersDropDown,
+        cmContainersControlMenu
     };
     // Runs a command as the menu or a button would.
     void RunCommand(UINT command);
@@ -84,9 +88,13 @@ private:
     void HoldControlStates(int step);
     void OpenTabsForm();
     void OpenScrollbarsForm();
-    void OpenContainersForm();
+    void OpenContainersForm(UINT openMenu = 0);
+    // Opens the containers window's menu named by ContainersMenu_.
+    void OpenContainersMenu();
     void OpenEditsForm(bool dropped);
     void OpenUnskinnedForm();
+
+    UINT ContainersMenu_ = 0;
 };
 
 // Registers the classes that the gallery's description names.

@@ -34,6 +34,7 @@
 #include "SkinTabSheet.h"
 #include "SkinTrackBar.h"
 #include "SkinUpDown.h"
+#include "framework/CoolBar.h"
 #include "framework/CustomForm.h"
 #include "framework/PropAccess.h"
 #include "framework/TextConv.h"
@@ -331,7 +332,7 @@ using TC = TChildStep;
 const TRule kRules[] = {
     Kind(1, {"TPageControl"}, Tabs, Do(Plain(C::TabBtn)), &ButtonStyleTabs),
     Kind(1, {"TPageControl"}, Tabs, Do(Plain(C::Tab))),
-    Kind(1, {"TCustomTabControl"}, Tabs, Do(Plain(C::Tab, 2))),
+    Kind(1, {"TCustomTabControl"}, Tabs, Do(Plain(C::Tab, TSkinTab::kTabControlMode))),
     Kind(2, {"TCustomActionMenuBar"}, Framed, Later(TLaterStep::OwnerDrawMenu)),
     Kind(3, {"TCustomCoolBar", "TCoolBar"}, On(xcToolbar), Later(TLaterStep::BandColours)),
     Named(4, {"TTABSET"}, Tabs, Do(Plain(C::Tab31))),
@@ -756,8 +757,9 @@ void TControlMap::Carry(TControl& control, const TControlPlan& plan) {
     // The menus a control carries (its popup menu, a tool bar's drop-down
     // menus) are drawn like the form's own, whatever skins the control.
     Form_.SkinControlMenus(control);
-    // FIXME: a cool bar's band colours are not set yet; that rule only stops
-    // the search.
+    if (plan.Later == TLaterStep::BandColours)
+        if (auto* bar = dynamic_cast<TCoolBar*>(&control))
+            GiveBandsFaceColour(*bar);
     switch (plan.Children) {
     case TChildStep::MapFirst:
         MapChildren(control, self);
@@ -904,6 +906,14 @@ void TControlMap::AttachWindow(HWND window, TSkinClass skinClass) {
     if (!factory)
         return;
     factory({Form_, Form_.SkinData(), nullptr, window, &Form_, 0, false, true});
+}
+
+void TControlMap::GiveBandsFaceColour(TCoolBar& bar) {
+    const TSkinDefinition* skin = Form_.Skin();
+    const auto face =
+        static_cast<TColor>(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace);
+    for (int i = 0; i < static_cast<int>(bar.Bands().size()); ++i)
+        bar.SetBandColor(i, face);
 }
 
 void TControlMap::GiveFaceColour(HWND window) {

@@ -14,6 +14,7 @@
 
 namespace veyra {
 
+class TCoolBar;
 class TWinSkinForm;
 
 // The control skinning classes the map chooses from.
@@ -224,6 +225,8 @@ private:
     void AttachWindow(HWND window, TSkinClass skinClass);
     void MapChildWindows(HWND parent);
     void GiveFaceColour(HWND window);
+    // Every band of a cool bar on the scheme's ButtonFace.
+    void GiveBandsFaceColour(TCoolBar& bar);
     void FreeDetachedObjects();
 
     TWinSkinForm& Form_;

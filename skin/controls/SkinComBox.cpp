@@ -162,20 +162,13 @@ LRESULT CALLBACK TSkinComBox::EditProc(HWND window, UINT msg, WPARAM wParam, LPA
 void TSkinComBox::AfterEditMessage(UINT msg) {
     if (!SkinEnabled() || LifeState() != TControlLife::Attached)
         return;
+    if (OnLeftButton(msg))
+        return;
     switch (msg) {
     case WM_PAINT:
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         PaintWindow(nullptr);
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        SetMouseFlag(mfDown, true);
-        Repaint();
-        break;
-    case WM_LBUTTONUP:
-        SetMouseFlag(mfDown, false);
-        Repaint();
         break;
     default:
         break;
@@ -185,7 +178,22 @@ void TSkinComBox::AfterEditMessage(UINT msg) {
 // ---------------------------------------------------------------------------
 // Messages
 
+bool TSkinComBox::OnLeftButton(UINT msg) {
+    switch (msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+        SetMouseFlag(mfDown, msg != WM_LBUTTONUP);
+        Repaint();
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TSkinComBox::AfterMessage(TMessage& message) {
+    if (OnLeftButton(message.Msg))
+        return;
     switch (message.Msg) {
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -195,15 +203,6 @@ void TSkinComBox::AfterMessage(TMessage& message) {
         break;
     case WM_DRAWITEM:
     case WM_NCPAINT:
-        Repaint();
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-        SetMouseFlag(mfDown, true);
-        Repaint();
-        break;
-    case WM_LBUTTONUP:
-        SetMouseFlag(mfDown, false);
         Repaint();
         break;
     case WM_CAPTURECHANGED:

@@ -53,6 +53,9 @@ private:
     static LRESULT CALLBACK EditProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR refData);
     void AfterEditMessage(UINT msg);
+    // A left button going down or up in the combo or its edit: the drop
+    // button shows pressed while it is down. False for other messages.
+    bool OnLeftButton(UINT msg);
     void OnMouseMove(LPARAM lParam);
     bool ReadInfo(COMBOBOXINFO& info) const;
     // The state to draw, read from the window now.

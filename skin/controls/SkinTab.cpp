@@ -293,6 +293,10 @@ void TSkinTab::PaintSkin(HDC dc, const RECT& rect) {
     if (!TabImage_.IsEmpty())
         PaintStrip(dc, Painted_.Layout, Painted_.Arrows, unchanged);
     PaintPane(dc, Painted_.Layout, Painted_.Arrows);
+    // A tab control is a container: what sits on it without a window of its
+    // own is painted over the pane, as the control's own paint would.
+    if (Mode() == kTabControlMode)
+        PaintGraphicChildren(dc, rect);
     Painted_ = TPaintedState{true,       rect.right,      rect.bottom,    Enabled_,
                              background, Painted_.Layout, Painted_.Arrows};
     Dirty_ = false;

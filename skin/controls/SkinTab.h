@@ -27,6 +27,9 @@ class TSkinTab : public TSkinControl {
 public:
     // The Tag of a page control whose tabs get close boxes.
     static constexpr std::int64_t kCloseBoxTag = 7777;
+    // The mode the control map gives a tab control that is not a page
+    // control: its windowless children are painted over the pane.
+    static constexpr int kTabControlMode = 2;
 
     // The strip's scroll arrows get their skinning object with the same
     // owner, so that whatever frees this object frees that one too.

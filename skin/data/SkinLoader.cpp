@@ -650,11 +650,10 @@ void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members,
     SkinBuilder(ini, members, definition, options).Build();
 }
 
-bool LoadSkinDefinition(std::span<const std::uint8_t> packed, TSkinDefinition& definition,
-                        const TSkinLoadOptions& options, MessageSink sink) {
-    TSkinReader reader(std::move(sink));
-    if (!reader.Unpack(packed))
-        return false;
+namespace {
+
+void BuildFromMembers(const TSkinReader& reader, TSkinDefinition& definition,
+                      const TSkinLoadOptions& options) {
     std::vector<std::uint8_t> iniBytes;
     std::string iniName;
     reader.FindContaining(".ini", iniBytes, iniName);
@@ -663,6 +662,26 @@ bool LoadSkinDefinition(std::span<const std::uint8_t> packed, TSkinDefinition& d
     TSkinDefinition built;
     BuildSkinDefinition(ini, reader, built, options);
     definition = std::move(built);
+}
+
+} // namespace
+
+bool LoadSkinDefinition(std::span<const std::uint8_t> packed, TSkinDefinition& definition,
+                        const TSkinLoadOptions& options, MessageSink sink) {
+    TSkinReader reader(std::move(sink));
+    if (!reader.Unpack(packed))
+        return false;
+    BuildFromMembers(reader, definition, options);
+    return true;
+}
+
+bool LoadSkinDefinitionFromPayload(std::span<const std::uint8_t> payload,
+                                   TSkinDefinition& definition, const TSkinLoadOptions& options,
+                                   MessageSink sink) {
+    TSkinReader reader(std::move(sink));
+    if (!reader.ReadPayload(payload))
+        return false;
+    BuildFromMembers(reader, definition, options);
     return true;
 }
 

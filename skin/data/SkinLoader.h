@@ -33,6 +33,13 @@ bool LoadSkinDefinition(std::span<const std::uint8_t> packed, TSkinDefinition& d
                         const TSkinLoadOptions& options = {},
                         MessageSink sink = DefaultMessageSink());
 
+// The same from the expanded payload of a skin file (see
+// TSkinReader::ReadPayload): for tools that hold the members unpacked.
+bool LoadSkinDefinitionFromPayload(std::span<const std::uint8_t> payload,
+                                   TSkinDefinition& definition,
+                                   const TSkinLoadOptions& options = {},
+                                   MessageSink sink = DefaultMessageSink());
+
 // Builds the definition from an unpacked skin: the INI member and the images
 // that it names. The whole order of a load; used by LoadSkinDefinition.
 void BuildSkinDefinition(const TQuickIni& ini, const TSkinReader& members,

@@ -663,8 +663,15 @@ LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam) {
             BuildMenuBar(menu);
             PaintFrame(nullptr);
         }
+    } else if (wParam != kMenuItemsChanged && Control_ && !Control_->Menu() && MenuBar_) {
+        // The form shows no menu any more: the bar must not keep the old
+        // one's items, whose menu goes with its component.
+        MenuHandle_ = nullptr;
+        BuildMenuBar(nullptr);
+        PaintFrame(nullptr);
     }
-    return result;
+    // A bar holding its updates still shows the menu it had: that one must stay.
+    return MenuBar_ && !MenuUpdate_ ? 1 : result;
 }
 
 LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam) {
@@ -1676,9 +1683,11 @@ void TWinSkinForm::FreeMenuBar() {
     if (!MenuHandle_)
         return;
     if (LifeState_ != TLifeState::InNcDestroy && IsWindow(Handle())) {
-        SetMenu(Handle(), MenuHandle_);
+        // A window that took a newer menu while we let go of it keeps that one.
+        if (!GetMenu(Handle()) && IsMenu(MenuHandle_))
+            SetMenu(Handle(), MenuHandle_);
     } else if (IsMenu(MenuHandle_) &&
-               !(Control_ && Control_->Menu() && Control_->Menu()->FindItemByHandle(MenuHandle_))) {
+               !(Control_ && Control_->Menu() && Control_->Menu()->Owns(MenuHandle_))) {
         // The window would have destroyed its menu with itself; it no longer
         // has it, so the menu goes here (unless a menu component owns it).
         DestroyMenu(MenuHandle_);
@@ -1863,6 +1872,24 @@ TSkinnedMenu TWinSkinForm::SkinnedMenuOf(std::function<HIMAGELIST()> images, int
     return skinned;
 }
 
+namespace {
+
+// Hung on a skinned popup menu, so that an item added to it gets the skin's
+// painter at once; a type of its own, so that skin-off takes off only this.
+struct TPopupItemsWatch {
+    const TWinSkinForm* Form;
+    TPopupMenu* Menu;
+    TSkinnedMenu Skinned;
+    void operator()() const { SkinMenuItems(*Menu->Items(), Skinned); }
+};
+
+bool WatchedBy(const TPopupMenu& menu, const TWinSkinForm* form) {
+    const auto* watch = menu.OnItemsChanged.target<TPopupItemsWatch>();
+    return watch && watch->Form == form;
+}
+
+} // namespace
+
 void TWinSkinForm::SkinPopupMenu(TPopupMenu& menu) {
     if (menu.Tag() == SkinData_->DisableTag() ||
         std::any_of(SkinnedPopups_.begin(), SkinnedPopups_.end(),
@@ -1871,7 +1898,10 @@ void TWinSkinForm::SkinPopupMenu(TPopupMenu& menu) {
     SkinnedPopups_.emplace_back(&menu, menu.OwnerDraw());
     menu.FreeNotification(this);
     menu.SetOwnerDraw(true);
-    SkinMenuItems(*menu.Items(), SkinnedMenuOf([&menu] { return menu.Images(); }, 1));
+    const TSkinnedMenu skinned = SkinnedMenuOf([&menu] { return menu.Images(); }, 1);
+    SkinMenuItems(*menu.Items(), skinned);
+    if (!menu.OnItemsChanged)
+        menu.OnItemsChanged = TPopupItemsWatch{this, &menu, skinned};
 }
 
 void TWinSkinForm::SkinControlMenus(TControl& control) {
@@ -1920,6 +1950,8 @@ void TWinSkinForm::UnskinMainMenus() {
 
 void TWinSkinForm::UnskinPopupMenus() {
     for (const auto& [menu, ownerDraw] : std::exchange(SkinnedPopups_, {})) {
+        if (WatchedBy(*menu, this))
+            menu->OnItemsChanged = nullptr;
         UnskinMenuItems(*menu->Items());
         menu->SetOwnerDraw(ownerDraw);
         menu->RemoveFreeNotification(this);

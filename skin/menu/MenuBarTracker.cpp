@@ -133,7 +133,11 @@ TNext TrackOne(const TMenuBarHost& host, int index, bool selectFirst) {
     state.Host = &host;
     state.OpenIndex = index;
     state.OpenMenu = item.SubMenu;
-    GetCursorPos(&state.LastPoint);
+    // Where the pointer was when this popup was asked for (the click, or the
+    // move that slid here), not where it is now: a move to where the pointer
+    // already is may still wait in the queue, and is a move all the same.
+    const DWORD asked = GetMessagePos();
+    state.LastPoint = POINT{static_cast<short>(LOWORD(asked)), static_cast<short>(HIWORD(asked))};
     Current() = &state;
     struct TScope {
         ~TScope() { Current() = nullptr; }

@@ -105,6 +105,11 @@ bool TSkinReader::Unpack(std::span<const std::uint8_t> packed) {
     Clear();
     std::vector<std::uint8_t> payload;
     ExpandPackedBody(packed, payload);
+    return ReadPayload(payload);
+}
+
+bool TSkinReader::ReadPayload(std::span<const std::uint8_t> payload) {
+    Clear();
     if (payload.size() < kHeaderSize)
         throw ESkinFileDamaged("the unpacked data is shorter than its 16-byte header");
 

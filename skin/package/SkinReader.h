@@ -46,6 +46,10 @@ public:
     // ElzhException through.
     bool Unpack(std::istream& packed);
     bool Unpack(std::span<const std::uint8_t> packed);
+    // The same for a payload that is already expanded: the bytes a packed
+    // body expands to (header, name list, size table, members), as the skin
+    // packer builds them before compressing.
+    bool ReadPayload(std::span<const std::uint8_t> payload);
 
     // Replaces out with the member whose name equals name (compared lower-cased);
     // the first such member wins. An unknown name leaves out empty.

@@ -17,6 +17,7 @@ struct TSeen {
     long long LastPaint = 0;
     bool Posted = false;
     long long PostedAt = 0;
+    int Timers = 0;
 };
 TSeen gSeen;
 
@@ -33,6 +34,10 @@ LRESULT CALLBACK ProbeTestProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
         EndPaint(window, &ps);
         ++gSeen.Paints;
         gSeen.LastPaint = Now();
+        return 0;
+    }
+    if (msg == WM_TIMER) {
+        ++gSeen.Timers;
         return 0;
     }
     if (msg == WM_APP) {
@@ -76,14 +81,15 @@ TEST(StartupProbe, OnlyTheVariableSwitchesItOnAndAnIdleProbeRecordsNothing) {
     }
 }
 
-// The "painted" step is the end of the last message before the queue ran
-// dry with ready() true: never before a pending paint or a message that
-// ready() waits for.
+// The "painted" step is the end of the last message before nothing but
+// timers waited with ready() true: never before a pending paint or a message
+// that ready() waits for, and never after a timer's work.
 TEST(StartupProbe, MarksPaintedOnlyOnceEverythingIsHandledAndReady) {
     gSeen = {};
     const HWND window = ShowTestWindow();
     ASSERT_TRUE(window);
     PostMessageW(window, WM_APP, 0, 0);
+    SetTimer(window, 1, USER_TIMER_MINIMUM, nullptr);
     TStartupProbe probe("1");
     probe.RunUntilPainted(
         &HandleOne, [] { return gSeen.Posted; }, 10000);
@@ -94,6 +100,7 @@ TEST(StartupProbe, MarksPaintedOnlyOnceEverythingIsHandledAndReady) {
     EXPECT_GE(gSeen.Paints, 1);
     EXPECT_GE(last.Ticks, gSeen.LastPaint);
     EXPECT_GE(last.Ticks, gSeen.PostedAt);
+    EXPECT_EQ(gSeen.Timers, 0);
 
     TStartupProbe waiting("1");
     waiting.RunUntilPainted(

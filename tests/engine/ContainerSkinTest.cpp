@@ -22,6 +22,7 @@
 #include "framework/ProgressBar.h"
 #include "framework/SpeedButton.h"
 #include "framework/StatusBar.h"
+#include "framework/TabControl.h"
 #include "framework/TabSet.h"
 #include "framework/TrackBar.h"
 #include "skin/controls/ControlMap.h"
@@ -33,6 +34,7 @@
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
@@ -638,25 +640,42 @@ TEST_F(ContainerSkinTest, TabSetScrollerSkinnedAndScrolling) {
     EXPECT_EQ(set->TabPlaces().front().Index, 1);
 }
 
-// Speed buttons (windowless) inside a skinned group box and status bar are
-// painted over the skin's picture, as the controls paint them unskinned.
-TEST_F(ContainerSkinTest, WindowlessChildrenOverGroupBoxAndStatusBar) {
+// Speed buttons (windowless) inside a skinned group box, status bar and tab
+// control are painted over the skin's picture, as the controls paint them
+// unskinned.
+TEST_F(ContainerSkinTest, WindowlessChildrenOverGroupBoxStatusBarAndTabControl) {
+    // The tab control's pane in a colour of its own, so that a pane painted
+    // over the button shows.
+    auto* tabElement = Skin->FindAs<TDataSkinBorder>("Tabs");
+    ASSERT_NE(tabElement, nullptr);
+    tabElement->Image2 = Bitmap(12, 12, PixelFormat::Bgra32, PixelOf(kShadow));
     auto* group = Placed<TGroupBox>(10, 10, 200, 100);
     auto* bar = new TStatusBar(Form);
     bar->SetParent(Form);
     bar->SetPanelLines({L"Ready=200"});
+    auto* tabs = Placed<TTabControl>(220, 10, 200, 120);
+    tabs->SetTabs({L"One", L"Two"});
     Skinned<TSkinGroupBox>(group);
     Skinned<TSkinStatusBar>(bar);
-    for (TWinControl* parent : {static_cast<TWinControl*>(group), static_cast<TWinControl*>(bar)}) {
+    Skinned<TSkinTab>(tabs)->SetMode(TSkinTab::kTabControlMode);
+    const struct {
+        TWinControl* Parent;
+        int Top;
+        const char* Name;
+    } cases[] = {
+        {group, 2, "group-speedbutton"},
+        {bar, 2, "status-speedbutton"},
+        {tabs, 60, "tabcontrol-speedbutton"},
+    };
+    for (const auto& c : cases) {
         auto* button = new TSpeedButton(Form);
-        button->SetParent(parent);
-        button->SetBounds(20, 2, 40, 16);
-        Redraw(parent->Handle());
-        TShot shot(parent->Handle());
-        const std::string what = parent == group ? "group-speedbutton" : "status-speedbutton";
-        EXPECT_EQ(shot.At(40, 10), GetSysColor(COLOR_BTNFACE)) << what;
-        if (shot.At(40, 10) != GetSysColor(COLOR_BTNFACE))
-            shot.Save(what);
+        button->SetParent(c.Parent);
+        button->SetBounds(20, c.Top, 40, 16);
+        Redraw(c.Parent->Handle());
+        TShot shot(c.Parent->Handle());
+        EXPECT_EQ(shot.At(40, c.Top + 8), GetSysColor(COLOR_BTNFACE)) << c.Name;
+        if (shot.At(40, c.Top + 8) != GetSysColor(COLOR_BTNFACE))
+            shot.Save(c.Name);
     }
 }
 

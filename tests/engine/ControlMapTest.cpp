@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "FormTestSupport.h"
+#include "framework/CoolBar.h"
 #include "framework/CustomForm.h"
 #include "framework/PageControl.h"
+#include "framework/Panel.h"
 #include "framework/PropAccess.h"
 #include "framework/TabSheet.h"
 #include "skin/component/SkinData.h"
@@ -359,6 +361,14 @@ TEST_F(ControlMapFormTest, FrameworkControlsAreSkinnedOnceInTheOrderTheirRulesSa
     TMapProbe* toolBar = Probe(&form, &form, {"TProbeToolBar", "TToolBar"}, "ToolBar");
     TMapProbe* dcEdit = Probe(&form, &form, {"TDcEdit"}, "DcEdit");
     dcEdit->NumButtons = 0;
+    // A cool bar gets no object of its own: its bands take the face colour
+    // (the form's component list still reaches the control in a band).
+    auto* coolBar = new TCoolBar(&form);
+    coolBar->SetParent(&form);
+    auto* banded = new TPanel(&form);
+    banded->SetName("Banded");
+    coolBar->AddBand(banded, L"Quotes");
+    coolBar->AddBand(nullptr, L"Empty");
     auto* skinned = new TWinSkinForm(&form, form.Handle(), test::TestEngine());
     skinned->SetSkinDefinition(Skin.get());
     skinned->AttachToForm(&data, &form);
@@ -370,13 +380,23 @@ TEST_F(ControlMapFormTest, FrameworkControlsAreSkinnedOnceInTheOrderTheirRulesSa
                                                "TSkinGroupBox Group recoloured",
                                                "TSkinBox Transparent recoloured",
                                                "TSkinBox ToolBar",
-                                               "TSkinEdit DcEdit by handle"};
+                                               "TSkinEdit DcEdit by handle",
+                                               "TSkinBox Banded recoloured"};
     EXPECT_EQ(Attaches(), expected);
     EXPECT_EQ(shielded->Tag(), 99) << "the tagged group passed its tag on";
     EXPECT_TRUE(transparent->Transparent);
     EXPECT_TRUE(toolBar->Flat);
-    EXPECT_EQ(Records.back().Request.Window, dcEdit->WindowHandle());
-    EXPECT_EQ(Records.back().Request.Owner, dcEdit);
+    for (int band = 0; band < 2; ++band) {
+        REBARBANDINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = RBBIM_COLORS;
+        ASSERT_TRUE(SendMessageW(coolBar->WindowHandle(), RB_GETBANDINFOW, band,
+                                 reinterpret_cast<LPARAM>(&info)));
+        EXPECT_EQ(info.clrBack, test::Ref(Skin->Colours.ButtonFace)) << "band " << band;
+    }
+    const TAttachRequest& byHandle = Records[expected.size() - 2].Request;
+    EXPECT_EQ(byHandle.Window, dcEdit->WindowHandle());
+    EXPECT_EQ(byHandle.Owner, dcEdit);
     ASSERT_EQ(skinned->ControlObjects().size(), expected.size());
     EXPECT_EQ(TTestSkin::Living - living, static_cast<int>(expected.size()));
     EXPECT_EQ(SendMessageW(check->WindowHandle(), SKINMSG_ISSKINNED, 0, 0), 1);

@@ -3,9 +3,11 @@
 // while the form is skinned with xcPopupMenu, except the tagged ones, and
 // are given back exactly when skinning ends.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -71,12 +73,24 @@ TEST(FormMenus, PopupMenusAreDrawnByTheSkinWhileSkinnedAndGivenBackAfter) {
         EXPECT_FALSE(Skinned(*tagged));
         // A menu freed while skinned is forgotten, not given back.
         delete freedEarly;
+        // An item added while skinned (deep down, with one of its own) is
+        // the skin's to draw at once.
+        auto* added = new TMenuItem(plain);
+        auto* addedChild = new TMenuItem(plain);
+        added->Add(addedChild);
+        plain->Items()->Items(0)->Items(0)->Add(added);
+        EXPECT_EQ(static_cast<bool>(added->OnDrawItem), popupsOn);
+        EXPECT_EQ(static_cast<bool>(addedChild->OnMeasureItem), popupsOn);
 
         skinned->Unskin();
         for (TPopupMenu* menu : {plain, tagged, ofOwnedForm}) {
             EXPECT_FALSE(menu->OwnerDraw());
             EXPECT_FALSE(menu->Items()->Items(0)->Items(0)->OnDrawItem);
+            EXPECT_FALSE(menu->OnItemsChanged);
         }
+        plain->Items()->Add(new TMenuItem(plain));
+        EXPECT_FALSE(added->OnDrawItem);
+        EXPECT_FALSE(plain->Items()->Items(1)->OnDrawItem) << "nor added after skin-off";
         EXPECT_TRUE(ownerDrawn->OwnerDraw()) << "the application's own choice stays";
         EXPECT_FALSE(ownerDrawn->Items()->Items(0)->OnDrawItem);
         delete skinned;
@@ -187,6 +201,24 @@ void SendKey(WORD key, bool up) {
     SendInput(1, &input, sizeof(input));
 }
 
+// What the skinned bar showed each time the window heard of a new menu,
+// and whether that menu was still alive then.
+struct TBarMenuWatch {
+    TWinSkinForm* Skinned = nullptr;
+    std::vector<std::pair<HMENU, bool>> Seen;
+};
+
+LRESULT CALLBACK WatchBarMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR data) {
+    if (message == CM_MENUCHANGED && wParam == 0) {
+        auto& watch = *reinterpret_cast<TBarMenuWatch*>(data);
+        const HMENU shown =
+            watch.Skinned->MenuBar() ? watch.Skinned->MenuBar()->MenuHandle() : nullptr;
+        watch.Seen.emplace_back(shown, IsMenu(shown) != FALSE);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 // A framework form's main menu shows as the skinned bar, its items linked
 // to the framework's; chosen from the keyboard, the item's OnClick runs once.
 TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
@@ -232,7 +264,12 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
     test::MgrTestPump(400);
     EXPECT_EQ(clicks, 1);
 
-    // Changes to the items reach the skinned bar by themselves.
+    // Changes to the items reach the skinned bar by themselves; the menu the
+    // bar showed lives until the bar has the new one, and goes after.
+    TBarMenuWatch watch;
+    watch.Skinned = skinned;
+    ASSERT_TRUE(
+        SetWindowSubclass(form.Handle(), &WatchBarMenu, 1, reinterpret_cast<DWORD_PTR>(&watch)));
     const struct {
         const char* Change;
         std::function<void()> Make;
@@ -252,14 +289,21 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
     };
     for (const auto& change : changes) {
         SCOPED_TRACE(change.Change);
+        watch.Seen.clear();
         change.Make();
         test::MgrTestPump(50);
+        ASSERT_EQ(watch.Seen.size(), 1u);
+        EXPECT_TRUE(watch.Seen[0].second) << "the bar's menu was destroyed under it";
+        EXPECT_NE(skinned->MenuBar()->MenuHandle(), watch.Seen[0].first);
+        EXPECT_FALSE(IsMenu(watch.Seen[0].first)) << "the replaced menu is never freed";
         EXPECT_EQ(GetMenu(form.Handle()), nullptr);
         std::vector<std::wstring> bar;
         for (const auto& item : skinned->MenuBar()->Items())
             bar.push_back(item->Caption);
         EXPECT_EQ(bar, change.Bar);
     }
+
+    RemoveWindowSubclass(form.Handle(), &WatchBarMenu, 1);
 
     skinned->Unskin();
     EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());

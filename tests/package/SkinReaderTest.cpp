@@ -100,6 +100,11 @@ TEST(SkinReader, Format30000DiffersOnlyByTheSkippedBlock) {
     EXPECT_EQ(reader.Format(), 30000);
     EXPECT_EQ(reader.Names().size(), 3u);
     EXPECT_EQ(Extract(reader, "button.bmp"), Bytes("BM-button"));
+    // A payload already expanded reads the same.
+    TSkinReader direct([](std::string_view) {});
+    ASSERT_TRUE(direct.ReadPayload(p30000));
+    EXPECT_EQ(direct.Names(), reader.Names());
+    EXPECT_EQ(Extract(direct, "button.bmp"), Bytes("BM-button"));
 }
 
 TEST(SkinReader, OlderFormatShowsTheMessageAndHoldsNoMembers) {
