@@ -1,7 +1,6 @@
 #include "Application.h"
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "CustomForm.h"
 #include "TextConv.h"
@@ -71,16 +70,39 @@ TApplication::TApplication() : TComponent(nullptr), Title(ExecutableTitle()) {
 }
 
 TApplication::~TApplication() {
-    if (OleInitialized_)
-        OleUninitialize();
+    // The forms, and the browsers in them, go while OLE is still there.
+    DestroyComponents();
+    if (OleUninitialize_)
+        OleUninitialize_();
 }
 
 void TApplication::Initialize() {
-    if (!OleInitialized_)
-        OleInitialized_ = SUCCEEDED(OleInitialize(nullptr));
     INITCOMMONCONTROLSEX icc{sizeof icc,
                              ICC_TAB_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
+}
+
+bool TApplication::EnsureOle() {
+    if (OleUninitialize_)
+        return true;
+    // Looked up by name, so that the program does not load the library at
+    // start.
+    const HMODULE library = LoadLibraryW(L"ole32.dll");
+    if (!library)
+        return false;
+    const auto initialize = reinterpret_cast<HRESULT(WINAPI*)(void*)>(
+        reinterpret_cast<void*>(GetProcAddress(library, "OleInitialize")));
+    const auto uninitialize = reinterpret_cast<void(WINAPI*)()>(
+        reinterpret_cast<void*>(GetProcAddress(library, "OleUninitialize")));
+    // S_FALSE (already prepared on this thread) counts too: every success is
+    // paired with one OleUninitialize.
+    if (!initialize || !uninitialize || FAILED(initialize(nullptr))) {
+        FreeLibrary(library);
+        return false;
+    }
+    // The library stays loaded until the process ends.
+    OleUninitialize_ = uninitialize;
+    return true;
 }
 
 void TApplication::AdoptForm(TCustomForm& form) {

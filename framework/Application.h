@@ -21,8 +21,14 @@ public:
     TApplication();
     ~TApplication() override;
 
-    // Prepares COM (for the web views) and the common controls; call once at start.
+    // Prepares the common controls; call once at start.
     void Initialize();
+
+    // Prepares OLE on the program's window thread the first time it is
+    // asked; false where the platform cannot. The web views ask before they
+    // make their browser. It is not done at start: loading the OLE libraries
+    // would slow every start-up, and the first paint shows no web page yet.
+    bool EnsureOle();
 
     // Creates a form of class T owned by the application, runs its creation
     // handler, and makes it the main form if there is none yet.
@@ -74,7 +80,8 @@ private:
 
     TCustomForm* MainForm_ = nullptr;
     bool Terminated_ = false;
-    bool OleInitialized_ = false;
+    // Set once OLE is prepared; the destructor calls it.
+    void(WINAPI* OleUninitialize_)() = nullptr;
     TMessageBoxFunction MessageBox_;
 };
 

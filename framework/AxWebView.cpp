@@ -3,6 +3,8 @@
 #include <exdisp.h>
 #include <oleauto.h>
 
+#include "Application.h"
+
 namespace veyra {
 namespace {
 
@@ -35,12 +37,40 @@ const TAtlHost& AtlHost() {
     return host;
 }
 
-// A BSTR owned for one call.
+// The two string functions of the platform's automation library, looked up
+// by name so that the program does not load the library at start (the
+// browser loads it anyway).
+struct TAutomationStrings {
+    using AllocFunction = BSTR(WINAPI*)(const OLECHAR*, UINT);
+    using FreeFunction = void(WINAPI*)(BSTR);
+
+    AllocFunction Alloc = nullptr;
+    FreeFunction Free = nullptr;
+
+    TAutomationStrings() {
+        const HMODULE library = LoadLibraryW(L"oleaut32.dll");
+        if (!library)
+            return;
+        Alloc = reinterpret_cast<AllocFunction>(
+            reinterpret_cast<void*>(GetProcAddress(library, "SysAllocStringLen")));
+        Free = reinterpret_cast<FreeFunction>(
+            reinterpret_cast<void*>(GetProcAddress(library, "SysFreeString")));
+    }
+    bool Ready() const { return Alloc && Free; }
+    // The library stays loaded for the life of the process.
+};
+
+const TAutomationStrings& AutomationStrings() {
+    static const TAutomationStrings strings;
+    return strings;
+}
+
+// A BSTR owned for one call; null when it could not be made.
 class TBstr {
 public:
     explicit TBstr(const std::wstring& text)
-        : Value_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    ~TBstr() { SysFreeString(Value_); }
+        : Value_(AutomationStrings().Alloc(text.data(), static_cast<UINT>(text.size()))) {}
+    ~TBstr() { AutomationStrings().Free(Value_); }
     TBstr(const TBstr&) = delete;
     TBstr& operator=(const TBstr&) = delete;
     BSTR Get() const { return Value_; }
@@ -52,6 +82,8 @@ private:
 } // namespace
 
 std::unique_ptr<TAxWebView> TAxWebView::Create(HWND host) {
+    if (!Application().EnsureOle() || !AutomationStrings().Ready())
+        return nullptr;
     const TAtlHost& atl = AtlHost();
     if (!atl.Ready)
         return nullptr;
@@ -83,8 +115,9 @@ TAxWebView::~TAxWebView() {
 
 HRESULT TAxWebView::Navigate(const std::wstring& url) {
     const TBstr address(url);
-    VARIANT empty;
-    VariantInit(&empty);
+    if (!address.Get() && !url.empty())
+        return E_OUTOFMEMORY;
+    VARIANT empty{}; // VT_EMPTY
     return Browser_->Navigate(address.Get(), &empty, &empty, &empty, &empty);
 }
 

@@ -47,13 +47,17 @@ TComponent::~TComponent() {
         Erase(watcher->FreeNotifies_, this);
         watcher->Notification(this, TOperation::opRemove);
     }
+    DestroyComponents();
+    if (Owner_)
+        Owner_->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents() {
     while (!Components_.empty()) {
         TComponent* last = Components_.back();
         RemoveComponent(last);
         delete last;
     }
-    if (Owner_)
-        Owner_->RemoveComponent(this);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {

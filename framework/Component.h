@@ -73,6 +73,8 @@ public:
     void InsertComponent(TComponent* component);
     // Releases component from this one's ownership without destroying it.
     void RemoveComponent(TComponent* component);
+    // Destroys every owned component, the last added first.
+    void DestroyComponents();
     // Takes a component that a stored description nests inside this one
     // and that is no control (a menu's item, a tool bar's button); answers
     // whether it was taken.
