@@ -3,10 +3,10 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <new>
 #include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "framework/Application.h"
@@ -116,9 +116,28 @@ FontHandle ReadCaptionFont() {
     return FontHandle(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
+// The name of a module's first icon group, the icon its file shows: an
+// integer resource or a name, in the platform's resource order.
+struct TIconGroupName {
+    WORD Id = 0;
+    std::wstring Name;
+    bool Found = false;
+    LPCWSTR Get() const { return Name.empty() ? MAKEINTRESOURCEW(Id) : Name.c_str(); }
+};
+
+BOOL CALLBACK TakeFirstIconGroup(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR param) {
+    auto& first = *reinterpret_cast<TIconGroupName*>(param);
+    if (IS_INTRESOURCE(name))
+        first.Id = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
+    else
+        first.Name = name;
+    first.Found = true;
+    return FALSE; // the first is enough
+}
+
 // The program's small icon, else its big one: from the main form's window
-// when it exists (the window keeps it), otherwise from the executable's first
-// icon resource, which extracted lands in extracted, to be destroyed with it.
+// when it exists (the window keeps it), otherwise the executable's own, which
+// lands in extracted, to be destroyed with it.
 HICON FindAppIcon(IconHandle& extracted) {
     if (TCustomForm* main = Application().MainForm(); main && main->HandleAllocated()) {
         const HWND window = main->WindowHandle();
@@ -126,14 +145,7 @@ HICON FindAppIcon(IconHandle& extracted) {
             if (auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0)))
                 return icon;
     }
-    wchar_t path[MAX_PATH] = {};
-    if (!GetModuleFileNameW(nullptr, path, MAX_PATH))
-        return nullptr;
-    HICON largeIcon = nullptr, smallIcon = nullptr;
-    if (ExtractIconExW(path, 0, &largeIcon, &smallIcon, 1) == 0)
-        return nullptr;
-    IconHandle large(largeIcon), small(smallIcon);
-    extracted = small ? std::move(small) : std::move(large);
+    extracted = TSkinData::LoadModuleIcon(GetModuleHandleW(nullptr));
     return extracted.Get();
 }
 
@@ -493,6 +505,19 @@ bool TSkinData::FormSkinQuestion(HWND window, const std::wstring& className, boo
 void TSkinData::CaptureAppIcon() {
     IconHandle extracted;
     CaptureIcon(FindAppIcon(extracted));
+}
+
+// Read with the window library's own calls, not the shell's: loading the
+// shell library would cost every start-up.
+IconHandle TSkinData::LoadModuleIcon(HMODULE module) {
+    TIconGroupName first;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, TakeFirstIconGroup,
+                       reinterpret_cast<LONG_PTR>(&first));
+    if (!first.Found)
+        return {};
+    return IconHandle(static_cast<HICON>(
+        LoadImageW(module, first.Get(), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
 }
 
 void TSkinData::CaptureIcon(HICON icon) {

@@ -177,6 +177,9 @@ public:
     const Bitmap& AppIcon() const { return AppIcon_; }
     // Captures the application icon again (Loaded does it once).
     void CaptureAppIcon();
+    // The icon module's file shows (its first icon group) at the small-icon
+    // size; null when it has none.
+    static IconHandle LoadModuleIcon(HMODULE module);
     // Keeps icon (not taken over) drawn at the small-icon size on magenta as
     // the application icon; null empties it.
     void CaptureIcon(HICON icon);

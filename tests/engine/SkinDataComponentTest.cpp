@@ -1,4 +1,6 @@
 #include <windows.h>
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
@@ -274,6 +276,28 @@ TEST_F(SkinDataComponent, TheApplicationIconIsDrawnOnMagentaAtTheSmallIconSize) 
 
     skin.CaptureIcon(nullptr);
     EXPECT_TRUE(skin.AppIcon().IsEmpty());
+}
+
+// A program's own icon is the one its file shows, as the shell extracts it.
+TEST_F(SkinDataComponent, AModulesIconIsTheOneTheShellShowsForItsFile) {
+    const HMODULE withIcons = GetModuleHandleW(L"user32.dll");
+    wchar_t path[MAX_PATH] = {};
+    ASSERT_NE(GetModuleFileNameW(withIcons, path, MAX_PATH), 0u);
+    HICON shellIcon = nullptr;
+    ASSERT_EQ(ExtractIconExW(path, 0, nullptr, &shellIcon, 1), 1u) << "the module has icons";
+    const IconHandle expected(shellIcon);
+    const IconHandle loaded = TSkinData::LoadModuleIcon(withIcons);
+    ASSERT_TRUE(loaded);
+    TSkinData fromShell(nullptr), fromModule(nullptr);
+    fromShell.CaptureIcon(expected.Get());
+    fromModule.CaptureIcon(loaded.Get());
+    ASSERT_FALSE(fromModule.AppIcon().IsEmpty());
+    for (int y = 0; y < fromShell.AppIcon().Height(); ++y)
+        for (int x = 0; x < fromShell.AppIcon().Width(); ++x)
+            ASSERT_TRUE(SameRgb(fromModule.AppIcon().At(x, y), fromShell.AppIcon().At(x, y)))
+                << "pixel " << x << "," << y;
+
+    EXPECT_FALSE(TSkinData::LoadModuleIcon(GetModuleHandleW(nullptr))) << "the tests have none";
 }
 
 } // namespace
