@@ -398,7 +398,7 @@ void TCustomForm::WndProc(TMessage& message) {
         return;
     case CM_DIALOGKEY:
         TWinControl::WndProc(message);
-        if (!message.Result && MoveInRadioGroup(message.WParam))
+        if (!message.Result && (MoveInRadioGroup(message.WParam) || MoveByTab(message.WParam)))
             message.Result = 1;
         return;
     case CM_RELEASE:
@@ -408,6 +408,23 @@ void TCustomForm::WndProc(TMessage& message) {
     default:
         TWinControl::WndProc(message);
     }
+}
+
+bool TCustomForm::MoveByTab(WPARAM key) {
+    if (key != VK_TAB || GetKeyState(VK_CONTROL) < 0)
+        return false;
+    // The focused control, the innermost of the tab order that holds the focus.
+    const HWND focus = GetFocus();
+    std::vector<TWinControl*> order;
+    GetTabOrderList(order);
+    TWinControl* current = nullptr;
+    for (TWinControl* control : order)
+        if (control->HandleAllocated() &&
+            (control->WindowHandle() == focus || IsChild(control->WindowHandle(), focus)))
+            current = control;
+    SelectNext(current, GetKeyState(VK_SHIFT) >= 0);
+    // The key is the form's even when nothing else can take the focus.
+    return true;
 }
 
 bool TCustomForm::MoveInRadioGroup(WPARAM key) {

@@ -98,6 +98,9 @@ private:
     // check move to the next (or previous) control of its group, as in a
     // dialog. False when the key is not the group's to take.
     bool MoveInRadioGroup(WPARAM key);
+    // Tab (Shift+Tab backwards) moves the focus along the tab order; Ctrl+Tab
+    // is left to the page controls. False when the key is not the form's.
+    bool MoveByTab(WPARAM key);
     void WmCommand(TMessage& message);
     void WmMenuChanged(TMessage& message);
     bool WmMenuItem(TMessage& message);

@@ -571,6 +571,57 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     }
 }
 
+namespace {
+
+bool IsRadioButton(HWND window) {
+    return (SendMessageW(window, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+}
+
+// An unchecked radio button whose group has a checked one: Tab goes to the
+// checked one only, as in a dialog (the arrows move within the group).
+bool IsPassedRadio(HWND window) {
+    if (!IsRadioButton(window) || SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED)
+        return false;
+    for (HWND sibling = GetWindow(GetParent(window), GW_CHILD); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT))
+        if (sibling != window && IsRadioButton(sibling) &&
+            SendMessageW(sibling, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            return true;
+    return false;
+}
+
+// Whether window, below top, can take the focus by the Tab key.
+bool TakesTabFocus(HWND window, HWND top) {
+    if (!IsWindowVisible(window) || !(GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP))
+        return false;
+    for (HWND w = window; w && w != top; w = GetParent(w))
+        if (!IsWindowEnabled(w))
+            return false;
+    return !IsPassedRadio(window);
+}
+
+} // namespace
+
+bool TWinControl::SelectNext(TWinControl* current, bool forward) {
+    std::vector<TWinControl*> order;
+    GetTabOrderList(order);
+    if (order.empty() || !Handle_)
+        return false;
+    const auto count = static_cast<std::ptrdiff_t>(order.size());
+    std::ptrdiff_t at = std::find(order.begin(), order.end(), current) - order.begin();
+    if (at == count)
+        at = forward ? -1 : count;
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        const std::ptrdiff_t i = ((at + (forward ? step : -step)) % count + count) % count;
+        TWinControl* next = order[static_cast<std::size_t>(i)];
+        if (next == current || !next->Handle_ || !TakesTabFocus(next->Handle_, Handle_))
+            continue;
+        SetFocus(next->Handle_);
+        return GetFocus() == next->Handle_ || IsChild(next->Handle_, GetFocus());
+    }
+    return false;
+}
+
 SIZE TWinControl::ClientSize() const {
     RECT r{};
     if (Handle_ && GetClientRect(Handle_, &r))

@@ -60,6 +60,12 @@ public:
     void SetTabOrder(int order);
     // The windowed controls below this one, all levels, in tab order.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // Gives the focus to the control after current (before it when forward
+    // is false) in the tab order below this one that can take it: shown,
+    // enabled and a tab stop, and of a radio group only the checked button.
+    // Wraps round; from nowhere when current is null. Answers whether a
+    // control took the focus.
+    bool SelectNext(TWinControl* current, bool forward);
 
     SIZE ClientSize() const override;
     // The client rectangle the children are aligned in.

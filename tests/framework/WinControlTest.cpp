@@ -6,11 +6,16 @@
 #include <cstdio>
 #include <tuple>
 
+#include "framework/Application.h"
+#include "framework/Button.h"
 #include "framework/ControlAtom.h"
+#include "framework/CustomEdit.h"
 #include "framework/CustomForm.h"
 #include "framework/EngineTestSupport.h"
 #include "framework/PageControl.h"
+#include "framework/Panel.h"
 #include "framework/PropAccess.h"
+#include "framework/RadioButton.h"
 #include "framework/TabSheet.h"
 #include "framework/WindowClass.h"
 
@@ -150,6 +155,52 @@ TEST(WinControl, AnErrorInAHandlerReachesTheErrorHandlerNotThePlatform) {
     ASSERT_EQ(boxes.Messages.size(), 1u);
     EXPECT_EQ(boxes.Messages[0], L"handler failed.");
     f.Pages->SetWindowProc(thrower.Saved);
+}
+
+// Tab moves the focus along the tab order, into containers, past controls
+// that cannot take it and to the checked button of a radio group only.
+TEST(WinControl, TabMovesTheFocusAlongTheTabOrder) {
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 400, 300);
+    const auto add = [&form](TControl* control, TWinControl* parent, int top) {
+        control->SetParent(parent);
+        control->SetBounds(10, top, 100, 22);
+        return control;
+    };
+    auto* panel = static_cast<TPanel*>(add(new TPanel(&form), &form, 100));
+    panel->SetHeight(120);
+    TControl* controls[] = {
+        add(new TEdit(&form), &form, 10),        // 0
+        add(new TButton(&form), &form, 40),      // 1: moved last below
+        add(new TEdit(&form), panel, 5),         // 2
+        add(new TEdit(&form), panel, 30),        // 3: disabled
+        add(new TRadioButton(&form), panel, 55), // 4: unchecked, its group has a checked one
+        add(new TRadioButton(&form), panel, 80), // 5: checked
+        add(new TEdit(&form), &form, 70),        // 6
+    };
+    static_cast<TWinControl*>(controls[1])->SetTabOrder(99);
+    panel->SetTabOrder(1); // 0, the panel's 2 to 5, 6, 1
+    controls[3]->SetEnabled(false);
+    static_cast<TRadioButton*>(controls[5])->SetChecked(true);
+    form.Show();
+    const auto handle = [&controls](int i) {
+        return static_cast<TWinControl*>(controls[i])->WindowHandle();
+    };
+    // Forward from each control, by the Tab key through the message loop.
+    const int forward[][2] = {{0, 2}, {2, 5}, {5, 6}, {6, 1}, {1, 0}};
+    for (const auto& step : forward) {
+        SetFocus(handle(step[0]));
+        PostMessageW(handle(step[0]), WM_KEYDOWN, VK_TAB, 0);
+        Application().ProcessMessages();
+        EXPECT_EQ(GetFocus(), handle(step[1])) << "Tab from " << step[0];
+    }
+    // Backwards, as Shift+Tab asks.
+    const int backward[][2] = {{0, 1}, {1, 6}, {6, 5}, {5, 2}, {2, 0}};
+    for (const auto& step : backward) {
+        SetFocus(handle(step[0]));
+        EXPECT_TRUE(form.SelectNext(static_cast<TWinControl*>(controls[step[0]]), false));
+        EXPECT_EQ(GetFocus(), handle(step[1])) << "Shift+Tab from " << step[0];
+    }
 }
 
 TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins) {
