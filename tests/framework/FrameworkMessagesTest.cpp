@@ -83,7 +83,8 @@ TEST(FrameworkMessages, DialogKeysAndAltCharactersGoToTheFormFirst) {
     TFrameworkSpy pagesSpy(*f.Pages);
     const HWND window = f.Pages->WindowHandle();
 
-    PostMessageW(window, WM_KEYDOWN, VK_TAB, 0);
+    // Enter with no default button is a dialog key the form leaves alone.
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
     PostMessageW(window, WM_SYSCHAR, 'f', 1 << 29);
     PostMessageW(window, WM_KEYDOWN, 'A', 0);
     Application().ProcessMessages();
