@@ -1149,6 +1149,7 @@ void TWinSkinForm::Reskin() {
     const TAliveGuard guard(*this);
     const TSkinDefinition* skin = Skin();
     if (Control_ && skin) {
+        BandColours_.Recolour(static_cast<TColor>(skin->Colours.ButtonFace));
         // Colour changes run the framework's handlers, which may free the form.
         Control_->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
         for (TComponent* component : Control_->Components())
@@ -1958,6 +1959,7 @@ void TWinSkinForm::UnskinPopupMenus() {
     }
     UnskinMainMenus();
     ReleaseToolBars();
+    BandColours_.Release();
 }
 
 void TWinSkinForm::AdoptToolBar(TToolBar& bar) {
@@ -1981,6 +1983,12 @@ void TWinSkinForm::AdoptToolBar(TToolBar& bar) {
     bar.FreeNotification(this);
     ToolBars_.push_back(adopted);
     bar.Invalidate();
+}
+
+void TWinSkinForm::AdoptCoolBar(TCoolBar& bar) {
+    const TSkinDefinition* skin = Skin();
+    BandColours_.Adopt(
+        bar, static_cast<TColor>(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace));
 }
 
 void TWinSkinForm::ReleaseToolBars() {
