@@ -108,6 +108,10 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
                       [component](const auto& skinned) { return skinned.first == component; });
         std::erase_if(SkinnedMainMenus_,
                       [component](const auto& skinned) { return skinned.first == component; });
+        if (MenuBar_)
+            for (const auto& item : MenuBar_->Items())
+                if (item->MenuItem == component)
+                    item->MenuItem = nullptr;
     }
 }
 
@@ -1662,6 +1666,7 @@ void TWinSkinForm::CreateMenuBar() {
 }
 
 void TWinSkinForm::BuildMenuBar(HMENU menu) {
+    ForgetBarMenuItems();
     MenuBar_->BuildFromMenu(menu);
     // A framework form's bar items know their framework items: by their
     // popup's handle, or by command.
@@ -1671,15 +1676,27 @@ void TWinSkinForm::BuildMenuBar(HMENU menu) {
     for (const auto& item : MenuBar_->Items()) {
         item->MenuItem = item->SubMenu ? framework->FindItemByHandle(item->SubMenu)
                                        : framework->FindItem(item->Command);
-        if (item->MenuItem && !item->MenuItem->Caption().empty())
+        if (!item->MenuItem)
+            continue;
+        // An item freed before the rebuild its change posted is let go of at once.
+        FreeNotification(item->MenuItem);
+        if (!item->MenuItem->Caption().empty())
             item->Caption = item->MenuItem->Caption();
     }
+}
+
+void TWinSkinForm::ForgetBarMenuItems() {
+    if (!MenuBar_)
+        return;
+    for (const auto& item : MenuBar_->Items())
+        RemoveFreeNotification(std::exchange(item->MenuItem, nullptr));
 }
 
 void TWinSkinForm::FreeMenuBar() {
     if (!MenuBarActive_)
         return;
     MenuBarActive_ = false;
+    ForgetBarMenuItems();
     MenuBar_.reset();
     if (!MenuHandle_)
         return;

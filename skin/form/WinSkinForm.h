@@ -289,6 +289,8 @@ private:
     void BuildMenuBar(HMENU menu);
     // Gives the window its platform menu back, or frees it with a dying window.
     void FreeMenuBar();
+    // The bar's items let go of their framework items (and stop watching them).
+    void ForgetBarMenuItems();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
     // The form's popup menus (and those of the forms it owns) drawn by the
