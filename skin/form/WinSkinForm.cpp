@@ -108,6 +108,9 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
                       [component](const auto& skinned) { return skinned.first == component; });
         std::erase_if(SkinnedMainMenus_,
                       [component](const auto& skinned) { return skinned.first == component; });
+        std::erase_if(ToolBars_, [component](const TAdoptedToolBar& adopted) {
+            return adopted.Bar == component;
+        });
         if (MenuBar_)
             for (const auto& item : MenuBar_->Items())
                 if (item->MenuItem == component)
