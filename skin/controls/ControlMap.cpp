@@ -759,7 +759,7 @@ void TControlMap::Carry(TControl& control, const TControlPlan& plan) {
     Form_.SkinControlMenus(control);
     if (plan.Later == TLaterStep::BandColours)
         if (auto* bar = dynamic_cast<TCoolBar*>(&control))
-            GiveBandsFaceColour(*bar);
+            Form_.AdoptCoolBar(*bar);
     switch (plan.Children) {
     case TChildStep::MapFirst:
         MapChildren(control, self);
@@ -906,14 +906,6 @@ void TControlMap::AttachWindow(HWND window, TSkinClass skinClass) {
     if (!factory)
         return;
     factory({Form_, Form_.SkinData(), nullptr, window, &Form_, 0, false, true});
-}
-
-void TControlMap::GiveBandsFaceColour(TCoolBar& bar) {
-    const TSkinDefinition* skin = Form_.Skin();
-    const auto face =
-        static_cast<TColor>(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace);
-    for (int i = 0; i < static_cast<int>(bar.Bands().size()); ++i)
-        bar.SetBandColor(i, face);
 }
 
 void TControlMap::GiveFaceColour(HWND window) {

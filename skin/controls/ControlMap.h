@@ -14,7 +14,6 @@
 
 namespace veyra {
 
-class TCoolBar;
 class TWinSkinForm;
 
 // The control skinning classes the map chooses from.
@@ -225,8 +224,6 @@ private:
     void AttachWindow(HWND window, TSkinClass skinClass);
     void MapChildWindows(HWND parent);
     void GiveFaceColour(HWND window);
-    // Every band of a cool bar on the scheme's ButtonFace.
-    void GiveBandsFaceColour(TCoolBar& bar);
     void FreeDetachedObjects();
 
     TWinSkinForm& Form_;

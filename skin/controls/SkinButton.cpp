@@ -72,13 +72,9 @@ void TSkinButton::SetTransparentBack(std::int64_t tag) {
 // Messages
 
 bool TSkinButton::BeforeMessage(TMessage& message) {
+    if (AnswerPaintMessage(message, TEraseAnswer::Skip))
+        return false;
     switch (message.Msg) {
-    case WM_PAINT:
-        PaintByBeginPaint(message);
-        return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
     case WM_TIMER:
         if (message.WParam == kLeaveWatchTimer) {
             WatchLeave();

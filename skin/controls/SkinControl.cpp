@@ -440,6 +440,18 @@ void TSkinControl::PaintByBeginPaint(TMessage& message) {
     message.Result = 0;
 }
 
+bool TSkinControl::AnswerPaintMessage(TMessage& message, TEraseAnswer erase) {
+    if (message.Msg == WM_PAINT) {
+        PaintByBeginPaint(message);
+        return true;
+    }
+    if (message.Msg == WM_ERASEBKGND && erase == TEraseAnswer::Skip) {
+        message.Result = 1;
+        return true;
+    }
+    return false;
+}
+
 void TSkinControl::EraseWithParent(TMessage& message) {
     const auto dc = reinterpret_cast<HDC>(message.WParam);
     if (Control_) {

@@ -23,6 +23,12 @@ struct TSkinColours;
 // The mouse over a control and a button or the Space key held on it.
 enum TMouseFlag : std::uint8_t { mfHover = 1, mfDown = 2 };
 
+// How a control that PaintSkin draws whole answers WM_ERASEBKGND.
+enum class TEraseAnswer : std::uint8_t {
+    PassOn, // goes on like any other message
+    Skip    // answered as erased: the paint covers every pixel
+};
+
 // Where a control skinning object is in its life. The numbers are those
 // other modules read.
 enum class TControlLife : std::int32_t {
@@ -144,6 +150,10 @@ protected:
     void CallOldProc(TMessage& message);
     // WM_PAINT drawn entirely by PaintSkin (the DC in wParam, else BeginPaint).
     void PaintByBeginPaint(TMessage& message);
+    // The paint messages of a control that PaintSkin draws whole: WM_PAINT
+    // through PaintByBeginPaint and, as erase says, WM_ERASEBKGND. Answers
+    // whether it answered message; BeforeMessage then returns false.
+    bool AnswerPaintMessage(TMessage& message, TEraseAnswer erase);
     // WM_ERASEBKGND answered with the parent's background.
     void EraseWithParent(TMessage& message);
     // A left-button-down kept from the control still raises its MouseDown.

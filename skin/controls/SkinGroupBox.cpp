@@ -41,11 +41,7 @@ void TSkinGroupBox::AttachControl(TWinSkinForm* form, TSkinData* skinData, bool 
 bool TSkinGroupBox::BeforeMessage(TMessage& message) {
     if (!TSkinControl::BeforeMessage(message))
         return false;
-    if (Mode() == 1 && message.Msg == WM_PAINT) {
-        PaintByBeginPaint(message);
-        return false;
-    }
-    return true;
+    return Mode() != 1 || !AnswerPaintMessage(message, TEraseAnswer::PassOn);
 }
 
 void TSkinGroupBox::PaintSkin(HDC dc, const RECT& rect) {

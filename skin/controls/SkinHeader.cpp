@@ -68,18 +68,12 @@ bool TSkinHeader::HasImage() const {
 }
 
 bool TSkinHeader::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintByBeginPaint(message);
+    // Without a picture the header's own background stays under the paint.
+    const TEraseAnswer erase =
+        message.Msg == WM_ERASEBKGND && !HasImage() ? TEraseAnswer::PassOn : TEraseAnswer::Skip;
+    if (AnswerPaintMessage(message, erase))
         return false;
-    case WM_ERASEBKGND:
-        if (!HasImage())
-            return TSkinControl::BeforeMessage(message);
-        message.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinHeader::AfterMessage(TMessage& message) {

@@ -35,22 +35,16 @@ const TClassInfo& TSkinProgress::StaticClass() {
 TSkinProgress::TSkinProgress(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinProgress::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT: {
+    // Without a bar picture the control paints itself.
+    if (message.Msg == WM_PAINT) {
         const TSkinDefinition* skin = Skin();
         const TDataSkinObject* progress = skin ? skin->Find("Progress") : nullptr;
         if (!progress || progress->Image.IsEmpty())
             return TSkinControl::BeforeMessage(message);
-        PaintByBeginPaint(message);
-        message.Result = 0;
-        return false;
     }
-    case WM_ERASEBKGND:
-        message.Result = 1;
+    if (AnswerPaintMessage(message, TEraseAnswer::Skip))
         return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return TSkinControl::BeforeMessage(message);
 }
 
 Rect TSkinProgress::Fill(int length, int thickness) const {

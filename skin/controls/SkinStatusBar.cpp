@@ -88,16 +88,9 @@ const TClassInfo& TSkinStatusBar::StaticClass() {
 TSkinStatusBar::TSkinStatusBar(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinStatusBar::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintByBeginPaint(message);
+    if (AnswerPaintMessage(message, TEraseAnswer::Skip))
         return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return TSkinControl::BeforeMessage(message);
 }
 
 bool TSkinStatusBar::SimpleMode() const {

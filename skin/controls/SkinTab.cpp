@@ -196,10 +196,9 @@ void TSkinTab::ForwardSkinSwitch(WPARAM on) {
 }
 
 bool TSkinTab::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintByBeginPaint(message);
+    if (AnswerPaintMessage(message, TEraseAnswer::PassOn))
         return false;
+    switch (message.Msg) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // Nothing of this object may be touched once a close box was hit:

@@ -116,20 +116,11 @@ void TSkinTab31::SkinEnabledChanged() {
 
 bool TSkinTab31::BeforeMessage(TMessage& message) {
     // A skin without a tab picture leaves the tab set to paint itself.
-    if (TabImage_.IsEmpty())
-        return TSkinControl::BeforeMessage(message);
-    switch (message.Msg) {
-    case WM_PAINT:
-        // The tab set keeps nothing from its own paint, so it is not asked
-        // to paint under the skin: with a DC in wParam it would cover it.
-        PaintByBeginPaint(message);
+    // The tab set keeps nothing from its own paint, so it is not asked to
+    // paint under the skin: with a DC in wParam it would cover it.
+    if (!TabImage_.IsEmpty() && AnswerPaintMessage(message, TEraseAnswer::Skip))
         return false;
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return TSkinControl::BeforeMessage(message);
-    }
+    return TSkinControl::BeforeMessage(message);
 }
 
 void TSkinTab31::PaintSkin(HDC dc, const RECT& rect) {

@@ -32,10 +32,8 @@ const TClassInfo& TSkinTabBtn::StaticClass() {
 TSkinTabBtn::TSkinTabBtn(TComponent* owner) : TSkinControl(owner) {}
 
 bool TSkinTabBtn::BeforeMessage(TMessage& message) {
-    if (message.Msg == WM_PAINT) {
-        PaintByBeginPaint(message);
+    if (AnswerPaintMessage(message, TEraseAnswer::PassOn))
         return false;
-    }
     if (message.Msg == WM_ERASEBKGND) {
         // Button tabs have no pane: what the pages leave uncovered is the
         // background the strip stands on, not the platform's face colour.

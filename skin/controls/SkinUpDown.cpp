@@ -70,10 +70,9 @@ TUpDownOrientation TSkinUpDown::Orientation() const {
 // Messages
 
 bool TSkinUpDown::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-    case WM_PAINT:
-        PaintByBeginPaint(message);
+    if (AnswerPaintMessage(message, TEraseAnswer::PassOn))
         return false;
+    switch (message.Msg) {
     case WM_ERASEBKGND:
         OnEraseBackground(message);
         return false;

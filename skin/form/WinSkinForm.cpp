@@ -108,6 +108,13 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation) {
                       [component](const auto& skinned) { return skinned.first == component; });
         std::erase_if(SkinnedMainMenus_,
                       [component](const auto& skinned) { return skinned.first == component; });
+        std::erase_if(ToolBars_, [component](const TAdoptedToolBar& adopted) {
+            return adopted.Bar == component;
+        });
+        if (MenuBar_)
+            for (const auto& item : MenuBar_->Items())
+                if (item->MenuItem == component)
+                    item->MenuItem = nullptr;
     }
 }
 
@@ -1149,6 +1156,7 @@ void TWinSkinForm::Reskin() {
     const TAliveGuard guard(*this);
     const TSkinDefinition* skin = Skin();
     if (Control_ && skin) {
+        BandColours_.Recolour(static_cast<TColor>(skin->Colours.ButtonFace));
         // Colour changes run the framework's handlers, which may free the form.
         Control_->SetColor(static_cast<TColor>(skin->Colours.ButtonFace));
         for (TComponent* component : Control_->Components())
@@ -1661,6 +1669,7 @@ void TWinSkinForm::CreateMenuBar() {
 }
 
 void TWinSkinForm::BuildMenuBar(HMENU menu) {
+    ForgetBarMenuItems();
     MenuBar_->BuildFromMenu(menu);
     // A framework form's bar items know their framework items: by their
     // popup's handle, or by command.
@@ -1670,15 +1679,27 @@ void TWinSkinForm::BuildMenuBar(HMENU menu) {
     for (const auto& item : MenuBar_->Items()) {
         item->MenuItem = item->SubMenu ? framework->FindItemByHandle(item->SubMenu)
                                        : framework->FindItem(item->Command);
-        if (item->MenuItem && !item->MenuItem->Caption().empty())
+        if (!item->MenuItem)
+            continue;
+        // An item freed before the rebuild its change posted is let go of at once.
+        FreeNotification(item->MenuItem);
+        if (!item->MenuItem->Caption().empty())
             item->Caption = item->MenuItem->Caption();
     }
+}
+
+void TWinSkinForm::ForgetBarMenuItems() {
+    if (!MenuBar_)
+        return;
+    for (const auto& item : MenuBar_->Items())
+        RemoveFreeNotification(std::exchange(item->MenuItem, nullptr));
 }
 
 void TWinSkinForm::FreeMenuBar() {
     if (!MenuBarActive_)
         return;
     MenuBarActive_ = false;
+    ForgetBarMenuItems();
     MenuBar_.reset();
     if (!MenuHandle_)
         return;
@@ -1958,6 +1979,7 @@ void TWinSkinForm::UnskinPopupMenus() {
     }
     UnskinMainMenus();
     ReleaseToolBars();
+    BandColours_.Release();
 }
 
 void TWinSkinForm::AdoptToolBar(TToolBar& bar) {
@@ -1981,6 +2003,12 @@ void TWinSkinForm::AdoptToolBar(TToolBar& bar) {
     bar.FreeNotification(this);
     ToolBars_.push_back(adopted);
     bar.Invalidate();
+}
+
+void TWinSkinForm::AdoptCoolBar(TCoolBar& bar) {
+    const TSkinDefinition* skin = Skin();
+    BandColours_.Adopt(
+        bar, static_cast<TColor>(skin ? skin->Colours.ButtonFace : TSkinColours{}.ButtonFace));
 }
 
 void TWinSkinForm::ReleaseToolBars() {

@@ -15,6 +15,7 @@
 #include "TitleButtons.h"
 #include "framework/Component.h"
 #include "framework/WndMethod.h"
+#include "skin/controls/BandColours.h"
 #include "skin/data/CaptionGeometry.h"
 #include "skin/imaging/Bitmap.h"
 #include "skin/imaging/GdiHandlesWin32.h"
@@ -39,6 +40,7 @@ class TSkinControl;
 class TPopupMenu;
 class TMainMenu;
 class TToolBar;
+class TCoolBar;
 
 // The skinning object of one top-level window: a framework form, a framework
 // message box, a system dialog, an MDI frame or child. It joins the window's
@@ -159,6 +161,9 @@ public:
     // installs the background and button painters the bar has none of, and
     // takes them out again when skinning ends.
     void AdoptToolBar(TToolBar& bar);
+    // Paints the bands of a cool bar of the form on the skin's face while
+    // skinned, and gives each band its own colours back when skinning ends.
+    void AdoptCoolBar(TCoolBar& bar);
     // Draws the menus that belong to control (its popup menu, a tool bar's
     // drop-down menus) by the skin while skinned, as the form's own popup
     // menus are, and gives them back when skinning ends.
@@ -284,6 +289,8 @@ private:
     void BuildMenuBar(HMENU menu);
     // Gives the window its platform menu back, or frees it with a dying window.
     void FreeMenuBar();
+    // The bar's items let go of their framework items (and stop watching them).
+    void ForgetBarMenuItems();
     void SubclassMdiClient();
     void UnsubclassMdiClient();
     // The form's popup menus (and those of the forms it owns) drawn by the
@@ -377,6 +384,7 @@ private:
         bool Buttons;
     };
     std::vector<TAdoptedToolBar> ToolBars_;
+    TBandColours BandColours_;
     HMENU SystemMenuHandle_ = nullptr;
 
     // The window owns the region once set; RegionSet says that ours is in force.

@@ -36,7 +36,9 @@ class TMenuBtn : public TNCObject {
 public:
     TMenuBtn(TNCHotSlot& hot, const TMenuBarCanvas& canvas) : TNCObject(hot), Canvas_(canvas) {}
 
-    TMenuItem* MenuItem = nullptr; // the framework item, when the bar has one
+    // The framework item, when the bar has one; the form object clears it
+    // the moment the item is freed.
+    TMenuItem* MenuItem = nullptr;
     int Index = 0;
     std::wstring Caption;
     bool ItemEnabled = true;

@@ -334,6 +334,16 @@ const std::vector<std::string> kPanel = {"TProbePanel", "TPanel", "TCustomPanel"
 const std::vector<std::string> kRadioGroup = {"TProbeRadioGroup", "TRadioGroup",
                                               "TCustomRadioGroup", "TCustomGroupBox"};
 
+// The background the rebar paints band on; CLR_NONE when it does not answer.
+COLORREF BandBack(TCoolBar& bar, int band) {
+    REBARBANDINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = RBBIM_COLORS;
+    if (!SendMessageW(bar.WindowHandle(), RB_GETBANDINFOW, band, reinterpret_cast<LPARAM>(&info)))
+        return CLR_NONE;
+    return info.clrBack;
+}
+
 class ControlMapFormTest : public testing::Test {
 protected:
     std::unique_ptr<TSkinDefinition> Skin = test::MakeTestSkin();
@@ -362,13 +372,16 @@ TEST_F(ControlMapFormTest, FrameworkControlsAreSkinnedOnceInTheOrderTheirRulesSa
     TMapProbe* dcEdit = Probe(&form, &form, {"TDcEdit"}, "DcEdit");
     dcEdit->NumButtons = 0;
     // A cool bar gets no object of its own: its bands take the face colour
-    // (the form's component list still reaches the control in a band).
+    // (the form's component list still reaches the control in a band) and
+    // have their own back at skin-off.
     auto* coolBar = new TCoolBar(&form);
     coolBar->SetParent(&form);
     auto* banded = new TPanel(&form);
     banded->SetName("Banded");
     coolBar->AddBand(banded, L"Quotes");
     coolBar->AddBand(nullptr, L"Empty");
+    const TColor ownBand = static_cast<TColor>(RGB(200, 40, 120));
+    coolBar->SetBandColor(0, ownBand);
     auto* skinned = new TWinSkinForm(&form, form.Handle(), test::TestEngine());
     skinned->SetSkinDefinition(Skin.get());
     skinned->AttachToForm(&data, &form);
@@ -386,14 +399,8 @@ TEST_F(ControlMapFormTest, FrameworkControlsAreSkinnedOnceInTheOrderTheirRulesSa
     EXPECT_EQ(shielded->Tag(), 99) << "the tagged group passed its tag on";
     EXPECT_TRUE(transparent->Transparent);
     EXPECT_TRUE(toolBar->Flat);
-    for (int band = 0; band < 2; ++band) {
-        REBARBANDINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = RBBIM_COLORS;
-        ASSERT_TRUE(SendMessageW(coolBar->WindowHandle(), RB_GETBANDINFOW, band,
-                                 reinterpret_cast<LPARAM>(&info)));
-        EXPECT_EQ(info.clrBack, test::Ref(Skin->Colours.ButtonFace)) << "band " << band;
-    }
+    for (int band = 0; band < 2; ++band)
+        EXPECT_EQ(BandBack(*coolBar, band), test::Ref(Skin->Colours.ButtonFace)) << "band " << band;
     const TAttachRequest& byHandle = Records[expected.size() - 2].Request;
     EXPECT_EQ(byHandle.Window, dcEdit->WindowHandle());
     EXPECT_EQ(byHandle.Owner, dcEdit);
@@ -412,6 +419,10 @@ TEST_F(ControlMapFormTest, FrameworkControlsAreSkinnedOnceInTheOrderTheirRulesSa
         << "the old object was freed";
     EXPECT_EQ(skinned->ControlObjects().size(), expected.size());
     EXPECT_EQ(skinned->FindControlObject(check->WindowHandle())->Owner(), check);
+
+    skinned->Unskin();
+    EXPECT_EQ(BandBack(*coolBar, 0), ColorToRGB(ownBand));
+    EXPECT_EQ(BandBack(*coolBar, 1), ColorToRGB(clBtnFace));
 }
 
 // A component that says when it is freed.

@@ -305,6 +305,12 @@ TEST(FormMenus, AFrameworkMainMenuIsTheSkinnedBarAndItsItemsRun) {
 
     RemoveWindowSubclass(form.Handle(), &WatchBarMenu, 1);
 
+    // A freed item is let go of at once, not at the rebuild its change posts.
+    const TMenuBtn& about = *skinned->MenuBar()->Items().back();
+    delete help;
+    EXPECT_EQ(about.MenuItem, nullptr);
+    test::MgrTestPump(50);
+
     skinned->Unskin();
     EXPECT_EQ(GetMenu(form.Handle()), menu->Handle());
     delete skinned;
