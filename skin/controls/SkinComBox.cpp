@@ -12,6 +12,7 @@
 #include "skin/data/SkinDefinition.h"
 #include "skin/form/GuardedEntry.h"
 #include "skin/form/SkinMessages.h"
+#include "skin/form/SubclassChain.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/imaging/SlicedDrawing.h"
 
@@ -123,8 +124,9 @@ void TSkinComBox::FreeListSkinners() {
 void TSkinComBox::HookEdit() {
     if (EditHooked_ || !Edit_ || !IsWindow(Edit_))
         return;
-    EditHooked_ = SetWindowSubclass(Edit_, &TSkinComBox::EditProc, reinterpret_cast<UINT_PTR>(this),
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    EditHooked_ =
+        TSubclassChain::Add(Edit_, &TSkinComBox::EditProc, reinterpret_cast<UINT_PTR>(this),
+                            reinterpret_cast<DWORD_PTR>(this));
     if (EditHooked_)
         CountHandles(THandleKind::Subclass, 1);
 }
@@ -136,23 +138,23 @@ void TSkinComBox::UnhookEdit() {
     CountHandles(THandleKind::Subclass, -1);
     // Gone already: its own WM_NCDESTROY took the hook out.
     if (IsWindow(Edit_))
-        RemoveWindowSubclass(Edit_, &TSkinComBox::EditProc, reinterpret_cast<UINT_PTR>(this));
+        TSubclassChain::Remove(Edit_, &TSkinComBox::EditProc, reinterpret_cast<UINT_PTR>(this));
 }
 
 LRESULT CALLBACK TSkinComBox::EditProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                        UINT_PTR id, DWORD_PTR refData) {
     auto* self = reinterpret_cast<TSkinComBox*>(refData);
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &TSkinComBox::EditProc, id);
+        TSubclassChain::Remove(window, &TSkinComBox::EditProc, id);
         if (std::exchange(self->EditHooked_, false))
             CountHandles(THandleKind::Subclass, -1);
-        return DefSubclassProc(window, msg, wParam, lParam);
+        return TSubclassChain::CallNext(window, msg, wParam, lParam);
     }
     const TAliveGuard guard(*self);
     // The edit's own answer stands whatever our after-work does.
     LRESULT result = 0;
     GuardedEntry([&] {
-        result = DefSubclassProc(window, msg, wParam, lParam);
+        result = TSubclassChain::CallNext(window, msg, wParam, lParam);
         if (guard.Alive())
             self->AfterEditMessage(msg);
     });

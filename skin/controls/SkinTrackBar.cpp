@@ -10,6 +10,7 @@
 #include "skin/data/SkinColours.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/form/SkinMessages.h"
+#include "skin/form/SubclassChain.h"
 #include "skin/imaging/Blit.h"
 #include "skin/imaging/DibSurfaceWin32.h"
 #include "skin/imaging/GdiHandlesWin32.h"
@@ -83,8 +84,8 @@ void TSkinTrackBar::HookParent() {
     const HWND parent = GetParent(Handle());
     if (Parent_ || !parent)
         return;
-    if (SetWindowSubclass(parent, &TSkinTrackBar::ParentProc, reinterpret_cast<UINT_PTR>(this),
-                          reinterpret_cast<DWORD_PTR>(this)))
+    if (TSubclassChain::Add(parent, &TSkinTrackBar::ParentProc, reinterpret_cast<UINT_PTR>(this),
+                            reinterpret_cast<DWORD_PTR>(this)))
         Parent_ = parent;
 }
 
@@ -92,16 +93,17 @@ void TSkinTrackBar::UnhookParent() {
     const HWND parent = std::exchange(Parent_, nullptr);
     // Gone already: its own WM_NCDESTROY took the hook out.
     if (parent && IsWindow(parent))
-        RemoveWindowSubclass(parent, &TSkinTrackBar::ParentProc, reinterpret_cast<UINT_PTR>(this));
+        TSubclassChain::Remove(parent, &TSkinTrackBar::ParentProc,
+                               reinterpret_cast<UINT_PTR>(this));
 }
 
 LRESULT CALLBACK TSkinTrackBar::ParentProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
                                            UINT_PTR id, DWORD_PTR refData) {
     auto* self = reinterpret_cast<TSkinTrackBar*>(refData);
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &TSkinTrackBar::ParentProc, id);
+        TSubclassChain::Remove(window, &TSkinTrackBar::ParentProc, id);
         self->Parent_ = nullptr;
-        return DefSubclassProc(window, msg, wParam, lParam);
+        return TSubclassChain::CallNext(window, msg, wParam, lParam);
     }
     if (msg == WM_NOTIFY) {
         try {
@@ -113,7 +115,7 @@ LRESULT CALLBACK TSkinTrackBar::ParentProc(HWND window, UINT msg, WPARAM wParam,
             // control draws itself.
         }
     }
-    return DefSubclassProc(window, msg, wParam, lParam);
+    return TSubclassChain::CallNext(window, msg, wParam, lParam);
 }
 
 bool TSkinTrackBar::OnParentNotify(LPARAM lParam, LRESULT& result) {

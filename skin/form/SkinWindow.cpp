@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "GuardedEntry.h"
+#include "SubclassChain.h"
 #include "framework/Control.h"
 #include "skin/imaging/HandleCounts.h"
 
@@ -23,8 +24,8 @@ bool TSkinWindow::Subclass() {
         return false;
     // The object's address tells its entry apart from other objects' on the
     // same window.
-    if (!SetWindowSubclass(Handle_, &TSkinWindow::SubclassProc, reinterpret_cast<UINT_PTR>(this),
-                           reinterpret_cast<DWORD_PTR>(this)))
+    if (!TSubclassChain::Add(Handle_, &TSkinWindow::SubclassProc, reinterpret_cast<UINT_PTR>(this),
+                             reinterpret_cast<DWORD_PTR>(this)))
         return false;
     ChainProc_ = GetWindowLongPtrW(Handle_, GWLP_WNDPROC);
     Subclassed_ = true;
@@ -45,7 +46,7 @@ void TSkinWindow::RemoveSubclass() {
         // Nobody replaced the procedure behind the chain's back: leaving the
         // chain puts back what was there, and keeps the entries of those who
         // subclassed after us in their order.
-        RemoveWindowSubclass(Handle_, &TSkinWindow::SubclassProc, id);
+        TSubclassChain::Remove(Handle_, &TSkinWindow::SubclassProc, id);
         CountHandles(THandleKind::Subclass, -1);
     } else {
         // Somebody set a procedure of their own after us and calls on into
@@ -53,13 +54,13 @@ void TSkinWindow::RemoveSubclass() {
         // procedure back over theirs, so our entry stays as a pass-through
         // that lets go of the window when it is destroyed (and is counted
         // until then).
-        SetWindowSubclass(Handle_, &TSkinWindow::SubclassProc, id, 0);
+        TSubclassChain::Add(Handle_, &TSkinWindow::SubclassProc, id, 0);
     }
 }
 
 LRESULT TSkinWindow::CallOld(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!Call_)
-        return DefSubclassProc(Handle_, msg, wParam, lParam);
+        return TSubclassChain::CallNext(Handle_, msg, wParam, lParam);
     // The call record lives on SubclassProc's stack: it is still there when
     // the previous handler frees this object.
     return PassOn(*Call_, Handle_, msg, wParam, lParam);
@@ -74,7 +75,7 @@ LRESULT TSkinWindow::PassOn(TCall& call, HWND window, UINT msg, WPARAM wParam, L
         return call.OldResult;
     // Marked before the call: a throw from below must not send it twice.
     call.OldCalled = true;
-    call.OldResult = DefSubclassProc(window, msg, wParam, lParam);
+    call.OldResult = TSubclassChain::CallNext(window, msg, wParam, lParam);
     return call.OldResult;
 }
 
@@ -83,9 +84,9 @@ LRESULT CALLBACK TSkinWindow::SubclassProc(HWND window, UINT msg, WPARAM wParam,
     auto* self = reinterpret_cast<TSkinWindow*>(refData);
     if (!self) {
         // A pass-through entry left by a detached object.
-        if (msg == WM_NCDESTROY && RemoveWindowSubclass(window, &TSkinWindow::SubclassProc, id))
+        if (msg == WM_NCDESTROY && TSubclassChain::Remove(window, &TSkinWindow::SubclassProc, id))
             CountHandles(THandleKind::Subclass, -1);
-        return DefSubclassProc(window, msg, wParam, lParam);
+        return TSubclassChain::CallNext(window, msg, wParam, lParam);
     }
     TCall call;
     call.Outer = self->Call_;
