@@ -141,6 +141,10 @@ void TWinControl::CreateWnd() {
     if (!(params.Style & WS_CHILD))
         ReadBoundsFromWindow();
     WindowCreated();
+    // The children are laid out for the window's real client size before
+    // they are made, so that each window is made once where it belongs
+    // instead of made and then moved and sized again.
+    AlignControls();
     CreateChildHandles();
     AlignControls();
 }

@@ -1563,6 +1563,13 @@ void TWinSkinForm::RefreshIcon() {
     }
     if (!IconHandle_)
         return;
+    // An icon handle always shows the same picture: the window's icon has
+    // not changed since the bitmap was drawn from it. Drawing it again means
+    // reading the icon's resource once more, which costs a millisecond or
+    // more under Wine each time a window is skinned.
+    if (IconHandle_ == IconDrawnFrom_ && IconBitmap_.Width() == width &&
+        IconBitmap_.Height() == height)
+        return;
     try {
         DibSurface surface(width, height);
         surface.Pixels().Fill(PixelOf(kKeyColour));
@@ -1572,6 +1579,7 @@ void TWinSkinForm::RefreshIcon() {
         DrawIconEx(surface.Dc(), 0, 0, scaled ? scaled.Get() : IconHandle_, width, height, 0,
                    nullptr, DI_NORMAL);
         IconBitmap_ = surface.Pixels();
+        IconDrawnFrom_ = IconHandle_;
     } catch (...) {
         // The previous picture stays.
     }

@@ -342,11 +342,12 @@ private:
     HWND OwnerWindow_ = nullptr;
 
     TFrameMetrics Metrics_;
-    Rect TitleTextRect_;         // where the caption was last drawn
-    int ButtonsLeftEdge_ = 0;    // left edge of the right-anchored title buttons, last layout
-    HICON IconHandle_ = nullptr; // the window's icon, not owned
-    Bitmap IconBitmap_;          // the icon on the key colour, small-icon size
-    Bitmap TitleBackdrop_;       // the last title bar composed, before its buttons
+    Rect TitleTextRect_;            // where the caption was last drawn
+    int ButtonsLeftEdge_ = 0;       // left edge of the right-anchored title buttons, last layout
+    HICON IconHandle_ = nullptr;    // the window's icon, not owned
+    HICON IconDrawnFrom_ = nullptr; // the icon IconBitmap_ shows, not owned
+    Bitmap IconBitmap_;             // the icon on the key colour, small-icon size
+    Bitmap TitleBackdrop_;          // the last title bar composed, before its buttons
     std::unique_ptr<TFramePaintScratch> PaintScratch_; // buffers reused by every frame paint
     Bitmap RegionScratch_; // a border piece rendered for the region scan
     TNCHotSlot Hot_;

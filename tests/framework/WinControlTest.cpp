@@ -203,6 +203,19 @@ TEST(WinControl, TabMovesTheFocusAlongTheTabOrder) {
     }
 }
 
+// A page control that remembers the size its window was made with.
+class TSizeRecordingPages : public TPageControl {
+public:
+    using TPageControl::TPageControl;
+    SIZE MadeWith{-1, -1};
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TPageControl::CreateParams(params);
+        MadeWith = SIZE{params.Width, params.Height};
+    }
+};
+
 TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 500, 400);
@@ -210,7 +223,7 @@ TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins) {
     top->SetParent(&form);
     top->SetHeight(50);
     top->SetAlign(alTop);
-    auto* fill = new TPageControl(&form);
+    auto* fill = new TSizeRecordingPages(&form);
     fill->SetParent(&form);
     fill->SetAlign(alClient);
     form.HandleNeeded();
@@ -219,6 +232,10 @@ TEST(WinControl, ClientAlignedChildrenFillAndAnchoredChildrenKeepTheirMargins) {
     EXPECT_EQ(top->Width(), client.cx);
     EXPECT_EQ(fill->Top(), 50);
     EXPECT_EQ(fill->Height(), client.cy - 50);
+    // Laid out for the form's real client area before it was made, not
+    // made and then moved.
+    EXPECT_EQ(fill->MadeWith.cx, client.cx);
+    EXPECT_EQ(fill->MadeWith.cy, client.cy - 50);
 
     // Anchored on all sides: the margins to the client edges stay.
     fill->SetAlign(alNone);
