@@ -6,7 +6,6 @@
 #include "SkinControl.h"
 #include "skin/data/ComboGeometry.h"
 #include "skin/data/SkinDefinition.h"
-#include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/imaging/SlicedDrawing.h"
 
 namespace veyra {
@@ -19,19 +18,6 @@ constexpr wchar_t kArrowClass[] = L"TArrowButton";
 constexpr int kNormalFrame = 1;
 constexpr int kHotFrame = 4;
 
-void RegisterArrowClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        wc.lpszClassName = kArrowClass;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    (void)registered;
-}
-
 LPARAM PointParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
@@ -39,35 +25,19 @@ LPARAM PointParam(int x, int y) {
 } // namespace
 
 TArrowButton::TArrowButton(TSkinControl& owner, HWND picker)
-    : TSkinWindow(nullptr), Owner_(owner), Picker_(picker), Arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
+    : Owner_(owner), Picker_(picker), Arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
     if (!picker)
         return;
-    RegisterArrowClass();
     // The picker must not paint its own button over ours.
     SetWindowLongPtrW(picker, GWL_STYLE, GetWindowLongPtrW(picker, GWL_STYLE) | WS_CLIPCHILDREN);
-    const HWND window = CreateWindowExW(0, kArrowClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                        picker, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window)
+    if (!CreateOverlay(kArrowClass, 0, picker))
         return;
-    SetHandle(window);
-    if (!Subclass()) {
-        DestroyWindow(window);
-        SetHandle(nullptr);
-        return;
-    }
     Place();
     Show(true);
 }
 
-TArrowButton::~TArrowButton() {
-    const HWND window = Handle();
-    RemoveSubclass();
-    if (window && !WindowGone_ && IsWindow(window))
-        DestroyWindow(window);
-}
-
 void TArrowButton::Place() {
-    if (!Handle() || WindowGone_)
+    if (!Handle() || WindowGone())
         return;
     RECT picker{};
     GetWindowRect(Picker_, &picker);
@@ -87,16 +57,12 @@ void TArrowButton::Place() {
 }
 
 void TArrowButton::Show(bool on) {
-    if (Handle() && !WindowGone_)
+    if (Handle() && !WindowGone())
         ShowWindow(Handle(), on ? SW_SHOWNA : SW_HIDE);
 }
 
 LRESULT TArrowButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1; // the paint covers every pixel
-    case WM_PAINT:
-        return OnPaint();
     case WM_MOUSEMOVE:
         return OnMouseMove();
     case WM_MOUSELEAVE:
@@ -106,27 +72,8 @@ LRESULT TArrowButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnButtonDown(msg, wParam, lParam);
     case WM_LBUTTONUP:
         return OnButtonUp(msg, wParam, lParam);
-    case WM_NCDESTROY:
-        WindowGone_ = true;
-        return CallOld(msg, wParam, lParam);
     default:
-        return CallOld(msg, wParam, lParam);
-    }
-}
-
-LRESULT TArrowButton::OnPaint() {
-    PaintBetweenBeginAndEnd(Handle(), [this](HDC dc) { Paint(dc); });
-    return 0;
-}
-
-void TArrowButton::Redraw() {
-    if (!Handle() || WindowGone_)
-        return;
-    const WindowDcScope dc(Handle(), false);
-    try {
-        if (dc.Get())
-            Paint(dc.Get());
-    } catch (...) {
+        return TOverlayWindow::WndProc(msg, wParam, lParam);
     }
 }
 
@@ -154,7 +101,7 @@ LRESULT TArrowButton::OnMouseMove() {
     if (!Hot_ && IsWindowEnabled(Picker_)) {
         Hot_ = true;
         TrackMouseLeave(Handle());
-        Redraw();
+        PaintNow();
     }
     return 0;
 }
@@ -162,7 +109,7 @@ LRESULT TArrowButton::OnMouseMove() {
 LRESULT TArrowButton::OnMouseLeave() {
     if (Hot_) {
         Hot_ = false;
-        Redraw();
+        PaintNow();
     }
     return 0;
 }
@@ -179,7 +126,7 @@ LRESULT TArrowButton::OnButtonDown(UINT msg, WPARAM wParam, LPARAM lParam) {
     // calendar, as if ours were not there.
     PostMessageW(Picker_, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(x, y));
     PostMessageW(Picker_, WM_LBUTTONUP, 0, PointParam(x, y));
-    Redraw();
+    PaintNow();
     return result;
 }
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "skin/form/SkinWindow.h"
+#include "OverlayWindow.h"
 #include "skin/imaging/DibSurfaceWin32.h"
 
 namespace veyra {
@@ -18,11 +18,10 @@ class TSkinControl;
 // own button, which opens the picker's calendar; the picker then gets the
 // focus. Owned by its skin object; the window goes with it, or with the
 // picker.
-class TArrowButton : public TSkinWindow {
+class TArrowButton : public TOverlayWindow {
 public:
     // Made at once over picker's button, drawn with owner's skin.
     TArrowButton(TSkinControl& owner, HWND picker);
-    ~TArrowButton() override;
 
     // Puts the button where the picker's calendar button is now.
     void Place();
@@ -34,19 +33,16 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    LRESULT OnPaint();
     LRESULT OnMouseMove();
     LRESULT OnMouseLeave();
     LRESULT OnButtonDown(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnButtonUp(UINT msg, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC dc);
-    void Redraw();
+    void Paint(HDC dc) override;
 
     TSkinControl& Owner_;
     HWND Picker_;
     int Arrow_;
     bool Hot_ = false;
-    bool WindowGone_ = false;
     std::unique_ptr<DibSurface> Buffer_;
 };
 

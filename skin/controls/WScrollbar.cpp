@@ -12,7 +12,6 @@
 #include "skin/data/SkinColours.h"
 #include "skin/data/SkinDefinition.h"
 #include "skin/imaging/Blit.h"
-#include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/package/AsciiText.h"
 
 namespace veyra {
@@ -20,19 +19,6 @@ namespace veyra {
 namespace {
 
 constexpr wchar_t kOverlayClass[] = L"TWScrollbar";
-
-void RegisterOverlayClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-        wc.lpszClassName = kOverlayClass;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    (void)registered;
-}
 
 // A scroll-bar control lies along its framework "Kind" ("sbHorizontal" or
 // not); a bare one along its window style.
@@ -60,33 +46,15 @@ LPARAM PointParam(POINT p) {
 } // namespace
 
 TWScrollbar::TWScrollbar(TSkinControl& owner, HWND target, TScrollKind kind)
-    : TSkinWindow(nullptr), Owner_(owner), Target_(target), Kind_(kind),
+    : Owner_(owner), Target_(target), Kind_(kind),
       Axis_(kind == TScrollKind::HorzBar   ? TScrollAxis::Horizontal
             : kind == TScrollKind::VertBar ? TScrollAxis::Vertical
                                            : ControlAxis(target)),
       Arrow_(GetSystemMetrics(SM_CXHSCROLL)) {
     const HWND parent = target ? GetParent(target) : nullptr;
     // A window without a parent has no sibling to lay over its bar.
-    if (!parent)
-        return;
-    RegisterOverlayClass();
-    const HWND window =
-        CreateWindowExW(WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0,
-                        0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (!window)
-        return;
-    SetHandle(window);
-    if (!Subclass()) {
-        DestroyWindow(window);
-        SetHandle(nullptr);
-    }
-}
-
-TWScrollbar::~TWScrollbar() {
-    const HWND window = Handle();
-    RemoveSubclass();
-    if (window && !WindowGone_ && IsWindow(window))
-        DestroyWindow(window);
+    if (parent)
+        CreateOverlay(kOverlayClass, WS_EX_TOOLWINDOW, parent);
 }
 
 // ---------------------------------------------------------------------------
@@ -146,7 +114,7 @@ RECT TWScrollbar::BarInWindow() const {
 
 void TWScrollbar::Position() {
     const HWND window = Handle();
-    if (!window || WindowGone_)
+    if (!window || WindowGone())
         return;
     const std::optional<TScrollBarState> state = ReadState();
     // Placing follows size and skin changes: the kept background is drawn anew.
@@ -172,12 +140,12 @@ void TWScrollbar::Position() {
 
 void TWScrollbar::Hide() {
     Shown_ = false;
-    if (Handle() && !WindowGone_ && IsWindowVisible(Handle()))
+    if (Handle() && !WindowGone() && IsWindowVisible(Handle()))
         ShowWindow(Handle(), SW_HIDE);
 }
 
 void TWScrollbar::Refresh() {
-    if (!Handle() || WindowGone_)
+    if (!Handle() || WindowGone())
         return;
     const std::optional<TScrollBarState> state = ReadState();
     if (!state) {
@@ -204,7 +172,7 @@ void TWScrollbar::NoteScrollCode(int code) {
 }
 
 void TWScrollbar::SetEnabled(bool enabled) {
-    if (Handle() && !WindowGone_)
+    if (Handle() && !WindowGone())
         EnableWindow(Handle(), enabled);
     Repaint();
 }
@@ -214,10 +182,6 @@ void TWScrollbar::SetEnabled(bool enabled) {
 
 LRESULT TWScrollbar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_ERASEBKGND:
-        return 1; // the paint covers every pixel
-    case WM_PAINT:
-        return OnPaint();
     case WM_MOUSEMOVE:
         return OnMouseMove(lParam);
     case WM_MOUSELEAVE:
@@ -229,28 +193,16 @@ LRESULT TWScrollbar::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         return OnButtonUp(lParam);
     case WM_NCDESTROY:
         // The parent is going, and takes the overlay with it.
-        WindowGone_ = true;
         Shown_ = false;
-        return CallOld(msg, wParam, lParam);
+        return TOverlayWindow::WndProc(msg, wParam, lParam);
     default:
-        return CallOld(msg, wParam, lParam);
+        return TOverlayWindow::WndProc(msg, wParam, lParam);
     }
-}
-
-LRESULT TWScrollbar::OnPaint() {
-    PaintBetweenBeginAndEnd(Handle(), [this](HDC dc) { Paint(dc); });
-    return 0;
 }
 
 void TWScrollbar::Repaint() {
-    if (!Shown_ || !Handle() || WindowGone_)
-        return;
-    const WindowDcScope dc(Handle(), false);
-    try {
-        if (dc.Get())
-            Paint(dc.Get());
-    } catch (...) {
-    }
+    if (Shown_)
+        PaintNow();
 }
 
 void TWScrollbar::Paint(HDC dc) {
@@ -382,7 +334,7 @@ LRESULT TWScrollbar::OnButtonDown(LPARAM lParam) {
     else
         SendMessageW(Target_, WM_NCLBUTTONDOWN,
                      Kind_ == TScrollKind::HorzBar ? HTHSCROLL : HTVSCROLL, PointParam(point));
-    if (!guard.Alive() || WindowGone_ || !IsWindow(window))
+    if (!guard.Alive() || WindowGone() || !IsWindow(window))
         return 0;
     Pressed_ = false;
     ReleaseCapture();

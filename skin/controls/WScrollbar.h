@@ -5,8 +5,8 @@
 #include <memory>
 #include <optional>
 
+#include "OverlayWindow.h"
 #include "skin/data/ScrollbarGeometry.h"
-#include "skin/form/SkinWindow.h"
 #include "skin/imaging/DibSurfaceWin32.h"
 
 namespace veyra {
@@ -45,12 +45,11 @@ struct TScrollBarState {
 // The overlay's owner, a control skinning object, owns it and frees it;
 // either may be freed while the scroll loop runs, and nothing is touched
 // after that.
-class TWScrollbar : public TSkinWindow {
+class TWScrollbar : public TOverlayWindow {
 public:
     // An overlay for target's bar of kind, drawn with owner's skin; its
     // window is made at once, hidden, as a child of target's parent.
     TWScrollbar(TSkinControl& owner, HWND target, TScrollKind kind);
-    ~TWScrollbar() override;
 
     // Places the overlay over the bar and shows it, or hides it when the
     // bar, or the target, is not shown or cannot be read.
@@ -82,12 +81,11 @@ protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    LRESULT OnPaint();
     LRESULT OnMouseMove(LPARAM lParam);
     LRESULT OnMouseLeave();
     LRESULT OnButtonDown(LPARAM lParam);
     LRESULT OnButtonUp(LPARAM lParam);
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     int Along(POINT point) const;
     TScrollPart HitTest(POINT client) const;
     // The target's point for a point of the overlay's client area.
@@ -109,7 +107,6 @@ private:
     TScrollKind Kind_;
     TScrollAxis Axis_;
     int Arrow_;
-    bool WindowGone_ = false;
     bool Shown_ = false;
     TScrollBarState Last_;
     TScrollPart Hot_ = TScrollPart::None;
