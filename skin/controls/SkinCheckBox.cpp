@@ -88,10 +88,8 @@ bool TSkinCheckBox::BeforeMessage(TMessage& message) {
     const bool passOn = TSkinControl::BeforeMessage(message);
     if (!passOn)
         return false;
-    if ((message.Msg == WM_PAINT || message.Msg == WM_PRINT) && Mode() == 1) {
-        PaintByBeginPaint(message);
+    if (Mode() == 1 && AnswerPaintMessage(message, TEraseAnswer::PassOn, TPrintAnswer::Paint))
         return false;
-    }
     if (message.Msg == WM_ERASEBKGND && Transparent_) {
         EraseWithParent(message);
         return false;

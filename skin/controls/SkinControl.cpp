@@ -440,8 +440,8 @@ void TSkinControl::PaintByBeginPaint(TMessage& message) {
     message.Result = 0;
 }
 
-bool TSkinControl::AnswerPaintMessage(TMessage& message, TEraseAnswer erase) {
-    if (message.Msg == WM_PAINT) {
+bool TSkinControl::AnswerPaintMessage(TMessage& message, TEraseAnswer erase, TPrintAnswer print) {
+    if (message.Msg == WM_PAINT || (message.Msg == WM_PRINT && print == TPrintAnswer::Paint)) {
         PaintByBeginPaint(message);
         return true;
     }

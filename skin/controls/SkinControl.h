@@ -29,6 +29,12 @@ enum class TEraseAnswer : std::uint8_t {
     Skip    // answered as erased: the paint covers every pixel
 };
 
+// How a control that PaintSkin draws whole answers WM_PRINT.
+enum class TPrintAnswer : std::uint8_t {
+    PassOn, // goes on like any other message
+    Paint   // drawn by PaintSkin into the DC the message brings
+};
+
 // Where a control skinning object is in its life. The numbers are those
 // other modules read.
 enum class TControlLife : std::int32_t {
@@ -151,9 +157,11 @@ protected:
     // WM_PAINT drawn entirely by PaintSkin (the DC in wParam, else BeginPaint).
     void PaintByBeginPaint(TMessage& message);
     // The paint messages of a control that PaintSkin draws whole: WM_PAINT
-    // through PaintByBeginPaint and, as erase says, WM_ERASEBKGND. Answers
-    // whether it answered message; BeforeMessage then returns false.
-    bool AnswerPaintMessage(TMessage& message, TEraseAnswer erase);
+    // through PaintByBeginPaint and, as erase and print say, WM_ERASEBKGND
+    // and WM_PRINT. Answers whether it answered message; BeforeMessage then
+    // returns false.
+    bool AnswerPaintMessage(TMessage& message, TEraseAnswer erase,
+                            TPrintAnswer print = TPrintAnswer::PassOn);
     // WM_ERASEBKGND answered with the parent's background.
     void EraseWithParent(TMessage& message);
     // A left-button-down kept from the control still raises its MouseDown.

@@ -14,21 +14,16 @@ bool TSkinTabSheet::BeforeMessage(TMessage& message) {
         return false;
     if (Mode() != 0)
         return true;
-    switch (message.Msg) {
-    case WM_PAINT:
-    case WM_PRINT:
-        PaintByBeginPaint(message);
+    if (AnswerPaintMessage(message, TEraseAnswer::PassOn, TPrintAnswer::Paint))
         return false;
-    case WM_ERASEBKGND: {
+    if (message.Msg == WM_ERASEBKGND) {
         RECT client{};
         GetClientRect(Handle(), &client);
         FillFace(reinterpret_cast<HDC>(message.WParam), client);
         message.Result = 1;
         return false;
     }
-    default:
-        return true;
-    }
+    return true;
 }
 
 void TSkinTabSheet::PaintSkin(HDC dc, const RECT& rect) {

@@ -27,6 +27,7 @@
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/form/SkinMessages.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/imaging/DibSurfaceWin32.h"
 #include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/imaging/ImageWriters.h"
 
@@ -329,6 +330,12 @@ TEST_F(SkinButtonTest, CheckBoxCyclesThroughGrayedAndRadioButtonsExcludeEachOthe
                  {cbUnchecked, kCheckFrames[0]},
                  {cbChecked, kCheckFrames[1]}};
     ExpectColour(*check, 6, glyphY, kCheckFrames[0], "unchecked");
+    {
+        // Printed into a DC of ours, the box shows the skin's glyph too.
+        DibSurface printed(check->Width(), check->Height());
+        SendMessageW(check->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.Dc()), PRF_CLIENT);
+        EXPECT_TRUE(Near(GetPixel(printed.Dc(), 6, glyphY), kCheckFrames[0])) << "printed";
+    }
     const POINT checkCentre = Centre(*check);
     for (const TStep& step : cycle) {
         SendMouse(checkCentre, MOUSEEVENTF_LEFTDOWN);

@@ -475,6 +475,15 @@ TEST_F(SkinTabTest, ButtonTabsAndPagesTakeTheButtonsElementAndTheFaceColour) {
     EXPECT_EQ(PixelAt(sheet, sheet.Width() / 2, sheet.Height() / 2),
               Resolved(SkinForm->Skin()->Colours.ButtonFace))
         << Saved(sheet, "page");
+    // A page printed into a DC of ours is the same skinned face.
+    DibSurface printed(sheet.Width(), sheet.Height());
+    SendMessageW(pages->ActivePage()->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.Dc()),
+                 PRF_CLIENT);
+    GdiFlush();
+    const Bitmap print(printed.Pixels());
+    EXPECT_EQ(PixelAt(print, print.Width() / 2, print.Height() / 2),
+              Resolved(SkinForm->Skin()->Colours.ButtonFace))
+        << Saved(print, "page-printed");
 }
 
 // Which of the four frames from firstFrame of element's image the button at
