@@ -82,8 +82,8 @@ void TArrowButton::Paint(HDC dc) {
     GetClientRect(Handle(), &client);
     if (client.right <= 0 || client.bottom <= 0)
         return;
-    if (!Buffer_ || Buffer_->Width() != client.right || Buffer_->Height() != client.bottom)
-        Buffer_ = std::make_unique<DibSurface>(client.right, client.bottom);
+    if (!GrowDibSurface(Buffer_, client.right, client.bottom))
+        return;
     FillSolid(Buffer_->Dc(), client, Owner_.SchemeColour(&TSkinColours::ButtonFace));
     const TSkinDefinition* skin = Owner_.Skin();
     const TDataSkinObject* arrow = skin ? skin->Find("ComboxArrow") : nullptr;

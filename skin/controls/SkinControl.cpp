@@ -465,20 +465,7 @@ void TSkinControl::EraseWithParent(TMessage& message) {
 }
 
 DibSurface* TSkinControl::Buffer(int width, int height) {
-    if (width <= 0 || height <= 0)
-        return nullptr;
-    if (Buffer_ && Buffer_->Width() >= width && Buffer_->Height() >= height)
-        return Buffer_.get();
-    // Grown, never shrunk: a control that is resized back and forth reuses it.
-    const int newWidth = Buffer_ ? std::max(width, Buffer_->Width()) : width;
-    const int newHeight = Buffer_ ? std::max(height, Buffer_->Height()) : height;
-    Buffer_.reset();
-    try {
-        Buffer_ = std::make_unique<DibSurface>(newWidth, newHeight);
-    } catch (...) {
-        return nullptr;
-    }
-    return Buffer_.get();
+    return GrowDibSurface(Buffer_, width, height);
 }
 
 void TSkinControl::CopyBuffer(HDC dc, int x, int y, int width, int height) {

@@ -159,8 +159,8 @@ void TWMediaPlayer::Paint(HDC dc, const RECT&) {
     if (client.right <= 0 || client.bottom <= 0 || !Skin_ || !Player_)
         return;
     try {
-        if (!Buffer_ || Buffer_->Width() < client.right || Buffer_->Height() < client.bottom)
-            Buffer_ = std::make_unique<DibSurface>(client.right, client.bottom);
+        if (!GrowDibSurface(Buffer_, client.right, client.bottom))
+            return;
         FillSolid(Buffer_->Dc(), client, Skin_->SchemeColour(&TSkinColours::ButtonFace));
         const TSets sets = ReadSets();
         ButtonWidth_ = MPButtonWidth(client.right, sets.Visible);

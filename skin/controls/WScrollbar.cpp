@@ -237,17 +237,8 @@ void TWScrollbar::Paint(HDC dc) {
         thumb = DragThumbSpan(PressThumb_, delta, length, Arrow_);
     }
 
-    if (!Buffer_ || Buffer_->Width() < width || Buffer_->Height() < height) {
-        // Grown, never shrunk: a bar resized back and forth reuses it.
-        const int newWidth = Buffer_ ? std::max(width, Buffer_->Width()) : width;
-        const int newHeight = Buffer_ ? std::max(height, Buffer_->Height()) : height;
-        Buffer_.reset();
-        try {
-            Buffer_ = std::make_unique<DibSurface>(newWidth, newHeight);
-        } catch (...) {
-            return; // no buffer, no paint
-        }
-    }
+    if (!GrowDibSurface(Buffer_, width, height))
+        return; // no buffer, no paint
     Bitmap& pixels = Buffer_->Pixels();
     Bitmap area = Bitmap::View(pixels.Row(0), width, height, pixels.Stride());
     const Pixel face = PixelOf(ResolveColour(Owner_.SkinColours().ButtonFace));

@@ -2,6 +2,7 @@
 
 #include "FaultSeamWin32.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace veyra {
@@ -41,6 +42,23 @@ DibSurface::DibSurface(int width, int height) {
 Bitmap& DibSurface::Pixels() {
     GdiFlush();
     return View_;
+}
+
+DibSurface* GrowDibSurface(std::unique_ptr<DibSurface>& buffer, int width, int height) {
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    if (buffer && buffer->Width() >= width && buffer->Height() >= height)
+        return buffer.get();
+    const int newWidth = buffer ? std::max(width, buffer->Width()) : width;
+    const int newHeight = buffer ? std::max(height, buffer->Height()) : height;
+    // The old surface goes first: both at once may be more than GDI gives.
+    buffer.reset();
+    try {
+        buffer = std::make_unique<DibSurface>(newWidth, newHeight);
+    } catch (...) {
+        return nullptr;
+    }
+    return buffer.get();
 }
 
 void DrawBitmapToDc(HDC dc, int x, int y, const Bitmap& bitmap) {

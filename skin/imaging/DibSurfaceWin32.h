@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 
 #include "Bitmap.h"
@@ -39,6 +40,12 @@ private:
 
     // Members are destroyed in reverse order: the selection is undone first.
 };
+
+// A reused buffer made at least width x height: grown, never shrunk, so
+// that a window resized back and forth keeps its one surface. Answers the
+// surface (owned by buffer), or null for an empty size (buffer kept) or
+// when GDI cannot make it (buffer emptied).
+DibSurface* GrowDibSurface(std::unique_ptr<DibSurface>& buffer, int width, int height);
 
 // Copies bitmap to dc with its top-left corner at (x, y), in one call.
 void DrawBitmapToDc(HDC dc, int x, int y, const Bitmap& bitmap);
