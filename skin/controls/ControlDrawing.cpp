@@ -128,6 +128,10 @@ void DrawIconText(HDC dc, const RECT& rect, HIMAGELIST images, int imageIndex,
     DrawTextInState(dc, text, x, flags | extraFlags, enabled);
 }
 
+COLORREF ToColorRef(Colour colour) {
+    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
+}
+
 void PaintParentBackground(TControl& control, HDC dc) {
     TWinControl* parent = control.Parent();
     if (!parent || !parent->HandleAllocated())

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "skin/imaging/Bitmap.h"
+#include "skin/imaging/Colour.h"
 #include "skin/imaging/Rect.h"
 
 namespace veyra {
@@ -22,6 +23,9 @@ class TWinControl;
 
 // How DrawCaptionText and DrawIconText place their text.
 enum class TTextPlace { Left = 0, Centre = 1, Right = 2 };
+
+// A skin colour, a system-colour reference resolved, as the platform's RGB.
+COLORREF ToColorRef(Colour colour);
 
 // Fills rect with a solid colour.
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour);

@@ -28,10 +28,6 @@ constexpr UINT_PTR kButtonTimer = 1;
 constexpr UINT_PTR kLeaveWatchTimer = 0x5B01;
 constexpr UINT kLeaveWatchMs = 100;
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
-}
-
 } // namespace
 
 COLORREF CaptionColour(const TSkinControl& skin, const TFont& font) {

@@ -18,10 +18,6 @@ namespace veyra {
 
 namespace {
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
-}
-
 int Width(const RECT& r) {
     return r.right - r.left;
 }

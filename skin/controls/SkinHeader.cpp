@@ -17,10 +17,6 @@ namespace {
 // The platform reads at most this many characters of a section.
 constexpr int kSectionTextLength = 200;
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
-}
-
 struct TSection {
     std::wstring Text;
     std::uint32_t Format = 0;

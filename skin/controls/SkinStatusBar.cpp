@@ -22,10 +22,6 @@ constexpr int kTextInset = 2;
 // The platform reads at most this many characters of a panel.
 constexpr int kMaxPanelText = 1024;
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
-}
-
 const TCustomStatusBar* FrameworkBar(TWinControl* control) {
     return As<TCustomStatusBar>(control);
 }

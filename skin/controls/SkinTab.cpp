@@ -29,10 +29,6 @@ Rect ToRect(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
-}
-
 std::uint32_t StyleOf(HWND window) {
     return static_cast<std::uint32_t>(GetWindowLongPtrW(window, GWL_STYLE));
 }

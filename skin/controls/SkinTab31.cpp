@@ -20,10 +20,6 @@ namespace veyra {
 
 namespace {
 
-COLORREF ToColorRef(Colour colour) {
-    return static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu);
-}
-
 // An integer the tab set publishes; fallback when it publishes none.
 int IntOf(const TObject* control, const char* name, int fallback) {
     if (!HasProperty(control, name))

@@ -19,7 +19,7 @@ namespace {
 COLORREF CaptionColour(const TDataSkinButton& buttons, bool focused) {
     const bool given = focused ? buttons.PressedColour2Given : buttons.NormalColour2Given;
     const Colour colour = focused ? buttons.PressedColour2 : buttons.NormalColour2;
-    return given ? static_cast<COLORREF>(ResolveColour(colour) & 0x00FFFFFFu) : RGB(0, 0, 0);
+    return given ? ToColorRef(colour) : RGB(0, 0, 0);
 }
 
 } // namespace
