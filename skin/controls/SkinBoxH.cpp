@@ -29,13 +29,9 @@ void TSkinBoxH::SkinChanged() {
 
 bool TSkinBoxH::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
-    case WM_ERASEBKGND: {
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        FillFace(reinterpret_cast<HDC>(message.WParam), client);
-        message.Result = 1;
+    case WM_ERASEBKGND:
+        EraseWithFace(message);
         return false;
-    }
     case WM_CTLCOLORSTATIC: {
         CallOldProc(message);
         const HDC dc = reinterpret_cast<HDC>(message.WParam);

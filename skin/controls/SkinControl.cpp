@@ -460,6 +460,13 @@ void TSkinControl::EraseWithParent(TMessage& message) {
     message.Result = 1;
 }
 
+void TSkinControl::EraseWithFace(TMessage& message) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillFace(reinterpret_cast<HDC>(message.WParam), client);
+    message.Result = 1;
+}
+
 DibSurface* TSkinControl::Buffer(int width, int height) {
     return GrowDibSurface(Buffer_, width, height);
 }

@@ -164,6 +164,8 @@ protected:
                             TPrintAnswer print = TPrintAnswer::PassOn);
     // WM_ERASEBKGND answered with the parent's background.
     void EraseWithParent(TMessage& message);
+    // WM_ERASEBKGND answered with the scheme's face colour over the client.
+    void EraseWithFace(TMessage& message);
     // A left-button-down kept from the control still raises its MouseDown.
     void ForwardMouseDown(const TMessage& message);
     // Marks the mouse over the control and asks for WM_MOUSELEAVE; answers

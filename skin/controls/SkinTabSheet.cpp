@@ -17,10 +17,7 @@ bool TSkinTabSheet::BeforeMessage(TMessage& message) {
     if (AnswerPaintMessage(message, TEraseAnswer::PassOn, TPrintAnswer::Paint))
         return false;
     if (message.Msg == WM_ERASEBKGND) {
-        RECT client{};
-        GetClientRect(Handle(), &client);
-        FillFace(reinterpret_cast<HDC>(message.WParam), client);
-        message.Result = 1;
+        EraseWithFace(message);
         return false;
     }
     return true;
