@@ -54,18 +54,17 @@ void TSkinTab::AttachControl(TWinSkinForm* form, TSkinData* skinData, bool keepC
     if (Attached())
         return;
     TSkinControl::AttachControl(form, skinData, keepColor);
-    if (!Attached())
-        return;
-    RefreshState();
-    DecideCloseBoxes();
-    PrepareImages();
-    SkinScrollArrows();
+    PrepareAttached();
 }
 
 void TSkinTab::AttachHandle(HWND window, TSkinData* skinData, TWinSkinForm* form) {
     if (Attached())
         return;
     TSkinControl::AttachHandle(window, skinData, form);
+    PrepareAttached();
+}
+
+void TSkinTab::PrepareAttached() {
     if (!Attached())
         return;
     RefreshState();

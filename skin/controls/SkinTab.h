@@ -60,6 +60,9 @@ protected:
     void HookProc(TMessage& message) override;
 
 private:
+    // What either attach does once attached: state, close boxes, images
+    // and the scroll arrows.
+    void PrepareAttached();
     // The tab and pane images turned for the side the tabs are on.
     void PrepareImages();
     // Skins the scroll-arrow child when there is one; answers it when it
