@@ -69,14 +69,8 @@ void TBitBtn::SetNumGlyphs(int count) {
 }
 
 void TBitBtn::SetImages(TImageList* images) {
-    if (images == Images_)
-        return;
-    if (Images_)
-        Images_->RemoveFreeNotification(this);
-    Images_ = images;
-    if (Images_)
-        Images_->FreeNotification(this);
-    Invalidate();
+    if (ReplaceFreeNotification(Images_, images))
+        Invalidate();
 }
 
 void TBitBtn::SetKind(TBitBtnKind kind) {

@@ -68,6 +68,19 @@ public:
     void FreeNotification(TComponent* component);
     // Withdraws a FreeNotification request.
     void RemoveFreeNotification(TComponent* component);
+    // Points field, a reference this component keeps, at component and
+    // moves the free notification from the old one to it; answers false,
+    // changing nothing, when field points there already.
+    template <class T> bool ReplaceFreeNotification(T*& field, T* component) {
+        if (component == field)
+            return false;
+        if (field)
+            RemoveFreeNotification(field);
+        field = component;
+        if (field)
+            FreeNotification(field);
+        return true;
+    }
 
     // Takes component into this one's ownership.
     void InsertComponent(TComponent* component);

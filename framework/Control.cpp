@@ -277,13 +277,7 @@ void TControl::RequestParentLayout() {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* menu) {
-    if (menu == PopupMenu_)
-        return;
-    if (PopupMenu_)
-        RemoveFreeNotification(PopupMenu_);
-    PopupMenu_ = menu;
-    if (PopupMenu_)
-        FreeNotification(PopupMenu_);
+    ReplaceFreeNotification(PopupMenu_, menu);
 }
 
 void TControl::Notification(TComponent* component, TOperation operation) {

@@ -87,13 +87,8 @@ void TCustomTabControl::StyleChanged() {
 }
 
 void TCustomTabControl::SetImages(TImageList* images) {
-    if (images == Images_)
+    if (!ReplaceFreeNotification(Images_, images))
         return;
-    if (Images_)
-        RemoveFreeNotification(Images_);
-    Images_ = images;
-    if (Images_)
-        FreeNotification(Images_);
     if (HandleAllocated()) {
         SendMessageW(WindowHandle(), TCM_SETIMAGELIST, 0,
                      reinterpret_cast<LPARAM>(Images_ ? Images_->Handle() : nullptr));

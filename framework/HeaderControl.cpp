@@ -100,13 +100,8 @@ void TCustomHeaderControl::SetSectionLines(const std::vector<std::wstring>& line
 }
 
 void TCustomHeaderControl::SetImages(TImageList* images) {
-    if (images == Images_)
+    if (!ReplaceFreeNotification(Images_, images))
         return;
-    if (Images_)
-        RemoveFreeNotification(Images_);
-    Images_ = images;
-    if (Images_)
-        FreeNotification(Images_);
     if (WindowHandle())
         SendMessageW(WindowHandle(), HDM_SETIMAGELIST, 0,
                      reinterpret_cast<LPARAM>(Images_ ? Images_->Handle() : nullptr));

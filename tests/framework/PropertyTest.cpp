@@ -214,5 +214,22 @@ TEST(Components, WatchersAreToldWhenAComponentGoes) {
     EXPECT_EQ(watcher.ComponentCount(), 0);
 }
 
+// A kept reference moved to another component watches only the new one.
+TEST(Components, AReplacedReferenceWatchesOnlyItsNewComponent) {
+    TWatcher watcher(nullptr);
+    auto* first = new TProbe(nullptr);
+    auto* second = new TProbe(nullptr);
+    TProbe* kept = nullptr;
+    EXPECT_TRUE(watcher.ReplaceFreeNotification(kept, first));
+    EXPECT_FALSE(watcher.ReplaceFreeNotification(kept, first));
+    EXPECT_TRUE(watcher.ReplaceFreeNotification(kept, second));
+    EXPECT_EQ(kept, second);
+    delete first;
+    EXPECT_TRUE(watcher.Removed.empty()) << "the old one is no longer watched";
+    delete second;
+    ASSERT_EQ(watcher.Removed.size(), 1u);
+    EXPECT_EQ(watcher.Removed[0], second);
+}
+
 } // namespace
 } // namespace veyra

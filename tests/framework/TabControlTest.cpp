@@ -13,6 +13,7 @@
 #include "framework/FormReader.h"
 #include "framework/Framework.h"
 #include "framework/ImageList.h"
+#include "framework/PropAccess.h"
 #include "framework/TabControl.h"
 #include "framework/WindowClass.h"
 #include "skin/imaging/Bitmap.h"
@@ -67,6 +68,27 @@ TEST(TabControl, TabsAndTabIndexReachTheWindowAndFollowTheUser) {
     EXPECT_TRUE(EqualRect(&bounds, &display));
     EXPECT_EQ(GetParent(inside->WindowHandle()), tabs->WindowHandle());
     EXPECT_EQ(Ask(*tabs, TCM_GETCURSEL), 0);
+}
+
+// Every control that shows an image list forgets one that goes first, also
+// one with another owner (the form tells only its own components).
+TEST(ImageListHolders, ForgetAListThatGoesFirst) {
+    RegisterFrameworkClasses();
+    for (const std::string holderClass : {"TBitBtn", "THeaderControl", "TTabControl", "TToolBar"}) {
+        TForm form(nullptr);
+        TFormReader::Read(form, "object Form1: TForm\n  object Holder1: " + holderClass +
+                                    "\n  end\nend\n");
+        TComponent* holder = form.FindComponent("Holder1");
+        const TPropInfo* property = FindPropInfo(holder, "Images");
+        ASSERT_TRUE(property && property->SetObject) << holderClass;
+        auto* images = new TImageList(nullptr);
+        property->SetObject(*holder, images);
+        EXPECT_EQ(GetObjectPropOf(holder, "Images", TImageList::StaticClass()), images)
+            << holderClass;
+        delete images;
+        EXPECT_EQ(GetObjectPropOf(holder, "Images", TImageList::StaticClass()), nullptr)
+            << holderClass;
+    }
 }
 
 TEST(TabControl, LoadsFromADescriptionWithItsImageListAndRefusesBadValues) {
