@@ -115,4 +115,28 @@ COLORREF Ref(Colour c) {
     return RGB(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+void SettlePointer(POINT screen, bool handleMessages) {
+    int settled = 0;
+    for (int i = 0; i < 200 && settled < 5; ++i) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) {
+            ++settled;
+        } else {
+            settled = 0;
+            SetCursorPos(screen.x, screen.y);
+        }
+        MSG msg;
+        if (handleMessages) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        } else {
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        }
+        Sleep(10);
+    }
+}
+
 } // namespace veyra::test

@@ -64,25 +64,9 @@ void SendKey(WORD key, bool up) {
 }
 
 void SendMouse(POINT screen, DWORD flags) {
-    // The X server's pointer is put there first, and its echoes of earlier
-    // places are taken in before the input is sent: a late echo would
-    // otherwise move the pointer back under Wine, after the input. Looking
-    // at the queue takes in the X server's events without handling the
-    // input that waits there (a click may open a menu loop).
-    int settled = 0;
-    for (int i = 0; i < 40 && settled < 3; ++i) {
-        MSG waiting;
-        PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE);
-        POINT now{};
-        GetCursorPos(&now);
-        if (now.x == screen.x && now.y == screen.y) {
-            ++settled;
-        } else {
-            settled = 0;
-            SetCursorPos(screen.x, screen.y);
-        }
-        Sleep(5);
-    }
+    // Echoes of earlier places are taken in before the input is sent: a late
+    // echo would otherwise move the pointer back under Wine, after the input.
+    test::SettlePointer(screen, false);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);

@@ -223,18 +223,7 @@ TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow) {
 // is reported where it was put several times in a row, and the button
 // events carry the point themselves.
 void ClickWithTheMouse(POINT screen) {
-    int settled = 0;
-    for (int i = 0; i < 200 && settled < 5; ++i) {
-        POINT now{};
-        GetCursorPos(&now);
-        if (now.x == screen.x && now.y == screen.y) {
-            ++settled;
-        } else {
-            settled = 0;
-            SetCursorPos(screen.x, screen.y);
-        }
-        MgrTestPump(10);
-    }
+    test::SettlePointer(screen);
     INPUT inputs[2]{};
     for (INPUT& input : inputs) {
         input.type = INPUT_MOUSE;
