@@ -86,4 +86,9 @@ COLORREF Ref(Colour c);
 // to open a menu loop first).
 void SettlePointer(POINT screen, bool handleMessages = true);
 
+// Real mouse input at a screen point: an absolute move there with flags (a
+// button going down or up, or 0 for the move alone).
+INPUT MouseInput(POINT screen, DWORD flags);
+void SendMouseInput(POINT screen, DWORD flags);
+
 } // namespace veyra::test
