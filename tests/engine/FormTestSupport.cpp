@@ -115,4 +115,42 @@ COLORREF Ref(Colour c) {
     return RGB(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
+void SettlePointer(POINT screen, bool handleMessages) {
+    int settled = 0;
+    for (int i = 0; i < 200 && settled < 5; ++i) {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == screen.x && now.y == screen.y) {
+            ++settled;
+        } else {
+            settled = 0;
+            SetCursorPos(screen.x, screen.y);
+        }
+        MSG msg;
+        if (handleMessages) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        } else {
+            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        }
+        Sleep(10);
+    }
+}
+
+INPUT MouseInput(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    return input;
+}
+
+void SendMouseInput(POINT screen, DWORD flags) {
+    INPUT input = MouseInput(screen, flags);
+    SendInput(1, &input, sizeof(input));
+}
+
 } // namespace veyra::test

@@ -78,4 +78,17 @@ Bitmap Strip(int frames, int frameWidth, int height, Colour (*colour)(int));
 // A plain colour as the platform's COLORREF.
 COLORREF Ref(Colour c);
 
+// Puts the pointer at screen and waits until the platform keeps reporting it
+// there: Wine answers GetCursorPos from the X server's pointer events, which
+// arrive late and may still carry an earlier place. With handleMessages
+// false the queue is only looked at, which takes in the X server's events
+// but leaves the input waiting there alone (a click queued before may have
+// to open a menu loop first).
+void SettlePointer(POINT screen, bool handleMessages = true);
+
+// Real mouse input at a screen point: an absolute move there with flags (a
+// button going down or up, or 0 for the move alone).
+INPUT MouseInput(POINT screen, DWORD flags);
+void SendMouseInput(POINT screen, DWORD flags);
+
 } // namespace veyra::test

@@ -96,12 +96,7 @@ std::unique_ptr<TSkinDefinition> MakeMdiSkin() {
 }
 
 void SendMouse(POINT screen, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof(input));
+    test::SendMouseInput(screen, flags);
 }
 
 void Click(POINT screen, int times = 1) {

@@ -93,24 +93,11 @@ void Settle(DWORD ms) {
 // The real pointer to a screen point, waited for until the platform
 // reports it there.
 void PointerTo(POINT screen) {
-    int settled = 0;
-    for (int i = 0; i < 200 && settled < 3; ++i) {
-        POINT now{};
-        GetCursorPos(&now);
-        settled = now.x == screen.x && now.y == screen.y ? settled + 1 : 0;
-        if (settled == 0)
-            SetCursorPos(screen.x, screen.y);
-        Settle(10);
-    }
+    test::SettlePointer(screen);
 }
 
 void Button(DWORD flags, POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof input);
+    test::SendMouseInput(screen, flags);
     Settle(60);
 }
 

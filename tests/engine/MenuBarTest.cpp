@@ -64,15 +64,10 @@ void SendKey(WORD key, bool up) {
 }
 
 void SendMouse(POINT screen, DWORD flags) {
-    // The X server's pointer is put there first: a late echo of an earlier
-    // place would otherwise move the pointer back under Wine.
-    SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof(input));
+    // Echoes of earlier places are taken in before the input is sent: a late
+    // echo would otherwise move the pointer back under Wine, after the input.
+    test::SettlePointer(screen, false);
+    test::SendMouseInput(screen, flags);
 }
 
 class MenuBarTest : public testing::Test {

@@ -145,12 +145,7 @@ TEST_F(MenuLoopTest, PopupBorderIsThreePixelsOutsideOrInsideTheClientArea) {
 
 // Moves the pointer to a screen point as a user would.
 void SendMouseTo(POINT screen) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
+    test::SendMouseInput(screen, 0);
 }
 
 // The pointer moved over an item selects it; Return then chooses it. A

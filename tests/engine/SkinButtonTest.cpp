@@ -83,12 +83,7 @@ void SendMouse(POINT screen, DWORD flags = 0) {
     // move the mouse back.
     SetCursorPos(screen.x, screen.y);
     Pump(20);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof(input));
+    test::SendMouseInput(screen, flags);
     // On a busy machine the input takes its time to arrive.
     POINT cursor{};
     for (int waited = 0;

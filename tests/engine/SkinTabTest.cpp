@@ -87,27 +87,6 @@ std::string Saved(const Bitmap& shot, const std::string& what) {
     return " (picture: " + path.string() + ")";
 }
 
-// Moves the mouse and waits until the platform keeps reporting it there:
-// Wine answers GetCursorPos from the X server's pointer events, which arrive
-// late and may still carry an earlier place.
-void MoveCursor(POINT screen) {
-    int settled = 0;
-    for (int i = 0; i < 200 && settled < 5; ++i) {
-        POINT now{};
-        GetCursorPos(&now);
-        if (now.x == screen.x && now.y == screen.y) {
-            ++settled;
-        } else {
-            settled = 0;
-            SetCursorPos(screen.x, screen.y);
-        }
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageW(&msg);
-        Sleep(10);
-    }
-}
-
 void Redraw(HWND window) {
     RedrawWindow(window, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
@@ -137,7 +116,7 @@ protected:
         SkinForm.reset();
         delete Form;
         // The pointer is shared with every later test on this display.
-        MoveCursor(Cursor);
+        test::SettlePointer(Cursor);
     }
 
     // A tab window of the platform on the form, with count tabs.
@@ -270,7 +249,7 @@ TEST_F(SkinTabTest, EverySideShowsTheTabFramesWhereTheControlPutsItsTabs) {
 // Switched off, the control and its scroll arrows paint exactly as an
 // unskinned twin; switched on, the skin is back at once.
 TEST_F(SkinTabTest, SwitchedOffItPaintsAsWithoutSkinAndOnAgainSkinned) {
-    MoveCursor({1, 1}); // a tab under the mouse is drawn hot by the platform
+    test::SettlePointer({1, 1}); // a tab under the mouse is drawn hot by the platform
     const HWND tab = BareTab(0, 10, 160, 100, 8);
     const HWND twin = BareTab(0, 300, 160, 100, 8);
     auto* skinned = SkinBare<TSkinTab>(tab);
@@ -300,7 +279,7 @@ TEST_F(SkinTabTest, SwitchedOffItPaintsAsWithoutSkinAndOnAgainSkinned) {
 // after each change, what the control shows must be what a fresh
 // composition shows.
 TEST_F(SkinTabTest, EveryChangeBetweenPaintsShowsInTheNextPaint) {
-    MoveCursor({1, 1});
+    test::SettlePointer({1, 1});
     TPageControl* pages = MakePages(tsTabs, tpTop, 0);
     const HWND tab = pages->Handle();
     auto* skin = new TSkinTab(pages);
@@ -542,11 +521,11 @@ TEST_F(SkinTabTest, UpDownShowsEachStateInItsFrame) {
         const auto centre = [&](const Rect& r) {
             POINT p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
             ClientToScreen(window, &p);
-            MoveCursor(p);
+            test::SettlePointer(p);
             ScreenToClient(window, &p);
             return MAKELPARAM(p.x, p.y);
         };
-        MoveCursor({1, 1});
+        test::SettlePointer({1, 1});
         for (const auto& s : steps) {
             if (s.Step == HoverFirst)
                 SendMessageW(window, WM_MOUSEMOVE, 0, centre(buttons.First));
@@ -596,7 +575,7 @@ TEST_F(SkinTabTest, UpDownWithoutElementsAndInsideAnEdit) {
     skinned->SetInsideEdit(false);
     POINT below{9, shot.Height() - 4};
     ClientToScreen(window, &below);
-    MoveCursor(below);
+    test::SettlePointer(below);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(9, shot.Height() - 4));
     shot = Capture(window);
     EXPECT_EQ(PixelAt(shot, 3, shot.Height() - 3), Resolved(plainSkin->Colours.ButtonShadow))

@@ -223,29 +223,10 @@ TEST_F(TitleButtonsTest, ClickingCloseClosesTheWindow) {
 // is reported where it was put several times in a row, and the button
 // events carry the point themselves.
 void ClickWithTheMouse(POINT screen) {
-    int settled = 0;
-    for (int i = 0; i < 200 && settled < 5; ++i) {
-        POINT now{};
-        GetCursorPos(&now);
-        if (now.x == screen.x && now.y == screen.y) {
-            ++settled;
-        } else {
-            settled = 0;
-            SetCursorPos(screen.x, screen.y);
-        }
-        MgrTestPump(10);
-    }
-    INPUT inputs[2]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
-    SendInput(1, &inputs[0], sizeof(INPUT));
+    test::SettlePointer(screen);
+    test::SendMouseInput(screen, MOUSEEVENTF_LEFTDOWN);
     MgrTestPump(50);
-    SendInput(1, &inputs[1], sizeof(INPUT));
+    test::SendMouseInput(screen, MOUSEEVENTF_LEFTUP);
 }
 
 TEST_F(TitleButtonsTest, RealMouseClicksOnTheButtonsWork) {

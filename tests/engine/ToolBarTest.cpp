@@ -45,12 +45,7 @@ std::unique_ptr<TSkinDefinition> MakeBarSkin() {
 }
 
 void SendMouse(POINT screen, DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof(input));
+    test::SendMouseInput(screen, flags);
 }
 
 COLORREF PixelOfWindow(HWND window, int x, int y) {
