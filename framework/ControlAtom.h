@@ -22,10 +22,16 @@ public:
     static UINT Message();
     // The framework control of window, or nullptr for a window of no framework control.
     static TWinControl* Find(HWND window);
+    // The control Attach stored on window, looked up in the process alone:
+    // nullptr for a window whose property was set any other way.
+    static TWinControl* FindAttached(HWND window);
     // Stores control on window.
     static void Attach(HWND window, TWinControl* control);
     // Removes the property from window.
     static void Detach(HWND window);
+    // Forgets window, which is being destroyed: the system drops its
+    // properties with it, whoever stored them.
+    static void Forget(HWND window);
 };
 
 } // namespace veyra

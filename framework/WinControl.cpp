@@ -210,12 +210,14 @@ void TWinControl::FinishDestroy() {
 }
 
 LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TWinControl* control = TControlAtom::Find(window);
+    TWinControl* control = TControlAtom::FindAttached(window);
     if (!control && CreationControl) {
         control = std::exchange(CreationControl, nullptr);
         control->Handle_ = window;
         TControlAtom::Attach(window, control);
     }
+    if (!control)
+        control = TControlAtom::Find(window);
     if (!control) {
         const auto it = ClassDefaultProcs().find(ClassNameOf(window));
         const WNDPROC proc = it != ClassDefaultProcs().end() ? it->second : DefWindowProcW;
@@ -228,8 +230,12 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
     } catch (...) {
         Application().HandleException(running.ControlAlive() ? control : nullptr);
     }
-    if (msg == WM_NCDESTROY && running.ControlAlive() && control->Handle_ == window)
-        control->FinishDestroy();
+    if (msg == WM_NCDESTROY) {
+        if (running.ControlAlive() && control->Handle_ == window)
+            control->FinishDestroy();
+        // A handle may come back for another window: nothing of this one stays.
+        TControlAtom::Forget(window);
+    }
     return message.Result;
 }
 

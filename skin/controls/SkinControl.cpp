@@ -71,7 +71,10 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData* skinData, bool k
     }
     if (ParentBackgroundWasOn_)
         Mode_ = 1;
-    control->Invalidate();
+    // A hidden control (one on a page not shown, say) is painted whole when
+    // it is shown; invalidating it now would only cost a request.
+    if (IsWindowVisible(Handle()))
+        control->Invalidate();
     Attached_ = true;
     LifeState_ = TControlLife::Attached;
 }

@@ -1545,14 +1545,20 @@ void TWinSkinForm::RefreshIcon() {
         IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
     if (!IconHandle_)
         IconHandle_ = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
-    // Failing all of those, the platform's standard application icon (shared,
-    // never destroyed), which is what its caption shows then.
-    if (!IconHandle_)
-        IconHandle_ = LoadIconW(nullptr, IDI_APPLICATION);
     const int width = GetSystemMetrics(SM_CXSMICON);
     const int height = GetSystemMetrics(SM_CYSMICON);
     if (width <= 0 || height <= 0)
         return;
+    // Failing all of those, the platform's standard application icon, which
+    // is what its caption shows then. It is loaded at the small size straight
+    // from its resource (shared, never destroyed), which is the picture a
+    // scaled copy would give, without a second read of the resource.
+    bool loadedSmall = false;
+    if (!IconHandle_) {
+        IconHandle_ = static_cast<HICON>(
+            LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, width, height, LR_SHARED));
+        loadedSmall = IconHandle_ != nullptr;
+    }
     if (IconBitmap_.IsEmpty()) {
         // Until the window shows an icon, the application's stands in.
         if (SkinData_ && SkinData_->AppIcon().Width() == width &&
@@ -1574,8 +1580,10 @@ void TWinSkinForm::RefreshIcon() {
         DibSurface surface(width, height);
         surface.Pixels().Fill(PixelOf(kKeyColour));
         // A copy made for the small size looks better than a squeezed big icon.
-        const IconHandle scaled(static_cast<HICON>(
-            CopyImage(IconHandle_, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
+        const IconHandle scaled(loadedSmall
+                                    ? nullptr
+                                    : static_cast<HICON>(CopyImage(IconHandle_, IMAGE_ICON, width,
+                                                                   height, LR_COPYFROMRESOURCE)));
         DrawIconEx(surface.Dc(), 0, 0, scaled ? scaled.Get() : IconHandle_, width, height, 0,
                    nullptr, DI_NORMAL);
         IconBitmap_ = surface.Pixels();

@@ -72,10 +72,28 @@ TEST(WinControl, ControlOfsPropertyFindsTheObjectOfAWindow) {
     EXPECT_EQ(TWinControl::FromHandle(pages), f.Pages);
     EXPECT_EQ(TWinControl::FromHandle(GetDesktopWindow()), nullptr);
 
-    // A destroyed window no longer leads to the object.
+    // A destroyed window no longer leads to the object, whoever destroyed it.
     f.Pages->DestroyHandle();
     EXPECT_FALSE(IsWindow(pages));
     EXPECT_EQ(f.Pages->WindowHandle(), nullptr);
+    EXPECT_EQ(TWinControl::FromHandle(pages), nullptr);
+    const HWND form = f.Form.WindowHandle();
+    DestroyWindow(form);
+    EXPECT_EQ(f.Form.WindowHandle(), nullptr);
+    EXPECT_EQ(TWinControl::FromHandle(form), nullptr);
+
+    // The property is what counts, however it was stored: the engine finds
+    // an object that other code put on a window, and nothing once it is gone.
+    TForm other(nullptr);
+    const HWND plain = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       nullptr, nullptr);
+    ASSERT_NE(plain, nullptr);
+    EXPECT_EQ(TWinControl::FromHandle(plain), nullptr);
+    SetPropW(plain, MAKEINTATOM(atom), static_cast<TWinControl*>(&other));
+    EXPECT_EQ(TWinControl::FromHandle(plain), &other);
+    RemovePropW(plain, MAKEINTATOM(atom));
+    EXPECT_EQ(TWinControl::FromHandle(plain), nullptr);
+    DestroyWindow(plain);
 }
 
 // A hook that notes every message and passes it on to what was there before.
