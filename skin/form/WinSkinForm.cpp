@@ -1044,6 +1044,9 @@ LRESULT TWinSkinForm::OnSkinInit() {
                 if (!guard.Alive())
                     return 0;
                 LifeState_ = TLifeState::Running;
+                PaintBeforeRegion();
+                if (!guard.Alive())
+                    return 0;
                 BuildRegion();
             }
         } else if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption &&
@@ -1053,10 +1056,14 @@ LRESULT TWinSkinForm::OnSkinInit() {
             if (!guard.Alive())
                 return 0;
             LifeState_ = TLifeState::Running;
-            if (WindowState_ == TWindowState::Maximized)
+            if (WindowState_ == TWindowState::Maximized) {
                 ForceFrameRecalc();
-            else
+            } else {
+                PaintBeforeRegion();
+                if (!guard.Alive())
+                    return 0;
                 BuildRegion();
+            }
         }
     }
     if (!guard.Alive())
@@ -1065,6 +1072,16 @@ LRESULT TWinSkinForm::OnSkinInit() {
         Timer_->SetEnabled(true);
     FinishSkinning(guard);
     return 0;
+}
+
+// The new frame size leaves the whole window to paint. Painting it before
+// the region is set keeps the region's repaint to the frame: a window whose
+// paint is still pending is erased again, children and all, whenever more of
+// it is invalidated, so the client and every child would be erased twice.
+void TWinSkinForm::PaintBeforeRegion() {
+    const HWND window = Handle();
+    if (IsWindowVisible(window))
+        UpdateWindow(window);
 }
 
 void TWinSkinForm::FinishSkinning(const TAliveGuard& guard) {

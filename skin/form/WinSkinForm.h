@@ -234,6 +234,7 @@ private:
     void ReadWindowTraits();
     void LightDetach();
     void Reskin();
+    void PaintBeforeRegion();
     void FinishSkinning(const TAliveGuard& guard);
     void TimerTick(TObject* sender);
     void FreeControlObjects();

@@ -208,6 +208,52 @@ TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize) {
     ExpectBorders(window.Handle(), 5, 30, 6, 7);
 }
 
+// A child window that counts its background erases.
+struct TErasedChild {
+    static inline int Erases = 0;
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == WM_ERASEBKGND)
+            ++Erases;
+        return DefWindowProcW(window, msg, wParam, lParam);
+    }
+    TErasedChild(HWND parent, int width, int height) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &Proc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+        wc.lpszClassName = L"VeyraErasedChild";
+        RegisterClassW(&wc);
+        Handle = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, width,
+                                 height, parent, nullptr, wc.hInstance, nullptr);
+    }
+    HWND Handle;
+};
+
+void HandleWaitingMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+}
+
+TEST_F(WinSkinFormTest, SkinningAShownFormErasesItsChildrenOnce) {
+    // The new frame size and then the region each invalidate the window;
+    // what the first left to paint must not be erased a second time.
+    TForm form(nullptr);
+    form.SetBounds(30, 40, 420, 330);
+    const HWND window = form.Handle();
+    TErasedChild child(window, form.ClientWidth(), form.ClientHeight());
+    ASSERT_NE(child.Handle, nullptr);
+    ShowWindow(window, SW_SHOWNA);
+    auto* skinned = new TWinSkinForm(&form, window, test::TestEngine());
+    skinned->SetSkinDefinition(Skin.get());
+    skinned->AttachToForm(nullptr, &form);
+    HandleWaitingMessages();
+    TErasedChild::Erases = 0;
+    RunDeferredInit(window);
+    HandleWaitingMessages();
+    EXPECT_EQ(TErasedChild::Erases, 1);
+}
+
 TEST_F(WinSkinFormTest, WindowWithoutCaptionKeepsThePlatformFrameAndSize) {
     TTestWindow window(WS_POPUP | WS_THICKFRAME | WS_VISIBLE, 0, nullptr, 320, 240);
     const test::TWindowFrame before = FrameOf(window.Handle());
