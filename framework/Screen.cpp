@@ -11,18 +11,21 @@ TScreen& Screen() {
     return screen;
 }
 
+namespace {
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
 std::vector<TCustomForm*> TScreen::Forms() const {
     // The forms' windows are this thread's: asking for the thread's top-level
     // windows is one request to the window system, where walking the whole
     // desktop a window at a time is one request per window of every program.
     std::vector<HWND> windows;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM list) {
-            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
+    EnumThreadWindows(GetCurrentThreadId(), &CollectWindow, reinterpret_cast<LPARAM>(&windows));
     std::vector<TCustomForm*> ordered;
     for (HWND window : windows) {
         for (TCustomForm* form : Forms_)
