@@ -1568,8 +1568,8 @@ void TWinSkinForm::RefreshIcon() {
         return;
     // Failing all of those, the platform's standard application icon, which
     // is what its caption shows then. It is loaded at the small size straight
-    // from its resource (shared, never destroyed), which is the picture a
-    // scaled copy would give, without a second read of the resource.
+    // from its resource (shared, never destroyed): the picture drawn for that
+    // size, without a second read of the resource for a scaled copy.
     bool loadedSmall = false;
     if (!IconHandle_) {
         IconHandle_ = static_cast<HICON>(
