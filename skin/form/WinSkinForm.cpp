@@ -65,6 +65,36 @@ private:
     HWND Window_;
 };
 
+// Keeps a shown window from being drawn while its frame changes size and
+// shape, then draws it whole, frame, client and children, once. Each change
+// would otherwise erase and paint the window and every child anew, and the
+// first of them would show the new frame before it had its shape. Only the
+// style bit is taken away: the window keeps its place on the screen, its
+// place in the z-order and the focus.
+class TReshapeScope {
+public:
+    explicit TReshapeScope(HWND window) : Window_(window) {
+        const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+        Held_ = (style & WS_VISIBLE) != 0;
+        if (Held_)
+            SetWindowLongPtrW(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_VISIBLE));
+    }
+    TReshapeScope(const TReshapeScope&) = delete;
+    TReshapeScope& operator=(const TReshapeScope&) = delete;
+    ~TReshapeScope() {
+        // The window may have been destroyed by what the size change ran.
+        if (!Held_ || !IsWindow(Window_))
+            return;
+        SetWindowLongPtrW(Window_, GWL_STYLE, GetWindowLongPtrW(Window_, GWL_STYLE) | WS_VISIBLE);
+        RedrawWindow(Window_, nullptr, nullptr,
+                     RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+
+private:
+    HWND Window_;
+    bool Held_ = false;
+};
+
 FontHandle PlatformCaptionFont() {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof(metrics);
@@ -1052,6 +1082,7 @@ LRESULT TWinSkinForm::OnSkinInit() {
         } else if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption &&
                    WindowState_ != TWindowState::Minimized) {
             LifeState_ = TLifeState::ApplyingSize;
+            const TReshapeScope reshaping(window);
             ApplyFrameSize(false);
             if (!guard.Alive())
                 return 0;
@@ -1059,9 +1090,6 @@ LRESULT TWinSkinForm::OnSkinInit() {
             if (WindowState_ == TWindowState::Maximized) {
                 ForceFrameRecalc();
             } else {
-                PaintBeforeRegion();
-                if (!guard.Alive())
-                    return 0;
                 BuildRegion();
             }
         }

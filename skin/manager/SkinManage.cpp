@@ -587,11 +587,17 @@ void TSkinManage::Post(TSkinRequest request, int delayMs, TSkinData* component) 
     State_->IntervalMs = delayMs;
     if (RunningState_ == TRunningState::NotRunning) {
         // Before the first window is activated there is nothing to attach:
-        // the windows are attached as they are activated.
-        if (request == TSkinRequest::SkinOn)
+        // the windows are attached as they are activated. The first of them
+        // (the main form, as a program starts) is kept hidden from its attach
+        // to its deferred initialisation, so that it is never drawn in the
+        // platform's look first and then again in the skin's.
+        if (request == TSkinRequest::SkinOn) {
             Enabled_ = true;
-        else if (request == TSkinRequest::SkinOff)
+            Engine_.HideWhileSkinning = true;
+        } else if (request == TSkinRequest::SkinOff) {
             Enabled_ = false;
+            Engine_.HideWhileSkinning = false;
+        }
         return;
     }
     // Switching on while running attaches the forms that are already up.

@@ -48,6 +48,17 @@ TEST_F(SkinManage, LoadedCreatesTheManagerAndItsHookAndSwitchingOnOnlyEnables) {
     EXPECT_FALSE(manager->TimerRunning())
         << "before the first activation nothing is posted to the timer";
     EXPECT_TRUE(manager->WindowObjects().empty());
+    EXPECT_TRUE(manager->Engine().HideWhileSkinning);
+}
+
+TEST_F(SkinManage, SwitchingOffBeforeTheFirstActivationHidesNothing) {
+    TComponent holder(nullptr);
+    TSkinData* skin = MgrTestSkinData(holder, sfMainform);
+    TSkinManage* manager = TSkinManage::Instance();
+    manager->Post(TSkinRequest::SkinOn, 0, skin);
+    manager->Post(TSkinRequest::SkinOff, 0, skin);
+    EXPECT_FALSE(manager->Enabled());
+    EXPECT_FALSE(manager->Engine().HideWhileSkinning);
 }
 
 TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation) {
@@ -65,6 +76,12 @@ TEST_F(SkinManage, FirstActivationAttachesTheFormAndPostsItsInitialisation) {
     EXPECT_EQ(object->ClassNameText(), L"TForm");
     EXPECT_EQ(object->Control(), form.get());
     EXPECT_TRUE(MgrTestInitPosted(window));
+    // The first window skinned after switching on is not drawn in the
+    // platform's look: it shows once its skinned frame is in place.
+    EXPECT_FALSE(GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE);
+    MgrTestPump(50);
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(manager->Engine().HideWhileSkinning);
 
     // A second activation makes no second object.
     SetActiveWindow(GetDesktopWindow());

@@ -211,9 +211,14 @@ TEST_F(WinSkinFormTest, ClientAreaFollowsTheSkinBordersAndKeepsItsSize) {
 // A child window that counts its background erases.
 struct TErasedChild {
     static inline int Erases = 0;
+    static inline int ErasesBeforeTheShape = 0;
     static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == WM_ERASEBKGND)
+        if (msg == WM_ERASEBKGND) {
             ++Erases;
+            RegionHandle shape(CreateRectRgn(0, 0, 0, 0));
+            if (GetWindowRgn(GetParent(window), shape.Get()) == ERROR)
+                ++ErasesBeforeTheShape;
+        }
         return DefWindowProcW(window, msg, wParam, lParam);
     }
     TErasedChild(HWND parent, int width, int height) {
@@ -237,7 +242,7 @@ void HandleWaitingMessages() {
 
 TEST_F(WinSkinFormTest, SkinningAShownFormErasesItsChildrenOnce) {
     // The new frame size and then the region each invalidate the window;
-    // what the first left to paint must not be erased a second time.
+    // it is drawn once, with its new frame and shape.
     TForm form(nullptr);
     form.SetBounds(30, 40, 420, 330);
     const HWND window = form.Handle();
@@ -249,9 +254,12 @@ TEST_F(WinSkinFormTest, SkinningAShownFormErasesItsChildrenOnce) {
     skinned->AttachToForm(nullptr, &form);
     HandleWaitingMessages();
     TErasedChild::Erases = 0;
+    TErasedChild::ErasesBeforeTheShape = 0;
     RunDeferredInit(window);
     HandleWaitingMessages();
     EXPECT_EQ(TErasedChild::Erases, 1);
+    EXPECT_EQ(TErasedChild::ErasesBeforeTheShape, 0) << "drawn while the frame was still changing";
+    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE);
 }
 
 TEST_F(WinSkinFormTest, WindowWithoutCaptionKeepsThePlatformFrameAndSize) {
