@@ -62,8 +62,12 @@ TWinControl* TControlAtom::Find(HWND window) {
         return nullptr;
     if (TWinControl* control = FindAttached(window))
         return control;
+    return FindStored(window);
+}
+
+TWinControl* TControlAtom::FindStored(HWND window) {
     // Stored by other means than Attach: the property is what counts.
-    if (!Atom())
+    if (!window || !Atom())
         return nullptr;
     return static_cast<TWinControl*>(GetPropW(window, MAKEINTATOM(Atom())));
 }

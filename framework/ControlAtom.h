@@ -25,6 +25,9 @@ public:
     // The control Attach stored on window, looked up in the process alone:
     // nullptr for a window whose property was set any other way.
     static TWinControl* FindAttached(HWND window);
+    // The control stored in window's property, read from the window itself:
+    // for a window whose property was set other than by Attach.
+    static TWinControl* FindStored(HWND window);
     // Stores control on window.
     static void Attach(HWND window, TWinControl* control);
     // Removes the property from window.

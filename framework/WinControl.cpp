@@ -217,7 +217,7 @@ LRESULT CALLBACK TWinControl::InitWndProc(HWND window, UINT msg, WPARAM wParam, 
         TControlAtom::Attach(window, control);
     }
     if (!control)
-        control = TControlAtom::Find(window);
+        control = TControlAtom::FindStored(window);
     if (!control) {
         const auto it = ClassDefaultProcs().find(ClassNameOf(window));
         const WNDPROC proc = it != ClassDefaultProcs().end() ? it->second : DefWindowProcW;
