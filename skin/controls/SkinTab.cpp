@@ -437,29 +437,63 @@ void TSkinTab::PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows) {
     // A pane that cannot be drawn leaves the control's own; the strip and
     // the control's messages go on.
     try {
-        const bool sameSize = PaneCache_ && PaneCache_->Width() == pane.Width() &&
-                              PaneCache_->Height() == pane.Height();
-        if (!sameSize) {
-            PaneCache_.reset();
-            PaneCache_ = std::make_unique<DibSurface>(pane.Width(), pane.Height());
-            PaneCacheValid_ = false;
-        }
-        if (!PaneCacheValid_) {
-            RenderSlicedFrame(PaneCache_->Pixels(), PaneImage_, PaneMargins_,
-                              FrameLayout::Horizontal, MiddleFill::Stretch, 1, 1);
-            PaneCacheValid_ = true;
-        }
-        CopyAroundArrows(dc, arrows, pane.Left, pane.Top, 0, 0, nullptr, PaneCache_.get());
+        const Rect covered = CoveredPart(pane, arrows);
+        if (!PaneCacheValid_ || PaneWidth_ != pane.Width() || PaneHeight_ != pane.Height() ||
+            !(PaneCovered_ == covered))
+            RenderPaneParts(pane.Width(), pane.Height(), covered);
+        std::optional<SavedDcScope> saved;
+        ExcludeArrows(dc, arrows, saved);
+        for (const TPanePart& part : PaneParts_)
+            DrawBitmapToDc(dc, pane.Left + part.Place.Left, pane.Top + part.Place.Top, part.Pixels);
     } catch (...) {
-        PaneCache_.reset();
+        PaneParts_.clear();
+        PaneCacheValid_ = false;
     }
 }
 
-void TSkinTab::CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
-                                const Bitmap* turned, const DibSurface* surface) {
-    // The arrows are a child window that paints itself; a tab control need
-    // not clip its children, so the copy leaves their place alone.
-    std::optional<SavedDcScope> saved;
+Rect TSkinTab::CoveredPart(const Rect& pane, HWND arrows) const {
+    Rect covered;
+    long long largest = 0;
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        // A transparent window shows the pane through itself.
+        if (child == arrows || !(GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) ||
+            (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT))
+            continue;
+        RECT bounds{};
+        if (!GetWindowRect(child, &bounds))
+            continue;
+        // Both corners at once, so that a mirrored control swaps the sides.
+        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&bounds), 2);
+        const Rect part = Intersect(ToRect(bounds), pane);
+        if (part.IsEmpty())
+            continue;
+        const long long area = static_cast<long long>(part.Width()) * part.Height();
+        if (area > largest) {
+            largest = area;
+            covered = part;
+        }
+    }
+    return covered.IsEmpty() ? Rect{} : covered.Offset(-pane.Left, -pane.Top);
+}
+
+void TSkinTab::RenderPaneParts(int width, int height, const Rect& covered) {
+    PaneCacheValid_ = false;
+    PaneParts_.clear();
+    const RectsOutside outside = SubtractRect(Rect{0, 0, width, height}, covered);
+    for (int i = 0; i < outside.Count; ++i) {
+        const Rect& place = outside.Parts[i];
+        TPanePart part{place, Bitmap(place.Width(), place.Height())};
+        RenderSlicedFramePart(part.Pixels, width, height, place.Left, place.Top, PaneImage_,
+                              PaneMargins_, FrameLayout::Horizontal, MiddleFill::Stretch, 1, 1);
+        PaneParts_.push_back(std::move(part));
+    }
+    PaneWidth_ = width;
+    PaneHeight_ = height;
+    PaneCovered_ = covered;
+    PaneCacheValid_ = true;
+}
+
+void TSkinTab::ExcludeArrows(HDC dc, HWND arrows, std::optional<SavedDcScope>& saved) const {
     RECT own{};
     RECT around{};
     if (arrows && GetWindowRect(Handle(), &own) && GetWindowRect(arrows, &around)) {
@@ -467,9 +501,13 @@ void TSkinTab::CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, in
         ExcludeClipRect(dc, around.left - own.left, around.top - own.top, around.right - own.left,
                         around.bottom - own.top);
     }
-    if (surface)
-        BitBlt(dc, x, y, surface->Width(), surface->Height(), surface->Dc(), 0, 0, SRCCOPY);
-    else if (turned)
+}
+
+void TSkinTab::CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
+                                const Bitmap* turned) {
+    std::optional<SavedDcScope> saved;
+    ExcludeArrows(dc, arrows, saved);
+    if (turned)
         DrawBitmapToDc(dc, x, y, *turned);
     else
         CopyBuffer(dc, x, y, width, height);

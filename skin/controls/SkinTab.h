@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "SkinControl.h"
 #include "TabReport.h"
 #include "skin/data/TabGeometry.h"
 #include "skin/imaging/Bitmap.h"
+#include "skin/imaging/GdiHandlesWin32.h"
 #include "skin/imaging/SlicedDrawing.h"
 
 namespace veyra {
@@ -82,10 +84,18 @@ private:
     void ComposeStrip(DibSurface& buffer, const TTabStripLayout& layout, const TStripKey& key,
                       bool boxes);
     void PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows);
-    // Copies the buffer's top-left width x height (or turned, or the whole
-    // of surface) to dc at (x, y), around the scroll arrows when they show.
+    // The part of pane (pane-relative) under the largest shown child window
+    // other than the arrows: what the pane need not draw.
+    Rect CoveredPart(const Rect& pane, HWND arrows) const;
+    void RenderPaneParts(int width, int height, const Rect& covered);
+    // Leaves the scroll arrows' place out of dc's clipping while saved
+    // lives: they are a child window that paints itself, and a tab control
+    // need not clip its children.
+    void ExcludeArrows(HDC dc, HWND arrows, std::optional<SavedDcScope>& saved) const;
+    // Copies the buffer's top-left width x height (or turned) to dc at
+    // (x, y), around the scroll arrows when they show.
     void CopyAroundArrows(HDC dc, HWND arrows, int x, int y, int width, int height,
-                          const Bitmap* turned, const DibSurface* surface = nullptr);
+                          const Bitmap* turned);
     void DrawCloseBox(HDC dc, const Rect& box, COLORREF colour) const;
 
     // A left click on a close box; false when the click is the control's.
@@ -106,9 +116,18 @@ private:
     COLORREF FocusedText_ = 0;
     // The strip of left or right tabs turned into place, reused.
     Bitmap Turned_;
-    // The pane as last rendered: it changes only with its size or the
+    // The pane as last rendered, less the part a page covers: a page hides
+    // all but a thin ring of a large pane, so only the ring is sliced and
+    // kept. It changes only with the pane's size, the covered part or the
     // skin, so a repaint copies it instead of slicing it again.
-    std::unique_ptr<DibSurface> PaneCache_;
+    struct TPanePart {
+        Rect Place; // in the pane
+        Bitmap Pixels;
+    };
+    std::vector<TPanePart> PaneParts_;
+    int PaneWidth_ = 0;
+    int PaneHeight_ = 0;
+    Rect PaneCovered_;
     bool PaneCacheValid_ = false;
     // Everything the strip last showed; a repaint that would show the same
     // copies the strip already composed in the buffer.

@@ -49,6 +49,32 @@ constexpr Rect Intersect(const Rect& a, const Rect& b) {
             std::min(a.Bottom, b.Bottom)};
 }
 
+// What is left of from once hole is taken out, as at most four rectangles:
+// the full-width bands above and below the hole, then the parts beside it.
+// from itself when they do not meet; nothing when the hole covers it.
+struct RectsOutside {
+    Rect Parts[4];
+    int Count = 0;
+};
+constexpr RectsOutside SubtractRect(const Rect& from, const Rect& hole) {
+    RectsOutside result;
+    if (from.IsEmpty())
+        return result;
+    const Rect cut = Intersect(from, hole);
+    if (cut.IsEmpty()) {
+        result.Parts[result.Count++] = from;
+        return result;
+    }
+    const Rect candidates[4] = {{from.Left, from.Top, from.Right, cut.Top},
+                                {from.Left, cut.Bottom, from.Right, from.Bottom},
+                                {from.Left, cut.Top, cut.Left, cut.Bottom},
+                                {cut.Right, cut.Top, from.Right, cut.Bottom}};
+    for (const Rect& part : candidates)
+        if (!part.IsEmpty())
+            result.Parts[result.Count++] = part;
+    return result;
+}
+
 // The widths of the four kept borders of a sliced image (an element's
 // LeftWidth, TopHeight, RightWidth and BottomHeight).
 struct Margins {

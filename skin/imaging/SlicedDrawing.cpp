@@ -33,10 +33,17 @@ Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, 
 
 void RenderSlicedFrame(Bitmap& result, const Bitmap& image, Margins margins, FrameLayout layout,
                        MiddleFill middle, int frameCount, int frameIndex) {
+    RenderSlicedFramePart(result, result.Width(), result.Height(), 0, 0, image, margins, layout,
+                          middle, frameCount, frameIndex);
+}
+
+void RenderSlicedFramePart(Bitmap& result, int frameWidth, int frameHeight, int left, int top,
+                           const Bitmap& image, Margins margins, FrameLayout layout,
+                           MiddleFill middle, int frameCount, int frameIndex) {
     if (result.IsEmpty())
         return;
     const Rect frame = FrameOf(image, frameCount, frameIndex, layout);
-    const auto pieces = NineSlicePieces(frame, result.Width(), result.Height(), margins);
+    const auto pieces = NineSlicePieces(frame, frameWidth, frameHeight, margins);
     // Pieces dropped for a target smaller than its margins leave their place
     // empty, as in a new bitmap.
     if (std::any_of(pieces.begin(), pieces.end(), [](const SlicePiece& p) { return !p.Drawn; }))
@@ -45,10 +52,13 @@ void RenderSlicedFrame(Bitmap& result, const Bitmap& image, Margins margins, Fra
         const SlicePiece& piece = pieces[i];
         if (!piece.Drawn)
             continue;
+        // The drawing calls sample from the piece's own origin and clip to
+        // the target, so a moved piece gives the same pixels as the whole.
+        const Rect dest = piece.Dest.Offset(-left, -top);
         if (static_cast<NinePiece>(i) == NinePiece::Middle && middle == MiddleFill::Tile)
-            Tile(result, piece.Dest, image, piece.Source);
+            Tile(result, dest, image, piece.Source);
         else
-            StretchDraw(result, piece.Dest, image, piece.Source);
+            StretchDraw(result, dest, image, piece.Source);
     }
 }
 

@@ -24,6 +24,14 @@ Bitmap BuildSlicedFrame(const Rect& size, const Bitmap& image, Margins margins, 
 void RenderSlicedFrame(Bitmap& target, const Bitmap& image, Margins margins, FrameLayout layout,
                        MiddleFill middle, int frameCount, int frameIndex);
 
+// Renders only the part of a frameWidth x frameHeight nine-slice frame that
+// lies under target when target's top-left corner sits at (left, top) of the
+// frame: every pixel is the one the whole frame has there. A control that
+// shows little of a large frame keeps and draws that little.
+void RenderSlicedFramePart(Bitmap& target, int frameWidth, int frameHeight, int left, int top,
+                           const Bitmap& image, Margins margins, FrameLayout layout,
+                           MiddleFill middle, int frameCount, int frameIndex);
+
 // Draws BuildSlicedFrame's result at rect, opaque or with the key colour
 // transparent. A rectangle of negative width or height draws nothing.
 void DrawSlicedFrame(Bitmap& target, const Rect& rect, const Bitmap& image, FrameLayout layout,

@@ -246,6 +246,44 @@ TEST_F(SkinTabTest, EverySideShowsTheTabFramesWhereTheControlPutsItsTabs) {
     }
 }
 
+// The pane leaves alone what a shown child window covers, even on a control
+// that does not clip its children, and draws that place again once the
+// child is gone.
+TEST_F(SkinTabTest, ThePaneLeavesAShownChildWindowAlone) {
+    const HWND tab = BareTab(0, 10, 300, 200, 3);
+    ASSERT_EQ(GetWindowLongPtrW(tab, GWL_STYLE) & WS_CLIPCHILDREN, 0);
+    auto* skinned = SkinBare<TSkinTab>(tab);
+    RECT display{0, 0, 300, 200};
+    SendMessageW(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const HWND page = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_BLACKRECT,
+                                      display.left, display.top, display.right - display.left,
+                                      display.bottom - display.top, tab, nullptr, nullptr, nullptr);
+    Redraw(tab);
+    const POINT middle{(display.left + display.right) / 2, (display.top + display.bottom) / 2};
+    const POINT edge{150, display.bottom + 3};
+    const Bitmap& paneImage = Element(*SkinForm->Skin(), "Tabs").Image2;
+    const COLORREF paneMiddle =
+        ColourOf(paneImage.At(paneImage.Width() / 2, paneImage.Height() / 2));
+    const COLORREF pageColour = PixelAt(Capture(page), 5, 5);
+    ASSERT_NE(pageColour, paneMiddle) << "the page must look unlike the pane";
+
+    // Only the control paints again (its background stays); its child is
+    // not asked to.
+    RedrawWindow(tab, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+    const Bitmap covered = Capture(tab);
+    EXPECT_EQ(PixelAt(covered, middle.x, middle.y), pageColour) << Saved(covered, "covered");
+    EXPECT_EQ(PixelAt(covered, edge.x, edge.y),
+              ColourOf(paneImage.At(paneImage.Width() / 2, paneImage.Height() - 1)))
+        << Saved(covered, "covered");
+
+    DestroyWindow(page);
+    UpdateWindow(tab);
+    const Bitmap bare = Capture(tab);
+    EXPECT_EQ(PixelAt(bare, middle.x, middle.y), paneMiddle) << Saved(bare, "bare");
+    delete skinned;
+    DestroyWindow(tab);
+}
+
 // Switched off, the control and its scroll arrows paint exactly as an
 // unskinned twin; switched on, the skin is back at once.
 TEST_F(SkinTabTest, SwitchedOffItPaintsAsWithoutSkinAndOnAgainSkinned) {

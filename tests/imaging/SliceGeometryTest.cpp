@@ -79,5 +79,29 @@ TEST(CentredRect, HalvesTruncateTowardZero) {
     EXPECT_EQ(CentredRect({0, 4, 20, 14}, 6, 5), (Rect{7, 6, 13, 11}));
 }
 
+// Every pixel of the rectangle is in exactly one part, unless the hole takes
+// it; holes inside, across each edge, beside, covering and empty.
+TEST(SubtractRect, PartsCoverExactlyWhatTheHoleLeaves) {
+    const Rect from{2, 3, 12, 10};
+    const Rect holes[] = {{4, 5, 8, 7},   {0, 0, 5, 20},    {10, 4, 30, 6}, {3, -5, 6, 4},
+                          {5, 9, 7, 15},  {20, 20, 25, 25}, {0, 0, 40, 40}, {6, 6, 6, 9},
+                          {2, 3, 12, 10}, {12, 3, 15, 10}};
+    for (const Rect& hole : holes) {
+        SCOPED_TRACE(testing::Message() << "hole " << hole.Left << ", " << hole.Top << " to "
+                                        << hole.Right << ", " << hole.Bottom);
+        const RectsOutside outside = SubtractRect(from, hole);
+        ASSERT_LE(outside.Count, 4);
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 16; ++x) {
+                int holding = 0;
+                for (int i = 0; i < outside.Count; ++i)
+                    holding += outside.Parts[i].Contains(x, y);
+                const bool wanted = from.Contains(x, y) && !hole.Contains(x, y);
+                ASSERT_EQ(holding, wanted ? 1 : 0) << "at " << x << ", " << y;
+            }
+    }
+    EXPECT_EQ(SubtractRect({5, 5, 5, 9}, {0, 0, 1, 1}).Count, 0) << "an empty rectangle";
+}
+
 } // namespace
 } // namespace veyra

@@ -71,6 +71,53 @@ TEST(RenderSlicedFrame, ReusedBufferEndsUpAsANewFrameWouldBe) {
     }
 }
 
+// A part of a frame must be the same pixels as that place in the whole, for
+// stretched and tiled middles, frames small enough to drop their margins,
+// and parts on every side, in the middle and reaching the corners.
+TEST(RenderSlicedFramePart, EveryPartIsTheWholeFrameCutThere) {
+    // 11 x 7 with one distinct letter per pixel, so any misplaced sample shows.
+    Bitmap image(11, 7, PixelFormat::Rgb24);
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            image.At(x, y) = PixelOfLetter(static_cast<char>('!' + y * 11 + x));
+    struct Frame {
+        int Width, Height;
+        Margins Kept;
+    };
+    const Frame frames[] = {{40, 23, {3, 2, 4, 2}},
+                            {9, 5, {3, 2, 4, 2}},
+                            {5, 3, {3, 2, 4, 2}},
+                            {27, 30, {0, 0, 0, 0}},
+                            {1, 1, {1, 1, 1, 1}}};
+    for (const Frame& f : frames)
+        for (const MiddleFill fill : {MiddleFill::Stretch, MiddleFill::Tile}) {
+            const Bitmap whole = BuildSlicedFrame({0, 0, f.Width, f.Height}, image, f.Kept,
+                                                  FrameLayout::Horizontal, fill, 1, 1);
+            const Rect parts[] = {{0, 0, f.Width, 2},
+                                  {0, f.Height - 1, f.Width, f.Height},
+                                  {0, 0, 1, f.Height},
+                                  {f.Width - 3, 1, f.Width, f.Height},
+                                  {f.Width / 3, f.Height / 3, f.Width / 3 + 5, f.Height / 3 + 4},
+                                  {0, 0, f.Width, f.Height}};
+            for (const Rect& wanted : parts) {
+                const Rect part = Intersect(wanted, whole.Bounds());
+                if (part.IsEmpty())
+                    continue;
+                SCOPED_TRACE(testing::Message()
+                             << f.Width << " x " << f.Height << ", part at " << part.Left << ", "
+                             << part.Top << " of " << part.Width() << " x " << part.Height()
+                             << (fill == MiddleFill::Tile ? ", tiled" : ", stretched"));
+                Bitmap rendered(part.Width(), part.Height(), PixelFormat::Rgb24,
+                                PixelOfLetter('~')); // what the buffer held before
+                RenderSlicedFramePart(rendered, f.Width, f.Height, part.Left, part.Top, image,
+                                      f.Kept, FrameLayout::Horizontal, fill, 1, 1);
+                Bitmap cut(part.Width(), part.Height(), PixelFormat::Rgb24);
+                DrawBitmap(cut, -part.Left, -part.Top, whole);
+                EXPECT_TRUE(test::SamePixels(rendered, cut));
+            }
+        }
+}
+
 TEST(BuildSlicedFrame, TakesFrameKOfNInEitherLayout) {
     const Bitmap strip = MakeBitmap({"abcdefghi"});
     EXPECT_TRUE(Looks(BuildSlicedFrame({0, 0, 3, 1}, strip, {}, FrameLayout::Horizontal,
