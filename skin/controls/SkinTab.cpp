@@ -437,7 +437,7 @@ void TSkinTab::PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows) {
     // A pane that cannot be drawn leaves the control's own; the strip and
     // the control's messages go on.
     try {
-        const Rect covered = CoveredPart(pane, arrows);
+        const Rect covered = CoveredPart(pane);
         if (!PaneCacheValid_ || PaneWidth_ != pane.Width() || PaneHeight_ != pane.Height() ||
             !(PaneCovered_ == covered))
             RenderPaneParts(pane.Width(), pane.Height(), covered);
@@ -451,29 +451,24 @@ void TSkinTab::PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows) {
     }
 }
 
-Rect TSkinTab::CoveredPart(const Rect& pane, HWND arrows) const {
-    Rect covered;
-    long long largest = 0;
-    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        // A transparent window shows the pane through itself.
-        if (child == arrows || !(GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) ||
-            (GetWindowLongPtrW(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT))
-            continue;
-        RECT bounds{};
-        if (!GetWindowRect(child, &bounds))
-            continue;
-        // Both corners at once, so that a mirrored control swaps the sides.
-        MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&bounds), 2);
-        const Rect part = Intersect(ToRect(bounds), pane);
-        if (part.IsEmpty())
-            continue;
-        const long long area = static_cast<long long>(part.Width()) * part.Height();
-        if (area > largest) {
-            largest = area;
-            covered = part;
-        }
-    }
-    return covered.IsEmpty() ? Rect{} : covered.Offset(-pane.Left, -pane.Top);
+Rect TSkinTab::CoveredPart(const Rect& pane) const {
+    // A framework page control knows its shown page without asking the
+    // window system. The children of another program's tab window would
+    // cost a round trip to the window server each, at every paint: its pane
+    // is drawn whole.
+    const TPageControl* pages = PageControlOf(Handle());
+    const TTabSheet* page = pages ? pages->ActivePage() : nullptr;
+    if (!page || !page->Visible() || !page->WindowHandle())
+        return {};
+    const Rect part = Intersect(ToRect(page->BoundsRect()), pane);
+    return part.IsEmpty() ? Rect{} : part.Offset(-pane.Left, -pane.Top);
+}
+
+std::int64_t TSkinTab::KeptPanePixels() const {
+    std::int64_t pixels = 0;
+    for (const TPanePart& part : PaneParts_)
+        pixels += std::int64_t{part.Pixels.Width()} * part.Pixels.Height();
+    return pixels;
 }
 
 void TSkinTab::RenderPaneParts(int width, int height, const Rect& covered) {

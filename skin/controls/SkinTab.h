@@ -54,6 +54,9 @@ public:
     const std::vector<Rect>& CloseBoxRects() const { return CloseRects_; }
     // The skinning object of the strip's scroll arrows, once they were found.
     TSkinUpDown* UpDownSkin() const { return UpDown_; }
+    // How many pixels of the pane are kept between paints: the parts the
+    // shown page leaves visible, or the whole pane when no page covers it.
+    std::int64_t KeptPanePixels() const;
 
 protected:
     bool BeforeMessage(TMessage& message) override;
@@ -84,9 +87,9 @@ private:
     void ComposeStrip(DibSurface& buffer, const TTabStripLayout& layout, const TStripKey& key,
                       bool boxes);
     void PaintPane(HDC dc, const TTabStripLayout& layout, HWND arrows);
-    // The part of pane (pane-relative) under the largest shown child window
-    // other than the arrows: what the pane need not draw.
-    Rect CoveredPart(const Rect& pane, HWND arrows) const;
+    // The part of pane (pane-relative) that the shown page covers: what the
+    // pane need not draw.
+    Rect CoveredPart(const Rect& pane) const;
     void RenderPaneParts(int width, int height, const Rect& covered);
     // Leaves the scroll arrows' place out of dc's clipping while saved
     // lives: they are a child window that paints itself, and a tab control
