@@ -140,7 +140,10 @@ void TWScrollbar::Position() {
 
 void TWScrollbar::Hide() {
     Shown_ = false;
-    if (Handle() && !WindowGone() && IsWindowVisible(Handle()))
+    // The bar's own style bit, not IsWindowVisible: a bar on a window that is
+    // itself hidden (a page not shown, a form being skinned) would be taken
+    // for hidden already and show up when its window does.
+    if (Handle() && !WindowGone() && (GetWindowLongPtrW(Handle(), GWL_STYLE) & WS_VISIBLE))
         ShowWindow(Handle(), SW_HIDE);
 }
 

@@ -70,10 +70,20 @@ private:
 // would otherwise erase and paint the window and every child anew, and the
 // first of them would show the new frame before it had its shape. Only the
 // style bit is taken away: the window keeps its place on the screen, its
-// place in the z-order and the focus.
+// place in the z-order and the focus. A window that skinning has already
+// hidden (the manager hides a form while it is being skinned) is taken over
+// as it is and shown at the end: showing it first only to hide it again
+// would cost two more changes of its visibility, each of them a round of
+// window-system requests.
 class TReshapeScope {
 public:
-    explicit TReshapeScope(HWND window) : Window_(window) {
+    enum class TStart { HideIfShown, AlreadyHidden };
+
+    TReshapeScope(HWND window, TStart start) : Window_(window) {
+        if (start == TStart::AlreadyHidden) {
+            Held_ = true;
+            return;
+        }
         const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
         Held_ = (style & WS_VISIBLE) != 0;
         if (Held_)
@@ -1044,12 +1054,20 @@ LRESULT TWinSkinForm::OnSkinInit() {
     SystemMenuHandle_ = GetSystemMenu(window, FALSE);
     RefreshIcon();
     GetClientRect(window, &ClientRect_);
+    // A window hidden for skinning that gets its skinned frame below stays
+    // hidden through the discovery and the frame change and is shown once,
+    // drawn whole, when they are done; any other is shown again now.
+    std::optional<TReshapeScope> reshaping;
     if (HiddenWhileSkinning_ || Engine_.HideWhileSkinning) {
         Engine_.HideWhileSkinning = false;
         HiddenWhileSkinning_ = false;
         const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-        if (!(style & WS_VISIBLE))
-            SetWindowLongPtrW(window, GWL_STYLE, style | WS_VISIBLE);
+        if (!(style & WS_VISIBLE)) {
+            if (GetsTopLevelFrame())
+                reshaping.emplace(window, TReshapeScope::TStart::AlreadyHidden);
+            else
+                SetWindowLongPtrW(window, GWL_STYLE, style | WS_VISIBLE);
+        }
     }
     const TAliveGuard guard(*this);
     // The application's OnSkinControl runs from here and may free the form.
@@ -1079,10 +1097,10 @@ LRESULT TWinSkinForm::OnSkinInit() {
                     return 0;
                 BuildRegion();
             }
-        } else if (!IsChild_ && BorderKind_ != TBorderKind::NoCaption &&
-                   WindowState_ != TWindowState::Minimized) {
+        } else if (GetsTopLevelFrame()) {
             LifeState_ = TLifeState::ApplyingSize;
-            const TReshapeScope reshaping(window);
+            if (!reshaping)
+                reshaping.emplace(window, TReshapeScope::TStart::HideIfShown);
             ApplyFrameSize(false);
             if (!guard.Alive())
                 return 0;
@@ -1094,12 +1112,22 @@ LRESULT TWinSkinForm::OnSkinInit() {
             }
         }
     }
+    reshaping.reset();
     if (!guard.Alive())
         return 0;
     if (Timer_)
         Timer_->SetEnabled(true);
     FinishSkinning(guard);
     return 0;
+}
+
+// A top-level window whose frame the deferred initialisation sizes and
+// shapes (an MDI child has its own path, and a minimized window keeps the
+// platform's small frame until it is restored).
+bool TWinSkinForm::GetsTopLevelFrame() const {
+    return LifeState_ == TLifeState::Created && SkinFrame_ && Kind_ != TWindowKind::MdiChild &&
+           !IsChild_ && BorderKind_ != TBorderKind::NoCaption &&
+           WindowState_ != TWindowState::Minimized;
 }
 
 // The new frame size leaves the whole window to paint. Painting it before

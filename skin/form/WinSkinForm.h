@@ -235,6 +235,7 @@ private:
     void LightDetach();
     void Reskin();
     void PaintBeforeRegion();
+    bool GetsTopLevelFrame() const;
     void FinishSkinning(const TAliveGuard& guard);
     void TimerTick(TObject* sender);
     void FreeControlObjects();

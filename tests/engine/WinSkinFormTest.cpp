@@ -971,15 +971,50 @@ private:
     bool Created_ = false;
 };
 
-TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownByTheDeferredInitialisation) {
+// Watches one window's visibility bit change through its style messages.
+struct TVisibilityWatch {
+    static inline HWND Window = nullptr;
+    static inline int Shown = 0;
+    static inline int Hidden = 0;
+    static inline bool ShownWithoutShape = false;
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->hwnd == Window && call->message == WM_STYLECHANGED &&
+            call->wParam == static_cast<WPARAM>(GWL_STYLE)) {
+            const auto* change = reinterpret_cast<const STYLESTRUCT*>(call->lParam);
+            const bool was = change->styleOld & WS_VISIBLE;
+            const bool is = change->styleNew & WS_VISIBLE;
+            if (is && !was) {
+                ++Shown;
+                RegionHandle shape(CreateRectRgn(0, 0, 0, 0));
+                ShownWithoutShape |= GetWindowRgn(Window, shape.Get()) == ERROR;
+            } else if (was && !is) {
+                ++Hidden;
+            }
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+};
+
+TEST_F(WinSkinFormManagerTest, WindowHiddenWhileSkinningIsShownOnceWithItsShape) {
     TTestWindow window(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     Manager->Engine().HideWhileSkinning = true;
     auto skinned = SkinWindow(window.Handle(), *Skin);
     EXPECT_TRUE(Manager->Engine().SkinningStarted);
     EXPECT_FALSE(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_VISIBLE);
+    TVisibilityWatch::Window = window.Handle();
+    HHOOK hook =
+        SetWindowsHookExW(WH_CALLWNDPROC, &TVisibilityWatch::Hook, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
     RunDeferredInit(window.Handle());
+    UnhookWindowsHookEx(hook);
     EXPECT_TRUE(GetWindowLongPtrW(window.Handle(), GWL_STYLE) & WS_VISIBLE);
     EXPECT_FALSE(Manager->Engine().HideWhileSkinning);
+    // Shown once, already in its skinned shape: not shown plain and hidden
+    // again while the frame changes.
+    EXPECT_EQ(TVisibilityWatch::Shown, 1);
+    EXPECT_EQ(TVisibilityWatch::Hidden, 0);
+    EXPECT_FALSE(TVisibilityWatch::ShownWithoutShape);
 }
 
 TEST_F(WinSkinFormManagerTest, OpeningMenusTellsTheManagerWhichKind) {
