@@ -14,7 +14,7 @@
 
 #include <iterator>
 
-#include "app/StartupProbe.h"
+#include "ReferenceRun.h"
 
 namespace {
 
@@ -89,21 +89,10 @@ bool CreateTabs(HWND main, HINSTANCE instance, HFONT font) {
     return true;
 }
 
-bool HandleOneMessage() {
-    MSG msg;
-    if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
-        return false;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-    return true;
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    using namespace veyra;
-    TStartupProbe& probe = StartupProbe();
-    probe.Mark("entry");
+    veyra::StartupProbe().Mark("entry");
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES};
     if (!InitCommonControlsEx(&controls) || !RegisterClasses(instance))
         return 1;
@@ -115,17 +104,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HFONT font = CreateTabFont();
     if (!main || !font || !CreateTabs(main, instance, font))
         return 1;
-    probe.Mark("created");
-    ShowWindow(main, SW_SHOWNORMAL);
-    probe.Mark("shown");
-    if (probe.Enabled()) {
-        probe.RunUntilPainted(&HandleOneMessage, [main] { return IsWindowVisible(main) != 0; });
-        probe.Report();
-        DestroyWindow(main);
-    } else {
-        while (HandleOneMessage()) {
-        }
-    }
+    veyra::bench::ShowAndRun(main);
     DeleteObject(font);
     return 0;
 }

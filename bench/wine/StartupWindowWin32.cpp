@@ -4,7 +4,7 @@
 // painted). Without the variable it stays up until closed.
 #include <windows.h>
 
-#include "app/StartupProbe.h"
+#include "ReferenceRun.h"
 
 namespace {
 
@@ -34,34 +34,13 @@ HWND CreateBaselineWindow(HINSTANCE instance) {
                            kWidth, kHeight, nullptr, nullptr, instance, nullptr);
 }
 
-bool HandleOneMessage() {
-    MSG msg;
-    if (GetMessageW(&msg, nullptr, 0, 0) <= 0)
-        return false;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-    return true;
-}
-
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    using namespace veyra;
-    TStartupProbe& probe = StartupProbe();
-    probe.Mark("entry");
+    veyra::StartupProbe().Mark("entry");
     const HWND window = CreateBaselineWindow(instance);
     if (!window)
         return 1;
-    probe.Mark("created");
-    ShowWindow(window, SW_SHOWNORMAL);
-    probe.Mark("shown");
-    if (probe.Enabled()) {
-        probe.RunUntilPainted(&HandleOneMessage, [window] { return IsWindowVisible(window) != 0; });
-        probe.Report();
-        DestroyWindow(window);
-        return 0;
-    }
-    while (HandleOneMessage()) {
-    }
+    veyra::bench::ShowAndRun(window);
     return 0;
 }
